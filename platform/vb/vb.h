@@ -1,0 +1,8 @@
+#pragma once
+// The language runtime the programs are written against.
+#include "platform/vb/conv.h"
+#include "platform/vb/currency.h"
+#include "platform/vb/date.h"
+#include "platform/vb/encoding.h"
+#include "platform/vb/error.h"
+#include "platform/vb/variant.h"
