@@ -42,11 +42,15 @@ std::string DateText(Date value);
 // C... conversions above); raise 13 when the text is not one.
 double ParseNumber(const std::string& text);
 Date ParseDate(const std::string& text);
+// The date part only and the time part only of such a text.
+Date DateValue(const std::string& text);
+Date TimeValue(const std::string& text);
 
 // Str: like CStr for numbers, with a leading blank for positives.
 std::string Str(double value);
-// Hex and Oct of an integer.
+// Hex and Oct of an integer; a negative Long is written as its 32-bit pattern.
 std::string Hex(long long value);
+std::string Oct(long long value);
 
 // Int floors, Fix truncates; Round rounds half to even to `digits` decimals.
 double Int(double value);

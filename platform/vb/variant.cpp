@@ -1,5 +1,6 @@
 #include "platform/vb/variant.h"
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -124,9 +125,10 @@ Date Variant::ToDate() const {
 bool Variant::ToBool() const {
   if (Type() == vbBoolean) return std::get<bool>(value_);
   if (Type() == vbString) {
-    const std::string& s = std::get<std::string>(value_);
-    if (s == "True" || s == "Verdadero") return true;
-    if (s == "False" || s == "Falso") return false;
+    std::string s = std::get<std::string>(value_);
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (s == "true" || s == "verdadero") return true;
+    if (s == "false" || s == "falso") return false;
   }
   return ToDouble() != 0;
 }
