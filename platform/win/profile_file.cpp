@@ -1,0 +1,192 @@
+#include "platform/win/profile_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/vb/encoding.h"
+#include "platform/win/text_helpers.h"
+
+namespace win::detail {
+namespace {
+
+struct Line {
+  enum class Kind { Other, Section, Key };
+  Kind kind = Kind::Other;
+  std::string name;
+  std::string value;
+};
+
+Line ParseSection(const std::string& text) {
+  std::size_t close = text.find(']');
+  if (close == std::string::npos) return {};
+  return {Line::Kind::Section, TrimBlanks(text.substr(1, close - 1)), ""};
+}
+
+// Lines starting with ";" are comments; a line without "=" names no key.
+Line Parse(const std::string& raw) {
+  std::string text = TrimBlanks(vb::FromCp1252(raw));
+  if (text.empty() || text.front() == ';') return {};
+  if (text.front() == '[') return ParseSection(text);
+  std::size_t equals = text.find('=');
+  if (equals == std::string::npos) return {};
+  std::string name = TrimBlanks(text.substr(0, equals));
+  if (name.empty()) return {};
+  return {Line::Kind::Key, name, TrimBlanks(text.substr(equals + 1))};
+}
+
+std::string WithoutQuotes(const std::string& value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front())
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    lines.push_back(line);
+    line.clear();
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+  char block[8192];
+  for (;;) {
+    ssize_t n = read(fd, block, sizeof block);
+    if (n == 0) return true;
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    bytes.append(block, static_cast<std::size_t>(n));
+  }
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A settings file reached through a link is written where the link points, so
+// that the link stays.
+std::string WriteTarget(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path : target.string();
+}
+
+mode_t ModeFor(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+ProfileFile ProfileFile::Load(const std::string& path) {
+  ProfileFile file;
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    file.state_ = errno == ENOENT || errno == ENOTDIR ? State::Missing : State::Unreadable;
+    return file;
+  }
+  std::string bytes;
+  bool read = ReadAll(fd, bytes);
+  close(fd);
+  file.state_ = read ? State::Read : State::Unreadable;
+  if (read) file.lines_ = SplitLines(bytes);
+  return file;
+}
+
+std::optional<std::size_t> ProfileFile::FindSection(const std::string& section) const {
+  std::string wanted = FoldCase(TrimBlanks(section));
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    Line line = Parse(lines_[i]);
+    if (line.kind == Line::Kind::Section && FoldCase(line.name) == wanted) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t ProfileFile::SectionEnd(std::size_t header) const {
+  std::size_t i = header + 1;
+  while (i < lines_.size() && Parse(lines_[i]).kind != Line::Kind::Section) ++i;
+  return i;
+}
+
+std::optional<std::string> ProfileFile::Value(const std::string& section,
+                                              const std::string& key) const {
+  std::optional<std::size_t> header = FindSection(section);
+  if (!header) return std::nullopt;
+  std::string wanted = FoldCase(TrimBlanks(key));
+  for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i) {
+    Line line = Parse(lines_[i]);
+    if (line.kind == Line::Kind::Key && FoldCase(line.name) == wanted)
+      return WithoutQuotes(line.value);
+  }
+  return std::nullopt;
+}
+
+void ProfileFile::SetValue(const std::string& section, const std::string& key,
+                           const std::string& value) {
+  std::string name = TrimBlanks(key);
+  std::optional<std::size_t> header = FindSection(section);
+  if (!header) return AppendSection(TrimBlanks(section), vb::ToCp1252(name + "=" + value));
+  std::string wanted = FoldCase(name);
+  std::size_t insertAfter = *header;
+  for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i) {
+    Line line = Parse(lines_[i]);
+    if (line.kind != Line::Kind::Key) continue;
+    if (FoldCase(line.name) == wanted) {
+      lines_[i] = vb::ToCp1252(line.name + "=" + value);
+      return;
+    }
+    insertAfter = i;
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAfter) + 1,
+                vb::ToCp1252(name + "=" + value));
+}
+
+void ProfileFile::AppendSection(const std::string& section, const std::string& entry) {
+  if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.push_back("");
+  lines_.push_back(vb::ToCp1252("[" + section + "]"));
+  lines_.push_back(entry);
+}
+
+std::string ProfileFile::Bytes() const {
+  std::string bytes;
+  for (const std::string& line : lines_) bytes += line + "\r\n";
+  return bytes;
+}
+
+bool SaveFile(const std::string& path, const std::string& bytes) {
+  std::string target = WriteTarget(path);
+  std::string temporary = target + ".XXXXXX";
+  int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  bool written = fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  written = close(fd) == 0 && written;
+  if (written && rename(temporary.c_str(), target.c_str()) == 0) return true;
+  unlink(temporary.c_str());
+  return false;
+}
+
+}  // namespace win::detail
