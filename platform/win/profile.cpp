@@ -15,11 +15,20 @@ constexpr const char* kWinIni = "win.ini";
 
 bool HasLineEnd(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
-bool BreaksLines(const std::string& section, const std::string& key, const std::string& value) {
+bool IsSectionName(const std::string& section) {
+  return !detail::TrimBlanks(section).empty() && !HasLineEnd(section) &&
+         section.find(']') == std::string::npos;
+}
+
+// A key name must not read back as a comment, a section header or part of a value.
+bool IsKeyName(const std::string& key) {
   std::string name = detail::TrimBlanks(key);
-  return detail::TrimBlanks(section).empty() || name.empty() || HasLineEnd(section) ||
-         HasLineEnd(key) || HasLineEnd(value) || section.find(']') != std::string::npos ||
-         name.find('=') != std::string::npos || name.front() == ';' || name.front() == '[';
+  return !name.empty() && !HasLineEnd(name) && name.find('=') == std::string::npos &&
+         name.front() != ';' && name.front() != '[';
+}
+
+bool FitsOnOneLine(const std::string& section, const std::string& key, const std::string& value) {
+  return IsSectionName(section) && IsKeyName(key) && !HasLineEnd(value);
 }
 
 // The Windows folder may not exist yet on a fresh account; a write to a file
@@ -57,7 +66,7 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& fileName) {
-  if (BreaksLines(section, key, value) || !PrepareFolderFor(fileName)) return false;
+  if (!FitsOnOneLine(section, key, value) || !PrepareFolderFor(fileName)) return false;
   std::string path = ProfilePath(fileName);
   detail::ProfileFile file = detail::ProfileFile::Load(path);
   if (file.FileState() == detail::ProfileFile::State::Unreadable) return false;

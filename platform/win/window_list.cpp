@@ -26,6 +26,12 @@ std::shared_ptr<WindowList> DesktopWindowList() {
   return std::make_shared<MemoryWindowList>();
 }
 
+std::shared_ptr<WindowList> SharedCurrentList() {
+  std::lock_guard lock(State().mutex);
+  if (!State().list) State().list = DesktopWindowList();
+  return State().list;
+}
+
 }  // namespace
 
 bool WindowList::FindWindow(const std::string& title) {
@@ -33,17 +39,13 @@ bool WindowList::FindWindow(const std::string& title) {
   return std::find(titles.begin(), titles.end(), title) != titles.end();
 }
 
-WindowList& CurrentWindowList() {
-  std::lock_guard lock(State().mutex);
-  if (!State().list) State().list = DesktopWindowList();
-  return *State().list;
-}
+WindowList& CurrentWindowList() { return *SharedCurrentList(); }
 
 void SetCurrentWindowList(std::shared_ptr<WindowList> list) {
   std::lock_guard lock(State().mutex);
   State().list = std::move(list);
 }
 
-bool FindWindow(const std::string& title) { return CurrentWindowList().FindWindow(title); }
+bool FindWindow(const std::string& title) { return SharedCurrentList()->FindWindow(title); }
 
 }  // namespace win

@@ -22,6 +22,8 @@ class WindowList {
 
 // The process's window list: set by the program or a test, else the X11 display
 // when $DISPLAY names one, else an empty list (no desktop, no host window).
+// The reference lasts until the list is replaced; setting nullptr goes back to
+// the default.
 WindowList& CurrentWindowList();
 void SetCurrentWindowList(std::shared_ptr<WindowList> list);
 

@@ -54,15 +54,6 @@ class RegionalSettingsTest : public ::testing::Test {
   }
 };
 
-TEST_F(RegionalSettingsTest, NamedTypesHaveTheSystemsNumbers) {
-  const LCTYPE named[] = {LOCALE_SDATE,      LOCALE_SSHORTDATE,    LOCALE_STIME,
-                          LOCALE_STIMEFORMAT, LOCALE_SDECIMAL,      LOCALE_STHOUSAND,
-                          LOCALE_IDIGITS,    LOCALE_SNEGATIVESIGN, LOCALE_INEGNUMBER,
-                          LOCALE_ILZERO,     LOCALE_SMONDECIMALSEP, LOCALE_SMONTHOUSANDSEP,
-                          LOCALE_ICURRDIGITS, LOCALE_ICURRENCY,    LOCALE_INEGCURR};
-  for (std::size_t i = 0; i < std::size(kItems); ++i) EXPECT_EQ(named[i], kItems[i].type);
-}
-
 TEST_F(RegionalSettingsTest, WithoutWinIniEveryItemHasThePreparedValue) {
   for (const Item& item : kItems)
     EXPECT_EQ(Value(item.type, static_cast<long>(std::strlen(item.prepared)) + 1), item.prepared)

@@ -4,6 +4,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,9 +47,7 @@ class XvfbServer {
       _exit(127);
     }
     close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    std::string number = ReadDisplayNumber(fds[0]);
     close(fds[0]);
     if (!number.empty()) name_ = ":" + number;
   }
@@ -63,6 +62,15 @@ class XvfbServer {
   const std::string& Name() const { return name_; }
 
  private:
+  // A server that neither starts nor fails within half a minute counts as not started.
+  static std::string ReadDisplayNumber(int fd) {
+    std::string number;
+    pollfd ready{fd, POLLIN, 0};
+    char c;
+    while (poll(&ready, 1, 30000) == 1 && read(fd, &c, 1) == 1 && c != '\n') number += c;
+    return number;
+  }
+
   pid_t pid_ = -1;
   std::string name_;
 };
