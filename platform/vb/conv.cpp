@@ -81,39 +81,6 @@ Decimal DecimalOfDouble(double value) {
   return Decimal::FromDouble(value, 17);
 }
 
-// A number in the enforced regional format: blanks around it, a leading sign, ","
-// between the digits of the whole part, one ".", an exponent, or an &H/&O literal.
-std::optional<Decimal> ReadRegionalNumber(const std::string& input) {
-  std::string text = TrimBlanks(input);
-  std::size_t pos = 0;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
-  if (pos < text.size() && text[pos] == '&') {
-    std::optional<double> value = ReadRadix(text, pos);
-    if (!value || pos != text.size() || pos <= 2) return std::nullopt;
-    return DecimalOfDouble(negative ? -*value : *value);
-  }
-  std::string whole;
-  std::string fraction;
-  while (pos < text.size() && (IsDigit(text[pos]) || (text[pos] == ',' && !whole.empty()))) {
-    if (text[pos] != ',') whole += text[pos];
-    ++pos;
-  }
-  if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    while (pos < text.size() && IsDigit(text[pos])) fraction += text[pos++];
-  }
-  if (whole.empty() && fraction.empty()) return std::nullopt;
-  int exponent = 0;
-  if (pos < text.size() && std::string("EeDd").find(text[pos]) != std::string::npos) {
-    bool ok = false;
-    exponent = ReadExponent(text, pos, ok);
-    if (!ok) return std::nullopt;
-  }
-  if (pos != text.size()) return std::nullopt;
-  return DecimalOfParts(negative, whole, fraction, exponent);
-}
-
 Currency CurrencyOfDecimal(const Decimal& value) {
   Decimal rounded = value.RoundedHalfEven(4);
   if (rounded.pointPos + 4 > 19) Raise(6);
@@ -148,6 +115,37 @@ bool HasTime(Date d) { return Hour(d) != 0 || Minute(d) != 0 || Second(d) != 0; 
 double Truncated(double value) { return std::trunc(value); }
 
 }  // namespace
+
+std::optional<Decimal> ReadRegionalNumber(const std::string& input) {
+  std::string text = TrimBlanks(input);
+  std::size_t pos = 0;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  if (pos < text.size() && text[pos] == '&') {
+    std::optional<double> value = ReadRadix(text, pos);
+    if (!value || pos != text.size() || pos <= 2) return std::nullopt;
+    return DecimalOfDouble(negative ? -*value : *value);
+  }
+  std::string whole;
+  std::string fraction;
+  while (pos < text.size() && (IsDigit(text[pos]) || (text[pos] == ',' && !whole.empty()))) {
+    if (text[pos] != ',') whole += text[pos];
+    ++pos;
+  }
+  if (pos < text.size() && text[pos] == '.') {
+    ++pos;
+    while (pos < text.size() && IsDigit(text[pos])) fraction += text[pos++];
+  }
+  if (whole.empty() && fraction.empty()) return std::nullopt;
+  int exponent = 0;
+  if (pos < text.size() && std::string("EeDd").find(text[pos]) != std::string::npos) {
+    bool ok = false;
+    exponent = ReadExponent(text, pos, ok);
+    if (!ok) return std::nullopt;
+  }
+  if (pos != text.size()) return std::nullopt;
+  return DecimalOfParts(negative, whole, fraction, exponent);
+}
 
 double Val(const std::string& input) {
   std::string text;

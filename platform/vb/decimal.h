@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/vb/currency.h"
@@ -34,5 +35,9 @@ struct Decimal {
   std::string ToText(int significant = 15) const;
   double ToDouble() const;
 };
+
+// The exact decimal value of a text in the enforced regional number format (blanks
+// around it, a sign, "," groups, one ".", an exponent, &H/&O), or nothing.
+std::optional<Decimal> ReadRegionalNumber(const std::string& text);
 
 }  // namespace vb

@@ -5,5 +5,6 @@
 #include "platform/vb/date.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
+#include "platform/vb/format.h"
 #include "platform/vb/strings.h"
 #include "platform/vb/variant.h"
