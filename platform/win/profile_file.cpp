@@ -149,7 +149,10 @@ void ProfileFile::SetValue(const std::string& section, const std::string& key,
                            const std::string& value) {
   std::string name = TrimBlanks(key);
   std::optional<std::size_t> header = FindSection(section);
-  if (!header) return AppendSection(TrimBlanks(section), vb::ToCp1252(name + "=" + value));
+  if (!header) {
+    AppendSection(TrimBlanks(section), vb::ToCp1252(name + "=" + value));
+    return;
+  }
   std::string wanted = FoldCase(name);
   std::size_t insertAfter = *header;
   for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i) {
