@@ -5,6 +5,7 @@
 #include "platform/vb/date.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
+#include "platform/vb/files.h"
 #include "platform/vb/format.h"
 #include "platform/vb/strings.h"
 #include "platform/vb/variant.h"
