@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
+#include "platform/vb/decimal.h"
 #include "platform/vb/error.h"
 
 namespace vb {
@@ -31,8 +33,18 @@ __int128 DivideHalfEven(__int128 numerator, __int128 denominator) {
 
 }  // namespace
 
+// A Double is rounded on its 15-significant-digit decimal form, the value it shows,
+// so 0.00015 (stored as 0.000149999...) becomes 0.0002 like the text "0.00015".
+// From 1E11 on, 15 digits no longer reach the fourth decimal and the binary
+// product is rounded instead.
 Currency Currency::FromDouble(double value) {
-  if (std::isnan(value)) Raise(6);
+  if (!std::isfinite(value)) Raise(6);
+  if (std::fabs(value) < 1e11) {
+    Decimal rounded = Decimal::FromDouble(value, 15).RoundedHalfEven(4);
+    std::string digits = rounded.IntegerDigits() + rounded.FractionDigits(4);
+    std::int64_t raw = digits.empty() ? 0 : std::stoll(digits);
+    return FromRaw(rounded.negative ? -raw : raw);
+  }
   double scaled = std::nearbyint(value * kScale);  // the default mode rounds half to even
   if (scaled >= kMaxRaw || scaled < -kMaxRaw) Raise(6);
   return FromRaw(static_cast<std::int64_t>(scaled));

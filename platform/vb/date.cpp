@@ -96,6 +96,16 @@ Date Now() { return Clock() ? Clock()() : SystemNow(); }
 Date Today() { return DateOnly(Now()); }
 void SetClock(std::function<Date()> clock) { Clock() = std::move(clock); }
 
+double Timer() {
+  if (Clock()) return std::fabs(Now().serial - std::trunc(Now().serial)) * 86400.0;
+  auto now = std::chrono::system_clock::now();
+  std::time_t t = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&t, &local);
+  auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() % 1000000;
+  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + micros / 1e6;
+}
+
 Date DateSerial(int year, int month, int day) {
   long long y = year;
   if (y >= 0 && y < 30) y += 2000;

@@ -18,6 +18,8 @@ struct Date {
 Date Today();
 Date Now();
 void SetClock(std::function<Date()> clock);
+// Seconds since midnight with their fraction (from the injected clock when there is one).
+double Timer();
 
 // Out-of-range parts carry over as the runtime's DateSerial does (month 13 is
 // January of the next year, day 0 the last day of the month before).
