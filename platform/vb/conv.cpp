@@ -123,7 +123,8 @@ std::optional<Decimal> ReadRegionalNumber(const std::string& input) {
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
   if (pos < text.size() && text[pos] == '&') {
     std::optional<double> value = ReadRadix(text, pos);
-    if (!value || pos != text.size() || pos <= 2) return std::nullopt;
+    bool hasDigits = std::isxdigit(static_cast<unsigned char>(text.back())) != 0;
+    if (!value || pos != text.size() || !hasDigits) return std::nullopt;
     return DecimalOfDouble(negative ? -*value : *value);
   }
   std::string whole;

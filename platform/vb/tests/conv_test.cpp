@@ -65,7 +65,7 @@ TEST(RegionalConversion, ReadsCommaGroupsAndPointDecimals) {
 }
 
 TEST(RegionalConversion, TextThatIsNoNumberRaisesThirteen) {
-  for (const char* text : {"", " ", "1,234,50x", "abc", "1.2.3", ",5", ".", "1 2", "12-", "1e"}) {
+  for (const char* text : {"", " ", "1,234,50x", "abc", "1.2.3", ",5", ".", "1 2", "12-", "1e", "&H", "-&H", "&O", "&H1G"}) {
     EXPECT_EQ(ErrorOf([&] { vb::CDbl(text); }), 13) << text;
     EXPECT_FALSE(vb::IsNumeric(text)) << text;
   }

@@ -57,6 +57,10 @@ TEST(Format, AmountPatternsOfTheForms) {
       {1234.567, "#########0.00", "1234.57"},
       {1234.5, "#########0", "1235"},
       {1234.5, "#,###,##0", "1,235"},
+      {1234567.5, "#,###,###,##0", "1,234,568"},
+      {12345678901234.0, "##,###,###,###,##0", "12,345,678,901,234"},
+      {"1,235", "#,###,###,##0.00", "1,235.00"},
+      {"1,234.56", "#,###,###,###,##0", "1,235"},
       {1234.5, "#######,##0.00", "1,234.50"},
       {"0", "######,##0.00", "0.00"},
       {1234567, "##,###,###,###0", "1,234,567"},
@@ -69,8 +73,33 @@ TEST(Format, AmountPatternsOfTheForms) {
   });
 }
 
+// The interest routine writes each step with a pattern and reads it back.
+TEST(Format, InterestStepsGiveTheWorkedResults) {
+  struct Case {
+    double tim;
+    double days;
+    const char* daily;
+    const char* factor;
+    const char* result;
+  } cases[] = {
+      {1.5, 30, "0.0005000", "0.01500", "15.00"},
+      {1.2, 30, "0.0004000", "0.01200", "12.00"},
+      {1.5, 0, "0.0005000", "0.00000", "0.00"},
+  };
+  for (const Case& c : cases) {
+    std::string daily = vb::Format(c.tim / 100 / 30, "0.0000000");
+    std::string factor = vb::Format(c.days * vb::CDbl(daily), "0.00000");
+    std::string result = vb::Format((vb::CDbl("1,000.00") + 0) * vb::CDbl(factor), "#,###,###,##0.00");
+    EXPECT_EQ(daily, c.daily);
+    EXPECT_EQ(factor, c.factor);
+    EXPECT_EQ(result, c.result);
+  }
+}
+
 TEST(Format, HashOnlyPatternsWriteNothingForZero) {
   ExpectFormats({
+      {0, "#", ""},
+      {7, "#", "7"},
       {0, "##", ""},
       {12, "##", "12"},
       {5, "##", "5"},
@@ -97,6 +126,7 @@ TEST(Format, ZeroFilledCodesAndCounters) {
       {123456789, "00000000", "123456789"},
       {42, "000000", "000042"},
       {7, "000", "007"},
+      {5, "0000", "0005"},
       {5, "00", "05"},
       {12, "0", "12"},
       {1.5 / 100 / 30, "0.0000000", "0.0005000"},
