@@ -21,6 +21,11 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool ReadSign(const std::string& text, std::size_t& pos) {
+  if (pos >= text.size() || (text[pos] != '+' && text[pos] != '-')) return false;
+  return text[pos++] == '-';
+}
+
 // &H and &O literals: up to four digits make a 16-bit Integer and up to eight a
 // 32-bit Long, both two's complement, so "&HFFFF" is -1 as the runtime reads it.
 std::optional<double> RadixValue(const std::string& digits, int radix) {
@@ -55,20 +60,46 @@ std::optional<double> ReadRadix(const std::string& text, std::size_t& pos) {
 // Exponent digits beyond this are an overflow whatever the mantissa.
 constexpr int kExponentLimit = 100000;
 
-int ReadExponent(const std::string& text, std::size_t& pos, bool& ok) {
-  std::size_t start = pos;
-  ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+// An exponent ("E", "e", "D" or "d", a sign, digits) at `pos`, if there is one:
+// 0 when none starts there, nothing when it starts but has no digits.
+std::optional<int> ReadOptionalExponent(const std::string& text, std::size_t& pos) {
+  if (pos >= text.size() || std::string("EeDd").find(text[pos]) == std::string::npos) return 0;
+  std::size_t start = pos++;
+  bool negative = ReadSign(text, pos);
   long exponent = 0;
   bool any = false;
   while (pos < text.size() && IsDigit(text[pos])) {
     exponent = std::min<long>(exponent * 10 + (text[pos++] - '0'), kExponentLimit);
     any = true;
   }
-  ok = any;
-  if (!any) pos = start;
+  if (!any) {
+    pos = start;
+    return std::nullopt;
+  }
   return static_cast<int>(negative ? -exponent : exponent);
+}
+
+enum class Groups { Allowed, Refused };
+
+// Digits before the point; with groups allowed, a "," after a digit is skipped.
+std::string ReadWholeDigits(const std::string& text, std::size_t& pos, Groups groups) {
+  std::string digits;
+  while (pos < text.size()) {
+    char c = text[pos];
+    bool groupMark = c == ',' && groups == Groups::Allowed && !digits.empty();
+    if (!IsDigit(c) && !groupMark) break;
+    if (IsDigit(c)) digits += c;
+    ++pos;
+  }
+  return digits;
+}
+
+std::string ReadFractionDigits(const std::string& text, std::size_t& pos) {
+  std::string digits;
+  if (pos >= text.size() || text[pos] != '.') return digits;
+  ++pos;
+  while (pos < text.size() && IsDigit(text[pos])) digits += text[pos++];
+  return digits;
 }
 
 Decimal DecimalOfParts(bool negative, const std::string& whole, const std::string& fraction,
@@ -112,40 +143,24 @@ std::string DayText(Date d) {
 
 bool HasTime(Date d) { return Hour(d) != 0 || Minute(d) != 0 || Second(d) != 0; }
 
-double Truncated(double value) { return std::trunc(value); }
-
 }  // namespace
 
 std::optional<Decimal> ReadRegionalNumber(const std::string& input) {
   std::string text = TrimBlanks(input);
   std::size_t pos = 0;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  bool negative = ReadSign(text, pos);
   if (pos < text.size() && text[pos] == '&') {
     std::optional<double> value = ReadRadix(text, pos);
     bool hasDigits = std::isxdigit(static_cast<unsigned char>(text.back())) != 0;
     if (!value || pos != text.size() || !hasDigits) return std::nullopt;
     return DecimalOfDouble(negative ? -*value : *value);
   }
-  std::string whole;
-  std::string fraction;
-  while (pos < text.size() && (IsDigit(text[pos]) || (text[pos] == ',' && !whole.empty()))) {
-    if (text[pos] != ',') whole += text[pos];
-    ++pos;
-  }
-  if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    while (pos < text.size() && IsDigit(text[pos])) fraction += text[pos++];
-  }
+  std::string whole = ReadWholeDigits(text, pos, Groups::Allowed);
+  std::string fraction = ReadFractionDigits(text, pos);
   if (whole.empty() && fraction.empty()) return std::nullopt;
-  int exponent = 0;
-  if (pos < text.size() && std::string("EeDd").find(text[pos]) != std::string::npos) {
-    bool ok = false;
-    exponent = ReadExponent(text, pos, ok);
-    if (!ok) return std::nullopt;
-  }
-  if (pos != text.size()) return std::nullopt;
-  return DecimalOfParts(negative, whole, fraction, exponent);
+  std::optional<int> exponent = ReadOptionalExponent(text, pos);
+  if (!exponent || pos != text.size()) return std::nullopt;
+  return DecimalOfParts(negative, whole, fraction, *exponent);
 }
 
 double Val(const std::string& input) {
@@ -153,27 +168,16 @@ double Val(const std::string& input) {
   for (char c : input)
     if (c != ' ' && c != '\t' && c != '\n') text += c;
   std::size_t pos = 0;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  bool negative = ReadSign(text, pos);
   if (pos < text.size() && text[pos] == '&') {
     std::optional<double> value = ReadRadix(text, pos);
     if (!value) Raise(6);
     return negative ? -*value : *value;
   }
-  std::string whole;
-  std::string fraction;
-  while (pos < text.size() && IsDigit(text[pos])) whole += text[pos++];
-  if (pos < text.size() && text[pos] == '.') {
-    ++pos;
-    while (pos < text.size() && IsDigit(text[pos])) fraction += text[pos++];
-  }
-  int exponent = 0;
-  if ((!whole.empty() || !fraction.empty()) && pos < text.size() &&
-      std::string("EeDd").find(text[pos]) != std::string::npos) {
-    bool ok = false;
-    exponent = ReadExponent(text, pos, ok);
-  }
-  return DecimalOfParts(negative, whole, fraction, exponent).ToDouble();
+  std::string whole = ReadWholeDigits(text, pos, Groups::Refused);
+  std::string fraction = ReadFractionDigits(text, pos);
+  if (whole.empty() && fraction.empty()) return 0;
+  return DecimalOfParts(negative, whole, fraction, ReadOptionalExponent(text, pos).value_or(0)).ToDouble();
 }
 
 double ParseNumber(const std::string& text) {
@@ -276,7 +280,7 @@ std::string Oct(long long value) {
 }
 
 double Int(double value) { return std::floor(value); }
-double Fix(double value) { return Truncated(value); }
+double Fix(double value) { return std::trunc(value); }
 double Abs(double value) { return std::fabs(value); }
 int Sgn(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
 
