@@ -57,8 +57,9 @@ std::string Dir(const std::string& pattern);
 std::string Dir();
 
 // Kill deletes the ordinary files matching a pattern (53 when none does, 75 for a
-// file open in this program). FileCopy refuses a source or destination that is open
-// (70). Name renames (58 when the new name exists).
+// file open in this program). FileCopy refuses a source open for writing or a
+// destination open at all (70). Name renames (58 when the new name exists, 75 for
+// an open file, 74 across devices).
 void Kill(const std::string& pattern);
 void FileCopy(const std::string& source, const std::string& destination);
 void Name(const std::string& oldPath, const std::string& newPath);
