@@ -17,7 +17,7 @@ constexpr const char* kDayNames[] = {"domingo", "lunes",   "martes", "miércoles
                                      "jueves",  "viernes", "sábado"};
 constexpr const char* kDayShort[] = {"dom", "lun", "mar", "mié", "jue", "vie", "sáb"};
 
-struct Piece {
+struct PatternChar {
   bool code;
   std::string text;  // the literal, or the unquoted character
 };
@@ -28,56 +28,56 @@ struct DateToken {
   std::string text;  // the literal, or the AM/PM spelling as written
 };
 
-std::vector<Piece> PiecesOf(const std::string& section) {
-  std::vector<Piece> pieces;
+std::vector<PatternChar> PatternCharsOf(const std::string& section) {
+  std::vector<PatternChar> chars;
   ScanPattern(
-      section, [&](const std::string& text) { pieces.push_back(Piece{false, text}); },
-      [&](char c, std::size_t) { pieces.push_back(Piece{true, std::string(1, c)}); });
-  return pieces;
+      section, [&](const std::string& text) { chars.push_back(PatternChar{false, text}); },
+      [&](char c, std::size_t) { chars.push_back(PatternChar{true, std::string(1, c)}); });
+  return chars;
 }
 
-char LowerCode(const Piece& piece) {
-  return piece.code ? static_cast<char>(std::tolower(static_cast<unsigned char>(piece.text[0]))) : 0;
+char LowerCode(const PatternChar& ch) {
+  return ch.code ? static_cast<char>(std::tolower(static_cast<unsigned char>(ch.text[0]))) : 0;
 }
 
 // The case-insensitive code characters from `i` spelling `word`, if they do.
-bool Spells(const std::vector<Piece>& pieces, std::size_t i, const std::string& word) {
-  if (i + word.size() > pieces.size()) return false;
+bool Spells(const std::vector<PatternChar>& chars, std::size_t i, const std::string& word) {
+  if (i + word.size() > chars.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k)
-    if (LowerCode(pieces[i + k]) != word[k]) return false;
+    if (LowerCode(chars[i + k]) != word[k]) return false;
   return true;
 }
 
-std::string Spelling(const std::vector<Piece>& pieces, std::size_t i, std::size_t length) {
+std::string Spelling(const std::vector<PatternChar>& chars, std::size_t i, std::size_t length) {
   std::string text;
-  for (std::size_t k = 0; k < length; ++k) text += pieces[i + k].text;
+  for (std::size_t k = 0; k < length; ++k) text += chars[i + k].text;
   return text;
 }
 
 std::vector<DateToken> TokensOf(const std::string& section) {
-  std::vector<Piece> pieces = PiecesOf(section);
+  std::vector<PatternChar> chars = PatternCharsOf(section);
   std::vector<DateToken> tokens;
-  for (std::size_t i = 0; i < pieces.size();) {
-    char c = LowerCode(pieces[i]);
+  for (std::size_t i = 0; i < chars.size();) {
+    char c = LowerCode(chars[i]);
     if (c != 0 && std::string("dmyhnsw").find(c) != std::string::npos) {
       std::size_t run = 1;
-      while (i + run < pieces.size() && LowerCode(pieces[i + run]) == c) ++run;
+      while (i + run < chars.size() && LowerCode(chars[i + run]) == c) ++run;
       tokens.push_back(DateToken{c, static_cast<int>(run), {}});
       i += run;
     } else if (c == 'q' || c == 'c') {
       tokens.push_back(DateToken{c, 1, {}});
       ++i;
-    } else if (Spells(pieces, i, "am/pm")) {
-      tokens.push_back(DateToken{'A', 1, Spelling(pieces, i, 5)});
+    } else if (Spells(chars, i, "am/pm")) {
+      tokens.push_back(DateToken{'A', 1, Spelling(chars, i, 5)});
       i += 5;
-    } else if (Spells(pieces, i, "ampm")) {
+    } else if (Spells(chars, i, "ampm")) {
       tokens.push_back(DateToken{'R', 1, {}});
       i += 4;
-    } else if (Spells(pieces, i, "a/p")) {
-      tokens.push_back(DateToken{'a', 1, Spelling(pieces, i, 3)});
+    } else if (Spells(chars, i, "a/p")) {
+      tokens.push_back(DateToken{'a', 1, Spelling(chars, i, 3)});
       i += 3;
     } else {
-      tokens.push_back(DateToken{0, 0, pieces[i].text});
+      tokens.push_back(DateToken{0, 0, chars[i].text});
       ++i;
     }
   }

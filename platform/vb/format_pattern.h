@@ -4,7 +4,7 @@
 
 namespace vb {
 
-// One piece of a number pattern for Format; "quoted" text and \x escapes become
+// One element of a number pattern for Format; "quoted" text and \x escapes become
 // literals.
 struct PatternToken {
   enum Kind { Digit, Point, Comma, Percent, Literal };
@@ -19,7 +19,7 @@ std::vector<PatternToken> TokenizeNumberPattern(const std::string& section);
 bool IsNumberPattern(const std::string& section);
 bool IsDatePattern(const std::string& section);
 
-// Calls `onLiteral` for each literal piece and `onCode` for each unquoted ASCII
+// Calls `onLiteral` for each literal part and `onCode` for each unquoted ASCII
 // character, in order; shared by the number and the date patterns.
 template <typename Literal, typename Code>
 void ScanPattern(const std::string& section, Literal onLiteral, Code onCode);
