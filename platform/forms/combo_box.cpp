@@ -1,0 +1,71 @@
+#include "platform/forms/combo_box.h"
+
+#include "platform/forms/errors.h"
+#include "platform/vb/encoding.h"
+
+namespace forms {
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b) {
+  std::u32string x = vb::DecodeUtf8(a);
+  std::u32string y = vb::DecodeUtf8(b);
+  if (x.size() != y.size()) return false;
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    auto lower = [](char32_t c) { return c < 128 ? static_cast<char32_t>(std::tolower(static_cast<int>(c))) : c; };
+    if (lower(x[i]) != lower(y[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ComboBox::ComboBox(Place place, std::string name, int index)
+    : ListControl(place, std::move(name), index) {}
+
+void ComboBox::SetListIndex(int index) {
+  StoreListIndex(index);
+  if (props_->style != vbComboDropdownList) {
+    props_->text = List(index);
+    Changed("Text");
+  }
+  Fire(Click);
+}
+
+std::string ComboBox::Text() const {
+  if (props_->style == vbComboDropdownList) return List(ListIndex());
+  return props_->text;
+}
+
+void ComboBox::SetText(std::string text) {
+  if (props_->style == vbComboDropdownList) {
+    for (int i = 0; i < ListCount(); ++i) {
+      if (SameText(List(i), text)) return SetListIndex(i);
+    }
+    detail::Fail(383);
+  }
+  if (Assign(props_->text, std::move(text), "Text")) Fire(Change);
+}
+
+void ComboBox::SetStyle(int style) { Assign(props_->style, style, "Style"); }
+
+void ComboBox::SetDropDownWidth(int pixels) {
+  Assign(props_->dropDownWidth, pixels, "DropDownWidth");
+}
+
+void ComboBox::OnUserChar(int keyAscii) {
+  if (keyAscii < 32) return;
+  if (props_->style == vbComboDropdownList) {
+    int found = FindByInitial(keyAscii);
+    if (found >= 0) SetListIndex(found);
+    return;
+  }
+  SetText(props_->text + vb::EncodeUtf8(vb::Cp1252Char(static_cast<unsigned char>(keyAscii))));
+}
+
+void ComboBox::OnUserKey(int keyCode, int /*shift*/) {
+  int step = StepFor(keyCode);
+  if (step != ListIndex()) SetListIndex(step);
+}
+
+}  // namespace forms

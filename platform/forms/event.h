@@ -1,0 +1,29 @@
+#pragma once
+#include <functional>
+
+namespace forms {
+
+// An event of a form or control: a handler the form's code assigns, called with
+// the event's arguments (by reference where the handler may change them, as
+// KeyAscii or Cancel).
+template <class... Args>
+using Event = std::function<void(Args...)>;
+
+namespace detail {
+
+// Marks an event handler or a person's action in progress. When the outermost
+// one of the current message loop ends, the program is back in that loop: the
+// keys sent with SendKeys are delivered then, and released forms are destroyed.
+class Dispatch {
+ public:
+  Dispatch();
+  ~Dispatch() noexcept(false);
+  Dispatch(const Dispatch&) = delete;
+  Dispatch& operator=(const Dispatch&) = delete;
+
+ private:
+  int uncaught_;
+};
+
+}  // namespace detail
+}  // namespace forms

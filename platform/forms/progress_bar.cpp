@@ -1,0 +1,29 @@
+#include "platform/forms/progress_bar.h"
+
+#include "platform/forms/errors.h"
+
+namespace forms {
+
+ProgressBar::ProgressBar(Place place, std::string name, int index)
+    : Control(place, std::move(name), index) {
+  common_->tabStop = false;
+}
+
+void ProgressBar::SetMin(double min) {
+  if (min > props_->max) detail::Fail(380);
+  Assign(props_->min, min, "Min");
+  if (props_->value < min) Assign(props_->value, min, "Value");
+}
+
+void ProgressBar::SetMax(double max) {
+  if (max < props_->min) detail::Fail(380);
+  Assign(props_->max, max, "Max");
+  if (props_->value > max) Assign(props_->value, max, "Value");
+}
+
+void ProgressBar::SetValue(double value) {
+  if (value < props_->min || value > props_->max) detail::Fail(380);
+  Assign(props_->value, value, "Value");
+}
+
+}  // namespace forms

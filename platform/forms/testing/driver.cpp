@@ -1,0 +1,182 @@
+#include "platform/forms/testing/driver.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/vb/encoding.h"
+
+namespace forms {
+
+namespace {
+
+bool AnswerFits(int style, int answer) {
+  switch (style & vbButtonsMask) {
+    case vbOKOnly:
+      return answer == vbOK;
+    case vbOKCancel:
+      return answer == vbOK || answer == vbCancel;
+    case vbAbortRetryIgnore:
+      return answer == vbAbort || answer == vbRetry || answer == vbIgnore;
+    case vbYesNoCancel:
+      return answer == vbYes || answer == vbNo || answer == vbCancel;
+    case vbYesNo:
+      return answer == vbYes || answer == vbNo;
+    case vbRetryCancel:
+      return answer == vbRetry || answer == vbCancel;
+    default:
+      return false;
+  }
+}
+
+std::string Show(const MessageBoxCall& box) {
+  return "\"" + box.text + "\" (style " + std::to_string(box.style) + ", title \"" + box.title +
+         "\")";
+}
+
+}  // namespace
+
+TestDriver::TestDriver() {
+  ResetApplication();
+  SetHost(this);
+}
+
+TestDriver::~TestDriver() {
+  if (!answers_.empty()) {
+    ADD_FAILURE() << answers_.size() << " message box answer(s) were never asked for";
+  }
+  ResetApplication();
+  if (CurrentHost() == this) SetHost(nullptr);
+}
+
+void TestDriver::Fail(const std::string& why) {
+  ADD_FAILURE() << why;
+  throw ScriptFailure(why);
+}
+
+void TestDriver::Answer(int answer) { answers_.push_back({std::nullopt, answer}); }
+
+void TestDriver::Expect(const MessageBoxCall& box, int answer) { answers_.push_back({box, answer}); }
+
+int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  MessageBoxCall box{prompt, style, title};
+  boxes_.push_back(box);
+  if (answers_.empty()) Fail("unexpected message box " + Show(box));
+  Reply next = answers_.front();
+  answers_.pop_front();
+  if (next.expected && *next.expected != box) {
+    Fail("message box " + Show(box) + " where " + Show(*next.expected) + " was expected");
+  }
+  if (!AnswerFits(style, next.answer)) {
+    Fail("answer " + std::to_string(next.answer) + " is no button of message box " + Show(box));
+  }
+  return next.answer;
+}
+
+void TestDriver::RunModal(Form& form) {
+  modalForms_.push_back(form.Name());
+  auto script = scripts_.find(std::type_index(typeid(form)));
+  if (script == scripts_.end()) Fail("form " + form.Name() + " shown modally with no script");
+  script->second(form);
+  if (form.IsLoaded() && form.Visible()) {
+    Fail("form " + form.Name() + " still shown after its modal script");
+  }
+}
+
+std::string TestDriver::Describe(const Control& control) {
+  std::string name = control.Parent().Name() + "." + control.Name();
+  if (control.Index() >= 0) name += "(" + std::to_string(control.Index()) + ")";
+  return name;
+}
+
+void TestDriver::Require(bool done, const std::string& action, const Control& control) {
+  if (!done) Fail("cannot " + action + " " + Describe(control) + ": a person could not reach it");
+}
+
+void TestDriver::Type(Control& control, std::string_view text) {
+  if (!user::CanReach(control) || !control.CanTakeFocus()) {
+    Require(false, "type into", control);
+  }
+  if (!user::Focus(control)) Fail("the focus did not reach " + Describe(control));
+  Keys(control.Parent(), text);
+}
+
+void TestDriver::Keys(Form& form, std::string_view text) {
+  for (char32_t ch : vb::DecodeUtf8(std::string(text))) {
+    if (!user::Char(form, ch)) Fail("cannot type into form " + form.Name());
+  }
+}
+
+void TestDriver::Key(Form& form, int keyCode, int shift) {
+  if (!user::Key(form, keyCode, shift)) Fail("cannot press a key on form " + form.Name());
+}
+
+bool TestDriver::Focus(Control& control) {
+  Require(user::CanReach(control) && control.CanTakeFocus(), "focus", control);
+  return user::Focus(control);
+}
+
+void TestDriver::Click(Control& control) {
+  Require(user::CanReach(control), "click", control);
+  user::Click(control);
+}
+
+void TestDriver::DblClick(Control& control) {
+  Require(user::CanReach(control), "double-click", control);
+  user::DblClick(control);
+}
+
+void TestDriver::RightClick(Control& control) {
+  Require(user::MouseDown(control, vbRightButton), "right-click", control);
+  user::MouseUp(control, vbRightButton);
+}
+
+void TestDriver::ContextPaste(TextBox& box) {
+  Require(user::ContextPaste(box), "paste into", box);
+}
+
+void TestDriver::MouseMove(Form& form) {
+  if (!user::MouseMove(form)) Fail("cannot move the mouse over form " + form.Name());
+}
+
+void TestDriver::MouseMove(Control& control) {
+  Require(user::MouseMove(control), "move the mouse over", control);
+}
+
+void TestDriver::Select(ComboBox& combo, int index) {
+  Require(user::SelectItem(combo, index), "select item " + std::to_string(index) + " of", combo);
+}
+
+void TestDriver::Select(ListBox& list, int index) {
+  Require(user::SelectItem(list, index), "select item " + std::to_string(index) + " of", list);
+}
+
+void TestDriver::Replace(TextBox& box, const std::string& text) {
+  Require(user::ReplaceText(box, text), "replace the text of", box);
+}
+
+void TestDriver::ChooseTab(TabControl& tabs, int tab) {
+  Require(user::ChooseTab(tabs, tab), "choose tab " + std::to_string(tab) + " of", tabs);
+}
+
+void TestDriver::ChooseMenu(Menu& menu) { Require(user::ChooseMenu(menu), "choose", menu); }
+
+void TestDriver::PressToolbarButton(Toolbar& toolbar, int index) {
+  Require(user::PressToolbarButton(toolbar, index), "press button " + std::to_string(index) + " of",
+          toolbar);
+}
+
+void TestDriver::Scroll(ScrollBar& bar, int value) { Require(user::Scroll(bar, value), "scroll", bar); }
+
+void TestDriver::ChooseFolder(FileChooser& chooser, const std::string& path) {
+  Require(user::ChooseFolder(chooser, path), "choose a folder in", chooser);
+}
+
+void TestDriver::ChooseFile(FileChooser& chooser, const std::string& name) {
+  Require(user::ChooseFile(chooser, name), "choose " + name + " in", chooser);
+}
+
+void TestDriver::Close(Form& form) {
+  if (!user::CanReach(form)) Fail("cannot close form " + form.Name());
+  user::Close(form);
+}
+
+}  // namespace forms

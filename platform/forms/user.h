@@ -1,0 +1,76 @@
+#pragma once
+#include <string>
+
+#include "platform/forms/application.h"
+
+namespace forms {
+
+class ComboBox;
+class Control;
+class FileChooser;
+class Form;
+class ListBox;
+class Menu;
+class ScrollBar;
+class TabControl;
+class TextBox;
+class Toolbar;
+
+// The keystroke that types `ch` (its key code, Shift for capitals, its
+// Windows-1252 code), and the keystroke of a key pressed with Shift/Ctrl/Alt
+// (Enter, Escape, Backspace and Ctrl+letter carry their character codes).
+Keystroke KeystrokeFor(char32_t ch);
+Keystroke KeystrokeForKey(int keyCode, int shift = 0);
+
+// What a person does with the windows, as the renderer and the test driver both
+// report it. Each runs the events the runtime raises for that action, in its
+// order; an action the person could not make (on a hidden or disabled control, or
+// on a form behind a modal one) does nothing and answers false.
+namespace user {
+
+// Whether a person can reach the control or form now.
+bool CanReach(const Control& control);
+bool CanReach(const Form& form);
+
+// Clicks into or tabs to a control: Validate on the control losing the focus,
+// LostFocus, GotFocus. False also when Validate kept the focus where it was.
+bool Focus(Control& control);
+// A keystroke on the form: Tab and Shift+Tab move the focus; Enter presses the
+// Default button and Escape the Cancel button; otherwise KeyDown, KeyPress with
+// the character's Windows-1252 code (the form's handlers first with
+// KeyPreview; 0 drops the key) and KeyUp, the focused control doing its part.
+bool Press(Form& form, const Keystroke& key);
+bool Key(Form& form, int keyCode, int shift = 0);
+bool Char(Form& form, char32_t ch);
+// A mouse click: the focus moves to a control that takes it, then the control
+// acts (a button runs Click, a check box toggles, an option is chosen).
+bool Click(Control& control);
+bool DblClick(Control& control);
+bool MouseDown(Control& control, int button, int shift = 0, double x = 0, double y = 0);
+bool MouseUp(Control& control, int button, int shift = 0, double x = 0, double y = 0);
+bool MouseMove(Control& control, int button = 0, int shift = 0, double x = 0, double y = 0);
+bool MouseMove(Form& form, int button = 0, int shift = 0, double x = 0, double y = 0);
+bool ClickForm(Form& form);
+
+// The close box: QueryUnload with vbFormControlMenu, then Unload.
+bool Close(Form& form);
+bool SetWindowState(Form& form, int state);
+bool Resize(Form& form, int width, int height);
+
+bool ChooseMenu(Menu& menu);
+bool PressToolbarButton(Toolbar& toolbar, int index);
+// Clicks a tab: the tab control takes the focus, then shows the tab.
+bool ChooseTab(TabControl& tabs, int tab);
+bool SelectItem(ComboBox& combo, int index);
+bool SelectItem(ListBox& list, int index);
+// Selects the whole text and puts `text` in its place at once (one Change).
+bool ReplaceText(TextBox& box, const std::string& text);
+// The right button's menu: MouseDown and MouseUp with the right button, then the
+// clipboard's text pasted at the selection.
+bool ContextPaste(TextBox& box);
+bool Scroll(ScrollBar& bar, int value);
+bool ChooseFolder(FileChooser& chooser, const std::string& path);
+bool ChooseFile(FileChooser& chooser, const std::string& name);
+
+}  // namespace user
+}  // namespace forms
