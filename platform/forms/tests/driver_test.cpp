@@ -1,0 +1,192 @@
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "platform/forms/forms.h"
+#include "platform/forms/testing/driver.h"
+
+using namespace forms;
+
+namespace {
+
+class FrmAsk : public Form {
+ public:
+  FrmAsk() : Form("FrmAsk") {
+    SetCaption("Eliminar Declaraciones");
+    cmdEliminar.Click = [this] {
+      answer = MsgBox("¿Confirma que va a eliminar la declaración seleccionada?",
+                      vbYesNo + vbQuestion + vbDefaultButton2, Caption());
+      if (answer == vbYes) MsgBox("Eliminada", vbInformation, "Información");
+    };
+    cmdSalir.Click = [this] { forms::Unload(*this); };
+  }
+  int answer = 0;
+  CommandButton cmdEliminar{*this, "cmdEliminar"};
+  CommandButton cmdSalir{*this, "cmdSalir"};
+};
+
+class FrmDetail : public Form {
+ public:
+  FrmDetail() : Form("FrmDetail") {
+    cmdAceptar.Click = [this] {
+      MsgBox("Grabado", vbInformation, "Mensaje");
+      forms::Unload(*this);
+    };
+  }
+  TextBox txtMonto{*this, "txtMonto"};
+  CommandButton cmdAceptar{*this, "cmdAceptar"};
+};
+
+class FrmList : public Form {
+ public:
+  FrmList() : Form("FrmList") {
+    cmdEdit.Click = [this] {
+      Instance<FrmDetail>().Show(vbModal);
+      result = "back with " + detailText;
+    };
+  }
+  std::string detailText;
+  std::string result;
+  CommandButton cmdEdit{*this, "cmdEdit"};
+};
+
+// Runs `action` under a reporter that keeps the test's failures, and answers
+// their messages without the "Failed" line ADD_FAILURE puts first.
+template <class F>
+std::vector<std::string> Failures(F action) {
+  ::testing::TestPartResultArray results;
+  {
+    ::testing::ScopedFakeTestPartResultReporter reporter(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+    action();
+  }
+  std::vector<std::string> messages;
+  for (int i = 0; i < results.size(); ++i) {
+    std::string message = results.GetTestPartResult(i).message();
+    if (message.starts_with("Failed\n")) message.erase(0, 7);
+    messages.push_back(message);
+  }
+  return messages;
+}
+
+TEST(Driver, MessageBoxesAreRecordedWholeAndAnsweredFromTheQueue) {
+  TestDriver driver;
+  FrmAsk form;
+  form.Show();
+  driver.Answer(vbYes);
+  driver.Expect({"Eliminada", vbInformation, "Información"});
+  driver.Click(form.cmdEliminar);
+  EXPECT_EQ(form.answer, vbYes);
+  EXPECT_EQ(driver.MessageBoxes(),
+            (std::vector<MessageBoxCall>{
+                {"¿Confirma que va a eliminar la declaración seleccionada?", 292,
+                 "Eliminar Declaraciones"},
+                {"Eliminada", vbInformation, "Información"}}));
+  EXPECT_EQ(driver.PendingAnswers(), 0u);
+}
+
+TEST(Driver, AnUnexpectedMessageBoxFailsTheTestLoudly) {
+  TestDriver driver;
+  FrmAsk form;
+  form.Show();
+  auto failures = Failures([&] {
+    EXPECT_THROW(driver.Click(form.cmdEliminar), ScriptFailure);
+  });
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0],
+            "unexpected message box \"¿Confirma que va a eliminar la declaración seleccionada?\" "
+            "(style 292, title \"Eliminar Declaraciones\")");
+}
+
+TEST(Driver, ABoxOtherThanTheOneExpectedOrAnAnswerItDoesNotOfferFails) {
+  TestDriver driver;
+  FrmAsk form;
+  form.Show();
+  driver.Expect({"Otra cosa", vbYesNo, "Eliminar Declaraciones"}, vbYes);
+  auto mismatch = Failures([&] { EXPECT_THROW(driver.Click(form.cmdEliminar), ScriptFailure); });
+  EXPECT_EQ(mismatch.size(), 1u);
+  driver.Answer(vbOK);
+  auto badAnswer = Failures([&] { EXPECT_THROW(driver.Click(form.cmdEliminar), ScriptFailure); });
+  ASSERT_EQ(badAnswer.size(), 1u);
+  EXPECT_EQ(badAnswer[0],
+            "answer 1 is no button of message box \"¿Confirma que va a eliminar la declaración "
+            "seleccionada?\" (style 292, title \"Eliminar Declaraciones\")");
+}
+
+TEST(Driver, AModalFormWithNoScriptFailsTheTestLoudly) {
+  TestDriver driver;
+  FrmList list;
+  list.Show();
+  auto failures = Failures([&] { EXPECT_THROW(driver.Click(list.cmdEdit), ScriptFailure); });
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0], "form FrmDetail shown modally with no script");
+}
+
+TEST(Driver, AModalScriptThatLeavesItsFormOpenFails) {
+  TestDriver driver;
+  FrmList list;
+  list.Show();
+  driver.OnModal<FrmDetail>([](FrmDetail&) {});
+  auto failures = Failures([&] { EXPECT_THROW(driver.Click(list.cmdEdit), ScriptFailure); });
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0], "form FrmDetail still shown after its modal script");
+}
+
+TEST(Driver, ScriptsRunEachTimeTheirFormIsShownModallyAndTheShowReturnsAfterwards) {
+  TestDriver driver;
+  FrmList list;
+  list.Show();
+  int shown = 0;
+  driver.OnModal<FrmDetail>([&](FrmDetail& detail) {
+    ++shown;
+    driver.Type(detail.txtMonto, std::to_string(shown * 100));
+    list.detailText = detail.txtMonto.Text();
+    driver.Answer(vbOK);
+    driver.Click(detail.cmdAceptar);
+  });
+  driver.Click(list.cmdEdit);
+  EXPECT_EQ(list.result, "back with 100");
+  driver.Click(list.cmdEdit);
+  EXPECT_EQ(list.result, "back with 200");
+  EXPECT_EQ(driver.ModalForms(), (std::vector<std::string>{"FrmDetail", "FrmDetail"}));
+}
+
+TEST(Driver, FormsBehindAModalFormCannotBeReached) {
+  TestDriver driver;
+  FrmList list;
+  list.Show();
+  driver.OnModal<FrmDetail>([&](FrmDetail& detail) {
+    EXPECT_FALSE(user::CanReach(list.cmdEdit));
+    auto failures = Failures([&] { EXPECT_THROW(driver.Click(list.cmdEdit), ScriptFailure); });
+    EXPECT_EQ(failures, (std::vector<std::string>{
+                            "cannot click FrmList.cmdEdit: a person could not reach it"}));
+    forms::Unload(detail);
+  });
+  driver.Click(list.cmdEdit);
+  EXPECT_TRUE(user::CanReach(list.cmdEdit));
+}
+
+TEST(Driver, AnswersNeverAskedForFailTheTestWhenTheDriverEnds) {
+  auto failures = Failures([] {
+    TestDriver driver;
+    driver.Answer(vbOK);
+  });
+  EXPECT_EQ(failures, (std::vector<std::string>{"1 message box answer(s) were never asked for"}));
+}
+
+TEST(Driver, KeepsTheClipboardHelpRequestsAndMousePointers) {
+  TestDriver driver;
+  Clipboard.SetText("abc");
+  EXPECT_EQ(Clipboard.GetText(), "abc");
+  Clipboard.Clear();
+  EXPECT_EQ(driver.ClipboardText(), "");
+  ShowHelp("Korva.hlp", cdlHelpContents, 0);
+  EXPECT_EQ(driver.HelpRequests(), (std::vector<HelpRequest>{{"Korva.hlp", cdlHelpContents, 0}}));
+  Screen.SetMousePointer(vbHourglass);
+  Screen.SetMousePointer(vbHourglass);
+  Screen.SetMousePointer(vbDefault);
+  EXPECT_EQ(driver.MousePointers(), (std::vector<int>{vbHourglass, vbDefault}));
+  EXPECT_EQ(DoEvents(), 0);
+  EXPECT_EQ(driver.DoEventsCount(), 1);
+}
+
+}  // namespace
