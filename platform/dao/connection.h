@@ -1,0 +1,128 @@
+#pragma once
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/dao/catalogue.h"
+#include "platform/dao/ddl.h"
+#include "platform/dao/translator.h"
+#include "platform/vb/variant.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dao {
+
+// A result column: its name, the Jet type its values come back as, and, when it can
+// be written back, the table column it stands for.
+struct ResultColumn {
+  std::string name;
+  int type = 0;
+  int size = 0;
+  std::string table;
+  int tableColumn = -1;
+};
+
+struct QueryResult {
+  std::vector<ResultColumn> columns;
+  std::vector<std::vector<vb::Variant>> rows;
+  std::vector<long long> rowids;
+  std::string table;  // the one table the rows can be written back to; "" when none
+};
+
+// One open database file: the SQLite handle with the layer's collation and
+// functions, the catalogue, the cache of translated statements and the
+// transaction levels. Database, TableDefs and Recordset share it.
+class Connection {
+ public:
+  // How long a statement waits for another process's lock before 3051.
+  static constexpr int kBusyTimeoutMs = 500;
+  static constexpr int kMaxTransactionDepth = 5;
+
+  static std::shared_ptr<Connection> Open(const std::string& path, bool exclusive, bool readOnly);
+  static std::shared_ptr<Connection> Create(const std::string& path);
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  void Close();
+  bool IsOpen() const { return db_ != nullptr; }
+  const std::string& Path() const { return path_; }
+  // Raises 3420 once the database is closed.
+  void RequireOpen() const;
+
+  // Runs an action or definition statement; the number of rows it touched.
+  long Execute(std::string_view sql);
+  // Every row of a SELECT; with `updatable` the rowids of a single-table query too.
+  QueryResult Query(std::string_view sql, bool updatable);
+  QueryResult TableRows(std::string_view table);
+
+  long long InsertRow(const TableSchema& schema, const std::vector<int>& columns,
+                      const std::vector<vb::Variant>& values);
+  void UpdateRow(const TableSchema& schema, long long rowid, const std::vector<int>& columns,
+                 const std::vector<vb::Variant>& values);
+  void DeleteRow(const TableSchema& schema, long long rowid);
+  std::vector<vb::Variant> ReadRow(const TableSchema& schema, long long rowid);
+
+  const Catalogue& catalogue() const { return catalogue_; }
+  void Refresh();
+  void SetAllowZeroLength(const std::string& table, const std::string& column, bool allow);
+
+  int TransactionDepth() const { return depth_; }
+  void BeginTransaction();
+  void CommitTransaction();
+  void RollbackTransaction();
+  void RollbackAll();
+
+ private:
+  struct Cached {
+    Translation translation;
+    sqlite3_stmt* stmt = nullptr;
+    std::vector<ResultColumn> columns;
+  };
+  struct Literal {
+    TokenKind kind;
+    std::string_view raw;
+  };
+  struct Scanned {
+    std::string shape;
+    std::vector<Literal> literals;
+    bool definition = false;
+  };
+
+  Connection(sqlite3* db, std::string path);
+  static void Scan(std::string_view sql, Scanned& scanned);
+  Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
+  Cached& PreparedText(const std::string& sql);
+  sqlite3_stmt* Compile(const std::string& sql, std::string_view statement);
+  void Remember(std::string key, std::unique_ptr<Cached> entry);
+  void ClearCache();
+  void Bind(sqlite3_stmt* stmt, const Scanned& scanned);
+  long Run(sqlite3_stmt* stmt, std::string_view statement);
+  std::vector<ResultColumn> Describe(sqlite3_stmt* stmt, const Translation& translation) const;
+  QueryResult Collect(sqlite3_stmt* stmt, std::vector<ResultColumn> columns, bool rowids,
+                      std::string_view statement);
+
+  void ExecuteSelectInto(const Cached& entry, const Scanned& scanned, std::string_view sql);
+  void ExecuteDefinition(std::string_view sql);
+  void Apply(const Definition& definition);
+  const TableSchema& ExistingTable(const std::string& table) const;
+  void Rebuild(const TableSchema& from, const TableSchema& to);
+  void CreateStored(const TableSchema& schema, std::string_view storedName);
+  template <typename F>
+  void InSavepoint(F work);
+
+  sqlite3* db_;
+  std::string path_;
+  Catalogue catalogue_;
+  int depth_ = 0;
+  std::list<std::string> recent_;
+  std::unordered_map<std::string, std::pair<std::list<std::string>::iterator, std::unique_ptr<Cached>>> cache_;
+  std::uint64_t cacheVersion_ = 0;
+  Scanned scratch_;
+};
+
+}  // namespace dao

@@ -1,0 +1,71 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dao/collection.h"
+#include "platform/dao/connection.h"
+#include "platform/vb/variant.h"
+
+namespace dao {
+
+class Recordset;
+
+// One column of a recordset. Its Value is the current row's value, or the pending
+// value while the row is being added or edited: the record check code is computed
+// from a new row's values before Update stores them.
+class Field {
+ public:
+  Field(Recordset& owner, int index, ResultColumn column);
+  Field(const Field&) = delete;
+  Field& operator=(const Field&) = delete;
+
+  const std::string& Name() const { return column_.name; }
+  int Type() const { return column_.type; }
+  long Size() const { return column_.size; }
+  int OrdinalPosition() const { return index_; }
+  // The table column behind the field; "" for an expression.
+  const std::string& SourceTable() const { return column_.table; }
+  bool DataUpdatable() const { return column_.tableColumn >= 0; }
+  bool AllowZeroLength() const;
+  bool Required() const;
+
+  // Raises 3021 when the recordset has no current row.
+  vb::Variant Value() const;
+  // Only between AddNew or Edit and Update (else 3020); the value is converted to
+  // the column's type at once, so a wrong one fails here, as it does in the engine.
+  void SetValue(const vb::Variant& value);
+
+  Field& operator=(const vb::Variant& value) {
+    SetValue(value);
+    return *this;
+  }
+  operator vb::Variant() const { return Value(); }
+
+ private:
+  friend class Recordset;
+  const ColumnDef* Definition() const;
+
+  Recordset& owner_;
+  int index_;
+  ResultColumn column_;
+};
+
+// The fields of a recordset, by position or by name without regard to case; a name
+// that is not there raises 3265.
+class Fields {
+ public:
+  int Count() const { return static_cast<int>(fields_.size()); }
+  Field& operator[](int index) const;
+  Field& operator[](std::string_view name) const;
+  Field* Find(std::string_view name) const;
+  OwnedIterator<Field> begin() const { return OwnedIterator<Field>(fields_.begin()); }
+  OwnedIterator<Field> end() const { return OwnedIterator<Field>(fields_.end()); }
+
+ private:
+  friend class Recordset;
+  std::vector<std::unique_ptr<Field>> fields_;
+};
+
+}  // namespace dao
