@@ -223,9 +223,9 @@ void AppendUnwrapped(Node& group, Nodes& out) {
 void UnwrapUnionMembers(Nodes& nodes) {
   Nodes out;
   for (std::size_t i = 0; i < nodes.size(); ++i) {
+    std::size_t n = out.size();
     bool member = nodes[i].StartsSelect() &&
-                  (i == 0 || nodes[i - 1].Is("UNION") ||
-                   (nodes[i - 1].Is("ALL") && i >= 2 && nodes[i - 2].Is("UNION")));
+                  (i == 0 || out[n - 1].Is("UNION") || (n >= 2 && out[n - 1].Is("ALL") && out[n - 2].Is("UNION")));
     if (member) {
       AppendUnwrapped(nodes[i], out);
     } else {

@@ -1,0 +1,204 @@
+#include "platform/dao/tests/dao_fixture.h"
+#include "platform/vb/conv.h"
+
+namespace dao::testing {
+namespace {
+
+class RecordsetTest : public DaoTest {
+ protected:
+  void SetUp() override {
+    DaoTest::SetUp();
+    for (const char* code : {"F36001", "F36002", "F36003", "F36004"})
+      db_->Execute(std::string("insert into reportes values ('") + code + "','Reporte " + code + "',1)");
+  }
+  std::string Code(Recordset& rs) { return rs.Fields()["codrep"].Value().As<std::string>(); }
+  void ExpectNoCurrentRecord(const std::function<void()>& action) {
+    try {
+      action();
+      ADD_FAILURE() << "no error";
+    } catch (const vb::Error& error) {
+      EXPECT_EQ(error.Number(), kErrNoCurrentRecord);
+    }
+  }
+};
+
+TEST_F(RecordsetTest, MovingOffEitherEndRaisesNoCurrentRecord) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  EXPECT_FALSE(rs->Bof());
+  rs->MovePrevious();
+  EXPECT_TRUE(rs->Bof());
+  EXPECT_FALSE(rs->Eof());
+  ExpectNoCurrentRecord([&] { rs->Fields()[0].Value(); });
+  ExpectNoCurrentRecord([&] { rs->MovePrevious(); });
+  rs->MoveLast();
+  rs->MoveNext();
+  EXPECT_TRUE(rs->Eof());
+  ExpectNoCurrentRecord([&] { rs->MoveNext(); });
+  ExpectNoCurrentRecord([&] { rs->Edit(); });
+  RecordsetPtr empty = db_->OpenRecordset("SELECT * FROM reportes WHERE codrep = 'X'", dbOpenSnapshot);
+  EXPECT_TRUE(empty->Bof());
+  EXPECT_TRUE(empty->Eof());
+  EXPECT_EQ(empty->RecordCount(), 0);
+  ExpectNoCurrentRecord([&] { empty->MoveFirst(); });
+}
+
+// A dynaset counts the rows visited until MoveLast; a table-type counts them all.
+TEST_F(RecordsetTest, RecordCountIsCompleteAfterMoveLast) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes", dbOpenSnapshot);
+  EXPECT_EQ(rs->RecordCount(), 1);
+  rs->MoveLast();
+  rs->MoveFirst();
+  EXPECT_EQ(rs->RecordCount(), 4);
+  EXPECT_EQ(db_->OpenRecordset("reportes")->RecordCount(), 4);
+}
+
+TEST_F(RecordsetTest, PositionsAndBookmarksFindRowsAgain) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep DESC", dbOpenDynaset);
+  EXPECT_EQ(rs->AbsolutePosition(), 0);
+  rs->Move(2);
+  EXPECT_EQ(Code(*rs), "F36002");
+  Bookmark mark = rs->Bookmark();
+  rs->SetAbsolutePosition(3);
+  EXPECT_EQ(Code(*rs), "F36001");
+  rs->Move(-3);
+  EXPECT_EQ(Code(*rs), "F36004");
+  rs->SetBookmark(mark);
+  EXPECT_EQ(rs->AbsolutePosition(), 2);
+  rs->Move(5);
+  EXPECT_TRUE(rs->Eof());
+  EXPECT_EQ(rs->AbsolutePosition(), -1);
+  try {
+    rs->SetAbsolutePosition(4);
+    ADD_FAILURE();
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.Number(), kErrInvalidArgument);
+  }
+  RecordsetPtr other = db_->OpenRecordset("reportes");
+  EXPECT_THROW(other->SetBookmark(mark), vb::Error);
+}
+
+TEST_F(RecordsetTest, ForwardOnlyMovesOnlyForward) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT codrep FROM reportes", dbOpenForwardOnly);
+  int rows = 0;
+  for (; !rs->Eof(); rs->MoveNext()) ++rows;
+  EXPECT_EQ(rows, 4);
+  for (auto action : std::vector<std::function<void()>>{[&] { rs->MovePrevious(); }, [&] { rs->AbsolutePosition(); },
+                                                        [&] { rs->MoveFirst(); }}) {
+    try {
+      action();
+      ADD_FAILURE();
+    } catch (const vb::Error& error) {
+      EXPECT_EQ(error.Number(), kErrNotSupported);
+    }
+  }
+}
+
+// The record check code is computed from a new row's values before Update.
+TEST_F(RecordsetTest, PendingNewRowIsReadableBeforeUpdate) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  rs->AddNew();
+  rs->Fields()["codrep"] = "F36005";
+  rs->Fields()["tipo"] = "7";
+  EXPECT_EQ(rs->EditMode(), dbEditAdd);
+  EXPECT_EQ(Code(*rs), "F36005");
+  EXPECT_EQ(vb::VarType(rs->Fields()["tipo"].Value()), vb::vbInteger);
+  EXPECT_TRUE(rs->Fields()["descripcion"].Value().IsNull());
+  rs->Update();
+  EXPECT_EQ(Code(*rs), "F36001");
+  EXPECT_EQ(rs->RecordCount(), 2);
+  rs->SetBookmark(rs->LastModified());
+  EXPECT_EQ(Code(*rs), "F36005");
+  EXPECT_EQ(Count("reportes"), 5);
+}
+
+TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT codrep, descripcion, len(codrep) AS n FROM reportes "
+                                       "WHERE codrep >= 'F36003' ORDER BY codrep", dbOpenDynaset);
+  rs->Edit();
+  rs->Fields()["descripcion"] = "cambiado";
+  rs->Update();
+  EXPECT_EQ(rs->Fields()["descripcion"].Value().As<std::string>(), "cambiado");
+  rs->Edit();
+  rs->Fields()["descripcion"] = "descartado";
+  rs->CancelUpdate();
+  EXPECT_EQ(rs->Fields()["descripcion"].Value().As<std::string>(), "cambiado");
+  rs->Edit();
+  try {
+    rs->Fields()["n"] = 3;
+    ADD_FAILURE();
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.Number(), kErrFieldNotUpdatable);
+  }
+  rs->CancelUpdate();
+  rs->MoveNext();
+  rs->Delete();
+  try {
+    rs->Fields()[0].Value();
+    ADD_FAILURE();
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.Number(), kErrRecordDeleted);
+  }
+  rs->MovePrevious();
+  EXPECT_EQ(Code(*rs), "F36003");
+  EXPECT_EQ(Rows("SELECT codrep, descripcion FROM reportes WHERE codrep >= 'F36003'"),
+            (std::vector<std::vector<std::string>>{{"F36003", "cambiado"}}));
+  rs->Requery();
+  EXPECT_EQ(Code(*rs), "F36003");
+  rs->MoveLast();
+  EXPECT_EQ(rs->RecordCount(), 1);
+}
+
+TEST_F(RecordsetTest, SnapshotsAndUpdateWithoutEditAreRefused) {
+  RecordsetPtr snapshot = db_->OpenRecordset("SELECT * FROM reportes", dbOpenSnapshot);
+  RecordsetPtr join = db_->OpenRecordset("SELECT a.codrep FROM reportes a, reportes b", dbOpenDynaset);
+  RecordsetPtr table = db_->OpenRecordset("reportes");
+  struct Case {
+    std::function<void()> action;
+    int error;
+  } cases[] = {{[&] { snapshot->AddNew(); }, kErrReadOnly},
+               {[&] { join->Edit(); }, kErrReadOnly},
+               {[&] { table->Update(); }, kErrUpdateWithoutEdit},
+               {[&] { table->Fields()["codrep"] = "x"; }, kErrUpdateWithoutEdit},
+               {[&] { table->Fields()["nada"]; }, kErrItemNotFound},
+               {[&] { db_->OpenRecordset("SELECT * FROM reportes", dbOpenTable); }, kErrInvalidOperation}};
+  for (auto& c : cases) {
+    try {
+      c.action();
+      ADD_FAILURE() << c.error;
+    } catch (const vb::Error& error) {
+      EXPECT_EQ(error.Number(), c.error);
+    }
+  }
+}
+
+TEST_F(RecordsetTest, ListenersHearMovesAndChanges) {
+  RecordsetPtr rs = db_->OpenRecordset("reportes");
+  std::vector<std::string> heard;
+  int id = rs->AddListener([&](Recordset& r, Recordset::Change change) {
+    heard.push_back(change == Recordset::Change::Position ? std::to_string(r.AbsolutePosition()) : "data");
+  });
+  rs->MoveNext();
+  rs->MoveLast();
+  rs->Delete();
+  rs->RemoveListener(id);
+  rs->MoveFirst();
+  EXPECT_EQ(heard, (std::vector<std::string>{"1", "3", "data"}));
+  EXPECT_EQ(vb::CStr(rs->ValueAt(2, 0)), "F36003");
+}
+
+TEST_F(RecordsetTest, ClosingTheDatabaseClosesItsRecordsets) {
+  RecordsetPtr rs = db_->OpenRecordset("reportes");
+  db_->Close();
+  for (auto action : std::vector<std::function<void()>>{[&] { rs->MoveNext(); },
+                                                        [&] { db_->Execute("DELETE FROM reportes"); }}) {
+    try {
+      action();
+      ADD_FAILURE();
+    } catch (const vb::Error& error) {
+      EXPECT_EQ(error.Number(), kErrObjectInvalid);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace dao::testing
