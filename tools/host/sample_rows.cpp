@@ -13,7 +13,7 @@ struct ParamRow {
 };
 
 // Left-aligned in exactly `width` characters: Funcion keeps its values at fixed
-// character positions, so each piece is cut or padded to its slot.
+// character positions, so each value is cut or padded to its slot.
 std::string Slot(const std::string& text, std::size_t width) {
   std::string slot = text.substr(0, width);
   return slot + std::string(width - slot.size(), ' ');
