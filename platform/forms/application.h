@@ -45,7 +45,6 @@ class Application {
   std::map<std::type_index, std::unique_ptr<Form>> defaults;
   std::vector<std::unique_ptr<Form>> released;
   int mousePointer = 0;
-  std::string helpFile;
 
   void Forget(Form* form);
   void Activate(Form* form);

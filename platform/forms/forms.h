@@ -8,6 +8,8 @@
 #include "platform/forms/constants.h"
 #include "platform/forms/control.h"
 #include "platform/forms/control_array.h"
+#include "platform/forms/data_control.h"
+#include "platform/forms/data_grid.h"
 #include "platform/forms/file_chooser.h"
 #include "platform/forms/form.h"
 #include "platform/forms/frame.h"

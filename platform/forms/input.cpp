@@ -5,6 +5,7 @@
 
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
+#include "platform/forms/data_grid.h"
 #include "platform/forms/file_chooser.h"
 #include "platform/forms/form.h"
 #include "platform/forms/list_box.h"
@@ -16,6 +17,7 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/toolbar.h"
 #include "platform/forms/user.h"
+#include "platform/vb/app.h"
 #include "platform/vb/encoding.h"
 
 namespace forms {
@@ -130,10 +132,11 @@ bool Input::PressSpecialButton(Form& form, Control* target, const Keystroke& key
 }
 
 void Input::ShowHelpFor(const Form& form, const Control* target) {
-  if (HelpFile().empty() || !App().host) return;
+  std::string file = vb::App::HelpFile();
+  if (file.empty() || !App().host) return;
   long context = target ? target->HelpContext() : 0;
   if (context == 0) context = form.HelpContextID();
-  ShowHelp(HelpFile(), context ? cdlHelpContext : cdlHelpContents, context);
+  ShowHelp(file, context ? cdlHelpContext : cdlHelpContents, context);
 }
 
 void Input::KeyDownPhase(Form& form, Control* target, const Keystroke& key) {
@@ -195,6 +198,8 @@ void Input::FireMouse(Form& form, const Event<int, int, double, double>& event, 
 }
 
 void Input::FireForm(Form& form, const Event<>& event) { form.Fire(event); }
+
+void Input::FireHeadClick(DataGrid& grid, int col) { grid.Fire(grid.HeadClick, col); }
 
 bool Input::Close(Form& form) { return Unload(form, vbFormControlMenu); }
 
@@ -426,6 +431,18 @@ bool ChooseFile(FileChooser& chooser, const std::string& name) {
     }
   }
   return false;
+}
+
+bool ChooseRow(DataGrid& grid, long row) {
+  if (!Focus(grid) || row < 0 || row >= grid.RowCount()) return false;
+  grid.SetBookmark(vb::Variant(row));
+  return true;
+}
+
+bool ClickHeader(DataGrid& grid, int col) {
+  if (!Focus(grid) || col < 0 || col >= grid.ColumnCount()) return false;
+  detail::Input::FireHeadClick(grid, col);
+  return true;
 }
 
 }  // namespace user

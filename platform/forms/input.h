@@ -8,6 +8,7 @@
 namespace forms {
 
 class Control;
+class DataGrid;
 class Form;
 class TextBox;
 class Toolbar;
@@ -37,6 +38,7 @@ class Input {
   static void FireMouse(Form& form, const Event<int, int, double, double>& event, int button,
                         int shift, double x, double y);
   static void FireForm(Form& form, const Event<>& event);
+  static void FireHeadClick(DataGrid& grid, int col);
   static bool Close(Form& form);
   static void PressToolbarButton(Toolbar& toolbar, int index);
   // Puts `text` in place of the whole text, as far as MaxLength allows.

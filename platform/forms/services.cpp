@@ -6,12 +6,13 @@
 #include "platform/forms/form.h"
 #include "platform/forms/input.h"
 #include "platform/forms/user.h"
+#include "platform/vb/app.h"
 #include "platform/vb/encoding.h"
 
 namespace forms {
 
 int MsgBox(const std::string& prompt, int style, const std::string& title) {
-  return detail::RequireHost().MsgBox(prompt, style, title);
+  return detail::RequireHost().MsgBox(prompt, style, title.empty() ? vb::App::Title() : title);
 }
 
 int DoEvents() {
@@ -80,9 +81,6 @@ void ShowHelp(const std::string& file, int command, long context) {
   detail::RequireHost().ShowHelp(HelpRequest{file, command, context});
 }
 
-const std::string& HelpFile() { return detail::App().helpFile; }
-void SetHelpFile(std::string file) { detail::App().helpFile = std::move(file); }
-
 int ScreenObject::MousePointer() const { return detail::App().mousePointer; }
 
 void ScreenObject::SetMousePointer(int pointer) {
@@ -120,7 +118,6 @@ void ResetApplication() {
   app.input.clear();
   app.pumping = false;
   app.mousePointer = vbDefault;
-  app.helpFile.clear();
 }
 
 }  // namespace forms

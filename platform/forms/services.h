@@ -13,7 +13,8 @@ class Form;
 
 // Shows a message box through the host: `style` adds up the buttons, the icon
 // and the default button (vbYesNo + vbQuestion + vbDefaultButton2); the answer
-// is the button pressed (vbOK 1, vbCancel 2, vbRetry 4, vbYes 6, vbNo 7).
+// is the button pressed (vbOK 1, vbCancel 2, vbRetry 4, vbYes 6, vbNo 7). With
+// no title the box carries the program's title (vb::App::Title).
 int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = "");
 
 // Lets waiting events run: the keys sent with SendKeys, then the host's own
@@ -26,11 +27,9 @@ int DoEvents();
 void SendKeys(const std::string& keys, bool wait = false);
 std::vector<Keystroke> ParseKeys(const std::string& keys);
 
-// Opens the help file through the host.
+// Opens the help file through the host. F1 opens the program's help file
+// (vb::App::HelpFile) at the topic of the focused control, its container or form.
 void ShowHelp(const std::string& file, int command, long context);
-// The help file that F1 opens at the focused control's topic.
-const std::string& HelpFile();
-void SetHelpFile(std::string file);
 
 // The runtime's Screen object.
 class ScreenObject {

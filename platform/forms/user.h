@@ -7,6 +7,7 @@ namespace forms {
 
 class ComboBox;
 class Control;
+class DataGrid;
 class FileChooser;
 class Form;
 class ListBox;
@@ -71,6 +72,10 @@ bool ContextPaste(TextBox& box);
 bool Scroll(ScrollBar& bar, int value);
 bool ChooseFolder(FileChooser& chooser, const std::string& path);
 bool ChooseFile(FileChooser& chooser, const std::string& name);
+// Clicks a row of a grid (its position in the recordset): the grid takes the
+// focus, then the shared recordset moves there.
+bool ChooseRow(DataGrid& grid, long row);
+bool ClickHeader(DataGrid& grid, int col);
 
 }  // namespace user
 }  // namespace forms

@@ -174,6 +174,19 @@ void TestDriver::ChooseFile(FileChooser& chooser, const std::string& name) {
   Require(user::ChooseFile(chooser, name), "choose " + name + " in", chooser);
 }
 
+void TestDriver::PickRow(DataGrid& grid, long row) {
+  Require(user::ChooseRow(grid, row), "pick row " + std::to_string(row) + " of", grid);
+}
+
+void TestDriver::DblClickRow(DataGrid& grid, long row) {
+  PickRow(grid, row);
+  DblClick(grid);
+}
+
+void TestDriver::HeadClick(DataGrid& grid, int col) {
+  Require(user::ClickHeader(grid, col), "click header " + std::to_string(col) + " of", grid);
+}
+
 void TestDriver::Close(Form& form) {
   if (!user::CanReach(form)) Fail("cannot close form " + form.Name());
   user::Close(form);

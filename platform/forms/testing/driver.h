@@ -88,6 +88,10 @@ class TestDriver : public Host {
   void ChooseFolder(FileChooser& chooser, const std::string& path);
   void ChooseFile(FileChooser& chooser, const std::string& name);
   void Close(Form& form);
+  // A grid's rows by their position, its headers by column.
+  void PickRow(DataGrid& grid, long row);
+  void DblClickRow(DataGrid& grid, long row);
+  void HeadClick(DataGrid& grid, int col);
 
   // Fails the test and throws ScriptFailure.
   [[noreturn]] void Fail(const std::string& why);
