@@ -51,11 +51,11 @@ Host& RequireHost() {
   return *App().host;
 }
 
+// The form stays `active` until the next activation, so that the host hears
+// which form (or none) takes its place.
 void Application::Forget(Form* form) {
   std::erase(loaded, form);
   std::erase(shown, form);
-  std::erase(modal, form);
-  if (active == form) active = nullptr;
 }
 
 void Application::Activate(Form* form) {
@@ -73,7 +73,6 @@ void Application::Activate(Form* form) {
 
 void Application::ActivateTopmost() {
   if (active && std::find(shown.begin(), shown.end(), active) != shown.end()) return;
-  active = nullptr;
   Activate(shown.empty() ? nullptr : shown.back());
 }
 

@@ -2,21 +2,13 @@
 
 #include "platform/forms/errors.h"
 #include "platform/vb/encoding.h"
+#include "platform/vb/strings.h"
 
 namespace forms {
 
 namespace {
 
-bool SameText(const std::string& a, const std::string& b) {
-  std::u32string x = vb::DecodeUtf8(a);
-  std::u32string y = vb::DecodeUtf8(b);
-  if (x.size() != y.size()) return false;
-  for (std::size_t i = 0; i < x.size(); ++i) {
-    auto lower = [](char32_t c) { return c < 128 ? static_cast<char32_t>(std::tolower(static_cast<int>(c))) : c; };
-    if (lower(x[i]) != lower(y[i])) return false;
-  }
-  return true;
-}
+bool SameText(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
 
 }  // namespace
 
@@ -24,7 +16,7 @@ ComboBox::ComboBox(Place place, std::string name, int index)
     : ListControl(place, std::move(name), index) {}
 
 void ComboBox::SetListIndex(int index) {
-  StoreListIndex(index);
+  if (!StoreListIndex(index)) return;
   if (props_->style != vbComboDropdownList) {
     props_->text = List(index);
     Changed("Text");

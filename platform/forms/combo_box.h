@@ -5,9 +5,11 @@
 
 namespace forms {
 
-// A combo box; the windows use the drop-down list style. Every setting of
-// ListIndex from code runs Click at once, -1 included: clearing a combo's
-// selection is an action the debt windows' cascades rely on.
+// A combo box, by default in the drop-down list style the windows use. Selecting
+// another item from code runs Click at once, and so does clearing the selection
+// (ListIndex -1): the debt windows' cascades rely on both. Setting the selection
+// it already has runs nothing; the non-notified debt window's reset relies on
+// that to leave its amount boxes open.
 class ComboBox : public ListControl {
  public:
   ComboBox(Place place, std::string name, int index = -1);

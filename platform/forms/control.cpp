@@ -23,7 +23,14 @@ Control::Control(Place place, std::string name, int index)
   form_->Register(this);
 }
 
-Control::~Control() { form_->Unregister(this); }
+// A control that goes while its form is loaded (an element unloaded at run time)
+// is withdrawn from the host.
+Control::~Control() {
+  if (form_->IsLoaded()) {
+    if (Host* host = detail::App().host) host->ControlRemoved(*this);
+  }
+  form_->Unregister(this);
+}
 
 void Control::SetLeft(int left) { Assign(common_->left, left, "Left"); }
 void Control::SetTop(int top) { Assign(common_->top, top, "Top"); }

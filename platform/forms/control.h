@@ -123,8 +123,8 @@ class Control {
   Event<int, int, double, double> MouseMove;
 
  protected:
-  // Runs a handler now, nested in whatever set it off. Before its form's first
-  // load (while the form is being designed) no event runs.
+  // Runs a handler now, nested in whatever set it off. While its form is not
+  // loaded (being designed, or unloaded) no event runs.
   template <class... A, class... P>
   void Fire(const Event<A...>& event, P&&... args) {
     if (!event || !RaisesEvents()) return;

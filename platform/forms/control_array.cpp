@@ -15,11 +15,6 @@ void ArrayBase::Announce(Control& element) const {
   if (Host* host = App().host) host->ControlAdded(element);
 }
 
-void ArrayBase::Withdraw(Control& element) const {
-  if (!form_.IsLoaded()) return;
-  if (Host* host = App().host) host->ControlRemoved(element);
-}
-
 int ArrayBase::NextTabIndex() const { return static_cast<int>(form_.controls_.size()); }
 
 }  // namespace forms::detail

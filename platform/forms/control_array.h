@@ -26,7 +26,6 @@ class ArrayBase {
   bool FormEverLoaded() const;
   bool FormLoaded() const;
   void Announce(Control& element) const;
-  void Withdraw(Control& element) const;
   int NextTabIndex() const;
 
  private:
@@ -86,7 +85,6 @@ class ControlArray final : public detail::ArrayBase {
     auto it = elements_.find(index);
     if (it == elements_.end()) detail::Fail(340);
     if (design_.count(index)) detail::Fail(362);
-    Withdraw(*it->second);
     elements_.erase(it);
   }
 

@@ -6,17 +6,11 @@
 #include "platform/forms/errors.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
+#include "platform/vb/strings.h"
 
 namespace forms {
 
 namespace {
-
-char32_t Fold(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c + 32;
-  int code = vb::Cp1252Code(c);
-  if (code >= 0xC0 && code <= 0xDE && code != 0xD7) return vb::Cp1252Char(static_cast<unsigned char>(code + 32));
-  return c;
-}
 
 bool Match(const std::u32string& name, std::size_t n, const std::u32string& pattern, std::size_t p) {
   while (p < pattern.size()) {
@@ -27,7 +21,7 @@ bool Match(const std::u32string& name, std::size_t n, const std::u32string& patt
       return false;
     }
     if (n >= name.size()) return false;
-    if (pattern[p] != U'?' && Fold(pattern[p]) != Fold(name[n])) return false;
+    if (pattern[p] != U'?' && pattern[p] != name[n]) return false;
     ++n;
     ++p;
   }
@@ -42,9 +36,11 @@ std::u32string Trimmed(std::u32string text) {
 
 }  // namespace
 
+// Names and patterns compare without regard to case, as on the system the suite's
+// files were named on.
 bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  std::u32string chars = vb::DecodeUtf8(name);
-  std::u32string patterns = vb::DecodeUtf8(pattern);
+  std::u32string chars = vb::DecodeUtf8(vb::LCase(name));
+  std::u32string patterns = vb::DecodeUtf8(vb::LCase(pattern));
   std::size_t start = 0;
   while (start <= patterns.size()) {
     std::size_t end = patterns.find(U';', start);
@@ -98,11 +94,7 @@ void FileChooser::ReadFolder() {
     }
   }
   std::sort(files_.begin(), files_.end(), [](const std::string& a, const std::string& b) {
-    std::u32string x = vb::DecodeUtf8(a);
-    std::u32string y = vb::DecodeUtf8(b);
-    std::transform(x.begin(), x.end(), x.begin(), Fold);
-    std::transform(y.begin(), y.end(), y.begin(), Fold);
-    return x < y;
+    return vb::DecodeUtf8(vb::LCase(a)) < vb::DecodeUtf8(vb::LCase(b));
   });
   Changed("List");
 }

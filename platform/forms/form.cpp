@@ -23,10 +23,13 @@ constexpr int kMenuBar = 285;
 
 Form::Form(std::string name) : name_(std::move(name)) {}
 
+// A form destroyed while loaded is withdrawn from the host like an unloaded one.
 Form::~Form() {
   auto& app = detail::App();
+  if (IsLoaded() && app.host) app.host->FormUnloaded(*this);
   app.Forget(this);
   std::erase(app.modal, this);
+  if (app.active == this) app.active = nullptr;
 }
 
 void Form::Changed(std::string_view property) {

@@ -41,6 +41,8 @@ class Host {
   // A control-array element was created or removed while its form is loaded.
   virtual void ControlAdded(Control&) {}
   virtual void ControlRemoved(Control&) {}
+  // FormUnloaded and ControlRemoved also come from the destructor of a form or
+  // control that goes while loaded: the object may then serve only as a key.
   // A property changed; `property` is the getter's name ("Text", "Visible",
   // "ListIndex", "List", "Drawing", "Rows"...).
   virtual void Changed(Form&, std::string_view /*property*/) {}

@@ -4,22 +4,14 @@
 
 #include "platform/forms/errors.h"
 #include "platform/vb/encoding.h"
+#include "platform/vb/strings.h"
 
 namespace forms {
 
 namespace {
 
 // Sorted lists order their items without regard to case.
-std::u32string Folded(const std::string& text) {
-  std::u32string chars = vb::DecodeUtf8(text);
-  for (char32_t& c : chars) {
-    int code = vb::Cp1252Code(c);
-    if ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7)) {
-      c = vb::Cp1252Char(static_cast<unsigned char>(code + 32));
-    }
-  }
-  return chars;
-}
+std::u32string Folded(const std::string& text) { return vb::DecodeUtf8(vb::LCase(text)); }
 
 }  // namespace
 

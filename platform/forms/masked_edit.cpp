@@ -4,6 +4,7 @@
 
 #include "platform/forms/errors.h"
 #include "platform/vb/encoding.h"
+#include "platform/vb/strings.h"
 
 namespace forms {
 
@@ -11,21 +12,17 @@ namespace {
 
 bool IsDigit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
 
+// Letters are those with an upper and a lower case, accented ones included.
 bool IsLetter(char32_t ch) {
-  int code = vb::Cp1252Code(ch);
-  return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
-         (code >= 0xC0 && code != 0xD7 && code != 0xF7);
+  std::string one = vb::EncodeUtf8(ch);
+  return vb::UCase(one) != vb::LCase(one);
 }
 
 char32_t ChangeCase(char32_t ch, int caseChange) {
-  int code = vb::Cp1252Code(ch);
-  if (caseChange > 0 && ((code >= 'a' && code <= 'z') || (code >= 0xE0 && code <= 0xFE && code != 0xF7))) {
-    return vb::Cp1252Char(static_cast<unsigned char>(code - 32));
-  }
-  if (caseChange < 0 && ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7))) {
-    return vb::Cp1252Char(static_cast<unsigned char>(code + 32));
-  }
-  return ch;
+  if (caseChange == 0) return ch;
+  std::string one = vb::EncodeUtf8(ch);
+  std::u32string changed = vb::DecodeUtf8(caseChange > 0 ? vb::UCase(one) : vb::LCase(one));
+  return changed.size() == 1 ? changed[0] : ch;
 }
 
 }  // namespace

@@ -206,6 +206,14 @@ TEST_F(Keyboard, AMaskRefusesACharacterItsPositionDoesNotTake) {
   EXPECT_EQ(form.log.Take().back(), "mke_ValidationError 1");
 }
 
+TEST_F(Keyboard, AMaskCanTurnTypedLettersToCapitals) {
+  form.mke.SetMask(">?\\-99");
+  driver.Type(form.mke, "ñ7");
+  EXPECT_EQ(form.mke.Text(), "Ñ-7_");
+  driver.Keys(form, "x");
+  EXPECT_EQ(form.mke.Text(), "Ñ-7_");
+}
+
 TEST_F(Keyboard, TypingAnInitialInADropDownListSelectsTheNextItemWithIt) {
   driver.Type(form.cbo, "c");
   EXPECT_EQ(form.cbo.Text(), "Cusco");
