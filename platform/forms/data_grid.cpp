@@ -265,6 +265,8 @@ std::string DataGrid::CellText(long row, int col) {
 }
 
 void DataGrid::OnUserKey(int keyCode, int /*shift*/) {
+  if (keyCode == vbKeyLeft && col_ > 0) return SetCol(col_ - 1);
+  if (keyCode == vbKeyRight && col_ + 1 < ColumnCount()) return SetCol(col_ + 1);
   long last = RowCount() - 1;
   long target = current_;
   if (keyCode == vbKeyDown) target = std::min(current_ + 1, last);

@@ -117,6 +117,12 @@ void Form::SetBackColor(Color color) {
   Changed("BackColor");
 }
 
+void Form::SetBorderStyle(int style) {
+  if (props_->borderStyle == style) return;
+  props_->borderStyle = style;
+  Changed("BorderStyle");
+}
+
 void Form::SetControlBox(bool box) {
   if (props_->controlBox == box) return;
   props_->controlBox = box;

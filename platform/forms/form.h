@@ -61,6 +61,9 @@ class Form {
   void SetMousePointer(int pointer);
   Color BackColor() const { return props_->backColor; }
   void SetBackColor(Color color);
+  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog.
+  int BorderStyle() const { return props_->borderStyle; }
+  void SetBorderStyle(int style);
   bool ControlBox() const { return props_->controlBox; }
   void SetControlBox(bool box);
   bool MinButton() const { return props_->minButton; }
@@ -130,6 +133,7 @@ class Form {
     long helpContextID = 0;
     int mousePointer = vbDefault;
     Color backColor = vbButtonFace;
+    int borderStyle = 2;
     bool controlBox = true;
     bool minButton = true;
     bool maxButton = true;

@@ -26,7 +26,6 @@ class ScrollBar : public Control {
   void SetLargeChange(int change);
 
   Event<> Change;
-  Event<> Scroll;
 
  protected:
   void OnUserKey(int keyCode, int shift) override;

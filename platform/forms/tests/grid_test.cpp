@@ -189,10 +189,12 @@ TEST_F(Grids, HeaderClicksDoubleClicksAndKeysReachTheirHandlers) {
   driver.DblClickRow(form.TDBGrid(1), 1);
   driver.Keys(form, "a");
   driver.Key(form, vbKeyDown);
+  driver.Key(form, vbKeyRight);
   EXPECT_EQ(form.log.Take(),
             (Log{"HeadClick(1) 2", "RowColChange(1) last 0 col 0 at 1", "Reposition(1)",
                  "DblClick(1)", "KeyPress(1) 97", "RowColChange(1) last 1 col 0 at 2",
-                 "Reposition(1)"}));
+                 "Reposition(1)", "RowColChange(1) last 2 col 0 at 2"}));
+  EXPECT_EQ(form.TDBGrid(1).Col(), 1);
 }
 
 TEST_F(Grids, ADisabledGridCannotBeReached) {
