@@ -1,0 +1,8 @@
+#include "inserta/Globales.h"
+
+namespace nuvia {
+
+std::string gsSysPath;
+dao::DatabasePtr gDB;
+
+}  // namespace nuvia

@@ -1,0 +1,114 @@
+#include "inserta/ModNuvia.h"
+
+#include "inserta/Globales.h"
+#include "inserta/ModRegistro.h"
+#include "inserta/ModTablas.h"
+#include "platform/dao/dbengine.h"
+#include "platform/dao/errors.h"
+#include "platform/forms/services.h"
+#include "platform/vb/app.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+#include "platform/vb/format.h"
+#include "platform/vb/files.h"
+#include "platform/vb/strings.h"
+#include "platform/win/profile.h"
+
+namespace nuvia {
+namespace {
+
+constexpr const char* kArchivoConfiguracion = "TESCA.INI";
+constexpr long kLargoBuffer = 255;
+
+ListadoArchivos& Listado() {
+  static ListadoArchivos listado = [](const std::string& ruta) { return vb::Dir(ruta); };
+  return listado;
+}
+
+std::string LeeOpcion(const std::string& sClave) {
+  std::string buffer = vb::Space(kLargoBuffer);
+  long largo = win::GetPrivateProfileString("Options", sClave, "", buffer, kLargoBuffer, kArchivoConfiguracion);
+  return vb::Left(buffer, largo);
+}
+
+// The workgroup's default user and password, eight characters each, put together
+// at run time so that neither stands whole in the program's text.
+std::string UsuarioMotor() { return "ZEP" + vb::Format(942, "00000"); }
+std::string ClaveMotor() {
+  std::string usuario = UsuarioMotor();
+  return std::string(usuario.rbegin(), usuario.rend());
+}
+
+void PreparaMotor(const std::string& sRuta) {
+  dao::DBEngine& motor = dao::Engine();
+  motor.SetIniPath(kArchivoConfiguracion);
+  motor.SetSystemDB(sRuta + "\\TESCA.MDW");
+  motor.SetDefaultUser(UsuarioMotor());
+  motor.SetDefaultPassword(ClaveMotor());
+}
+
+[[noreturn]] void TerminaSinConexion(const vb::Error& error) {
+  int numero = error.Number();
+  if (numero == dao::kErrLocked) {
+    forms::MsgBox(vb::Str(numero) + "- La Base de datos esta bloqueda", forms::vbOKOnly, "Error de Conección");
+  } else {
+    forms::MsgBox(dao::EngineErrorText(numero) + vb::vbLf + vb::Str(numero), forms::vbOKOnly,
+                  "Error de Conección");
+  }
+  vb::End();
+}
+
+}  // namespace
+
+void Main() {
+  vb::Command();
+  // The profile call hands back the value alone, without the terminating NUL the
+  // system's call leaves in the buffer, so nothing is cut off: the folder keeps
+  // its closing backslash.
+  gsSysPath = vb::Trim(LeeOpcion("SysPath"));
+  if (vb::Trim(gsSysPath).empty()) {
+    forms::MsgBox("Debe instalar primero el ZEP ", forms::vbInformation + forms::vbOKOnly, "Mensaje");
+    vb::End();
+  }
+  if (vb::Right(gsSysPath, 2) == "\\\\") gsSysPath = vb::Left(gsSysPath, vb::Len(gsSysPath) - 1);
+  ConectaBaseDatos(gsSysPath);
+  ActualizaTablas(gsSysPath);
+}
+
+// A folder ending in a backslash gives the workgroup file a doubled one, which the
+// file system takes as one.
+bool ConectaBaseDatos(const std::string& sRuta) {
+  try {
+    std::string sNombre = LeeOpcion("DBName");
+    PreparaMotor(sRuta);
+    gDB = dao::Engine().Workspaces(0).OpenDatabase(vb::ResolvePath(sRuta + sNombre), false, false);
+    return true;
+  } catch (const vb::Error& error) {
+    TerminaSinConexion(error);
+  }
+}
+
+void ActualizaTablas(const std::string&) {
+  AdecuaTablas();
+  RegistraModulo();
+}
+
+bool VerificaArchivo(const std::string& sRuta) {
+  try {
+    std::string ruta = vb::Trim(sRuta);
+    long barra = vb::InStrRev(ruta, "\\");
+    if (barra > 0 && Listado()(vb::Left(ruta, barra)).empty()) return false;
+    return !Listado()(ruta).empty();
+  } catch (const vb::Error& error) {
+    if (error.Number() != 76)
+      forms::MsgBox("Error " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
+                    forms::vbCritical, "Error de Ejecución");
+    return false;
+  }
+}
+
+void FijaListadoArchivos(ListadoArchivos listado) {
+  Listado() = listado ? std::move(listado) : [](const std::string& ruta) { return vb::Dir(ruta); };
+}
+
+}  // namespace nuvia

@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+#include "platform/dao/database.h"
+
+namespace nuvia {
+
+// The module's ten tables in the order the installer creates them: stored, history
+// and working copy of the debts, of the motives, of the supporting data, then the
+// guarantee table.
+inline constexpr const char* kTablasModulo[] = {
+    "F0942DEUDAS", "HF0942DEUDAS", "TMP_F0942DEUDAS", "F0942MOTIVO", "HF0942MOTIVO",
+    "TMP_F0942MOTIVO", "F0942SUSTEN", "HF0942SUSTEN", "TMP_F0942SUSTEN", "F0942GARANTIA"};
+
+// The CREATE TABLE and the ALTER TABLE ... ADD CONSTRAINT ... PRIMARY KEY statements
+// of one of kTablasModulo.
+std::string SentenciaCreaTabla(const std::string& sTabla);
+std::string SentenciaClave(const std::string& sTabla);
+
+// Runs one action statement on gDB. A failure is reported and the statement
+// skipped, so the caller always goes on: 3010 (the table exists) asks whether to
+// overwrite and overwrites nothing whatever the answer, 3283 (the table has a key
+// already) is silent, any other error shows its number and text.
+void EjecutaSentencia(const std::string& sSQL);
+
+// sTabla is upper case; the table list is refreshed first, so tables another
+// program created are seen.
+bool ExisteTabla(const std::string& sTabla);
+void EliminaTablasTemporales();
+void CreaTablas();
+void PermiteLongitudCero(const std::string& sTabla);
+
+// The table steps of a run, in order: drop the working copies, create what is
+// missing (and renew an earlier guarantee table), let the six debt columns hold "".
+void AdecuaTablas();
+
+// The same steps on a database opened elsewhere, for programs and tests that need
+// the module's tables exactly as the installer makes them.
+void CreaTablasModulo(dao::Database& db);
+
+}  // namespace nuvia

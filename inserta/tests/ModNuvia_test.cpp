@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "inserta/Globales.h"
+#include "inserta/ModNuvia.h"
+#include "inserta/ModTablas.h"
+#include "inserta/tests/nuvia_fixture.h"
+#include "platform/dao/dbengine.h"
+#include "platform/dao/tabledef.h"
+#include "platform/vb/error.h"
+
+namespace nuvia::testing {
+namespace {
+
+class ModNuviaTest : public SuiteTest {
+ protected:
+  // The whole run as the installation starts it; false when it ended the program.
+  bool RunInstaller() {
+    try {
+      Main();
+      return true;
+    } catch (const vb::ProgramEnded&) {
+      return false;
+    }
+  }
+  bool HasTable(const std::string& name) const {
+    dao::DatabasePtr db = OpenDatabase();
+    bool found = ExisteTablaEn(*db, name);
+    db->Close();
+    return found;
+  }
+  static bool ExisteTablaEn(dao::Database& db, const std::string& name) {
+    for (dao::TableDef& table : db.TableDefs())
+      if (table.Name() == name) return true;
+    return false;
+  }
+  // Every row the installer writes, in a fixed order.
+  Rows Registration() const {
+    Rows rows = Select("SELECT * FROM PARAM ORDER BY Numero, Argumento");
+    for (const auto& row : Select("SELECT * FROM reportes ORDER BY codrep")) rows.push_back(row);
+    for (const auto& row : Select("SELECT * FROM envio_t ORDER BY tabla_o")) rows.push_back(row);
+    return rows;
+  }
+};
+
+TEST_F(ModNuviaTest, FreshSuiteIsInstalledWithoutAnyMessage) {
+  CopyShippedInputs();
+  EXPECT_TRUE(RunInstaller());
+  EXPECT_TRUE(driver_.MessageBoxes().empty());
+  EXPECT_EQ(gDB, nullptr);
+  for (const char* table : kTablasModulo) EXPECT_TRUE(HasTable(table)) << table;
+}
+
+TEST_F(ModNuviaTest, SecondRunLeavesTheSameTablesAndRowsAndEmptiesWorkingCopies) {
+  CopyShippedInputs();
+  ASSERT_TRUE(RunInstaller());
+  {
+    dao::DatabasePtr db = OpenDatabase();
+    db->Execute("INSERT INTO F0942GARANTIA (tip_doc_d, doc_id_d, periodo, formulario, Semana, ind_garantia) "
+                "VALUES (6, '20456712348', '201601', '0942', 1, 'SI')");
+    db->Execute("INSERT INTO TMP_F0942MOTIVO (doc_id_d, Semana, Ind_tip_deu, per_doc, cod_tri, num_doc, "
+                "cod_for, cod_motivo) VALUES ('20456712348', 1, '01', '201501', '010101', '1', '0621', 1)");
+    db->Close();
+  }
+  Rows registered = Registration();
+  Rows guarantee = Select("SELECT * FROM F0942GARANTIA");
+  ASSERT_TRUE(RunInstaller());
+  EXPECT_TRUE(driver_.MessageBoxes().empty());
+  EXPECT_EQ(Registration(), registered);
+  EXPECT_EQ(Select("SELECT * FROM F0942GARANTIA"), guarantee);
+  EXPECT_EQ(Select("SELECT COUNT(*) FROM TMP_F0942MOTIVO"), Rows{{"0"}});
+}
+
+TEST_F(ModNuviaTest, NoInstallFolderIsRefusedBeforeTheDatabaseIsTouched) {
+  for (std::vector<std::string> settings : {std::vector<std::string>{"DBName=TESCA.MDB"},
+                                            {"SysPath=", "DBName=TESCA.MDB"},
+                                            {"SysPath=    ", "DBName=TESCA.MDB"}}) {
+    SCOPED_TRACE(settings[0]);
+    WriteSettings(settings);
+    driver_.Expect({"Debe instalar primero el ZEP ", forms::vbInformation, "Mensaje"});
+    EXPECT_FALSE(RunInstaller());
+    EXPECT_EQ(gDB, nullptr);
+    EXPECT_FALSE(HasTable("F0942DEUDAS"));
+  }
+}
+
+TEST_F(ModNuviaTest, InstallFolderEndingInTwoBackslashesLosesOne) {
+  CopyShippedInputs();
+  std::string folder = suite_.installFolder.substr(0, suite_.installFolder.size() - 1);
+  WriteSettings({"SysPath=" + folder + "\\\\", "DBName=TESCA.MDB"});
+  EXPECT_TRUE(RunInstaller());
+  EXPECT_EQ(gsSysPath, folder + "\\");
+  EXPECT_TRUE(driver_.MessageBoxes().empty());
+  EXPECT_EQ(Select("SELECT COUNT(*) FROM envio_t").at(0).at(0), "4");
+}
+
+TEST_F(ModNuviaTest, DatabaseHeldExclusivelyByAnotherProgramEndsTheRun) {
+  dao::DatabasePtr other = dao::Engine().Workspaces(0).OpenDatabase(suite_.databasePath, true);
+  driver_.Expect({" 3051- La Base de datos esta bloqueda", forms::vbOKOnly, "Error de Conección"});
+  EXPECT_FALSE(RunInstaller());
+  other->Close();
+  EXPECT_FALSE(HasTable("F0942DEUDAS"));
+}
+
+TEST_F(ModNuviaTest, MissingDatabaseShowsTheEngineTextAndNumber) {
+  WriteSettings({"SysPath=" + suite_.installFolder, "DBName=OTRA.MDB"});
+  driver_.Expect({"No se encontró el archivo.\n 3024", forms::vbOKOnly, "Error de Conección"});
+  EXPECT_FALSE(RunInstaller());
+}
+
+TEST_F(ModNuviaTest, VerificaArchivoNeedsTheFolderAndTheFile) {
+  WriteInstallFile("tmp/Par942.txt", "728|011901|010101 1999|0|\n");
+  std::filesystem::create_directory(suite_.installFolder + "vacia");
+  struct Case {
+    std::string path;
+    bool exists;
+  };
+  const std::string zep = suite_.installFolder;
+  const Case cases[] = {
+      {zep + "tmp\\Par942.txt", true},
+      {"  " + zep + "tmp\\Par942.txt  ", true},
+      {zep + "tmp\\par942.TXT", true},
+      {zep + "tmp\\env942.txt", false},
+      {zep + "falta\\Par942.txt", false},
+      {zep + "vacia\\", false},
+      {zep + "tmp/Par942.txt", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(VerificaArchivo(c.path), c.exists) << c.path;
+  EXPECT_TRUE(driver_.MessageBoxes().empty());
+}
+
+TEST_F(ModNuviaTest, VerificaArchivoAnswersFalseAfterAnUnexpectedError) {
+  WriteInstallFile("tmp/Par942.txt", "728|011901|010101 1999|0|\n");
+  FijaListadoArchivos([](const std::string& path) -> std::string {
+    if (path.ends_with(".txt")) vb::Raise(70);
+    return "Par942.txt";
+  });
+  driver_.Expect({"Error 70\n" + vb::ErrorText(70), forms::vbCritical, "Error de Ejecución"});
+  EXPECT_FALSE(VerificaArchivo(suite_.installFolder + "tmp\\Par942.txt"));
+}
+
+}  // namespace
+}  // namespace nuvia::testing

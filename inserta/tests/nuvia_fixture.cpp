@@ -1,0 +1,91 @@
+#include "inserta/tests/nuvia_fixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "inserta/Globales.h"
+#include "inserta/ModNuvia.h"
+#include "platform/dao/constants.h"
+#include "platform/dao/dbengine.h"
+#include "platform/dao/recordset.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+
+namespace nuvia::testing {
+
+Rows SelectRows(dao::Database& db, const std::string& sql) {
+  Rows rows;
+  dao::RecordsetPtr rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
+  for (; !rs->Eof(); rs->MoveNext()) {
+    std::vector<std::string> row;
+    for (dao::Field& field : rs->Fields()) {
+      vb::Variant value = field.Value();
+      row.push_back(value.IsNull() ? "Null" : vb::CStr(value));
+    }
+    rows.push_back(row);
+  }
+  rs->Close();
+  return rows;
+}
+
+void SuiteTest::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "nuvia_test_XXXXXX").string();
+  folder_ = mkdtemp(pattern.data());
+  suite_ = host::CreateSuite(folder_ + "/suite", Options());
+  if (const char* windir = getenv("WINDIR")) oldWindir_ = windir;
+  setenv("WINDIR", suite_.windowsFolder.c_str(), 1);
+  vb::SetEndBehaviour(vb::EndBehaviour::Throw);
+}
+
+void SuiteTest::TearDown() {
+  if (gDB) {
+    gDB->Close();
+    gDB.reset();
+  }
+  FijaListadoArchivos(nullptr);
+  vb::SetEndBehaviour(vb::EndBehaviour::Exit);
+  if (oldWindir_) {
+    setenv("WINDIR", oldWindir_->c_str(), 1);
+  } else {
+    unsetenv("WINDIR");
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+host::SuiteOptions SuiteTest::Options() const {
+  host::SuiteOptions options;
+  options.sampleRows = false;
+  return options;
+}
+
+dao::DatabasePtr SuiteTest::OpenDatabase() const {
+  return dao::Engine().Workspaces(0).OpenDatabase(suite_.databasePath);
+}
+
+Rows SuiteTest::Select(const std::string& sql) const {
+  dao::DatabasePtr db = OpenDatabase();
+  Rows rows = SelectRows(*db, sql);
+  db->Close();
+  return rows;
+}
+
+void SuiteTest::WriteInstallFile(const std::string& name, const std::string& text) const {
+  std::ofstream(suite_.installFolder + name, std::ios::binary) << text;
+}
+
+void SuiteTest::CopyShippedInputs() const {
+  for (const char* name : {"env942.txt", "Par942.txt"})
+    std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + name, suite_.installFolder + "tmp/" + name,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+void SuiteTest::WriteSettings(const std::vector<std::string>& lines) const {
+  std::ofstream out(suite_.settingsPath, std::ios::binary);
+  out << "[Options]\r\n";
+  for (const std::string& line : lines) out << line << "\r\n";
+}
+
+}  // namespace nuvia::testing

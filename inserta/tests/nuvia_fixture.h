@@ -1,0 +1,45 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dao/database.h"
+#include "platform/forms/testing/driver.h"
+#include "tools/host/suite.h"
+
+namespace nuvia::testing {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Every row of `sql` with its values as texts ("Null" for Null).
+Rows SelectRows(dao::Database& db, const std::string& sql);
+
+// A suite of the host stand-in in a temporary folder, with the Windows folder
+// pointed at it, message boxes answered by the test driver and End thrown as
+// vb::ProgramEnded. Without sample rows unless a test asks for them.
+class SuiteTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  virtual host::SuiteOptions Options() const;
+
+  dao::DatabasePtr OpenDatabase() const;
+  Rows Select(const std::string& sql) const;
+  // Writes `text` to a file in the install folder ("tmp/env942.txt", "Par942.txt").
+  void WriteInstallFile(const std::string& name, const std::string& text) const;
+  // The shipped env942.txt and Par942.txt, copied into the install folder's tmp.
+  void CopyShippedInputs() const;
+  // Rewrites TESCA.INI's Options with these lines ("SysPath=...").
+  void WriteSettings(const std::vector<std::string>& lines) const;
+
+  std::string folder_;
+  host::Suite suite_;
+  forms::TestDriver driver_;
+
+ private:
+  std::optional<std::string> oldWindir_;
+};
+
+}  // namespace nuvia::testing
