@@ -1,0 +1,241 @@
+#include "formulario/core/ModGen01.h"
+
+#include "formulario/core/Globales.h"
+#include "platform/dao/recordset.h"
+#include "platform/forms/data_grid.h"
+#include "platform/forms/services.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/encoding.h"
+#include "platform/vb/error.h"
+#include "platform/vb/format.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr int kErrDesbordamiento = 6;
+constexpr int kMaximoEntero = 32767;
+constexpr const char* kFechaVacia = "__/__/____";
+
+// The text a field's current value counts with: numbers as written, a date as
+// yyyymmdd, a text trimmed; Null, Empty and Boolean count as nothing.
+std::string TextoDeCampo(const vb::Variant& valor) {
+  switch (valor.Type()) {
+    case vb::vbInteger:
+    case vb::vbLong:
+    case vb::vbSingle:
+    case vb::vbDouble:
+    case vb::vbCurrency:
+    case vb::vbByte: return vb::Trim(vb::CStr(valor));
+    case vb::vbDate: return vb::Format(valor, "yyyymmdd");
+    case vb::vbString: return vb::Trim(valor.ToString());
+    default: return "";
+  }
+}
+
+double ValorNumerico(const std::string& texto) {
+  return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
+}
+
+// Each character's position (from 1) times its Windows-1252 code, as 16-bit
+// products: a text long enough to pass 32767 overflows.
+double SumaDeCaracteres(const std::string& texto) {
+  double suma = 0;
+  int posicion = 0;
+  for (char32_t caracter : vb::DecodeUtf8(texto)) {
+    ++posicion;
+    int codigo = vb::Cp1252Code(caracter);
+    if (codigo < 0) codigo = '?';
+    long producto = static_cast<long>(posicion) * codigo;
+    if (producto > kMaximoEntero) vb::Raise(kErrDesbordamiento);
+    suma += static_cast<double>(producto);
+  }
+  return suma;
+}
+
+// The last three digits of a sum rounded to a whole number and written without
+// sign in at least 20 digits, of which the last 15 are kept.
+std::string TresUltimosDigitos(double suma) {
+  std::string digitos = vb::Right(vb::Format(vb::Abs(suma), "00000000000000000000"), 15);
+  return vb::Right(digitos, 3);
+}
+
+std::string TextoLimites(int iEnteros, int iDecimales) {
+  return "Registre como máximo " + std::to_string(iEnteros) + " enteros y " +
+         std::to_string(iDecimales) + " decimales";
+}
+
+bool Rechaza(const std::string& mensaje, int icono, bool bSilencio) {
+  if (bSilencio) gsMensaje = mensaje;
+  else forms::MsgBox(mensaje, icono + forms::vbOKOnly, "Validación");
+  return false;
+}
+
+bool RechazaFecha(const std::string& mensaje, const std::string& sTitulo, bool bSilencio) {
+  gsMensaje = mensaje;
+  if (!bSilencio) MuestraMensajeError(mensaje, sTitulo);
+  return false;
+}
+
+std::string HoyComoTexto() {
+  vb::Date hoy = vb::Today();
+  return gUtil.RellenaIzquierda(std::to_string(vb::Day(hoy)), 2, "0") + "/" +
+         gUtil.RellenaIzquierda(std::to_string(vb::Month(hoy)), 2, "0") + "/" +
+         std::to_string(vb::Year(hoy));
+}
+
+// The debt file's date checks of an update date `dFecha`.
+bool ValidaFechaPedido(const std::string& sNombre, vb::Date dFecha, const std::string& sTitulo,
+                       bool bSilencio) {
+  vb::Date descarga = vb::DateOnly(ObtieneFechaDescarga());
+  if (vb::DateDiff("d", descarga, dFecha) < 0) {
+    std::string mensaje = "La " + sNombre +
+                          " no debe ser menor a la fecha de pedido de archivo personalizado. ";
+    if (!bSilencio) mensaje += vb::vbLf;
+    mensaje += "Fecha de pedido de archivo personalizado: " + vb::Format(descarga, "dd/mm/yyyy");
+    return RechazaFecha(mensaje, sTitulo, bSilencio);
+  }
+  if (descarga != vb::Today())
+    return RechazaFecha(
+        "El archivo personalizado no es de hoy día, por favor descargue y procese nuevamente el "
+        "archivo",
+        sTitulo, bSilencio);
+  if (vb::DateDiff("d", descarga, dFecha) >= 1)
+    return RechazaFecha("La fecha de actualización no corresponde con la fecha del personalizado",
+                        sTitulo, bSilencio);
+  return true;
+}
+
+GrillasFechaDescarga gGrillasFechaDescarga;
+
+bool MuestraFecha(forms::DataGrid& grid, vb::Date& fecha) {
+  forms::DataControl* source = grid.DataSource();
+  if (source && source->Recordset() && !(source->Recordset()->Bof() && source->Recordset()->Eof()))
+    source->Recordset()->MoveFirst();
+  vb::Variant valor = grid.Columns("fec_des_deu").Value();
+  std::string texto = (valor & vb::Variant("")).ToString();
+  if (texto == kFechaVacia || texto.empty()) return false;
+  fecha = vb::CDate(valor);
+  return true;
+}
+
+bool AceptaTecla(int& iTecla, bool aceptada) {
+  if (!aceptada) iTecla = 0;
+  return aceptada;
+}
+
+bool EsDigito(int iTecla) { return iTecla >= 48 && iTecla <= 57; }
+
+}  // namespace
+
+std::string GeneraCNumero(dao::Recordset& rs, int n) {
+  dao::Fields& campos = rs.Fields();
+  double sumaA = 0;
+  double sumaB = 0;
+  for (int i = 0; i < n && i < campos.Count(); ++i)
+    sumaA += ValorNumerico(TextoDeCampo(campos[i].Value()));
+  for (int i = n; i <= campos.Count() - 2; ++i) sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].Value()));
+  return TresUltimosDigitos(sumaA) + TresUltimosDigitos(sumaB);
+}
+
+std::string CalculaInteres(const std::string& sMonto, const std::string& sInteresCap,
+                           const vb::Variant& dDesde, const vb::Variant& dHasta) {
+  if (vb::Trim(sMonto).empty()) return "";
+  std::string capitalizado = sInteresCap.empty() ? "0" : sInteresCap;
+  long long dias = vb::DateDiff("d", vb::CDate(dDesde), vb::CDate(dHasta));
+  if (dias < 0) dias = 0;
+  double tasaDiaria = vb::CDbl(vb::Format(vb::Val(gsTIM) / 100 / 30, "0.0000000"));
+  double factor = vb::CDbl(vb::Format(static_cast<double>(dias) * tasaDiaria, "0.00000"));
+  double base = vb::CDbl(sMonto) + vb::CDbl(capitalizado);
+  return vb::Format(base * factor, "#,###,###,##0.00");
+}
+
+std::string QuitaComas(std::string& sMonto) {
+  sMonto = vb::Replace(sMonto, ",", "");
+  std::string recortado = vb::Trim(sMonto);
+  if (recortado.empty() || recortado == "0" || recortado == ".") return "0.00";
+  return sMonto;
+}
+
+std::string QuitaComas(std::string&& sMonto) { return QuitaComas(sMonto); }
+
+bool ValidaNumeroDecimal(std::string& sNumero, int iEnteros, int iDecimales, bool bSilencio) {
+  if (iDecimales == 0) iDecimales = 2;
+  if (vb::Trim(sNumero).empty()) {
+    sNumero = "0.00";
+    return true;
+  }
+  long punto = vb::InStr(sNumero, ".");
+  std::string entera = punto == 0 ? sNumero : vb::Left(sNumero, punto - 1);
+  if (vb::Len(entera) > iEnteros) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+  if (punto == 0) return true;
+  std::string decimal = vb::Mid(sNumero, punto + 1);
+  long segundo = vb::InStr(decimal, ".");
+  if (segundo > 0) {
+    if (segundo - 1 > iDecimales) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+    return Rechaza("No registre mas de un punto decimal", 0, bSilencio);
+  }
+  if (vb::Len(decimal) > iDecimales) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+  return true;
+}
+
+bool ValidaNumeroDecimal(std::string&& sNumero, int iEnteros, int iDecimales, bool bSilencio) {
+  return ValidaNumeroDecimal(sNumero, iEnteros, iDecimales, bSilencio);
+}
+
+bool ValidaNumeroDecimal(std::string& sNumero, int iEnteros, int iDecimales,
+                         const std::string& /*sTitulo*/, bool bSilencio) {
+  return ValidaNumeroDecimal(sNumero, iEnteros, iDecimales, bSilencio);
+}
+
+bool ValidaNumeroDecimal(std::string&& sNumero, int iEnteros, int iDecimales,
+                         const std::string& /*sTitulo*/, bool bSilencio) {
+  return ValidaNumeroDecimal(sNumero, iEnteros, iDecimales, bSilencio);
+}
+
+vb::Currency ConvierteMoneda(const vb::Variant& valor) {
+  if (valor.IsNull() || vb::Trim((valor & vb::Variant("")).ToString()).empty()) return {};
+  return vb::CCur(valor);
+}
+
+bool ValidaCampoFecha(const std::string& sTipo, const std::string& sNombre,
+                      const std::string& sFecha, const std::string& sTitulo, bool bSilencio) {
+  if (sFecha == kFechaVacia) return RechazaFecha("Debe registrar la " + sNombre, sTitulo, bSilencio);
+  if (gUtil.ValidaFecha(sFecha, "01/01/1850", "01/01/2500") == 0)
+    return RechazaFecha("La " + sNombre + " no es válida", sTitulo, bSilencio);
+  vb::Date fecha = vb::CDate(sFecha);
+  if (sTipo == "PRE" && !ValidaFechaPedido(sNombre, fecha, sTitulo, bSilencio)) return false;
+  if (sTipo == "PAG" && vb::DateDiff("d", vb::CDate(HoyComoTexto()), fecha) > 0)
+    return RechazaFecha("La " + sNombre + " no debe ser mayor a la fecha del sistema ", sTitulo,
+                        bSilencio);
+  return true;
+}
+
+int MuestraMensajeError(const std::string& sMensaje, const std::string& sTitulo) {
+  return forms::MsgBox(sMensaje, forms::vbCritical + forms::vbOKOnly, sTitulo);
+}
+
+void FijaGrillasFechaDescarga(GrillasFechaDescarga grillas) {
+  gGrillasFechaDescarga = std::move(grillas);
+}
+
+vb::Date ObtieneFechaDescarga() {
+  if (!gGrillasFechaDescarga) return {};
+  for (forms::DataGrid* grid : gGrillasFechaDescarga()) {
+    vb::Date fecha;
+    if (grid && MuestraFecha(*grid, fecha)) return fecha;
+  }
+  return {};
+}
+
+bool ValidaTeclaNumerica(int& iTecla) {
+  return AceptaTecla(iTecla, EsDigito(iTecla) || iTecla == 8 || iTecla == 13);
+}
+
+bool ValidaTeclaAlfanumerica(int& iTecla) {
+  bool letra = (iTecla >= 65 && iTecla <= 90) || (iTecla >= 97 && iTecla <= 122);
+  return AceptaTecla(iTecla, EsDigito(iTecla) || letra || iTecla == 8 || iTecla == 13 ||
+                                 iTecla == 164 || iTecla == 165);
+}
+
+}  // namespace korva

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/vb/variant.h"
+
+// The state of the report being written, shared by the spool writers and the
+// windows that print: each report's driver sets it before its first line and the
+// writers move it on as they write.
+namespace korva {
+
+// File number of the open spool file.
+extern int giArchivo;
+// Full path of the spool file being written; the code lookup window then keeps
+// its bare name in it for the preview.
+extern std::string gsArchivoReporte;
+// The writers' shared line buffer: listings build texts in it and the page
+// starters leave an orientation tag in it before writing their header tags.
+extern std::string gsNroHojas;
+// Lines written on the current page by EscribeLinea.
+extern int giLinea;
+// Page counter of EscribeLinea (from 1; its lines carry giNroHoja - 1).
+extern int giNroHoja;
+// Page counter of the callers that place every line themselves.
+extern int giHoja;
+// Running vertical position of EscribeLinea's free-text lines, in twips.
+extern std::int16_t giPosY;
+// Report-width setting: 104 once the print dialog has printed, 0 before; from 83
+// on a free-text page holds 83 lines instead of 85.
+extern int giAnchoReporte;
+// Output mode: "ARCHIVO" writes the spool file, the only mode reports use.
+extern std::string gsSalida;
+// Font of the direct-to-printer mode (name, size, bold); spool files ignore it.
+extern vb::Variant gvLetra;
+extern vb::Variant gvTamano;
+extern vb::Variant gvNegrita;
+
+// Back to the values the program starts with; for tests.
+void ReiniciaGlobalesImpresion();
+
+}  // namespace korva

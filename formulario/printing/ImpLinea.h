@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/vb/variant.h"
+
+// The writers through which every report reaches its spool file: a text file of
+// page commands, one per line ("pPos|x|y|text|bold|size|page|", "pCuadro|...|",
+// "pNuevaHoja" and the header tags "<!name!>value<!/name!>"), which the preview
+// draws page by page or sends to the printer. They write to file giArchivo while
+// gsSalida is "ARCHIVO" and handle no errors: a failed write reaches the caller.
+namespace korva {
+
+// One free-text line at x 10 in 8-point regular type, 175 twips below the last,
+// on page giNroHoja - 1; or a header tag (a text beginning "<!"), written only on
+// the first page unless gsNroHojas holds an orientation tag. Every line written
+// counts in giLinea; when a page is full (85 lines, 83 once giAnchoReporte is 83
+// or more) the writer breaks it with "pNuevaHoja" and moves on to the next page.
+void EscribeLinea(std::string sTexto);
+
+// One text exactly where the caller puts it, bold when `bColo` is the runtime's
+// True (-1; any other number writes "False"), of size `iTama` on page `iHoja`.
+// "pNuevaHoja" writes a page break; a header tag is written while giNroHoja is 1
+// or less. Never counts lines nor breaks pages by itself.
+void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Variant& iTama,
+                int iHoja);
+void EscribePos(int X, int Y, const std::string& sTexto, bool bColo, const vb::Variant& iTama,
+                int iHoja);
+
+// The outline of a rectangle on page `iHoja`.
+void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja);
+
+// Registers a new report in the host table SPOOL and answers its file name, one
+// more than the highest number any report was given ("00000012.PRN"), with the
+// next sequence of its report code. Database errors reach the caller.
+std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId, int iTipDoc);
+
+// Adds the step to the counter in place, in 16-bit arithmetic (overflow 6 beyond
+// -32768..32767), and answers the new value as text.
+std::string IncrementaContador(std::int16_t& iContador, int iIncremento);
+
+// Shows the spool file `sArchivo` of the report folder in the preview window
+// ("Vprevia") or sends it to the printer (any other mode). The preview and
+// printer renderer installs itself here; until it does, MuestraReporte raises
+// error 482 so that no caller takes a report for printed when it was not.
+using VisorReporte = std::function<void(const std::string& sArchivo, const std::string& sModo)>;
+void FijaVisorReporte(VisorReporte visor);
+void MuestraReporte(const std::string& sArchivo, const std::string& sModo);
+
+}  // namespace korva
