@@ -1,0 +1,120 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/dao/recordset.h"
+#include "platform/forms/combo_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/file_chooser.h"
+#include "platform/forms/form.h"
+#include "platform/forms/frame.h"
+#include "platform/forms/label.h"
+#include "platform/forms/progress_bar.h"
+#include "platform/forms/text_box.h"
+
+namespace korva {
+
+// The window in which the user imports the personalised debt file of a taxpayer
+// and a creditor entity: he picks the declarant, the entity and the folder, and
+// the file list shows only the zip named for that pair. "&Aceptar" unzips it,
+// proves the text inside genuine by its digest and loads one debt row per line,
+// then the declaration's header, box and guarantee rows, all in one transaction.
+// A folder and file chooser stands in for the drive, folder and file lists.
+class FrmImportar : public forms::Form {
+ public:
+  FrmImportar();
+
+  // "0942" followed by the RUC and the entity code when the RUC has exactly 11
+  // characters and the code exactly one; otherwise "". The zip's name is this
+  // stem followed by ".zip".
+  std::string KeyNombreArchivo(const std::string& sRuc, const std::string& sEntidad) const;
+
+  // Loads one line of the debt file as one F0942DEUDAS row inside the caller's
+  // transaction. False when nothing was stored: bFechaHoy then tells a file
+  // generated before today (False) from any other failure (True).
+  bool CargaTablaValor(const std::string& sCadenaNoEncryp);
+
+  // Field `PosCampo` ("0" to "26") of a line, trimmed; "" when the line has no
+  // such field. The scan is byte-sized as the file format was defined: a field
+  // of more than 254 characters raises overflow (6).
+  std::string RetornaCampo(const std::string& sCadenaNoEncryp, const std::string& PosCampo) const;
+
+  // Hands every line of the extracted file to CargaTablaValor, first line first,
+  // and stops at the first refusal with its message. True when every line was
+  // stored. `sClave` is not used; `oForm` is the window whose pointer is set.
+  bool DesencriptaArch(const std::string& sNomarch, const std::string& sClave, forms::Form& oForm);
+
+  // Deletes the file when it exists; a failure to delete is ignored. `Direct` is
+  // not used.
+  void BorroErr(const std::string& sArc, const std::string& Direct);
+
+  forms::Frame Frame2{*this, "Frame2"};
+  forms::ControlArray<forms::Label> Label1{*this, "Label1"};
+  forms::ComboBox CmbRuc{Frame2, "CmbRuc"};
+  forms::TextBox txtNombre{Frame2, "txtNombre"};
+  forms::ComboBox CmbEntidad{Frame2, "CmbEntidad"};
+  forms::Frame Frame1{*this, "Frame1"};
+  forms::FileChooser flListaFiles{Frame1, "flListaFiles"};
+  forms::CommandButton CmdGrabar{*this, "CmdGrabar"};
+  forms::CommandButton CmdCancelar{*this, "CmdCancelar"};
+  forms::Frame Frame3{*this, "Frame3"};
+  forms::ProgressBar pbar1{Frame3, "pbar1"};
+  forms::Label lblbar1{Frame3, "lblbar1"};
+
+  // False just before the lines are loaded, True right after the commit.
+  bool GS_CARGA_OK = false;
+
+  // What the last line loaded left for the run: the reason of a refusal and the
+  // guarantee values of fields 23 to 26.
+  bool bFechaHoy = true;
+  std::string sIndGarantia;
+  std::string sIndPersona;
+  std::string sMtoDeuda;
+  std::string sMtoDeudaGarantia;
+
+ private:
+  void DisenaControles();
+  void DisenaArchivo();
+  void DisenaProgreso();
+  void ConectaEventos();
+
+  void Form_Load();
+  void Form_Activate();
+  void CmbRuc_Click();
+  void CmbEntidad_Click();
+  void CmbRuc_KeyPress(int& KeyAscii);
+  void flListaFiles_KeyPress(int& KeyAscii);
+  void CmdCancelar_Click();
+
+  void CmdGrabar_Click();
+  void ImportaArchivo();
+  bool ExtraeArchivo(const std::string& sZip, const std::string& sCarpeta);
+  bool DigestoValido(const std::string& sArchivo);
+  bool CargaArchivo(const std::string& sArchivo);
+  bool GrabaTablasSistema();
+  void DisenoEnProceso();
+  void RestauraDiseno();
+  void MuestraPaso(int iValor, const std::string& sTexto);
+
+  bool CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs);
+  void AsignaPeriodo(const std::string& sFecha);
+  void AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs);
+  void AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs);
+  void AsignaValoresArchivo(const std::string& sLinea, dao::Recordset& rs);
+  void AplicaBuenContribuyente(dao::Recordset& rs);
+
+  std::string RucSeleccionado() const;
+
+  // Set on the first activation; False after loading when no declarant exists.
+  bool bHayDeclarantes = false;
+
+  // The run in progress: the transaction it opened and the file it extracted,
+  // which it deletes on every road out.
+  bool bTransaccion_ = false;
+  std::string sArchivoExtraido_;
+  // The period the first line of the file gave; every later line must match it.
+  std::string sPeriodoArchivo_;
+};
+
+}  // namespace korva

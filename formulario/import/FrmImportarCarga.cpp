@@ -1,0 +1,302 @@
+// The import run behind "&Aceptar": unzip, digest check, line load and the
+// declaration's header rows, in one transaction.
+#include "formulario/core/Fileproc.h"
+#include "formulario/core/Globales.h"
+#include "formulario/core/Hash.h"
+#include "formulario/core/ModGen00.h"
+#include "formulario/core/ModGen01.h"
+#include "formulario/core/modGen02.h"
+#include "formulario/import/FrmImportar.h"
+#include "platform/dao/dbengine.h"
+#include "platform/forms/services.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+#include "platform/vb/files.h"
+#include "platform/vb/strings.h"
+#include "platform/zip/extract.h"
+
+namespace korva {
+namespace {
+
+constexpr const char* kFormulario = "0942";
+
+constexpr const char* kMensajeCargaFallida =
+    "Se han encontrado problemas al momento de cargar la información a las tablas. Reintente de "
+    "nuevo la operación";
+constexpr const char* kMensajeArchivoViejo =
+    "El archivo personalizado no es de hoy día, por favor descargue y procese nuevamente el "
+    "archivo";
+constexpr const char* kMensajeErrorTecnico =
+    "Se han presentado problemas técnicos al momento de importar su información. Favor de "
+    "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
+
+// The seventh box of the entity's block of payment-mode boxes holds the
+// guarantee indicator: 506, 513, 520, 527 or 534.
+std::string CasillaGarantia(std::uint8_t nSemana) {
+  switch (nSemana) {
+    case 1: return "506";
+    case 2: return "513";
+    case 3: return "520";
+    case 5: return "527";
+    case 8: return "534";
+    default: return "";
+  }
+}
+
+// The extracted file must be named by its 40-character digest, a dot and a
+// three-letter extension; any other name cannot be the file's own digest.
+bool NombreDeDigesto(const std::string& sNombre) {
+  return vb::Len(sNombre) == 44 && vb::Mid(sNombre, 41, 1) == ".";
+}
+
+// Opens a table by name, adds one row, lets `asigna` set its fields and stores
+// it; the recordset is released on every road.
+template <class Asigna>
+void AgregaFila(const std::string& sTabla, Asigna asigna) {
+  dao::RecordsetPtr rs = gDB->OpenRecordset(sTabla);
+  try {
+    rs->AddNew();
+    asigna(*rs);
+    rs->Update();
+  } catch (...) {
+    if (rs->EditMode() != dao::dbEditNone) rs->CancelUpdate();
+    rs->Close();
+    throw;
+  }
+  rs->Close();
+}
+
+}  // namespace
+
+void FrmImportar::CmdGrabar_Click() {
+  bTransaccion_ = false;
+  sArchivoExtraido_.clear();
+  try {
+    ImportaArchivo();
+  } catch (const vb::Error& error) {
+    std::uint8_t respuesta = ManejaError("CmdGrabar_Click", error);
+    // Whatever was extracted goes on this road too, so that a later run cannot
+    // meet it in the extraction folder.
+    if (!sArchivoExtraido_.empty()) BorroErr(sArchivoExtraido_, "");
+    if (respuesta == kErrorTerminaPrograma && bTransaccion_) {
+      dao::Engine().Rollback();
+      vb::End();
+    }
+  }
+}
+
+void FrmImportar::ImportaArchivo() {
+  giModo = 0;
+  if (!VerificaConfiguracionRegional()) {
+    forms::Screen.SetMousePointer(forms::vbDefault);
+    return;
+  }
+  if (CmbRuc.ListIndex() < 0) {
+    forms::MsgBox("Debe seleccionar algún número de ruc", forms::vbExclamation, Caption());
+    CmbRuc.SetFocus();
+    return;
+  }
+  std::string sRuc = vb::Trim(RucSeleccionado());
+  std::string sEntidad = vb::Trim(CmbEntidad.List(CmbEntidad.ListIndex()));
+  gnSemana = vb::CByte(vb::Val(vb::Left(sEntidad, 1)));
+  if (VerificaTablaValor(sRuc, 1)) return;
+  if (flListaFiles.FileName().empty()) {
+    forms::MsgBox("No se ha encontrado el archivo de información para el RUC y entidad seleccionado",
+                  forms::vbExclamation, Caption());
+    return;
+  }
+  DisenoEnProceso();
+  std::string sRuta = flListaFiles.Path();
+  std::string sZip = sRuta + (vb::Right(sRuta, 1) == "\\" || vb::Right(sRuta, 1) == "/" ? "" : "\\") +
+                     flListaFiles.FileName();
+  std::string sCarpeta = gsSysPath + "TMP\\REG" + sRuc + "\\";
+  if (!ExtraeArchivo(sZip, sCarpeta)) return;
+  MuestraPaso(2, "Verificando archivos descomprimidos");
+  if (!DigestoValido(sArchivoExtraido_)) return;
+  dao::Engine().BeginTrans();
+  bTransaccion_ = true;
+  MuestraPaso(5, "Realizando la carga del archivo de deudas.");
+  Frame3.Refresh();
+  GS_CARGA_OK = false;
+  sPeriodoArchivo_.clear();
+  if (!CargaArchivo(sArchivoExtraido_)) return;
+  if (!GrabaTablasSistema()) return;
+  dao::Engine().CommitTrans();
+  bTransaccion_ = false;
+  GS_CARGA_OK = true;
+  MuestraPaso(10, "Proceso finalizado satisfactoriamente.");
+  forms::MsgBox("La importación ha terminado satisfactoriamente", forms::vbInformation, Caption());
+  RestauraDiseno();
+}
+
+// Unzips the archive's one file into the extraction folder, under the name the
+// archive gives it. An archive that does not hold exactly one regular file with
+// a safe name, or that would inflate beyond the size cap, extracts nothing.
+bool FrmImportar::ExtraeArchivo(const std::string& sZip, const std::string& sCarpeta) {
+  zip::Extraction extraccion =
+      zip::ExtractSingleFile(vb::ResolvePath(sZip), vb::ResolvePath(sCarpeta));
+  if (extraccion.Count() < 1) {
+    forms::Screen.SetMousePointer(forms::vbDefault);
+    forms::MsgBox("Ha ocurrido un error al descomprimir. Reintente la operación!!!.",
+                  forms::vbCritical, Caption());
+    RestauraDiseno();
+    return false;
+  }
+  sArchivoExtraido_ = sCarpeta + extraccion.files.front();
+  return true;
+}
+
+bool FrmImportar::DigestoValido(const std::string& sArchivo) {
+  std::string sNombre = vb::Mid(sArchivo, vb::InStrRev(sArchivo, "\\") + 1);
+  bool bValido = NombreDeDigesto(sNombre) &&
+                 vb::Left(sNombre, vb::Len(sNombre) - 4) == HashArchivo(sArchivo);
+  if (bValido) return true;
+  pbar1.SetValue(10);
+  Frame3.Refresh();
+  forms::MsgBox("El archivo a importar no es válido", forms::vbCritical, Caption());
+  BorroErr(sArchivo, "");
+  RestauraDiseno();
+  return false;
+}
+
+bool FrmImportar::CargaArchivo(const std::string& sArchivo) {
+  bool bCargado = DesencriptaArch(sArchivo, "", *this);
+  BorroErr(sArchivo, "");
+  if (bCargado) {
+    Frame3.Refresh();
+    return true;
+  }
+  dao::Engine().Rollback();
+  bTransaccion_ = false;
+  RestauraDiseno();
+  return false;
+}
+
+// Writes the declaration's header, its guarantee box and its guarantee row from
+// the values the last line left. A row the database refuses (an empty or
+// over-long guarantee field, for one) fails the load as a refused line does:
+// everything is rolled back and the user told, instead of ending the program.
+bool FrmImportar::GrabaTablasSistema() {
+  MuestraPaso(9, "Actualizando tablas del sistema.");
+  std::string sRuc = vb::Trim(RucSeleccionado());
+  std::uint8_t nSemana = gnSemana;
+  try {
+    AgregaFila("CAB", [&](dao::Recordset& rs) {
+      rs("tip_doc_d") = 6;
+      rs("doc_id_d") = sRuc;
+      rs("periodo") = gsPeriodo;
+      rs("Formulario") = kFormulario;
+      rs("Semana") = nSemana;
+      rs("bcolibrad") = gnRucDelito;
+      rs("nrocheque") = gsFechaVenc;
+      rs("efectivo") = gsFecVencRenta;
+      rs("cheque") = gsBuenContrib;
+      rs("Rectifica") = 0;
+      rs("estado") = 9;
+      rs("cNumero") = GeneraCNumero(rs, 5);
+    });
+    AgregaFila("DET", [&](dao::Recordset& rs) {
+      rs("tip_doc_d") = 6;
+      rs("doc_id_d") = sRuc;
+      rs("periodo") = gsPeriodo;
+      rs("Formulario") = kFormulario;
+      rs("Semana") = nSemana;
+      rs("Casilla") = CasillaGarantia(nSemana);
+      rs("i_valor") = sIndGarantia;
+      rs("idcasilla") = "01";
+      rs("estado") = "9";
+      rs("cNumero") = GeneraCNumero(rs, 6);
+    });
+    AgregaFila("F0942GARANTIA", [&](dao::Recordset& rs) {
+      rs("tip_doc_d") = 6;
+      rs("doc_id_d") = sRuc;
+      rs("periodo") = gsPeriodo;
+      rs("Formulario") = kFormulario;
+      rs("Semana") = nSemana;
+      rs("ind_garantia") = sIndGarantia;
+      rs("ind_persona") = sIndPersona;
+      rs("mto_deuda") = sMtoDeuda;
+      rs("mto_deuda_garantia") = sMtoDeudaGarantia;
+    });
+  } catch (const vb::Error& error) {
+    dao::Engine().Rollback();
+    bTransaccion_ = false;
+    forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
+                  "Error tecnico : " + std::to_string(error.Number()));
+    forms::MsgBox(kMensajeCargaFallida, forms::vbCritical, Caption());
+    RestauraDiseno();
+    return false;
+  }
+  return true;
+}
+
+void FrmImportar::DisenoEnProceso() {
+  forms::Screen.SetMousePointer(forms::vbArrow);
+  Frame3.SetVisible(true);
+  CmdGrabar.SetTop(5520);
+  CmdCancelar.SetTop(5520);
+  SetHeight(6420);
+  pbar1.SetMin(0);
+  pbar1.SetMax(10);
+  MuestraPaso(1, "Verificando y descomprimiendo archivo zip");
+  Frame3.Refresh();
+  forms::DoEvents();
+}
+
+void FrmImportar::RestauraDiseno() {
+  Frame3.SetVisible(false);
+  CmdGrabar.SetTop(4560);
+  CmdCancelar.SetTop(4560);
+  SetHeight(5490);
+}
+
+void FrmImportar::MuestraPaso(int iValor, const std::string& sTexto) {
+  pbar1.SetValue(iValor);
+  lblbar1.SetCaption(sTexto);
+}
+
+bool FrmImportar::DesencriptaArch(const std::string& sNomarch, const std::string& /*sClave*/,
+                                  forms::Form& oForm) {
+  int iArchivo = AbreArchivo(sNomarch, kModoEntrada, 0, 1);
+  if (iArchivo == 0) return false;
+  long nLineas = 0;
+  oForm.SetMousePointer(forms::vbHourglass);
+  for (;;) {
+    try {
+      if (vb::Eof(iArchivo)) break;
+      ++nLineas;
+      std::string sLinea = vb::LineInput(iArchivo);
+      if (!CargaTablaValor(sLinea)) {
+        vb::Close(iArchivo);
+        oForm.SetMousePointer(forms::vbDefault);
+        forms::MsgBox(bFechaHoy ? kMensajeCargaFallida : kMensajeArchivoViejo, forms::vbCritical,
+                      Caption());
+        return false;
+      }
+    } catch (const vb::Error& error) {
+      oForm.SetMousePointer(forms::vbDefault);
+      int iRespuesta = forms::MsgBox("No se puede desencriptar el Archivo " + sNomarch + vb::vbLf +
+                                         std::to_string(error.Number()) + ":" + error.Description(),
+                                     forms::vbCritical + forms::vbRetryCancel, Caption());
+      if (iRespuesta == forms::vbRetry) continue;
+      vb::Close(iArchivo);
+      return false;
+    }
+  }
+  oForm.SetMousePointer(forms::vbDefault);
+  vb::Close(iArchivo);
+  if (nLineas == 0) {
+    forms::MsgBox("El archivo personalizado esta en blanco.", forms::vbCritical, Caption());
+    return false;
+  }
+  return true;
+}
+
+void FrmImportar::BorroErr(const std::string& sArc, const std::string& /*Direct*/) {
+  try {
+    if (!vb::Dir(sArc).empty()) vb::Kill(sArc);
+  } catch (const vb::Error&) {
+  }
+}
+
+}  // namespace korva

@@ -1,0 +1,237 @@
+// The loader of one line of the personalised debt file: its fields, its checks
+// and the F0942DEUDAS row it becomes.
+#include "formulario/core/Globales.h"
+#include "formulario/core/ModGen01.h"
+#include "formulario/core/modGen02.h"
+#include "formulario/import/FrmImportar.h"
+#include "platform/dao/constants.h"
+#include "platform/forms/services.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/date.h"
+#include "platform/vb/error.h"
+#include "platform/vb/format.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr const char* kFormulario = "0942";
+
+// A line generated in another month than the file's first line would leave debt
+// rows under a period with no header row, unseen and blocking every later
+// import of that period; it is refused as an invalid value, the number the
+// user reports.
+constexpr int kErrorMesDistinto = 5;
+
+// The positions of "|" and the field counter were bytes in the file's original
+// reader; a field of 255 or more characters overflows them.
+constexpr long kMaximoPosicion = 255;
+
+constexpr const char* kMensajeVersion =
+    "Se han presentado problemas técnicos al momento de importar su información. Esta versión "
+    "del ZEP requiere que el archivo personalizado haya sido generado a partir del 24.07.2006.";
+constexpr const char* kMensajeErrorTecnico =
+    "Se han presentado problemas técnicos al momento de importar su información. Favor de "
+    "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
+
+// The next "|" of the text; one further than a byte can count overflows, even
+// when the field before it is the one asked for.
+long PosicionSeparador(const std::string& sTexto) {
+  long nPosicion = vb::InStr(sTexto, "|");
+  if (nPosicion > kMaximoPosicion) vb::Raise(6);
+  return nPosicion;
+}
+
+// A date of the file written yyyy?mm?dd, as dd/mm/yyyy.
+std::string FechaDeArchivo(const std::string& sCampo) {
+  return vb::Right(sCampo, 2) + "/" + vb::Mid(sCampo, 6, 2) + "/" + vb::Left(sCampo, 4);
+}
+
+std::string Texto(dao::Recordset& rs, const char* sCampo) {
+  return vb::Trim(rs(sCampo).Value().ToString());
+}
+
+bool TributoConCuotasAlternas(const std::string& sCodTri) {
+  return sCodTri == "020101" || sCodTri == "020201" || sCodTri == "020301" || sCodTri == "020401";
+}
+
+// The states of a reported debt that still await the taxpayer's answer.
+bool EsperaRespuesta(const std::string& sEstado) {
+  return sEstado == "00" || sEstado == "07" || sEstado == "08";
+}
+
+// For a good taxpayer a debt observed in state "06" or "18" is reported as
+// pending when it is the period two months before the file's month (November
+// or December of the year before for a file of January or February) or, from
+// April on, the previous year's annual period "13".
+bool PeriodoLiberado(const std::string& sPeriodoArchivo, const std::string& sPerDoc) {
+  std::string sAnioArchivo = vb::Left(sPeriodoArchivo, 4);
+  double nAnio = vb::Val(sAnioArchivo);
+  double nMes = vb::Val(vb::Right(sPeriodoArchivo, 2));
+  std::string sAnio = vb::Left(sPerDoc, 4);
+  std::string sMes = vb::Right(sPerDoc, 2);
+  if (nMes > 2 && sAnio == sAnioArchivo && vb::Val(sMes) == nMes - 2) return true;
+  if (nMes > 2 && vb::Val(sAnio) == nAnio - 1 && sMes == "13" && nMes >= 4) return true;
+  return nMes <= 2 && vb::Val(sAnio) + 1 == nAnio && vb::Val(sMes) == nMes + 10;
+}
+
+void Descarta(dao::RecordsetPtr& rs) {
+  if (!rs) return;
+  if (rs->IsOpen()) {
+    if (rs->EditMode() != dao::dbEditNone) rs->CancelUpdate();
+    rs->Close();
+  }
+  rs.reset();
+}
+
+}  // namespace
+
+std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
+                                      const std::string& PosCampo) const {
+  std::string sResto = sCadenaNoEncryp;
+  double nBuscado = vb::Val(PosCampo);
+  long nCampo = 0;
+  long nPosicion = PosicionSeparador(sResto);
+  while (nPosicion > 0) {
+    std::string sCampo = vb::Left(sResto, nPosicion - 1);
+    sResto = vb::Mid(sResto, nPosicion + 1);
+    nPosicion = PosicionSeparador(sResto);
+    if (nCampo == nBuscado) return vb::Trim(sCampo);
+    if (++nCampo > kMaximoPosicion) vb::Raise(6);
+  }
+  return "";
+}
+
+bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
+  bFechaHoy = true;
+  dao::RecordsetPtr rs;
+  try {
+    return CargaLinea(sCadenaNoEncryp, rs);
+  } catch (const vb::Error& error) {
+    forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
+                  "Error tecnico : " + std::to_string(error.Number()));
+    Descarta(rs);
+    return false;
+  }
+}
+
+bool FrmImportar::CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs) {
+  std::string sFecha = vb::Format(vb::Variant(vb::Left(RetornaCampo(sLinea, "15"), 10)), "dd/mm/yyyy");
+  if (vb::DateDiff("d", vb::CDate(vb::Variant(sFecha)), vb::Today()) >= 1) {
+    bFechaHoy = false;
+    return false;
+  }
+  AsignaPeriodo(sFecha);
+  rs = gDB->OpenRecordset("F0942DEUDAS", dao::dbOpenDynaset);
+  if (VerificaTablaValor(RucSeleccionado(), 1)) {
+    Descarta(rs);
+    return false;
+  }
+  sIndGarantia = RetornaCampo(sLinea, "23");
+  sIndPersona = RetornaCampo(sLinea, "24");
+  sMtoDeuda = RetornaCampo(sLinea, "25");
+  sMtoDeudaGarantia = RetornaCampo(sLinea, "26");
+  rs->AddNew();
+  (*rs)("tip_doc_d") = 6;
+  (*rs)("doc_id_d") = RucSeleccionado();
+  (*rs)("periodo") = gsPeriodo;
+  (*rs)("Formulario") = kFormulario;
+  (*rs)("Semana") = gnSemana;
+  if (!RetornaCampo(sLinea, "13").empty()) {
+    AsignaDeudaNormal(sLinea, *rs);
+  } else {
+    AsignaOtrasDeudas(sLinea, *rs);
+  }
+  AsignaValoresArchivo(sLinea, *rs);
+  if (gsBuenContrib.empty()) {
+    forms::MsgBox(kMensajeVersion, forms::vbCritical, "Error tecnico : 0");
+    Descarta(rs);
+    return false;
+  }
+  AplicaBuenContribuyente(*rs);
+  if (!EsperaRespuesta(Texto(*rs, "ind_ver_deu"))) {
+    (*rs)("ind_acog") = 2;
+    for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
+      (*rs)(sMonto) = "0.00";
+  }
+  (*rs)("cNumero") = GeneraCNumero(*rs, 7);
+  rs->Update();
+  Descarta(rs);
+  return true;
+}
+
+// The declaration's period is the year and month of the file's date; the first
+// line of a run fixes it for the whole file.
+void FrmImportar::AsignaPeriodo(const std::string& sFecha) {
+  std::string sPeriodo = vb::Right(sFecha, 4) + vb::Mid(sFecha, 4, 2);
+  if (!sPeriodoArchivo_.empty() && sPeriodo != sPeriodoArchivo_) vb::Raise(kErrorMesDistinto);
+  sPeriodoArchivo_ = sPeriodo;
+  gsPeriodo = sPeriodo;
+}
+
+void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs) {
+  auto campo = [&](const char* sPos) { return RetornaCampo(sLinea, sPos); };
+  rs("ind_tip_deu") = campo("13");
+  rs("per_doc") = campo("4");
+  rs("cod_tri") = campo("5");
+  rs("num_doc") = campo("1");
+  rs("cod_for") = campo("2");
+  // A form code of three digits is stored with its leading zero.
+  if (vb::Len(Texto(rs, "cod_for")) == 3) rs("cod_for") = "0" + campo("2");
+  rs("cod_tip_doc") = campo("11");
+  rs("cod_tri_aso") = campo("12");
+  rs("ind_ver_deu") = campo("14");
+  rs("Fec_ult_cap") = FechaDeArchivo(campo("6"));
+  std::string sGenerado = campo("15");
+  rs("fec_des_deu") =
+      vb::Format(vb::Variant(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9)), "dd/mm/yyyy hh:mm:ss");
+  rs("num_cuo") = campo("3");
+  rs("num_pro") = campo("0");
+  rs("mto_tributo_s") = campo("7");
+  rs("mto_int_cap_s") = campo("9");
+  rs("mto_int_s") = campo("8");
+  rs("mto_act_s") = campo("10");
+  if (TributoConCuotasAlternas(Texto(rs, "cod_tri")) && gnSemana == 1) rs("num_cuo") = campo("20");
+  rs("Num_ord_dj") = campo("21");
+}
+
+// The record of other debts has no key of its own: fixed values stand in for it,
+// and its interest and capitalised interest come in the other order.
+void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs) {
+  auto campo = [&](const char* sPos) { return RetornaCampo(sLinea, sPos); };
+  rs("ind_tip_deu") = "05";
+  rs("per_doc") = "200508";
+  for (const char* sClave : {"cod_tri", "num_doc", "cod_for", "cod_tip_doc", "cod_tri_aso", "ind_ver_deu"})
+    rs(sClave) = 0;
+  rs("num_cuo") = "0";
+  rs("Fec_ult_cap") = "01/01/1901";
+  std::string sGenerado = campo("15");
+  rs("fec_des_deu") =
+      vb::Format(vb::Variant(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9)), "dd/mm/yyyy hh:mm:ss");
+  rs("num_pro") = campo("0");
+  rs("mto_tributo_s") = campo("7");
+  rs("mto_int_cap_s") = campo("8");
+  rs("mto_int_s") = campo("9");
+  rs("mto_act_s") = campo("10");
+  for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
+    rs(sMonto) = "0.00";
+}
+
+// What every line leaves for the declaration's header: the last line's values
+// are the ones stored.
+void FrmImportar::AsignaValoresArchivo(const std::string& sLinea, dao::Recordset& rs) {
+  rs("Ind_impugnado") = RetornaCampo(sLinea, "17");
+  gnRucDelito = vb::CByte(vb::Variant(RetornaCampo(sLinea, "16")));
+  gsFechaVenc = FechaDeArchivo(RetornaCampo(sLinea, "18"));
+  gsFecVencRenta = FechaDeArchivo(RetornaCampo(sLinea, "19"));
+  gsBuenContrib = vb::Trim(vb::Left(RetornaCampo(sLinea, "22"), 1));
+}
+
+void FrmImportar::AplicaBuenContribuyente(dao::Recordset& rs) {
+  if (gsBuenContrib != "1") return;
+  std::string sEstado = Texto(rs, "ind_ver_deu");
+  if (sEstado != "06" && sEstado != "18") return;
+  if (PeriodoLiberado(gsPeriodo, Texto(rs, "per_doc"))) rs("ind_ver_deu") = "00";
+}
+
+}  // namespace korva

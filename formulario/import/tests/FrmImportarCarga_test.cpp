@@ -1,0 +1,296 @@
+#include <cmath>
+#include <cstdio>
+
+#include "formulario/import/FrmImportar.h"
+#include "formulario/import/tests/prueba_importacion.h"
+#include "platform/vb/encoding.h"
+#include "platform/vb/strings.h"
+
+namespace korva::prueba {
+namespace {
+
+using debtfile::Variant;
+
+class FrmImportarCargaTest : public PruebaImportacion {
+ protected:
+  void EsperaDisenoInactivo(const FrmImportar& frm) {
+    EXPECT_FALSE(frm.Frame3.Visible());
+    EXPECT_EQ(frm.CmdGrabar.Top(), 4560);
+    EXPECT_EQ(frm.CmdCancelar.Top(), 4560);
+    EXPECT_EQ(frm.Height(), 5490);
+  }
+};
+
+const std::vector<long> kNada = {0, 0, 0, 0};
+
+// The record check code computed apart from the program, from the row as the
+// database gives it back: the first `n` fields summed as numbers, the rest but
+// the last summed as position times character code, each sum's last three digits.
+std::string TextoDeCampo(const vb::Variant& valor) {
+  switch (valor.Type()) {
+    case vb::vbByte: return std::to_string(valor.As<std::uint8_t>());
+    case vb::vbInteger: return std::to_string(valor.As<std::int16_t>());
+    case vb::vbLong: return std::to_string(valor.As<std::int32_t>());
+    case vb::vbDate: {
+      char texto[16];
+      vb::Date fecha = valor.As<vb::Date>();
+      std::snprintf(texto, sizeof texto, "%04d%02d%02d", vb::Year(fecha), vb::Month(fecha), vb::Day(fecha));
+      return texto;
+    }
+    case vb::vbString: return vb::Trim(valor.As<std::string>());
+    default: return "";
+  }
+}
+
+double ValorNumerico(const std::string& texto) {
+  bool digito = false, punto = false;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') digito = true;
+    else if (c == '.' && !punto) punto = true;
+    else if (c != ',') return 0;
+  }
+  return digito ? std::strtod(texto.c_str(), nullptr) : 0;
+}
+
+std::string CodigoDeFila(const std::vector<vb::Variant>& fila, int n) {
+  double primero = 0;
+  long long segundo = 0;
+  for (int i = 0; i < n; ++i) primero += ValorNumerico(TextoDeCampo(fila[i]));
+  for (std::size_t i = n; i + 1 < fila.size(); ++i) {
+    std::string bytes = vb::ToCp1252(TextoDeCampo(fila[i]));
+    for (std::size_t p = 0; p < bytes.size(); ++p)
+      segundo += static_cast<long long>(p + 1) * static_cast<unsigned char>(bytes[p]);
+  }
+  char codigo[48];
+  std::snprintf(codigo, sizeof codigo, "%03lld%03lld", std::llround(primero) % 1000, segundo % 1000);
+  return codigo;
+}
+
+TEST_F(FrmImportarCargaTest, ImportStoresEveryLineAndTheHeaderRowsAndLeavesOnlyTheZip) {
+  debtfile::WrittenFile archivo = Genera();
+  std::string zip = LeeArchivo(archivo.zipPath);
+  FrmImportar& frm = AbreVentana();
+  EsperaExito();
+  Importa(frm, archivo);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(Cuentas(), (std::vector<long>{6, 1, 1, 1}));
+  EXPECT_EQ(Consulta("SELECT tip_doc_d, doc_id_d, periodo, formulario, Semana, fec_pro, bcolibrad, "
+                     "nrocheque, efectivo, cheque, Rectifica, estado FROM CAB"),
+            (Filas{{"6", kRuc, "201005", "0942", "1", "Null", "0", "14/06/2010", "14/07/2010", "0",
+                    "0", "9"}}));
+  EXPECT_EQ(Consulta("SELECT tip_doc_d, doc_id_d, periodo, formulario, Semana, Casilla, i_valor, "
+                     "idcasilla, estado FROM DET"),
+            (Filas{{"6", kRuc, "201005", "0942", "1", "506", "0", "01", "9"}}));
+  EXPECT_EQ(Consulta("SELECT * FROM F0942GARANTIA"),
+            (Filas{{"6", kRuc, "201005", "0942", "1", "0", "01", "0.00", "0.00"}}));
+  EXPECT_TRUE(ExisteCarpetaExtraccion());
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+  EXPECT_EQ(LeeArchivo(archivo.zipPath), zip);
+  EXPECT_TRUE(frm.GS_CARGA_OK);
+  EXPECT_EQ(frm.pbar1.Value(), 10);
+  EXPECT_EQ(frm.lblbar1.Caption(), "Proceso finalizado satisfactoriamente.");
+  EsperaDisenoInactivo(frm);
+  EXPECT_EQ(giModo, 0);
+  EXPECT_EQ(frm.CmbRuc.ListIndex(), 0);
+}
+
+TEST_F(FrmImportarCargaTest, StoredRowsCarryTheCheckCodeOfTheirOwnValues) {
+  debtfile::Options opciones = OpcionesArchivo();
+  opciones.goodTaxpayer = true;
+  opciones.debtsPerCategory = 4;
+  FrmImportar& frm = AbreVentana();
+  EsperaExito();
+  Importa(frm, Genera(opciones, Variant::OtherDebts));
+  ASSERT_EQ(Cuenta("F0942DEUDAS"), 13);
+  struct Tabla {
+    const char* nombre;
+    int corte;
+  };
+  for (Tabla tabla : {Tabla{"F0942DEUDAS", 7}, Tabla{"CAB", 5}, Tabla{"DET", 6}}) {
+    dao::RecordsetPtr rs = gDB->OpenRecordset(std::string("SELECT * FROM ") + tabla.nombre,
+                                              dao::dbOpenSnapshot);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      std::vector<vb::Variant> fila;
+      for (dao::Field& campo : rs->Fields()) fila.push_back(campo.Value());
+      EXPECT_EQ(fila.back().ToString(), CodigoDeFila(fila, tabla.corte))
+          << tabla.nombre << " " << TextoDeCampo(fila[8]);
+    }
+    rs->Close();
+  }
+}
+
+TEST_F(FrmImportarCargaTest, EachEntityWritesTheFilesGuaranteeIndicatorToItsOwnBox) {
+  FrmImportar& frm = AbreVentana();
+  struct Caso {
+    int entidad;
+    const char* casilla;
+  };
+  for (Caso c : {Caso{1, "506"}, Caso{2, "513"}, Caso{3, "520"}, Caso{5, "527"}, Caso{8, "534"}}) {
+    debtfile::Fields deuda = debtfile::SampleDebt({vb::Now(), false}, "01", c.entidad);
+    deuda[23] = "G" + std::to_string(c.entidad);
+    debtfile::WrittenFile archivo = GeneraLineas({debtfile::LineText(deuda)}, c.entidad);
+    EsperaExito();
+    Importa(frm, archivo, c.entidad);
+    EXPECT_EQ(Consulta("SELECT Casilla, i_valor FROM DET WHERE Semana = " + std::to_string(c.entidad)),
+              (Filas{{c.casilla, "G" + std::to_string(c.entidad)}}));
+  }
+  EXPECT_EQ(Cuentas(), (std::vector<long>{5, 5, 5, 5}));
+}
+
+struct CasoFallido {
+  const char* nombre;
+  Variant variante;
+  std::vector<MessageBoxCall> mensajes;
+  double progreso;
+};
+
+TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
+  const MessageBoxCall descomprimir{"Ha ocurrido un error al descomprimir. Reintente la operación!!!.",
+                                    forms::vbCritical, kTitulo};
+  const MessageBoxCall invalido{"El archivo a importar no es válido", forms::vbCritical, kTitulo};
+  const MessageBoxCall fallida{kCargaFallida, forms::vbCritical, kTitulo};
+  auto tecnico = [](int numero) {
+    return MessageBoxCall{kErrorTecnico, forms::vbCritical, "Error tecnico : " + std::to_string(numero)};
+  };
+  const std::vector<CasoFallido> casos = {
+      {"two entries", Variant::TwoEntries, {descomprimir}, 1},
+      {"entry climbing out", Variant::ClimbingEntry, {descomprimir}, 1},
+      {"link entry", Variant::LinkEntry, {descomprimir}, 1},
+      {"wrong digest", Variant::WrongDigest, {invalido}, 10},
+      {"upper-case digest", Variant::UpperCaseDigest, {invalido}, 10},
+      {"name not a digest", Variant::NotDigestName, {invalido}, 10},
+      {"no line", Variant::EmptyFile, {{"El archivo personalizado esta en blanco.", forms::vbCritical, kTitulo}}, 5},
+      {"generated yesterday", Variant::StaleDate, {{kArchivoViejo, forms::vbCritical, kTitulo}}, 5},
+      {"layout before 24.07.2006",
+       Variant::OldLayout,
+       {{"Se han presentado problemas técnicos al momento de importar su información. Esta versión "
+         "del ZEP requiere que el archivo personalizado haya sido generado a partir del 24.07.2006.",
+         forms::vbCritical, "Error tecnico : 0"},
+        fallida},
+       5},
+      {"two records of other debts", Variant::TwoOtherDebts, {tecnico(3022), fallida}, 5},
+      {"blank last line", Variant::BlankLine, {tecnico(13), fallida}, 5},
+      {"field of 255 characters", Variant::LongField, {tecnico(6), fallida}, 5},
+      {"lines of two months", Variant::MixedMonths, {tecnico(5), fallida}, 5},
+      {"empty guarantee fields", Variant::EmptyGuarantee, {tecnico(3315), fallida}, 9},
+      {"guarantee indicator too long", Variant::LongGuarantee, {tecnico(3163), fallida}, 9},
+  };
+  FrmImportar& frm = AbreVentana();
+  for (const CasoFallido& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    debtfile::WrittenFile archivo = Genera(caso.variante);
+    for (const MessageBoxCall& mensaje : caso.mensajes) driver_.Expect(mensaje);
+    Importa(frm, archivo);
+    EXPECT_EQ(driver_.PendingAnswers(), 0u);
+    EXPECT_EQ(Cuentas(), kNada);
+    EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(suite_.installFolder + "tmp/" + archivo.innerName));
+    EXPECT_FALSE(frm.GS_CARGA_OK);
+    EXPECT_EQ(frm.pbar1.Value(), caso.progreso);
+    EsperaDisenoInactivo(frm);
+  }
+}
+
+TEST_F(FrmImportarCargaTest, AnArchiveThatIsNotAZipExtractsNothing) {
+  std::ofstream(CarpetaArchivos() + "/" + debtfile::ZipName(kRuc, 1)) << "no es un zip";
+  FrmImportar& frm = AbreVentana();
+  driver_.Expect({"Ha ocurrido un error al descomprimir. Reintente la operación!!!.", forms::vbCritical, kTitulo});
+  Importa(frm, {CarpetaArchivos() + "/" + debtfile::ZipName(kRuc, 1), "", ""});
+  EXPECT_EQ(Cuentas(), kNada);
+  EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(FrmImportarCargaTest, RefusedThirdLineTakesTheRowsOfTheFirstTwoWithIt) {
+  debtfile::LineValues hoy{OpcionesArchivo().generated, false};
+  debtfile::Fields mala = debtfile::SampleDebt(hoy, "01", 3);
+  mala[16] = "X";
+  debtfile::WrittenFile archivo =
+      GeneraLineas({debtfile::LineText(debtfile::SampleDebt(hoy, "01", 1)),
+                    debtfile::LineText(debtfile::SampleDebt(hoy, "01", 2)), debtfile::LineText(mala)});
+  FrmImportar& frm = AbreVentana();
+  EsperaLineaRechazada(13);
+  Importa(frm, archivo);
+  EXPECT_EQ(Cuentas(), kNada);
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+}
+
+TEST_F(FrmImportarCargaTest, SecondImportInTheSameSessionIsRefusedBeforeUnzipping) {
+  debtfile::WrittenFile archivo = Genera();
+  FrmImportar& frm = AbreVentana();
+  EsperaExito();
+  Importa(frm, archivo);
+  driver_.Expect({"La información de deudas para el RUC seleccionado ya fue importada.",
+                  forms::vbExclamation, "Información"});
+  driver_.Click(frm.CmdGrabar);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(Cuentas(), (std::vector<long>{6, 1, 1, 1}));
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+  EXPECT_EQ(frm.pbar1.Value(), 10);
+}
+
+TEST_F(FrmImportarCargaTest, SecondImportAfterARestartIsRefusedByItsFirstLine) {
+  debtfile::WrittenFile archivo = Genera();
+  FrmImportar& frm = AbreVentana();
+  EsperaExito();
+  Importa(frm, archivo);
+  gsPeriodo = "";
+  driver_.Expect({"La información de deudas para el RUC seleccionado ya fue importada.",
+                  forms::vbExclamation, "Información"});
+  driver_.Expect({kCargaFallida, forms::vbCritical, kTitulo});
+  driver_.Click(frm.CmdGrabar);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(Cuentas(), (std::vector<long>{6, 1, 1, 1}));
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+  EXPECT_EQ(frm.pbar1.Value(), 5);
+}
+
+TEST_F(FrmImportarCargaTest, WithoutATaxpayerTheRunAsksForOne) {
+  Genera();
+  FrmImportar& frm = AbreVentana();
+  driver_.Expect({"Debe seleccionar algún número de ruc", forms::vbExclamation, kTitulo});
+  driver_.Click(frm.CmdGrabar);
+  EXPECT_EQ(frm.ActiveControl(), &frm.CmbRuc);
+  EXPECT_FALSE(ExisteCarpetaExtraccion());
+}
+
+TEST_F(FrmImportarCargaTest, WithoutTheFileInTheFolderTheRunSaysSo) {
+  FrmImportar& frm = AbreVentana();
+  Elige(frm, 0, 1);
+  driver_.Expect({"No se ha encontrado el archivo de información para el RUC y entidad seleccionado",
+                  forms::vbExclamation, kTitulo});
+  driver_.Click(frm.CmdGrabar);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EsperaDisenoInactivo(frm);
+  EXPECT_EQ(gnSemana, 1);
+}
+
+TEST_F(FrmImportarCargaTest, WrongRegionalSettingsStopTheRunBeforeAnything) {
+  debtfile::WrittenFile archivo = Genera();
+  EscribeRegional("sDate", "-");
+  FrmImportar& frm = AbreVentana();
+  driver_.Expect({std::string("- Debe configurar como separador de Fechas : ( / ) \n") +
+                      "Ingrese a la opción :Configuración/Panel de control/Configuración Regional "
+                      "y verificar las secciones Número, Moneda, Hora y Fecha.\n"
+                      "Esto es necesario para el correcto funcionamiento del Orvane. ",
+                  forms::vbCritical, "Error de configuración"});
+  Importa(frm, archivo);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(Cuentas(), kNada);
+  EXPECT_FALSE(ExisteCarpetaExtraccion());
+  EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(FrmImportarCargaTest, ALeftoverFileInTheExtractionFolderIsNeitherLoadedNorTouched) {
+  std::filesystem::create_directories(suite_.installFolder + "tmp/REG" + kRuc);
+  std::string sobrante = suite_.installFolder + "tmp/REG" + kRuc + "/" +
+                         std::string(40, '0') + ".txt";
+  std::ofstream(sobrante) << "00|\r\n";
+  FrmImportar& frm = AbreVentana();
+  EsperaExito();
+  Importa(frm, Genera());
+  EXPECT_EQ(Cuenta("F0942DEUDAS"), 6);
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{std::string(40, '0') + ".txt"});
+}
+
+}  // namespace
+}  // namespace korva::prueba
