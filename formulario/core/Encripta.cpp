@@ -31,7 +31,8 @@ std::string TextoErrorArchivo(int iError) {
 int MensajeErrorArchivo(int iError) {
   std::string texto = TextoErrorArchivo(iError);
   if (texto.empty()) return kArchivoSinMensaje;
-  int respuesta = forms::MsgBox(texto, forms::vbRetryCancel + forms::vbExclamation, "Error de Archivo");
+  int respuesta =
+      forms::MsgBox(texto, forms::vbRetryCancel + forms::vbExclamation, "Error de Archivo");
   return respuesta == forms::vbRetry ? kArchivoReintentar : kArchivoCancelar;
 }
 

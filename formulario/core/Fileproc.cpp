@@ -38,8 +38,10 @@ int IntentaAbrir(const std::string& sNombre, int iModo, int iLongitud, int iVeri
   }
   if (!ModoValido(iModo)) return 0;
   int iArchivo = vb::FreeFile();
-  if (iModo == kModoAleatorio) vb::Open(sNombre, ModoDeApertura(iModo), iArchivo, iLongitud);
-  else vb::Open(sNombre, ModoDeApertura(iModo), iArchivo);
+  if (iModo == kModoAleatorio)
+    vb::Open(sNombre, ModoDeApertura(iModo), iArchivo, iLongitud);
+  else
+    vb::Open(sNombre, ModoDeApertura(iModo), iArchivo);
   return iArchivo;
 }
 

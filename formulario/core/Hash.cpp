@@ -27,7 +27,9 @@ void DigestoDeArchivo(const AreaBytes& entrada, AreaBytes& salida) {
   std::copy(digesto.begin(), digesto.end(), salida.begin());
 }
 
-char Nibble(int valor) { return static_cast<char>(valor < 10 ? 48 + valor : 87 + valor); }
+char DigitoHexadecimal(int valor) {
+  return static_cast<char>(valor < 10 ? 48 + valor : 87 + valor);
+}
 
 }  // namespace
 
@@ -39,7 +41,7 @@ void TextoABytes(AreaBytes& area, const std::string& sTexto) {
 }
 
 std::string ByteAHexadecimal(std::uint8_t b) {
-  return std::string{Nibble(b / 16), Nibble(b & 15)};
+  return std::string{DigitoHexadecimal(b / 16), DigitoHexadecimal(b & 15)};
 }
 
 std::string BytesAHexadecimal(const std::uint8_t* area, std::size_t n) {

@@ -87,8 +87,7 @@ std::string LeeOpcion(const std::string& sClave) {
 void CambiaCarpetaActual(const std::string& sCarpeta) {
   try {
     vb::ChDir(sCarpeta);
-  } catch (const vb::Error&) {
-  }
+  } catch (const vb::Error&) {}
 }
 
 // The workgroup account, put together at run time so that it does not stand as
@@ -100,10 +99,9 @@ std::string Credencial(std::initializer_list<int> codigos) {
 }
 
 void AvisaErrorConexion(const vb::Error& error) {
-  std::string mensaje =
-      error.Number() == kErrBaseBloqueada
-          ? std::to_string(error.Number()) + "- Base esta bloqueda"
-          : error.Description() + vb::vbLf + std::to_string(error.Number());
+  std::string mensaje = error.Number() == kErrBaseBloqueada
+                            ? std::to_string(error.Number()) + "- Base esta bloqueda"
+                            : error.Description() + vb::vbLf + std::to_string(error.Number());
   forms::MsgBox(mensaje, forms::vbOKOnly, "Error de Conección");
 }
 
@@ -162,8 +160,9 @@ void EjecutaSQL(const std::string& sSQL) {
   try {
     gDB->Execute(sSQL, dao::dbInconsistent);
   } catch (const vb::Error& error) {
-    forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
-                  forms::vbCritical, "Error al Ejecutar Sentencia SQL");
+    forms::MsgBox(
+        "Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
+        forms::vbCritical, "Error al Ejecutar Sentencia SQL");
   }
 }
 
@@ -175,8 +174,9 @@ std::string LeeParametro(const std::string& sNumero, std::string& sArgumento, in
     condicion = " and Left(Argumento,3) =";
   }
   gsSQL = " Select Argumento,mid(Funcion," + std::to_string(iInicio) + "," +
-          std::to_string(iLongitud) + ") as Func From Param  Where Numero = " + vb::SqlText(sNumero) +
-          condicion + vb::SqlText(sArgumento);
+          std::to_string(iLongitud) +
+          ") as Func From Param  Where Numero = " + vb::SqlText(sNumero) + condicion +
+          vb::SqlText(sArgumento);
   dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
   std::string func = rs->Eof() ? "" : (*rs)("Func").Value().ToString();
   rs->Close();
@@ -191,7 +191,8 @@ std::string LeeParametro(const std::string& sNumero, std::string&& sArgumento, i
 std::string LeeParametroPorTributo(const std::string& sNumero, const std::string& sCodTributo,
                                    int iLongitud, int iInicio, const std::string& sPrefijo) {
   gsSQL = " Select Argumento,mid(Funcion," + std::to_string(iInicio) + "," +
-          std::to_string(iLongitud) + ") as Func From Param  Where Numero = " + vb::SqlText(sNumero) +
+          std::to_string(iLongitud) +
+          ") as Func From Param  Where Numero = " + vb::SqlText(sNumero) +
           " and Mid(Argumento,1,4) =" + vb::SqlText(sPrefijo);
   gsSQL += " and mid(Funcion,1,6) = " + vb::SqlText(sCodTributo);
   dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
@@ -215,7 +216,8 @@ void CargaComboParametro(forms::ComboBox& combo, const std::string& sNumero,
   for (; !rs->Eof(); rs->MoveNext()) {
     std::string func = (*rs)("Func").Value().ToString();
     if (vb::Trim(vb::Left(func, 15)).empty()) func = "";
-    combo.AddItem(gUtil.AjustaTexto((*rs)("Argumento").Value().ToString(), 12) + vb::Space(5) + func);
+    combo.AddItem(gUtil.AjustaTexto((*rs)("Argumento").Value().ToString(), 12) + vb::Space(5) +
+                  func);
   }
   rs->Close();
 }

@@ -33,9 +33,7 @@ std::string TextoDeCampo(const vb::Variant& valor) {
   }
 }
 
-double ValorNumerico(const std::string& texto) {
-  return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
-}
+double ValorNumerico(const std::string& texto) { return vb::IsNumeric(texto) ? vb::Val(texto) : 0; }
 
 // Each character's position (from 1) times its Windows-1252 code, as 16-bit
 // products: a text long enough to pass 32767 overflows.
@@ -66,8 +64,10 @@ std::string TextoLimites(int iEnteros, int iDecimales) {
 }
 
 bool Rechaza(const std::string& mensaje, int icono, bool bSilencio) {
-  if (bSilencio) gsMensaje = mensaje;
-  else forms::MsgBox(mensaje, icono + forms::vbOKOnly, "Validación");
+  if (bSilencio)
+    gsMensaje = mensaje;
+  else
+    forms::MsgBox(mensaje, icono + forms::vbOKOnly, "Validación");
   return false;
 }
 
@@ -89,8 +89,8 @@ bool ValidaFechaPedido(const std::string& sNombre, vb::Date dFecha, const std::s
                        bool bSilencio) {
   vb::Date descarga = vb::DateOnly(ObtieneFechaDescarga());
   if (vb::DateDiff("d", descarga, dFecha) < 0) {
-    std::string mensaje = "La " + sNombre +
-                          " no debe ser menor a la fecha de pedido de archivo personalizado. ";
+    std::string mensaje =
+        "La " + sNombre + " no debe ser menor a la fecha de pedido de archivo personalizado. ";
     if (!bSilencio) mensaje += vb::vbLf;
     mensaje += "Fecha de pedido de archivo personalizado: " + vb::Format(descarga, "dd/mm/yyyy");
     return RechazaFecha(mensaje, sTitulo, bSilencio);
@@ -134,7 +134,8 @@ std::string GeneraCNumero(dao::Recordset& rs, int n) {
   double sumaB = 0;
   for (int i = 0; i < n && i < campos.Count(); ++i)
     sumaA += ValorNumerico(TextoDeCampo(campos[i].Value()));
-  for (int i = n; i <= campos.Count() - 2; ++i) sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].Value()));
+  for (int i = n; i <= campos.Count() - 2; ++i)
+    sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].Value()));
   return TresUltimosDigitos(sumaA) + TresUltimosDigitos(sumaB);
 }
 
@@ -167,15 +168,18 @@ bool ValidaNumeroDecimal(std::string& sNumero, int iEnteros, int iDecimales, boo
   }
   long punto = vb::InStr(sNumero, ".");
   std::string entera = punto == 0 ? sNumero : vb::Left(sNumero, punto - 1);
-  if (vb::Len(entera) > iEnteros) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+  if (vb::Len(entera) > iEnteros)
+    return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
   if (punto == 0) return true;
   std::string decimal = vb::Mid(sNumero, punto + 1);
   long segundo = vb::InStr(decimal, ".");
   if (segundo > 0) {
-    if (segundo - 1 > iDecimales) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+    if (segundo - 1 > iDecimales)
+      return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
     return Rechaza("No registre mas de un punto decimal", 0, bSilencio);
   }
-  if (vb::Len(decimal) > iDecimales) return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
+  if (vb::Len(decimal) > iDecimales)
+    return Rechaza(TextoLimites(iEnteros, iDecimales), forms::vbCritical, bSilencio);
   return true;
 }
 
@@ -200,7 +204,8 @@ vb::Currency ConvierteMoneda(const vb::Variant& valor) {
 
 bool ValidaCampoFecha(const std::string& sTipo, const std::string& sNombre,
                       const std::string& sFecha, const std::string& sTitulo, bool bSilencio) {
-  if (sFecha == kFechaVacia) return RechazaFecha("Debe registrar la " + sNombre, sTitulo, bSilencio);
+  if (sFecha == kFechaVacia)
+    return RechazaFecha("Debe registrar la " + sNombre, sTitulo, bSilencio);
   if (gUtil.ValidaFecha(sFecha, "01/01/1850", "01/01/2500") == 0)
     return RechazaFecha("La " + sNombre + " no es válida", sTitulo, bSilencio);
   vb::Date fecha = vb::CDate(sFecha);

@@ -30,13 +30,13 @@ constexpr const char* kFormulario = "0942";
 std::string MensajeDeError(const vb::Error& error) {
   std::string mensaje = std::string(vb::vbLf) + vb::vbLf + "Descripción del error : [" +
                         std::to_string(error.Number()) + "] " + error.Description() +
-                        ". No se puede continuar con la ejecución del módulo" + vb::vbLf +
-                        vb::vbLf;
+                        ". No se puede continuar con la ejecución del módulo" + vb::vbLf + vb::vbLf;
   for (const dao::ErrorItem& item : dao::Engine().Errors()) mensaje += item.Description + vb::vbLf;
   return mensaje;
 }
 
-void EscribeBitacora(const std::string& sRutina, const vb::Error& error, const std::string& mensaje) {
+void EscribeBitacora(const std::string& sRutina, const vb::Error& error,
+                     const std::string& mensaje) {
   int iArchivo = AbreArchivo(vb::App::Path() + "\\errorlog.txt", kModoAgregar, 0, 1);
   if (iArchivo == 0) return;
   vb::Print(iArchivo, "Fecha y Hora del error: " + vb::CStr(vb::Now()));
@@ -75,9 +75,9 @@ std::string Columna(const vb::Variant& valor, long width) {
 }
 
 std::string ClausulaDeclaracion(int iTipDoc, const std::string& sDocId) {
-  return "WHERE tip_doc_d = " + std::to_string(iTipDoc) + " " + "AND doc_id_d = " +
-         vb::SqlText(sDocId) + " " + "AND periodo = " + vb::SqlText(gsPeriodo) + " " +
-         "AND formulario = " + vb::SqlText(kFormulario) + " ";
+  return "WHERE tip_doc_d = " + std::to_string(iTipDoc) + " " +
+         "AND doc_id_d = " + vb::SqlText(sDocId) + " " + "AND periodo = " + vb::SqlText(gsPeriodo) +
+         " " + "AND formulario = " + vb::SqlText(kFormulario) + " ";
 }
 
 // The dates of the tax-unit rows as stored, then the sentinel that closes the
@@ -88,7 +88,8 @@ std::vector<std::string> FechasUIT() {
   gsSQL += "WHERE numero='404'";
   std::vector<std::string> fechas;
   dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
-  for (; !rs->Eof(); rs->MoveNext()) fechas.push_back(vb::Trim((*rs)("argumento").Value().ToString()));
+  for (; !rs->Eof(); rs->MoveNext())
+    fechas.push_back(vb::Trim((*rs)("argumento").Value().ToString()));
   rs->Close();
   fechas.push_back("99991231");
   return fechas;
@@ -221,7 +222,8 @@ vb::Currency ObtieneUIT() {
   gsSQL += "argumento=" + vb::SqlText(vb::Trim(fecha));
   dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
   vb::Currency monto;
-  if (!rs->Eof()) monto = vb::Currency::FromDouble(vb::Val(vb::Trim((*rs)("Funcion").Value().ToString())));
+  if (!rs->Eof())
+    monto = vb::Currency::FromDouble(vb::Val(vb::Trim((*rs)("Funcion").Value().ToString())));
   rs->Close();
   return monto;
 }

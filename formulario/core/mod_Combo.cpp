@@ -6,12 +6,14 @@
 namespace korva {
 namespace {
 
-constexpr long kAnchoLetras = 6 * 52;
-constexpr long kLetras = 52;
+// "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz" in the system's 8-point
+// variable-pitch font, in pixels.
+constexpr long kAnchoAlfabeto = 312;
+constexpr long kLetrasAlfabeto = 52;
 
 }  // namespace
 
-long AnchoPromedioCaracter(const forms::Form& /*frm*/) { return kAnchoLetras / kLetras; }
+long AnchoPromedioCaracter(const forms::Form& /*frm*/) { return kAnchoAlfabeto / kLetrasAlfabeto; }
 
 void AjustaAnchoCombo(const forms::Form& frm, forms::ComboBox& combo, int iCaracteres) {
   combo.SetDropDownWidth(static_cast<int>(AnchoPromedioCaracter(frm) * (iCaracteres - 2)));

@@ -31,7 +31,8 @@ bool EsEtiqueta(const std::string& sTexto) { return vb::Left(sTexto, 2) == "<!";
 // lost without a word, so any other output mode is refused before anything moves.
 void ExigeArchivo() {
   if (gsSalida != "ARCHIVO")
-    vb::Raise(kErrImpresora, "Los reportes se escriben en su archivo de páginas (salida \"ARCHIVO\")");
+    vb::Raise(kErrImpresora,
+              "Los reportes se escriben en su archivo de páginas (salida \"ARCHIVO\")");
 }
 
 void EscribeArchivo(const std::string& linea) { vb::Print(giArchivo, linea); }
@@ -117,7 +118,8 @@ std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId,
 
 std::string IncrementaContador(std::int16_t& iContador, int iIncremento) {
   long suma = static_cast<long>(iContador) + iIncremento;
-  if (suma > std::numeric_limits<std::int16_t>::max() || suma < std::numeric_limits<std::int16_t>::min())
+  if (suma > std::numeric_limits<std::int16_t>::max() ||
+      suma < std::numeric_limits<std::int16_t>::min())
     vb::Raise(kErrDesbordamiento);
   iContador = static_cast<std::int16_t>(suma);
   return std::to_string(iContador);

@@ -13,7 +13,8 @@ namespace {
 using forms::MessageBoxCall;
 
 const MessageBoxCall kNombreInvalido{"El nombre de archivo es inválido.",
-                                     forms::vbRetryCancel + forms::vbExclamation, "Error de Archivo"};
+                                     forms::vbRetryCancel + forms::vbExclamation,
+                                     "Error de Archivo"};
 
 class FileprocTest : public ::testing::Test {
  protected:
@@ -73,8 +74,8 @@ TEST_F(FileprocTest, CheckedBinaryReadOfAMissingFileSaysSo) {
 
 TEST_F(FileprocTest, RefusedFileIsTriedAgainOnRetry) {
   std::string nombre = carpeta_ / "falta.txt";
-  MessageBoxCall noEncontrado{"El archivo no se encuentra.", forms::vbRetryCancel + forms::vbExclamation,
-                              "Error de Archivo"};
+  MessageBoxCall noEncontrado{"El archivo no se encuentra.",
+                              forms::vbRetryCancel + forms::vbExclamation, "Error de Archivo"};
   driver_.Expect(noEncontrado, forms::vbRetry);
   driver_.Expect(noEncontrado, forms::vbCancel);
   EXPECT_EQ(AbreArchivo(nombre, kModoEntrada, 0, 1), 0);
@@ -92,8 +93,10 @@ TEST_F(FileprocTest, FileErrorDialogKnowsTheRuntimesFileErrors) {
       {54, "No es posible abrir el archivo para el tipo de acceso."},
       {55, "El archivo ya está abierto."},
       {57, "El diskette está lleno."},
-      {62, "Este archivo no tiene un marcador standard de fin-de-archivo,o fué hecho un intento de leer "
-           "después de la marca de fin-de-archivo."},
+      {62,
+       "Este archivo no tiene un marcador standard de fin-de-archivo,o fué hecho un intento de "
+       "leer "
+       "después de la marca de fin-de-archivo."},
       {64, "El nombre de archivo es inválido."},
       {68, "El dispositivo no está disponible."},
       {71, "La disketera no está lista."},
@@ -106,7 +109,8 @@ TEST_F(FileprocTest, FileErrorDialogKnowsTheRuntimesFileErrors) {
     driver_.Expect(caja, forms::vbCancel);
     EXPECT_EQ(MensajeErrorArchivo(c.numero), kArchivoCancelar) << c.numero;
   }
-  for (int numero : {75, 70, 61, 5, 3022}) EXPECT_EQ(MensajeErrorArchivo(numero), kArchivoSinMensaje);
+  for (int numero : {75, 70, 61, 5, 3022})
+    EXPECT_EQ(MensajeErrorArchivo(numero), kArchivoSinMensaje);
   EXPECT_EQ(driver_.MessageBoxes().size(), 20u);
 }
 

@@ -40,7 +40,8 @@ TEST(Hash, ByteAHexadecimalWritesTheHighNibbleFirst) {
     int byte;
     const char* texto;
   } cases[] = {{0x00, "00"}, {0x0A, "0a"}, {0xA0, "a0"}, {0xFF, "ff"}, {0x5C, "5c"}, {0x19, "19"}};
-  for (const auto& c : cases) EXPECT_EQ(ByteAHexadecimal(static_cast<std::uint8_t>(c.byte)), c.texto);
+  for (const auto& c : cases)
+    EXPECT_EQ(ByteAHexadecimal(static_cast<std::uint8_t>(c.byte)), c.texto);
   const std::uint8_t area[] = {0x01, 0xAB, 0xFF};
   EXPECT_EQ(BytesAHexadecimal(area, 3), "01abff");
   EXPECT_EQ(BytesAHexadecimal(area, 2), "01ab");

@@ -30,8 +30,7 @@ TEST_F(ModGen00Test, RegionalCheckListsOneLinePerMismatch) {
       {{{"sDate", "-"}, {"sShortDate", "dd-MM-yyyy"}},
        "- Debe configurar como separador de Fechas : ( / ) \n"
        "- Debe configurar como formato de fecha corta : ( dd/MM/aaaa ) \n"},
-      {{{"sDecimal", ".,"}},
-       "- Debe configurar como símbolo decimal para Número : ( . ) \n"},
+      {{{"sDecimal", ".,"}}, "- Debe configurar como símbolo decimal para Número : ( . ) \n"},
       {{{"sShortDate", "d/M/yy"}, {"sTimeFormat", "HH:mm:ss"}},
        "- Debe configurar como formato de fecha corta : ( dd/MM/aaaa ) \n"
        "- Debe configurar como formato de Hora : ( hh:mm:ss tt) \n"},
@@ -39,8 +38,13 @@ TEST_F(ModGen00Test, RegionalCheckListsOneLinePerMismatch) {
        "- Debe configurar como separador de miles para Número : ( , ) \n"
        "- Debe configurar como Formato de Número Negativo : ( -1,1 ) \n"
        "- Debe configurar Mostrar Ceros a la Izquierda : ( 0,7 ) \n"},
-      {{{"sMonDecimalSep", ","}, {"sMonThousandSep", "."}, {"iCurrDigits", "0"},
-        {"iCurrency", "2"}, {"iNegCurr", "1"}, {"sNegativeSign", "~"}, {"sTime", "."},
+      {{{"sMonDecimalSep", ","},
+        {"sMonThousandSep", "."},
+        {"iCurrDigits", "0"},
+        {"iCurrency", "2"},
+        {"iNegCurr", "1"},
+        {"sNegativeSign", "~"},
+        {"sTime", "."},
         {"iDigits", "3"}},
        "- Debe configurar como separador de Hora : ( : ) \n"
        "- Debe configurar como número de Decimales para Número : ( 2 ) \n"
@@ -57,7 +61,8 @@ TEST_F(ModGen00Test, RegionalCheckListsOneLinePerMismatch) {
     std::ofstream(winIni, std::ios::binary) << original;
     for (const auto& [clave, valor] : c.intl) EscribeRegional(clave, valor);
     if (!c.lineas.empty())
-      driver_.Expect(MessageBoxCall{c.lineas + kCierreRegional, vbCritical, "Error de configuración"});
+      driver_.Expect(
+          MessageBoxCall{c.lineas + kCierreRegional, vbCritical, "Error de configuración"});
     EXPECT_EQ(VerificaConfiguracionRegional(), c.lineas.empty()) << c.lineas;
   }
   EXPECT_EQ(driver_.PendingAnswers(), 0u);
@@ -181,10 +186,11 @@ TEST_F(ModGen00Test, ParameterComboListsArgumentsWithTheirSlices) {
             "Argumento Like '*'  ORDER BY 1");
   std::vector<std::string> items;
   for (int i = 0; i < combo.ListCount(); ++i) items.push_back(combo.List(i));
-  EXPECT_EQ(items, (std::vector<std::string>{
-                       "antes", "1                TESORO              ",
-                       "2                ESSALUD             ", "3                ONP                 ",
-                       "5                FONAVI              ", "8                FONCOMUN            "}));
+  EXPECT_EQ(items,
+            (std::vector<std::string>{
+                "antes", "1                TESORO              ",
+                "2                ESSALUD             ", "3                ONP                 ",
+                "5                FONAVI              ", "8                FONCOMUN            "}));
 }
 
 TEST_F(ModGen00Test, ParameterComboFiltersByFlagAndLeavesBlankSlicesOut) {
@@ -224,13 +230,11 @@ TEST(TextosDeColumna, CompletaTextoTrimsAndFillsUpToTheWidth) {
     const char* relleno;
     const char* esperado;
   } cases[] = {
-      {"  AB  ", 5, ".", "AB..."},
-      {"ABCDEF", 5, ".", "ABCDEF"},
-      {"AB", 2, ".", "AB"},
-      {"ñ", 3, "-", "ñ--"},
-      {"", 3, "ab", "ababab"},
+      {"  AB  ", 5, ".", "AB..."}, {"ABCDEF", 5, ".", "ABCDEF"}, {"AB", 2, ".", "AB"},
+      {"ñ", 3, "-", "ñ--"},        {"", 3, "ab", "ababab"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CompletaTexto(c.texto, c.ancho, c.relleno), c.esperado) << c.texto;
+  for (const auto& c : cases)
+    EXPECT_EQ(CompletaTexto(c.texto, c.ancho, c.relleno), c.esperado) << c.texto;
   EXPECT_EQ(vb::Len(CompletaTexto("", 300, ".")), 255);
 }
 
@@ -240,7 +244,8 @@ TEST(TextosDeColumna, AlineaDerechaPutsBlanksInFront) {
     int ancho;
     const char* esperado;
   } cases[] = {
-      {"12", 5, "   12"}, {"12345", 5, "12345"}, {"123456", 5, "123456"}, {" 1 ", 4, "  1 "}, {"", 2, "  "},
+      {"12", 5, "   12"}, {"12345", 5, "12345"}, {"123456", 5, "123456"},
+      {" 1 ", 4, "  1 "}, {"", 2, "  "},
   };
   for (const auto& c : cases) EXPECT_EQ(AlineaDerecha(c.texto, c.ancho), c.esperado) << c.texto;
   EXPECT_EQ(vb::Len(AlineaDerecha("x", 500)), 201);

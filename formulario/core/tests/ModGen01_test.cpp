@@ -10,10 +10,11 @@ namespace {
 using forms::MessageBoxCall;
 
 const std::string kClave = "6, '20456712348', '201003', '0942', 2";
-const std::string kDeuda = kClave +
-                           ", '01', '200901', '010101', '0230012345', '0621', '001000', Null, '00', "
-                           "#03/15/2010#, 0, Null, Null, '1500', '0', '120.50', '1620.50', 1, 1, "
-                           "'1500', '0', '120.50', '1620.50', Null, Null, 1, 0, '00', 'zzzzzz'";
+const std::string kDeuda =
+    kClave +
+    ", '01', '200901', '010101', '0230012345', '0621', '001000', Null, '00', "
+    "#03/15/2010#, 0, Null, Null, '1500', '0', '120.50', '1620.50', 1, 1, "
+    "'1500', '0', '120.50', '1620.50', Null, Null, 1, 0, '00', 'zzzzzz'";
 const std::string kMotivo = kClave + ", '01', '200901', '010101', '0230012345', '0621', 1";
 
 class GeneraCNumeroTest : public PruebaConSuite {
@@ -36,32 +37,41 @@ TEST_F(GeneraCNumeroTest, EveryWritersRowGetsItsCode) {
   gDB->Execute("INSERT INTO CAB VALUES (" + kClave +
                ", '15/03/2010', 0, '31/03/2010', '30/04/2010', '1', 0, 1, 'zzzzzz')");
   gDB->Execute("INSERT INTO DET VALUES (" + kClave + ", '500', '1,234.50', '01', '1', 'zzzzzz')");
-  gDB->Execute("INSERT INTO HDET VALUES (" + kClave + ", '500', '001', '1,234.50', '01', '1', 'zzzzzz')");
+  gDB->Execute("INSERT INTO HDET VALUES (" + kClave +
+               ", '500', '001', '1,234.50', '01', '1', 'zzzzzz')");
   gDB->Execute("INSERT INTO F0942DEUDAS VALUES (" + kDeuda + ")");
   gDB->Execute("INSERT INTO TMP_F0942DEUDAS VALUES (" + kDeuda + ")");
   gDB->Execute("INSERT INTO TMP_F0942MOTIVO VALUES (" + kMotivo + ", 'zzzzzz')");
-  gDB->Execute("INSERT INTO TMP_F0942SUSTEN VALUES (" + kMotivo +
-               ", 1, '0621', 12345, '0230012345', 1, 'EXP-2009-1', 'Ñandú€', '15/02/2010', 'zzzzzz')");
+  gDB->Execute(
+      "INSERT INTO TMP_F0942SUSTEN VALUES (" + kMotivo +
+      ", 1, '0621', 12345, '0230012345', 1, 'EXP-2009-1', 'Ñandú€', '15/02/2010', 'zzzzzz')");
   struct Case {
     const char* tabla;
     int n;
     const char* codigo;
   } cases[] = {
-      {"CAB", 5, "301225"},          {"DET", 6, "801977"},          {"HDET", 6, "801268"},
-      {"F0942DEUDAS", 7, "203549"},  {"TMP_F0942DEUDAS", 9, "649746"}, {"TMP_F0942DEUDAS", 10, "270244"},
-      {"TMP_F0942MOTIVO", 8, "304334"}, {"TMP_F0942SUSTEN", 10, "270923"},
+      {"CAB", 5, "301225"},
+      {"DET", 6, "801977"},
+      {"HDET", 6, "801268"},
+      {"F0942DEUDAS", 7, "203549"},
+      {"TMP_F0942DEUDAS", 9, "649746"},
+      {"TMP_F0942DEUDAS", 10, "270244"},
+      {"TMP_F0942MOTIVO", 8, "304334"},
+      {"TMP_F0942SUSTEN", 10, "270923"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(Codigo(std::string("SELECT * FROM ") + c.tabla, c.n), c.codigo) << c.tabla << " " << c.n;
+    EXPECT_EQ(Codigo(std::string("SELECT * FROM ") + c.tabla, c.n), c.codigo)
+        << c.tabla << " " << c.n;
 }
 
 TEST_F(GeneraCNumeroTest, CodeOfARowBeingAddedIsTheCodeItKeeps) {
   dao::RecordsetPtr rs = gDB->OpenRecordset("SELECT * FROM TMP_F0942DEUDAS", dao::dbOpenDynaset);
   rs->AddNew();
-  const char* campos[] = {"tip_doc_d", "doc_id_d", "periodo", "formulario", "semana", "Ind_tip_deu",
-                          "per_doc", "cod_tri", "Num_doc", "Cod_for", "Cod_tip_doc"};
-  const char* valores[] = {"6", "20456712348", "201003", "0942", "2", "01", "200901", "010101",
-                           "0230012345", "0621", "001000"};
+  const char* campos[] = {"tip_doc_d", "doc_id_d",    "periodo",    "formulario",
+                          "semana",    "Ind_tip_deu", "per_doc",    "cod_tri",
+                          "Num_doc",   "Cod_for",     "Cod_tip_doc"};
+  const char* valores[] = {"6",      "20456712348", "201003",     "0942", "2",     "01",
+                           "200901", "010101",      "0230012345", "0621", "001000"};
   for (int i = 0; i < 11; ++i) (*rs)(campos[i]) = valores[i];
   (*rs)("Ind_ver_deu") = "00";
   (*rs)("Fec_des_deu") = "15/03/2010";
@@ -109,9 +119,11 @@ TEST_F(GeneraCNumeroTest, FirstGroupRoundsHalvesAwayAndDropsTheSign) {
 }
 
 TEST_F(GeneraCNumeroTest, FieldsCountByTheirTypes) {
-  gDB->Execute("CREATE TABLE Tipos (d DOUBLE, c CURRENCY, y YESNO, s SINGLE, i SHORT, f DATE, "
-               "t TEXT(20), cnumero TEXT(6))");
-  gDB->Execute("INSERT INTO Tipos VALUES (1234567.25, 0.25, True, 1.5, -300, #03/15/2010#, ' AB ', Null)");
+  gDB->Execute(
+      "CREATE TABLE Tipos (d DOUBLE, c CURRENCY, y YESNO, s SINGLE, i SHORT, f DATE, "
+      "t TEXT(20), cnumero TEXT(6))");
+  gDB->Execute(
+      "INSERT INTO Tipos VALUES (1234567.25, 0.25, True, 1.5, -300, #03/15/2010#, ' AB ', Null)");
   EXPECT_EQ(Codigo("SELECT * FROM Tipos", 3), "568778");
   gDB->Execute("INSERT INTO TMP_F0942DEUDAS (doc_id_d, Fec_des_deu) VALUES ('1', #03/15/2010#)");
   EXPECT_EQ(Codigo("SELECT Fec_des_deu, cnumero FROM TMP_F0942DEUDAS", 1), "315000");
@@ -166,8 +178,13 @@ TEST(Montos, QuitaComasRemovesCommasFromTheCallersTextToo) {
     const char* resultado;
     const char* despues;
   } cases[] = {
-      {"1,234,567.89", "1234567.89", "1234567.89"}, {",", "0.00", ""}, {"", "0.00", ""},
-      {"0", "0.00", "0"}, {".", "0.00", "."}, {" 0 ", "0.00", " 0 "}, {"12", "12", "12"},
+      {"1,234,567.89", "1234567.89", "1234567.89"},
+      {",", "0.00", ""},
+      {"", "0.00", ""},
+      {"0", "0.00", "0"},
+      {".", "0.00", "."},
+      {" 0 ", "0.00", " 0 "},
+      {"12", "12", "12"},
   };
   for (const auto& c : cases) {
     std::string monto = c.monto;
@@ -186,9 +203,14 @@ TEST(Montos, ValidaNumeroDecimalRefusesTooManyDigitsOrPoints) {
     bool aceptado;
     const MessageBoxCall* caja;
   } cases[] = {
-      {"12345678901", false, &cifras}, {"1234567890.12", true, nullptr}, {"1.123", false, &cifras},
-      {"1.2.3", false, &puntos},       {".", true, nullptr},             {"1.234.5", false, &cifras},
-      {"1234567890", true, nullptr},   {"-123456789.5", true, nullptr},
+      {"12345678901", false, &cifras},
+      {"1234567890.12", true, nullptr},
+      {"1.123", false, &cifras},
+      {"1.2.3", false, &puntos},
+      {".", true, nullptr},
+      {"1.234.5", false, &cifras},
+      {"1234567890", true, nullptr},
+      {"-123456789.5", true, nullptr},
   };
   for (const auto& c : cases) {
     std::string texto = c.texto;
@@ -231,8 +253,8 @@ TEST(Teclas, KeyFiltersDropWhatTheyRefuse) {
     int tecla;
     bool numerica;
     bool alfanumerica;
-  } cases[] = {{'0', true, true},  {'9', true, true},   {8, true, true},    {13, true, true},
-               {'A', false, true}, {'z', false, true},  {164, false, true}, {165, false, true},
+  } cases[] = {{'0', true, true},   {'9', true, true},   {8, true, true},     {13, true, true},
+               {'A', false, true},  {'z', false, true},  {164, false, true},  {165, false, true},
                {241, false, false}, {209, false, false}, {'.', false, false}, {' ', false, false},
                {'-', false, false}};
   for (const auto& c : cases) {
@@ -275,8 +297,10 @@ class FechaCampoTest : public GeneraCNumeroTest {
     GeneraCNumeroTest::TearDown();
   }
   void Deuda(const std::string& categoria, const std::string& periodo, const std::string& fecha) {
-    gDB->Execute("INSERT INTO TMP_F0942DEUDAS (doc_id_d, Ind_tip_deu, per_doc, Fec_des_deu) VALUES "
-                 "('20456712348', '" + categoria + "', '" + periodo + "', " + fecha + ")");
+    gDB->Execute(
+        "INSERT INTO TMP_F0942DEUDAS (doc_id_d, Ind_tip_deu, per_doc, Fec_des_deu) VALUES "
+        "('20456712348', '" +
+        categoria + "', '" + periodo + "', " + fecha + ")");
   }
   void Carga() {
     const char* categorias[] = {"01", "02", "05"};
@@ -293,7 +317,9 @@ class FechaCampoTest : public GeneraCNumeroTest {
   bool Valida(const std::string& tipo, const std::string& fecha, bool silencio = false) {
     return ValidaCampoFecha(tipo, "fecha de actualización", fecha, "0942  Plexo", silencio);
   }
-  MessageBoxCall Caja(const std::string& texto) { return {texto, forms::vbCritical, "0942  Plexo"}; }
+  MessageBoxCall Caja(const std::string& texto) {
+    return {texto, forms::vbCritical, "0942  Plexo"};
+  }
 
   Frm942 frm_;
 };
@@ -313,7 +339,8 @@ TEST_F(FechaCampoTest, PaymentDateMayNotBeAfterToday) {
   for (const auto& c : cases) {
     std::string mensaje = c.mensaje;
     if (!mensaje.empty()) driver_.Expect({mensaje, forms::vbCritical, "Pago"});
-    EXPECT_EQ(ValidaCampoFecha("PAG", "fecha de pago", c.fecha, "Pago", false), mensaje.empty()) << c.fecha;
+    EXPECT_EQ(ValidaCampoFecha("PAG", "fecha de pago", c.fecha, "Pago", false), mensaje.empty())
+        << c.fecha;
   }
 }
 
@@ -329,8 +356,9 @@ TEST_F(FechaCampoTest, UpdateDateMustBeTheDateOfTodaysDebtFile) {
   Carga();
   EXPECT_TRUE(Valida("PRE", "15/03/2010"));
   EXPECT_EQ(frm_.Dat(1).Recordset()->AbsolutePosition(), 0);
-  driver_.Expect(Caja("La fecha de actualización no debe ser menor a la fecha de pedido de archivo "
-                      "personalizado. \nFecha de pedido de archivo personalizado: 15/03/2010"));
+  driver_.Expect(
+      Caja("La fecha de actualización no debe ser menor a la fecha de pedido de archivo "
+           "personalizado. \nFecha de pedido de archivo personalizado: 15/03/2010"));
   EXPECT_FALSE(Valida("PRE", "14/03/2010"));
   driver_.Expect(Caja("La fecha de actualización no corresponde con la fecha del personalizado"));
   EXPECT_FALSE(Valida("PRE", "16/03/2010"));
@@ -343,8 +371,9 @@ TEST_F(FechaCampoTest, UpdateDateMustBeTheDateOfTodaysDebtFile) {
 TEST_F(FechaCampoTest, DebtFileOfAnotherDayMustBeDownloadedAgain) {
   Deuda("02", "200901", "#03/14/2010#");
   Carga();
-  driver_.Expect(Caja("El archivo personalizado no es de hoy día, por favor descargue y procese "
-                      "nuevamente el archivo"));
+  driver_.Expect(
+      Caja("El archivo personalizado no es de hoy día, por favor descargue y procese "
+           "nuevamente el archivo"));
   EXPECT_FALSE(Valida("PRE", "15/03/2010"));
 }
 
@@ -361,8 +390,9 @@ TEST_F(FechaCampoTest, DebtFileDateComesFromTheFirstGridThatShowsOne) {
 TEST_F(FechaCampoTest, NoDebtFileDateAsksForTodaysFile) {
   Carga();
   EXPECT_EQ(ObtieneFechaDescarga(), vb::Date{});
-  driver_.Expect(Caja("El archivo personalizado no es de hoy día, por favor descargue y procese "
-                      "nuevamente el archivo"));
+  driver_.Expect(
+      Caja("El archivo personalizado no es de hoy día, por favor descargue y procese "
+           "nuevamente el archivo"));
   EXPECT_FALSE(Valida("PRE", "15/03/2010"));
 }
 

@@ -58,8 +58,10 @@ class VariableEntorno {
 
  private:
   void Aplica(const std::optional<std::string>& valor) {
-    if (valor) setenv(nombre_.c_str(), valor->c_str(), 1);
-    else unsetenv(nombre_.c_str());
+    if (valor)
+      setenv(nombre_.c_str(), valor->c_str(), 1);
+    else
+      unsetenv(nombre_.c_str());
   }
   std::string nombre_;
   std::optional<std::string> antes_;
@@ -114,7 +116,8 @@ class PruebaConSuite : public ::testing::Test {
   }
   std::string Bitacora() { return LeeArchivo(carpeta_ / "programa/errorlog.txt"); }
   void EscribeRegional(const std::string& clave, const std::string& valor) {
-    ASSERT_TRUE(win::WritePrivateProfileString("intl", clave, valor, suite_.windowsFolder + "/win.ini"));
+    ASSERT_TRUE(
+        win::WritePrivateProfileString("intl", clave, valor, suite_.windowsFolder + "/win.ini"));
   }
 
   std::filesystem::path directorio_ = std::filesystem::current_path();

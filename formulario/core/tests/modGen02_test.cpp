@@ -26,7 +26,9 @@ class ModGen02Test : public PruebaConSuite {
     gDB->Execute("INSERT INTO HDET VALUES (" + clave + ", '500', '001', '1', '', '', '')");
   }
   void FijaReloj() {
-    vb::SetClock([] { return vb::Date{vb::DateSerial(2010, 3, 15).serial + (10 * 3600 + 20 * 60 + 30) / 86400.0}; });
+    vb::SetClock([] {
+      return vb::Date{vb::DateSerial(2010, 3, 15).serial + (10 * 3600 + 20 * 60 + 30) / 86400.0};
+    });
   }
   vb::Error ErrorDeClaveDuplicada() {
     try {
@@ -50,12 +52,13 @@ TEST_F(ModGen02Test, CentralReportWritesFourLogLinesAndShowsTheCriticalBox) {
   FijaReloj();
   vb::Error error = ErrorDeClaveDuplicada();
   std::string mensaje = MensajeFatal(3022, Duplicada(), Duplicada() + "\n");
-  driver_.Expect(MessageBoxCall{mensaje, forms::vbCritical, "Error crítico: 3022 (Rutina: GrabaDatos) "});
+  driver_.Expect(
+      MessageBoxCall{mensaje, forms::vbCritical, "Error crítico: 3022 (Rutina: GrabaDatos) "});
   EXPECT_EQ(ManejaError("GrabaDatos", error), 1);
   EXPECT_EQ(Bitacora(), vb::ToCp1252("Fecha y Hora del error: 15/03/2010 10:20:30 a.m.\r\n"
                                      "Error producido en    : GrabaDatos\r\n"
-                                     "Descripción del error : [3022] " + Duplicada() + "\r\n" +
-                                     mensaje + "\r\n"));
+                                     "Descripción del error : [3022] " +
+                                     Duplicada() + "\r\n" + mensaje + "\r\n"));
 }
 
 TEST_F(ModGen02Test, LogGrowsWithEveryReport) {
@@ -76,9 +79,9 @@ TEST_F(ModGen02Test, LogThatCannotBeOpenedStillGivesTheBoxAndTheAnswer) {
   driver_.Expect(MessageBoxCall{"El path no existe.", forms::vbRetryCancel + forms::vbExclamation,
                                 "Error de Archivo"},
                  forms::vbCancel);
-  driver_.Expect(MessageBoxCall{MensajeFatal(5, "Argumento o llamada a procedimiento no válida",
-                                             Duplicada() + "\n"),
-                                forms::vbCritical, "Error crítico: 5 (Rutina: CargaTributo) "});
+  driver_.Expect(MessageBoxCall{
+      MensajeFatal(5, "Argumento o llamada a procedimiento no válida", Duplicada() + "\n"),
+      forms::vbCritical, "Error crítico: 5 (Rutina: CargaTributo) "});
   EXPECT_EQ(ManejaError("CargaTributo", error), 1);
   EXPECT_FALSE(std::filesystem::exists(carpeta_ / "no-existe"));
 }
@@ -107,8 +110,9 @@ TEST_F(ModGen02Test, DeletionSqlNamesTheDeclarationAndTheCorrelativeOfSentOnes) 
     giEnviadas = c.enviadas;
     std::string tabla = c.tabla;
     if (tabla == "Tmp_F0942DEUDAS")
-      gDB->Execute("CREATE TABLE Tmp_F0942DEUDAS (tip_doc_d BYTE, doc_id_d TEXT(15), periodo TEXT(6), "
-                   "formulario TEXT(4), semana BYTE)");
+      gDB->Execute(
+          "CREATE TABLE Tmp_F0942DEUDAS (tip_doc_d BYTE, doc_id_d TEXT(15), periodo TEXT(6), "
+          "formulario TEXT(4), semana BYTE)");
     EliminaDataTabla(c.tabla, 6, "20456712348", c.filtro, "001");
     EXPECT_EQ(gsSQL, c.sql);
   }
@@ -128,9 +132,11 @@ TEST_F(ModGen02Test, DeletionRemovesOnlyTheNamedDeclaration) {
   EXPECT_EQ(Cuenta("HCAB"), 6);
   giEnviadas = -1;
   EliminaDataTabla("hcab", 6, "20456712348", 1, "002");
-  EXPECT_EQ(Filas("SELECT doc_id_d, Semana, Correl FROM HCAB WHERE doc_id_d = '20456712348' "
-                  "ORDER BY 2, 3"),
-            (Tabla{{"20456712348", "1", "001"}, {"20456712348", "2", "001"}, {"20456712348", "2", "002"}}));
+  EXPECT_EQ(
+      Filas("SELECT doc_id_d, Semana, Correl FROM HCAB WHERE doc_id_d = '20456712348' "
+            "ORDER BY 2, 3"),
+      (Tabla{
+          {"20456712348", "1", "001"}, {"20456712348", "2", "001"}, {"20456712348", "2", "002"}}));
   EXPECT_EQ(Cuenta("CAB"), 2);
 }
 
@@ -142,7 +148,8 @@ TEST_F(ModGen02Test, DeletionThatFailsIsReportedAndEndsWithoutCommitting) {
   EliminaDataTabla("cab", 6, "20456712348", 1, "");
   EXPECT_EQ(Cuenta("CAB"), 0);
   std::string descripcion = dao::EngineErrorText(3078, "F0942NADA");
-  driver_.Expect(MessageBoxCall{MensajeFatal(3078, descripcion, descripcion + "\n"), forms::vbCritical,
+  driver_.Expect(MessageBoxCall{MensajeFatal(3078, descripcion, descripcion + "\n"),
+                                forms::vbCritical,
                                 "Error crítico: 3078 (Rutina: EliminaDataTabla) "});
   EXPECT_THROW(EliminaDataTabla("F0942NADA", 6, "20456712348", 1, ""), vb::ProgramEnded);
   EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
@@ -174,8 +181,9 @@ TEST_F(ModGen02Test, ImportedDebtFileIsToldOnlyWhenAsked) {
   EXPECT_EQ(gsSQL,
             "SELECT 'x' FROM CAB WHERE tip_doc_d = 6  AND doc_id_d = '20456712348' AND periodo = "
             "'201003' AND formulario = '0942' AND Semana = 2");
-  driver_.Expect(MessageBoxCall{"La información de deudas para el RUC seleccionado ya fue importada.",
-                                forms::vbExclamation, "Información"});
+  driver_.Expect(
+      MessageBoxCall{"La información de deudas para el RUC seleccionado ya fue importada.",
+                     forms::vbExclamation, "Información"});
   EXPECT_TRUE(VerificaTablaValor("20456712348", 1));
   gnSemana = 3;
   EXPECT_FALSE(VerificaTablaValor("20456712348", 1));
@@ -192,7 +200,8 @@ TEST(CodigosDeTributo, ConvierteCodTributoGoesBothWays) {
       {"010101", 0, "1011"}, {"030701", 0, "3071"},   {"080206", 0, "8026"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ConvierteCodTributo(c.codigo, static_cast<std::uint8_t>(c.direccion)), c.esperado) << c.codigo;
+    EXPECT_EQ(ConvierteCodTributo(c.codigo, static_cast<std::uint8_t>(c.direccion)), c.esperado)
+        << c.codigo;
 }
 
 class ModGen02Declarantes : public ModGen02Test {
@@ -203,7 +212,8 @@ class ModGen02Declarantes : public ModGen02Test {
     return items;
   }
   static std::string Item(const std::string& ruc, const std::string& nombre) {
-    return ruc + std::string(20 - ruc.size(), ' ') + nombre + std::string(60 - vb::Len(nombre), ' ');
+    return ruc + std::string(20 - ruc.size(), ' ') + nombre +
+           std::string(60 - vb::Len(nombre), ' ');
   }
   forms::Form form_{"FrmImportar"};
   forms::ComboBox combo_{form_, "cboNumdoc"};
@@ -213,9 +223,10 @@ TEST_F(ModGen02Declarantes, UserOfTypeZeroSeesEveryDeclarant) {
   gDB->Execute("UPDATE CLAVES SET Tipo = '0'");
   EXPECT_TRUE(CargaNumeroDocumento(combo_, 6, "", 0));
   EXPECT_EQ(gsSQL, "SELECT doc_id_d, nombre FROM CONT WHERE tip_doc_d = 6 ORDER BY DOC_ID_D ASC");
-  EXPECT_EQ(Items(), (std::vector<std::string>{Item("10425187363", "HUAMAN QUISPE ROSA ELENA"),
-                                               Item("20456712348", "COMERCIAL ANDINA DEL SUR S.A.C."),
-                                               Item("20603189753", "TRANSPORTES RIO CLARO E.I.R.L.")}));
+  EXPECT_EQ(Items(),
+            (std::vector<std::string>{Item("10425187363", "HUAMAN QUISPE ROSA ELENA"),
+                                      Item("20456712348", "COMERCIAL ANDINA DEL SUR S.A.C."),
+                                      Item("20603189753", "TRANSPORTES RIO CLARO E.I.R.L.")}));
   EXPECT_EQ(combo_.ListIndex(), -1);
 }
 
@@ -225,26 +236,30 @@ TEST_F(ModGen02Declarantes, OtherUsersSeeTheirOwnAndTheChosenOneIsSelected) {
   EXPECT_EQ(gsSQL,
             "SELECT doc_id_d, nombre FROM CONT WHERE tip_doc_d = 6 AND usuario ='USUARIO' ORDER BY "
             "DOC_ID_D ASC");
-  EXPECT_EQ(Items(), (std::vector<std::string>{Item("20456712348", "COMERCIAL ANDINA DEL SUR S.A.C."),
-                                               Item("20603189753", "TRANSPORTES RIO CLARO E.I.R.L.")}));
+  EXPECT_EQ(Items(),
+            (std::vector<std::string>{Item("20456712348", "COMERCIAL ANDINA DEL SUR S.A.C."),
+                                      Item("20603189753", "TRANSPORTES RIO CLARO E.I.R.L.")}));
   EXPECT_EQ(combo_.ListIndex(), 1);
 }
 
 TEST_F(ModGen02Declarantes, UserNameWithAnApostropheIsQuotedAndAnEmptyListIsTold) {
   gsSysUser = "D'ANGELO";
-  driver_.Expect(MessageBoxCall{
-      "No existen declarantes registrados. Para registrar un declarante salga de este módulo y en el "
-      "menú principal elija la opción: Registro/Declarantes.",
-      forms::vbExclamation, " Plexo"});
+  driver_.Expect(
+      MessageBoxCall{"No existen declarantes registrados. Para registrar un declarante salga de "
+                     "este módulo y en el "
+                     "menú principal elija la opción: Registro/Declarantes.",
+                     forms::vbExclamation, " Plexo"});
   EXPECT_TRUE(CargaNumeroDocumento(combo_, 6, "", 0));
-  EXPECT_EQ(gsSQL,
-            "SELECT doc_id_d, nombre FROM CONT WHERE tip_doc_d = 6 AND usuario ='D''ANGELO' ORDER BY "
-            "DOC_ID_D ASC");
+  EXPECT_EQ(
+      gsSQL,
+      "SELECT doc_id_d, nombre FROM CONT WHERE tip_doc_d = 6 AND usuario ='D''ANGELO' ORDER BY "
+      "DOC_ID_D ASC");
   EXPECT_EQ(combo_.ListCount(), 0);
 }
 
 TEST_F(ModGen02Declarantes, LongNamesAreCutToTheirColumn) {
-  gDB->Execute("INSERT INTO CONT VALUES (6, '20100000001', '" + std::string(70, 'N') + "', 'USUARIO')");
+  gDB->Execute("INSERT INTO CONT VALUES (6, '20100000001', '" + std::string(70, 'N') +
+               "', 'USUARIO')");
   gDB->Execute("INSERT INTO CONT VALUES (6, '20100000002', Null, 'USUARIO')");
   CargaNumeroDocumento(combo_, 6, "", 0);
   EXPECT_EQ(combo_.List(0), Item("20100000001", std::string(60, 'N')));
@@ -271,9 +286,10 @@ TEST_F(ModGen02Test, SelectionGuardNamesTheAction) {
         "SELECT tip_doc_d, " + descripcion + " as des_doc_d, doc_id_d FROM CONT ORDER BY doc_id_d",
         dao::dbOpenSnapshot));
   };
-  frm.DtaNew.SetRecordset(gDB->OpenRecordset("SELECT tip_doc_d, nombre as des_doc_d, doc_id_d FROM CONT "
-                                             "WHERE doc_id_d = 'nadie'",
-                                             dao::dbOpenSnapshot));
+  frm.DtaNew.SetRecordset(
+      gDB->OpenRecordset("SELECT tip_doc_d, nombre as des_doc_d, doc_id_d FROM CONT "
+                         "WHERE doc_id_d = 'nadie'",
+                         dao::dbOpenSnapshot));
   struct Case {
     int accion;
     const char* palabra;
@@ -284,8 +300,9 @@ TEST_F(ModGen02Test, SelectionGuardNamesTheAction) {
     EXPECT_FALSE(VerificaSeleccion(frm.grdContrib, static_cast<std::uint8_t>(c.accion)));
   }
   Lista("''");
-  driver_.Expect(MessageBoxCall{"Debe seleccionar algún registro para realizar la operación eliminar",
-                                forms::vbInformation, "Información"});
+  driver_.Expect(
+      MessageBoxCall{"Debe seleccionar algún registro para realizar la operación eliminar",
+                     forms::vbInformation, "Información"});
   EXPECT_FALSE(VerificaSeleccion(frm.grdContrib, 2));
   Lista("'R.U.C.'");
   EXPECT_TRUE(VerificaSeleccion(frm.grdContrib, 1));
@@ -311,8 +328,8 @@ TEST_F(ModGen02UIT, TaxUnitIsTheLastOneInForceInThePeriodsMonth) {
   struct Case {
     const char* periodo;
     double monto;
-  } cases[] = {{"201003", 3650}, {"201002", 3600}, {"200912", 3550}, {"200901", 3550},
-               {"200812", 0},    {"209912", 3650}};
+  } cases[] = {{"201003", 3650}, {"201002", 3600}, {"200912", 3550},
+               {"200901", 3550}, {"200812", 0},    {"209912", 3650}};
   for (const auto& c : cases) {
     gsPeriodo = c.periodo;
     EXPECT_EQ(ObtieneUIT(), Soles(c.monto)) << c.periodo;

@@ -33,7 +33,8 @@ inline void CreaTablasModulo(dao::Database& db) {
   for (const char* prefijo : {"", "TMP_"}) {
     std::string p = prefijo;
     db.Execute("CREATE TABLE " + p + "F0942DEUDAS (" + ColumnasDeuda() + ")");
-    db.Execute("CREATE TABLE " + p + "F0942MOTIVO (" + ColumnasMotivoHasta() + ", cnumero TEXT(6))");
+    db.Execute("CREATE TABLE " + p + "F0942MOTIVO (" + ColumnasMotivoHasta() +
+               ", cnumero TEXT(6))");
     db.Execute("CREATE TABLE " + p + "F0942SUSTEN (" + ColumnasMotivoHasta() +
                ", num_sust BYTE, cod_formulario TEXT(4), num_orden Integer, num_res TEXT(16), "
                "tip_impug BYTE, num_exp TEXT(16), des_otros TEXT(30), fec_pago TEXT(10), "

@@ -77,8 +77,9 @@ TEST_F(SpoolTest, HeaderTagsCountAsLinesAndLaterPagesTakeOnlyAPendingOrientation
   EXPECT_EQ(giLinea, 4);
   gsNroHojas = "<!Orientacion!>h<!/Orientacion!>";
   EscribeLinea("<!Orientacion!>H<!/Orientacion!>");
-  EXPECT_EQ(Escrito(), (Lineas{"<!font!>Courier New<!/font!>", "<!Orientacion!>V<!/Orientacion!>",
-                               "<!Color!>&H00FFFFC0&<!/Color!>", "<!Orientacion!>H<!/Orientacion!>"}));
+  EXPECT_EQ(Escrito(),
+            (Lineas{"<!font!>Courier New<!/font!>", "<!Orientacion!>V<!/Orientacion!>",
+                    "<!Color!>&H00FFFFC0&<!/Color!>", "<!Orientacion!>H<!/Orientacion!>"}));
 }
 
 TEST_F(SpoolTest, PositionedTextIsBoldOnlyForTheRuntimesTrue) {
@@ -91,11 +92,11 @@ TEST_F(SpoolTest, PositionedTextIsBoldOnlyForTheRuntimesTrue) {
   giNroHoja = 2;
   EscribePos(0, 0, "<!Orientacion!>V<!/Orientacion!>", 0, 8, 1);
   EscribeCuadro(100, 200, 11000, 15000, 3);
-  EXPECT_EQ(Escrito(), (Lineas{"pPos|1000|1500|Consulta de Tributos|True|10|0|",
-                               "pPos|500|2500|Código|False|8|0|",
-                               "pPos|2500|2500|Descripción o Valor|True|8|0|", "pPos|500|2900||False|8|1|",
-                               "pNuevaHoja", "<!Orientacion!>V<!/Orientacion!>",
-                               "pCuadro|100|200|11000|15000|3|"}));
+  EXPECT_EQ(
+      Escrito(),
+      (Lineas{"pPos|1000|1500|Consulta de Tributos|True|10|0|", "pPos|500|2500|Código|False|8|0|",
+              "pPos|2500|2500|Descripción o Valor|True|8|0|", "pPos|500|2900||False|8|1|",
+              "pNuevaHoja", "<!Orientacion!>V<!/Orientacion!>", "pCuadro|100|200|11000|15000|3|"}));
   EXPECT_EQ(giLinea, 0);
   EXPECT_EQ(giNroHoja, 2);
 }
@@ -157,17 +158,25 @@ TEST_F(RegistraSpoolTest, ReportsShareOneFileCounterAndNumberTheirOwnSequence) {
   EXPECT_EQ(gsSQL, "SELECT * FROM SPOOL");
   EXPECT_EQ(RegistraSpool("F94201", "20603189753", 6), "00000002.PRN");
   EXPECT_EQ(RegistraSpool("F36004", "20603189753", 1), "00000003.PRN");
-  EXPECT_EQ(Filas("SELECT CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d, doc_id_d FROM SPOOL "
-                  "ORDER BY Archivo"),
-            (std::vector<std::vector<std::string>>{
-                {"F36004", "000001", "00000001.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6", "20456712348"},
-                {"F94201", "000001", "00000002.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6", "20603189753"},
-                {"F36004", "000002", "00000003.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "1", "20603189753"}}));
+  EXPECT_EQ(
+      Filas("SELECT CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d, doc_id_d FROM SPOOL "
+            "ORDER BY Archivo"),
+      (std::vector<std::vector<std::string>>{
+          {"F36004", "000001", "00000001.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6",
+           "20456712348"},
+          {"F94201", "000001", "00000002.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6",
+           "20603189753"},
+          {"F36004", "000002", "00000003.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "1",
+           "20603189753"}}));
 }
 
 TEST_F(RegistraSpoolTest, NumberingFollowsTheHighestStoredFile) {
-  gDB->Execute("INSERT INTO SPOOL VALUES ('F36004', '000041', '00000012.PRN', #03/01/2010#, 'OTRO', 6, '1')");
-  gDB->Execute("INSERT INTO SPOOL VALUES ('F94201', '000009', '00000009.PRN', #03/01/2010#, 'OTRO', 6, '1')");
+  gDB->Execute(
+      "INSERT INTO SPOOL VALUES ('F36004', '000041', '00000012.PRN', #03/01/2010#, 'OTRO', 6, "
+      "'1')");
+  gDB->Execute(
+      "INSERT INTO SPOOL VALUES ('F94201', '000009', '00000009.PRN', #03/01/2010#, 'OTRO', 6, "
+      "'1')");
   EXPECT_EQ(RegistraSpool("F94201", "20456712348", 6), "00000013.PRN");
   EXPECT_EQ(Filas("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000013.PRN'"),
             (std::vector<std::vector<std::string>>{{"000010"}}));
