@@ -138,6 +138,7 @@ void DaoTest::SetUp() {
 }
 
 void DaoTest::TearDown() {
+  Engine().Workspaces(0).RollbackAll();
   if (db_) db_->Close();
 }
 

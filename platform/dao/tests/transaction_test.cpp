@@ -1,0 +1,189 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/dao/tests/dao_fixture.h"
+#include "platform/vb/error.h"
+
+namespace dao::testing {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+class TransactionTest : public DaoTest {
+ protected:
+  void Insert(const std::string& user) { db_->Execute("INSERT INTO CLAVES VALUES ('" + user + "', '1')"); }
+  Table Users() { return Rows("SELECT Usuario FROM CLAVES ORDER BY Usuario"); }
+  void Reopen() {
+    db_->Close();
+    db_ = Engine().OpenDatabase(path_);
+  }
+};
+
+TEST_F(TransactionTest, NestedLevelsCommitAndRollBackOnTheirOwn) {
+  Workspace& ws = Engine().Workspaces(0);
+  ws.BeginTrans();
+  Insert("a");
+  ws.BeginTrans();
+  Insert("b");
+  ws.Rollback();
+  ws.BeginTrans();
+  Insert("c");
+  ws.CommitTrans();
+  ws.CommitTrans();
+  Reopen();
+  EXPECT_EQ(Users(), (Table{{"a"}, {"c"}}));
+}
+
+TEST_F(TransactionTest, ClosingTheDatabaseRollsBackItsTransaction) {
+  Engine().BeginTrans();
+  Insert("perdido");
+  Reopen();
+  EXPECT_EQ(Users(), Table{});
+}
+
+TEST_F(TransactionTest, EndingTheProgramRollsBackItsTransaction) {
+  vb::SetEndBehaviour(vb::EndBehaviour::Throw);
+  Engine().BeginTrans();
+  Insert("perdido");
+  EXPECT_THROW(vb::End(), vb::ProgramEnded);
+  vb::SetEndBehaviour(vb::EndBehaviour::Exit);
+  EXPECT_EQ(Engine().Workspaces(0).TransactionLevel(), 0);
+  Reopen();
+  EXPECT_EQ(Users(), Table{});
+}
+
+// A statement that fails on its second row leaves the first row as it was.
+TEST_F(TransactionTest, FailingStatementIsUndoneAsAWhole) {
+  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "01", "200901", "010101", "A", "00"));
+  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "01", "200902", "010101", "A", "00"));
+  for (int options : {0, dbInconsistent, dbFailOnError}) {
+    EXPECT_THROW(db_->Execute("UPDATE F0942DEUDAS SET per_doc = '200903'", options), vb::Error);
+    EXPECT_EQ(Rows("SELECT per_doc FROM F0942DEUDAS ORDER BY 1"), (Table{{"200901"}, {"200902"}}));
+  }
+}
+
+TEST_F(TransactionTest, CommitWithoutBeginAndTooManyLevelsRaise) {
+  Workspace& ws = Engine().Workspaces(0);
+  try {
+    ws.CommitTrans();
+    ADD_FAILURE();
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.Number(), kErrCommitWithoutBegin);
+  }
+  for (int i = 0; i < 5; ++i) ws.BeginTrans();
+  try {
+    ws.BeginTrans();
+    ADD_FAILURE();
+  } catch (const vb::Error& error) {
+    EXPECT_EQ(error.Number(), kErrTooManyTransactions);
+  }
+  EXPECT_EQ(ws.TransactionLevel(), 5);
+}
+
+TEST_F(TransactionTest, ErrorsCollectionHoldsTheLastFailure) {
+  Insert("x");
+  db_->Execute("ALTER TABLE CLAVES ADD CONSTRAINT PK_CLAVES PRIMARY KEY (Usuario)");
+  EXPECT_THROW(Insert("X"), vb::Error);
+  ASSERT_EQ(Engine().Errors().size(), 1u);
+  const ErrorItem& error = Engine().Errors().front();
+  EXPECT_EQ(error.Number, 3022);
+  EXPECT_EQ(error.Description,
+            "Los cambios en la tabla 'CLAVES' no se realizaron porque crearían valores duplicados en el "
+            "índice, la clave principal o la relación.");
+  EXPECT_EQ(error.Source, "DAO.Database");
+  EXPECT_EQ(vb::ErrorText(3021), "No hay ningún registro activo.");
+}
+
+// A second process keeps a write transaction open, or the file opened exclusively.
+class LockingTest : public TransactionTest {
+ protected:
+  // Runs `child` in a forked process. The parent's database is closed across the
+  // fork and opened again by the test when it wants it.
+  void Fork(const std::function<void(int toParent, int fromParent)>& child) {
+    db_->Close();
+    ASSERT_EQ(pipe(toParent_), 0);
+    ASSERT_EQ(pipe(toChild_), 0);
+    pid_ = fork();
+    ASSERT_GE(pid_, 0);
+    if (pid_ == 0) {
+      try {
+        child(toParent_[1], toChild_[0]);
+      } catch (...) {
+        _exit(1);
+      }
+      _exit(0);
+    }
+  }
+  void TearDown() override {
+    for (int fd : {toParent_[0], toParent_[1], toChild_[0], toChild_[1]}) close(fd);
+    TransactionTest::TearDown();
+  }
+  static void Signal(int fd) { ASSERT_EQ(write(fd, "x", 1), 1); }
+  static void Wait(int fd) {
+    char c;
+    ASSERT_EQ(read(fd, &c, 1), 1);
+  }
+  int Finish() {
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    return WEXITSTATUS(status);
+  }
+  static int NumberOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const vb::Error& error) {
+      return error.Number();
+    }
+    return 0;
+  }
+
+  int toParent_[2] = {-1, -1};
+  int toChild_[2] = {-1, -1};
+  pid_t pid_ = -1;
+};
+
+TEST_F(LockingTest, WriteTransactionElsewhereGivesLockedAndLosesNothing) {
+  std::string path = path_;
+  Fork([path](int toParent, int fromParent) {
+    DatabasePtr db = Engine().OpenDatabase(path);
+    db->connection().BeginTransaction();
+    db->Execute("INSERT INTO CLAVES VALUES ('hijo', '1')");
+    Signal(toParent);
+    Wait(fromParent);
+    db->connection().CommitTransaction();
+    Signal(toParent);
+  });
+  Wait(toParent_[0]);
+  Reopen();
+  EXPECT_EQ(NumberOf([&] { Insert("padre"); }), kErrLocked);
+  EXPECT_EQ(Engine().Errors().front().Number, kErrLocked);
+  EXPECT_EQ(Users(), Table{});
+  Signal(toChild_[1]);
+  Wait(toParent_[0]);
+  EXPECT_EQ(Finish(), 0);
+  Insert("padre");
+  EXPECT_EQ(Users(), (Table{{"hijo"}, {"padre"}}));
+}
+
+TEST_F(LockingTest, ExclusiveOpenElsewhereGivesLockedOnOpening) {
+  std::string path = path_;
+  Fork([path](int toParent, int fromParent) {
+    DatabasePtr db = Engine().OpenDatabase(path, true);
+    db->Execute("INSERT INTO CLAVES VALUES ('hijo', '1')");
+    Signal(toParent);
+    Wait(fromParent);
+    db->Close();
+    Signal(toParent);
+  });
+  Wait(toParent_[0]);
+  EXPECT_EQ(NumberOf([&] { Engine().OpenDatabase(path_); }), kErrLocked);
+  Signal(toChild_[1]);
+  Wait(toParent_[0]);
+  EXPECT_EQ(Finish(), 0);
+  Reopen();
+  Insert("padre");
+  EXPECT_EQ(Users(), (Table{{"hijo"}, {"padre"}}));
+}
+
+}  // namespace
+}  // namespace dao::testing
