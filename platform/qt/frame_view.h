@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/forms/frame.h"
+#include "platform/qt/control_view.h"
+
+class QGroupBox;
+
+namespace formsqt {
+
+// A frame: a group box whose caption is the frame's and in which the controls
+// placed in the frame sit, so that they hide and disable with it.
+class FrameView final : public ControlView {
+ public:
+  FrameView(FormWindow& window, forms::Frame& frame);
+  QWidget* Inside() const override { return widget_; }
+
+ protected:
+  void SyncOwn() override;
+  void ApplyColors() override;
+
+ private:
+  forms::Frame& Model() const { return static_cast<forms::Frame&>(*control_); }
+  QGroupBox* box_;
+};
+
+}  // namespace formsqt

@@ -1,0 +1,66 @@
+#include "platform/qt/help_window.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <cctype>
+#include <filesystem>
+
+#include "platform/forms/constants.h"
+#include "platform/qt/strings.h"
+
+namespace formsqt {
+
+namespace {
+
+bool IsHtml(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".html" || extension == ".htm";
+}
+
+}  // namespace
+
+std::string HelpPageFor(const std::string& file) {
+  std::string slashed = file;
+  for (char& c : slashed) {
+    if (c == '\\') c = '/';
+  }
+  std::filesystem::path path(slashed);
+  std::error_code error;
+  if (IsHtml(path)) return std::filesystem::is_regular_file(path, error) ? path.string() : "";
+  for (const char* extension : {".html", ".htm", ".HTML", ".HTM"}) {
+    std::filesystem::path page = path;
+    page.replace_extension(extension);
+    if (std::filesystem::is_regular_file(page, error)) return page.string();
+  }
+  return "";
+}
+
+HelpWindow::HelpWindow() : browser_(std::make_unique<QTextBrowser>()) {
+  browser_->setWindowTitle("Ayuda");
+  browser_->setOpenExternalLinks(false);
+  browser_->resize(640, 480);
+}
+
+HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::Show(const forms::HelpRequest& request) {
+  if (request.command == forms::cdlHelpQuit) {
+    browser_->hide();
+    return;
+  }
+  std::string page = HelpPageFor(request.file);
+  if (page.empty()) {
+    browser_->setPlainText("No se puede abrir el archivo de ayuda " + ToQString(request.file) + ".");
+  } else {
+    browser_->setSource(QUrl::fromLocalFile(ToQString(page)));
+    if (request.command == forms::cdlHelpContext && request.context != 0) {
+      browser_->scrollToAnchor(QString::number(request.context));
+    }
+  }
+  browser_->show();
+  browser_->raise();
+  browser_->activateWindow();
+}
+
+}  // namespace formsqt

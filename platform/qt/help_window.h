@@ -1,0 +1,30 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/forms/host.h"
+
+class QTextBrowser;
+
+namespace formsqt {
+
+// The page that stands for a help file: the file itself when it is HTML, else
+// the HTML page of the same name beside it (AYUDA.HLP is read as AYUDA.html or
+// AYUDA.htm). Backslashes are read as folder separators. "" when there is none.
+std::string HelpPageFor(const std::string& file);
+
+// The help window: the help file's HTML page in a browser, scrolled to the
+// topic's anchor (the context number as the anchor's name).
+class HelpWindow {
+ public:
+  HelpWindow();
+  ~HelpWindow();
+
+  void Show(const forms::HelpRequest& request);
+  QTextBrowser& Browser() { return *browser_; }
+
+ private:
+  std::unique_ptr<QTextBrowser> browser_;
+};
+
+}  // namespace formsqt

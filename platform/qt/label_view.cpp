@@ -1,0 +1,31 @@
+#include "platform/qt/label_view.h"
+
+#include <QLabel>
+
+#include "platform/qt/appearance.h"
+
+namespace formsqt {
+
+LabelView::LabelView(FormWindow& window, forms::Label& label)
+    : ControlView(window, label), label_(new QLabel) {
+  label_->setTextFormat(Qt::PlainText);
+  label_->setWordWrap(true);
+  Adopt(label_);
+}
+
+void LabelView::SyncOwn() {
+  forms::Label& label = Model();
+  label_->setText(WithoutAccessKeys(label.Caption()));
+  Qt::Alignment horizontal = ToAlignment(label.Alignment()) & Qt::AlignHorizontal_Mask;
+  label_->setAlignment(horizontal | Qt::AlignTop);
+  label_->setFrameStyle(label.BorderStyle() != 0 ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+  ApplyColors();
+}
+
+// A transparent label (BackStyle 0) lets its container show through.
+void LabelView::ApplyColors() {
+  formsqt::ApplyColors(*label_, control_->BackColor(), control_->ForeColor(),
+                       Model().BackStyle() != 0);
+}
+
+}  // namespace formsqt

@@ -1,0 +1,156 @@
+#include "platform/qt/list_views.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QWheelEvent>
+
+#include "platform/forms/user.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/strings.h"
+
+namespace formsqt {
+
+namespace {
+
+QStringList ItemsOf(const forms::ListControl& list) {
+  QStringList items;
+  for (int i = 0; i < list.ListCount(); ++i) items << ToQString(list.List(i));
+  return items;
+}
+
+QStringList ItemsOf(const QComboBox& combo) {
+  QStringList items;
+  for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+  return items;
+}
+
+QStringList ItemsOf(const QListWidget& list) {
+  QStringList items;
+  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
+  return items;
+}
+
+}  // namespace
+
+ComboBoxView::ComboBoxView(FormWindow& window, forms::ComboBox& combo)
+    : ControlView(window, combo), combo_(new QComboBox) {
+  Adopt(combo_);
+  connect(combo_, &QComboBox::activated, this, [this](int index) { Chosen(index); });
+}
+
+void ComboBoxView::ShowItems() {
+  QStringList items = ItemsOf(Model());
+  if (ItemsOf(*combo_) == items) return;
+  QSignalBlocker quiet(combo_);
+  combo_->clear();
+  combo_->addItems(items);
+}
+
+void ComboBoxView::ShowSelection() {
+  QSignalBlocker quiet(combo_);
+  combo_->setCurrentIndex(Model().ListIndex());
+  if (combo_->isEditable()) combo_->setEditText(ToQString(Model().Text()));
+}
+
+void ComboBoxView::SyncOwn() {
+  forms::ComboBox& combo = Model();
+  bool editable = combo.Style() != forms::vbComboDropdownList;
+  if (combo_->isEditable() != editable) {
+    combo_->setEditable(editable);
+    if (QLineEdit* edit = combo_->lineEdit()) {
+      edit->setFocusPolicy(Qt::NoFocus);
+      edit->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+  }
+  ShowItems();
+  ShowSelection();
+  int width = combo.DropDownWidth();
+  combo_->view()->setMinimumWidth(width > 0 ? width : 0);
+}
+
+void ComboBoxView::Changed(std::string_view property) {
+  if (!control_) return;
+  if (property == "List") {
+    ShowItems();
+    return ShowSelection();
+  }
+  if (property == "ListIndex" || property == "Text") return ShowSelection();
+  ControlView::Changed(property);
+}
+
+// The wheel over a closed combo would change its selection behind the
+// control's back.
+bool ComboBoxView::Wheel(QWidget*, QWheelEvent*) { return true; }
+
+void ComboBoxView::Chosen(int index) {
+  if (!control_) return;
+  forms::ComboBox& combo = Model();
+  Call([&] { forms::user::SelectItem(combo, index); });
+  if (control_) ShowSelection();
+}
+
+ListBoxView::ListBoxView(FormWindow& window, forms::ListBox& list)
+    : ControlView(window, list), list_(new QListWidget) {
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  Adopt(list_);
+}
+
+void ListBoxView::ShowItems() {
+  QStringList items = ItemsOf(Model());
+  if (ItemsOf(*list_) == items) return;
+  QSignalBlocker quiet(list_);
+  list_->clear();
+  list_->addItems(items);
+}
+
+void ListBoxView::ShowSelection() {
+  QSignalBlocker quiet(list_);
+  int index = Model().ListIndex();
+  if (index < 0) {
+    list_->clearSelection();
+    list_->setCurrentRow(-1);
+    return;
+  }
+  list_->setCurrentRow(index);
+  list_->scrollToItem(list_->item(index));
+}
+
+void ListBoxView::SyncOwn() {
+  ShowItems();
+  ShowSelection();
+  int top = Model().TopIndex();
+  if (top >= 0 && top < list_->count()) {
+    list_->scrollToItem(list_->item(top), QAbstractItemView::PositionAtTop);
+  }
+}
+
+void ListBoxView::Changed(std::string_view property) {
+  if (!control_) return;
+  if (property == "List") {
+    ShowItems();
+    return ShowSelection();
+  }
+  if (property == "ListIndex") return ShowSelection();
+  ControlView::Changed(property);
+}
+
+bool ListBoxView::Wheel(QWidget* target, QWheelEvent* event) {
+  Host().Deliver(target, event);
+  return true;
+}
+
+void ListBoxView::Pressed(QWidget* target, QPoint pos) {
+  if (target != list_->viewport()) return;
+  int row = list_->indexAt(pos).row();
+  if (row < 0) return;
+  forms::ListBox& list = Model();
+  Call([&] { forms::user::SelectItem(list, row); });
+  if (control_) ShowSelection();
+}
+
+}  // namespace formsqt

@@ -1,0 +1,43 @@
+#include "platform/qt/run.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+#include "platform/forms/form.h"
+#include "platform/forms/host.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/strings.h"
+
+namespace formsqt {
+
+QApplication& Application() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
+  static int argc = 1;
+  static char name[] = "form0942";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QApplication> application = std::make_unique<QApplication>(argc, argv);
+  return *application;
+}
+
+int Run(forms::Form& main) {
+  Application();
+  QtHost host;
+  return host.Run([&main] { main.Show(); }, &main);
+}
+
+int Run(const std::function<void()>& start) {
+  Application();
+  QtHost host;
+  return host.Run(start, nullptr);
+}
+
+bool SaveImage(const forms::Form& form, const std::string& path) {
+  auto* host = dynamic_cast<QtHost*>(forms::CurrentHost());
+  QWidget* window = host ? host->TopLevelOf(form) : nullptr;
+  if (!window) return false;
+  return window->grab().save(ToQString(path), "PNG");
+}
+
+}  // namespace formsqt

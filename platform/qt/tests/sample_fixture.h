@@ -1,0 +1,57 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/forms/forms.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/sample/sample_data.h"
+#include "platform/qt/sample/sample_form.h"
+#include "platform/qt/tests/test_application.h"
+
+namespace formsqt::testing {
+
+// The sample form shown by the Qt host, its database and folder in a
+// temporary folder.
+class SampleWindow : public ::testing::Test {
+ protected:
+  SampleWindow() {
+    StartApplication();
+    forms::ResetApplication();
+    host.emplace();
+    form.emplace();
+    form->UseDatabase(sample::CreateSampleDatabase(folder.Path().string()));
+    form->UseFolder(folder.Path().string());
+  }
+
+  ~SampleWindow() override {
+    form.reset();
+    forms::ResetApplication();
+    host.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void ShowForm() {
+    form->Show();
+    QWidget* window = host->TopLevelOf(*form);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    form->log.Take();
+  }
+
+  QWidget* WidgetOf(const forms::Control& control) const { return host->WidgetOf(control); }
+  template <class W>
+  W* WidgetOf(const forms::Control& control) const {
+    return qobject_cast<W*>(host->WidgetOf(control));
+  }
+
+  TempFolder folder;
+  std::optional<QtHost> host;
+  std::optional<sample::SampleForm> form;
+};
+
+}  // namespace formsqt::testing

@@ -1,0 +1,102 @@
+#include "platform/qt/tests/test_application.h"
+
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/qt/run.h"
+
+namespace formsqt::testing {
+
+namespace {
+
+// The folder of the whole run, made before the application and removed after it.
+std::filesystem::path RunFolder() {
+  static struct Folder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("formsqt-tests-" + std::to_string(getpid()));
+    Folder() {
+      std::filesystem::create_directories(path / "runtime");
+      std::filesystem::permissions(path / "runtime", std::filesystem::perms::owner_all);
+    }
+    ~Folder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } folder;
+  return folder.path;
+}
+
+int Serial() {
+  static int serial = 0;
+  return ++serial;
+}
+
+}  // namespace
+
+void StartApplication() {
+  static bool started = [] {
+    std::filesystem::path folder = RunFolder();
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("HOME", folder.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (folder / "cache").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+    Application();
+    return true;
+  }();
+  (void)started;
+}
+
+TempFolder::TempFolder()
+    : path_(RunFolder() / ("case-" + std::to_string(Serial()))) {
+  std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void WhenModalShows(std::function<void(QWidget&)> act) {
+  auto* poll = new QTimer(qApp);
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal && ++*tries < 500) return;
+    poll->stop();
+    poll->deleteLater();
+    if (modal) act(*modal);
+  });
+  poll->start(10);
+}
+
+void AnswerMessageBox(const QString& button, std::function<void(QMessageBox&)> seen) {
+  WhenModalShows([button, seen](QWidget& modal) {
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    if (!box) return;
+    if (seen) seen(*box);
+    for (QAbstractButton* candidate : box->buttons()) {
+      if (candidate->text() == button) return candidate->click();
+    }
+    box->reject();
+  });
+}
+
+std::filesystem::path PictureFolder() {
+  const char* build = std::getenv("FORM0942_BUILD_DIR");
+  if (build && *build) {
+    std::filesystem::path folder = std::filesystem::path(build) / "platform" / "qt";
+    std::filesystem::create_directories(folder);
+    return folder;
+  }
+  return RunFolder();
+}
+
+}  // namespace formsqt::testing
