@@ -1,0 +1,197 @@
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <algorithm>
+#include <fstream>
+
+#include "platform/forms/testing/driver.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/run.h"
+#include "platform/qt/tests/sample_fixture.h"
+#include "platform/vb/app.h"
+#include "platform/vb/error.h"
+
+namespace formsqt::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class QtDialogs : public SampleWindow {
+ protected:
+  void SetUp() override { ShowForm(); }
+};
+
+TEST_F(QtDialogs, AModalFormIsAModalDialogAndShowReturnsWhenItUnloads) {
+  bool wasModalDialog = false;
+  WhenModalShows([&](QWidget& modal) {
+    auto& dialog = forms::Instance<sample::DialogForm>();
+    wasModalDialog = qobject_cast<QDialog*>(&modal) && modal.isModal() &&
+                     &modal == host->TopLevelOf(dialog) && modal.windowTitle() == "Diálogo modal";
+    QTest::keyClicks(QApplication::focusWidget(), "hola");
+    QTest::mouseClick(host->WidgetOf(dialog.cmdAceptar), Qt::LeftButton);
+  });
+  QTest::mouseClick(WidgetOf(form->cmdDialogo), Qt::LeftButton);
+  EXPECT_TRUE(wasModalDialog);
+  EXPECT_EQ(form->log.Take(), (Log{"LostFocus txtNombre", "GotFocus cmdDialogo",
+                                   "cmdDialogo_Click", "Observacion hola"}));
+  EXPECT_EQ(forms::LoadedInstance<sample::DialogForm>(), nullptr);
+  EXPECT_EQ(forms::Screen.ActiveForm(), &*form);
+}
+
+TEST_F(QtDialogs, EscapePressesTheCancelButtonOfTheModalForm) {
+  WhenModalShows([](QWidget& modal) {
+    QTest::keyClicks(QApplication::focusWidget(), "nada");
+    QTest::keyClick(&modal, Qt::Key_Escape);
+  });
+  form->cmdDialogo.SetValue(true);
+  EXPECT_EQ(form->log.Take(), (Log{"cmdDialogo_Click", "Observacion "}));
+}
+
+TEST_F(QtDialogs, TheMessageBoxHasSpanishButtonsTheIconAndTheDefaultOfItsStyle) {
+  QString text;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  std::vector<QString> buttons;
+  QString preferred;
+  AnswerMessageBox("No", [&](QMessageBox& box) {
+    text = box.text();
+    title = box.windowTitle();
+    icon = box.icon();
+    for (QAbstractButton* button : box.buttons()) buttons.push_back(button->text());
+    preferred = box.defaultButton()->text();
+  });
+  form->cmdAceptar.SetValue(true);
+  EXPECT_EQ(text, "¿Desea grabar los datos?");
+  EXPECT_EQ(title, "Muestra de controles");
+  EXPECT_EQ(icon, QMessageBox::Question);
+  std::sort(buttons.begin(), buttons.end());
+  EXPECT_EQ(buttons, (std::vector<QString>{"No", "Sí"}));
+  EXPECT_EQ(preferred, "No");
+  EXPECT_EQ(form->log.Take(), (Log{"cmdAceptar_Click", "MsgBox 7"}));
+}
+
+TEST_F(QtDialogs, TheCloseBoxAsksTheFormWhichMayRefuse) {
+  QWidget* window = host->TopLevelOf(*form);
+  form->QueryUnload = [this](int& cancel, int mode) {
+    form->log.Add("QueryUnload " + std::to_string(mode));
+    cancel = 1;
+  };
+  window->close();
+  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_TRUE(window->isVisible());
+  form->QueryUnload = nullptr;
+  window->close();
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(form->log.Take(), (Log{"QueryUnload 0"}));
+}
+
+TEST_F(QtDialogs, F1OpensTheHelpPageAtTheTopicOfTheFocusedControlsFrame) {
+  std::string page = folder / "ayuda.html";
+  std::string help = folder / "ayuda.hlp";
+  sample::WriteSampleHelp(folder.Path().string());
+  std::filesystem::rename(folder / "muestra.html", page);
+  vb::App::SetHelpFile(help);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  vb::App::SetHelpFile("");
+  QTextBrowser& browser = host->Help().Browser();
+  EXPECT_TRUE(browser.isVisible());
+  EXPECT_EQ(browser.source().toLocalFile().toStdString(), page);
+}
+
+TEST(HelpPages, TheHelpFileStandsForTheHtmlPageOfItsName) {
+  TempFolder folder;
+  std::ofstream(folder / "AYUDA.htm") << "<p>ayuda</p>";
+  std::ofstream(folder / "otra.html") << "<p>otra</p>";
+  struct Case {
+    std::string file;
+    std::string page;
+  };
+  const Case cases[] = {
+      {folder / "AYUDA.HLP", folder / "AYUDA.htm"},
+      {folder / "otra.chm", folder / "otra.html"},
+      {folder / "otra.html", folder / "otra.html"},
+      {folder / "ninguna.hlp", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HelpPageFor(c.file), c.page) << c.file;
+  std::string backslashed = folder.Path().string() + "\\otra.hlp";
+  EXPECT_EQ(HelpPageFor(backslashed), folder / "otra.html");
+}
+
+// A person's click on a control of the windows of the run in progress.
+void PersonClicks(const forms::Control& control) {
+  auto* host = dynamic_cast<QtHost*>(forms::CurrentHost());
+  ASSERT_NE(host, nullptr);
+  QTest::mouseClick(host->WidgetOf(control), Qt::LeftButton);
+}
+
+// A run of the windows, as a program makes it.
+class QtRun : public ::testing::Test {
+ protected:
+  QtRun() {
+    StartApplication();
+    forms::ResetApplication();
+    vb::SetEndBehaviour(vb::EndBehaviour::Throw);
+  }
+  ~QtRun() override {
+    vb::SetEndBehaviour(vb::EndBehaviour::Exit);
+    forms::ResetApplication();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  TempFolder folder;
+};
+
+TEST_F(QtRun, TheRunEndsWhenTheMainFormUnloads) {
+  sample::SampleForm form;
+  form.Activate = [&form] { QTimer::singleShot(0, [&form] { PersonClicks(form.cmdCerrar); }); };
+  EXPECT_EQ(formsqt::Run(form), 0);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(forms::CurrentHost(), nullptr);
+}
+
+TEST_F(QtRun, EndEndsTheRunWithItsExitCode) {
+  sample::SampleForm form;
+  form.cmdCerrar.Click = [] { vb::End(3); };
+  form.Activate = [&form] { QTimer::singleShot(0, [&form] { PersonClicks(form.cmdCerrar); }); };
+  EXPECT_EQ(formsqt::Run(form), 3);
+}
+
+TEST_F(QtRun, AnErrorNoHandlerTookIsReportedAndEndsTheRun) {
+  sample::SampleForm form;
+  form.cmdCerrar.Click = [] { vb::Raise(5); };
+  QString reported;
+  form.Activate = [&form, &reported] {
+    QTimer::singleShot(0, [&form, &reported] {
+      AnswerMessageBox("Aceptar", [&reported](QMessageBox& box) { reported = box.text(); });
+      PersonClicks(form.cmdCerrar);
+    });
+  };
+  EXPECT_EQ(formsqt::Run(form), 1);
+  EXPECT_EQ(reported.toStdString(),
+            "Se ha producido el error '5' en tiempo de ejecución:\n\n" + vb::ErrorText(5));
+}
+
+TEST_F(QtRun, AnErrorInsideAModalFormUnwindsFromItsShow) {
+  std::vector<std::string> seen;
+  int code = formsqt::Run([&seen] {
+    auto& dialog = forms::Instance<sample::DialogForm>();
+    dialog.cmdAceptar.Click = [] { vb::Raise(380); };
+    QTimer::singleShot(0, [&dialog] { PersonClicks(dialog.cmdAceptar); });
+    try {
+      dialog.Show(forms::vbModal);
+      seen.push_back("returned");
+    } catch (const vb::Error& error) {
+      seen.push_back("error " + std::to_string(error.Number()));
+    }
+    forms::Unload(dialog);
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"error 380"}));
+}
+
+}  // namespace
+}  // namespace formsqt::testing
