@@ -133,6 +133,7 @@ bool MatchesOne(const PatternElement& element, char32_t c) {
 }  // namespace
 
 int CompareJetText(std::string_view a, std::string_view b) {
+  if (a == b) return 0;
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]);

@@ -43,12 +43,29 @@ sqlite3* OpenHandle(const std::string& path, int flags) {
   return db;
 }
 
-void BindLiteral(sqlite3_stmt* stmt, int index, TokenKind kind, std::string_view raw,
-                 std::vector<std::string>& keep) {
-  switch (kind) {
+// The statements of one import share a few dates; each is read once.
+double DateSerialOf(std::string_view text) {
+  struct Entry {
+    std::string text;
+    double serial = 0;
+  };
+  static thread_local Entry recent[4];
+  static thread_local int next = 0;
+  for (const Entry& entry : recent) {
+    if (!entry.text.empty() && entry.text == text) return entry.serial;
+  }
+  Entry& entry = recent[next++ % 4];
+  entry.serial = DateLiteralSerial(text);
+  entry.text = std::string(text);
+  return entry.serial;
+}
+
+void BindLiteral(sqlite3_stmt* stmt, int index, const RawToken& literal, std::vector<std::string>& keep) {
+  std::string_view raw = literal.raw;
+  switch (literal.kind) {
     case TokenKind::String: {
       std::string_view inner = raw.substr(1, raw.size() - 2);
-      if (inner.find(raw.front()) != std::string_view::npos) {
+      if (literal.escaped) {
         keep.push_back(StringValue(raw));
         inner = keep.back();
       }
@@ -59,7 +76,7 @@ void BindLiteral(sqlite3_stmt* stmt, int index, TokenKind kind, std::string_view
       const char* first = raw.data();
       const char* last = raw.data() + raw.size();
       long long whole = 0;
-      if (raw.find_first_of(".eE") == std::string_view::npos) {
+      if (!literal.escaped) {
         auto [end, ec] = std::from_chars(first, last, whole);
         if (ec == std::errc() && end == last) {
           sqlite3_bind_int64(stmt, index, whole);
@@ -71,9 +88,7 @@ void BindLiteral(sqlite3_stmt* stmt, int index, TokenKind kind, std::string_view
       sqlite3_bind_double(stmt, index, number);
       break;
     }
-    case TokenKind::Date:
-      sqlite3_bind_double(stmt, index, DateLiteralSerial(raw.substr(1, raw.size() - 2)));
-      break;
+    case TokenKind::Date: sqlite3_bind_double(stmt, index, DateSerialOf(raw.substr(1, raw.size() - 2))); break;
     default: break;
   }
 }
@@ -165,7 +180,7 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
     first = false;
     if (!scanned.shape.empty()) scanned.shape += ' ';
     if (policy.Parameterize(token)) {
-      scanned.literals.push_back({token.kind, token.raw});
+      scanned.literals.push_back(token);
       scanned.shape += token.kind == TokenKind::String ? "?s" : token.kind == TokenKind::Number ? "?n" : "?d";
     } else {
       scanned.shape += token.raw;
@@ -203,7 +218,8 @@ Connection::Cached& Connection::Prepared(const Scanned& scanned, std::string_vie
     ClearCache();
     cacheVersion_ = catalogue_.Version();
   }
-  std::string key = updatable ? scanned.shape + "\x01R" : scanned.shape;
+  if (updatable) scratchKey_ = scanned.shape + "\x01R";
+  const std::string& key = updatable ? scratchKey_ : scanned.shape;
   auto found = cache_.find(key);
   if (found != cache_.end()) {
     recent_.splice(recent_.begin(), recent_, found->second.first);
@@ -215,7 +231,7 @@ Connection::Cached& Connection::Prepared(const Scanned& scanned, std::string_vie
   if (entry->translation.kind == StatementKind::Select || entry->translation.kind == StatementKind::SelectInto)
     entry->columns = Describe(entry->stmt, entry->translation);
   Cached& result = *entry;
-  Remember(std::move(key), std::move(entry));
+  Remember(key, std::move(entry));
   return result;
 }
 
@@ -239,7 +255,7 @@ void Connection::Bind(sqlite3_stmt* stmt, const Scanned& scanned) {
   keep.reserve(scanned.literals.size());
   int count = sqlite3_bind_parameter_count(stmt);
   for (int i = 0; i < count && i < static_cast<int>(scanned.literals.size()); ++i)
-    BindLiteral(stmt, i + 1, scanned.literals[i].kind, scanned.literals[i].raw, keep);
+    BindLiteral(stmt, i + 1, scanned.literals[i], keep);
 }
 
 long Connection::Run(sqlite3_stmt* stmt, std::string_view statement) {

@@ -83,13 +83,9 @@ class Connection {
     sqlite3_stmt* stmt = nullptr;
     std::vector<ResultColumn> columns;
   };
-  struct Literal {
-    TokenKind kind;
-    std::string_view raw;
-  };
   struct Scanned {
     std::string shape;
-    std::vector<Literal> literals;
+    std::vector<RawToken> literals;
     bool definition = false;
   };
 
@@ -123,6 +119,7 @@ class Connection {
   std::unordered_map<std::string, std::pair<std::list<std::string>::iterator, std::unique_ptr<Cached>>> cache_;
   std::uint64_t cacheVersion_ = 0;
   Scanned scratch_;
+  std::string scratchKey_;
 };
 
 }  // namespace dao

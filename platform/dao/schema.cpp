@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/dao/errors.h"
+#include "platform/dao/row_rules.h"
 #include "platform/dao/tokenizer.h"
 
 namespace dao {
@@ -43,42 +44,6 @@ std::string Affinity(int type) {
     case dbSingle: case dbDouble: case dbCurrency: case dbDate: return "REAL";
     default: return "TEXT COLLATE JET";
   }
-}
-
-std::string Check(int number, const TableSchema& schema, const ColumnDef& column,
-                  const std::string& condition) {
-  return " CONSTRAINT " + QuoteName(RuleName(number, schema.name, column.name)) + " CHECK (" +
-         condition + ")";
-}
-
-std::string ColumnRules(const TableSchema& schema, const ColumnDef& column) {
-  std::string name = QuoteName(column.name);
-  std::string rules;
-  auto range = [&](const char* low, const char* high) {
-    rules += Check(kErrTypeMismatch, schema, column, "typeof(" + name + ") IN ('integer','null')");
-    rules += Check(kErrNumericOverflow, schema, column,
-                   name + " BETWEEN " + low + " AND " + high);
-  };
-  switch (column.type) {
-    case dbByte: range("0", "255"); break;
-    case dbInteger: range("-32768", "32767"); break;
-    case dbLong: range("-2147483648", "2147483647"); break;
-    case dbBoolean:
-      rules += Check(kErrTypeMismatch, schema, column, "typeof(" + name + ") IN ('integer','null')");
-      break;
-    case dbSingle: case dbDouble: case dbCurrency: case dbDate:
-      rules += Check(kErrTypeMismatch, schema, column,
-                     "typeof(" + name + ") IN ('real','integer','null')");
-      break;
-    case dbText:
-      rules += Check(kErrFieldTooSmall, schema, column,
-                     "length(" + name + ") <= " + std::to_string(column.size));
-      [[fallthrough]];
-    case dbMemo:
-      if (!column.allowZeroLength) rules += Check(kErrZeroLength, schema, column, name + " <> ''");
-      break;
-  }
-  return rules;
 }
 
 }  // namespace
@@ -135,10 +100,6 @@ std::string QuoteName(std::string_view name) {
   return quoted + "\"";
 }
 
-std::string RuleName(int number, std::string_view table, std::string_view column) {
-  return "jet" + std::to_string(number) + ":" + std::string(table) + "." + std::string(column);
-}
-
 std::string CreateTableSql(const TableSchema& schema, std::string_view storedName) {
   std::string sql = "CREATE TABLE " + QuoteName(storedName) + " (";
   for (std::size_t i = 0; i < schema.columns.size(); ++i) {
@@ -146,8 +107,8 @@ std::string CreateTableSql(const TableSchema& schema, std::string_view storedNam
     if (i > 0) sql += ", ";
     sql += QuoteName(column.name) + " " + Affinity(column.type);
     if (column.required || schema.IsKeyColumn(column.name)) sql += " NOT NULL";
-    sql += ColumnRules(schema, column);
   }
+  sql += RowCheckSql(schema);
   if (!schema.keyColumns.empty()) {
     sql += ", PRIMARY KEY (";
     for (std::size_t i = 0; i < schema.keyColumns.size(); ++i) {

@@ -39,15 +39,12 @@ int FixedSize(int type);
 bool IsTextType(int type);
 
 // The SQLite table that stores `schema` under `storedName`: text columns compare
-// with the JET collation (no case, accents kept apart), and each of the engine's
-// column rules is a named CHECK so that its failure can be told by number.
+// with the JET collation (no case, accents kept apart), key columns refuse Null,
+// and the engine's column rules are checked on every row written.
 std::string CreateTableSql(const TableSchema& schema, std::string_view storedName);
 // The triggers that number COUNTER columns, one per such column.
 std::vector<std::string> CounterTriggerSql(const TableSchema& schema);
 
 std::string QuoteName(std::string_view name);
-
-// The CHECK names carry the number the engine raises: "jet3163:TABLE.column".
-std::string RuleName(int number, std::string_view table, std::string_view column);
 
 }  // namespace dao

@@ -6,6 +6,7 @@
 
 #include "platform/dao/errors.h"
 #include "platform/dao/jet_value.h"
+#include "platform/dao/row_rules.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
 #include "platform/vb/format.h"
@@ -300,6 +301,7 @@ constexpr Function kFunctions[] = {
 
 void RegisterJetSql(sqlite3* db) {
   sqlite3_create_collation_v2(db, "JET", SQLITE_UTF8, nullptr, Collate, nullptr);
+  RegisterRowCheck(db);
   for (const Function& f : kFunctions) {
     int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
     sqlite3_create_function_v2(db, f.name, f.arguments, flags, nullptr, f.body, nullptr, nullptr,

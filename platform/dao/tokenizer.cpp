@@ -9,9 +9,12 @@
 namespace dao {
 namespace {
 
-bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
-bool IsWordChar(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80 || c == '$'; }
+// Plain character classes: the statement is read the same whatever the C locale.
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsWordStart(unsigned char c) { return IsLetter(c) || c == '_' || c >= 0x80; }
+bool IsWordChar(unsigned char c) { return IsWordStart(c) || IsDigit(static_cast<char>(c)) || c == '$'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
 // A "." starts a number only where a value may stand, not after a name (a.b).
 bool ValueMayFollow(TokenKind previous, std::string_view raw) {
@@ -22,36 +25,29 @@ bool ValueMayFollow(TokenKind previous, std::string_view raw) {
 
 }  // namespace
 
-std::string_view Lexer::Take(std::size_t length) {
-  std::string_view text = sql_.substr(pos_, length);
-  pos_ += length;
-  return text;
-}
-
-void Lexer::ReadQuoted(char close) {
+// True when the text held a doubled quote, which stands for one quote.
+bool Lexer::ReadQuoted(char close) {
   std::size_t start = pos_;
-  ++pos_;
+  bool doubled = false;
   while (true) {
-    if (pos_ >= sql_.size()) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
-    if (sql_[pos_] == close) {
-      // A doubled quote stands for one quote inside a string.
-      if ((close == '\'' || close == '"') && pos_ + 1 < sql_.size() && sql_[pos_ + 1] == close) {
-        pos_ += 2;
-        continue;
-      }
-      ++pos_;
-      return;
+    std::size_t end = sql_.find(close, pos_ + 1);
+    if (end == std::string_view::npos) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
+    pos_ = end + 1;
+    if ((close == '\'' || close == '"') && pos_ < sql_.size() && sql_[pos_] == close) {
+      doubled = true;
+      continue;
     }
-    ++pos_;
+    return doubled;
   }
 }
 
 bool Lexer::Next(RawToken& token) {
-  while (pos_ < sql_.size() && std::isspace(static_cast<unsigned char>(sql_[pos_]))) ++pos_;
+  while (pos_ < sql_.size() && IsBlank(sql_[pos_])) ++pos_;
   if (pos_ >= sql_.size()) return false;
   std::size_t start = pos_;
   char c = sql_[pos_];
   unsigned char u = static_cast<unsigned char>(c);
+  token.escaped = false;
   if (IsWordStart(u)) {
     while (pos_ < sql_.size() && IsWordChar(static_cast<unsigned char>(sql_[pos_]))) ++pos_;
     token.kind = TokenKind::Word;
@@ -59,6 +55,7 @@ bool Lexer::Next(RawToken& token) {
                             ValueMayFollow(previous_, previousRaw_))) {
     while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
     if (pos_ < sql_.size() && sql_[pos_] == '.') {
+      token.escaped = true;
       ++pos_;
       while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
     }
@@ -66,6 +63,7 @@ bool Lexer::Next(RawToken& token) {
       std::size_t mark = pos_++;
       if (pos_ < sql_.size() && (sql_[pos_] == '+' || sql_[pos_] == '-')) ++pos_;
       if (pos_ < sql_.size() && IsDigit(sql_[pos_])) {
+        token.escaped = true;
         while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
       } else {
         pos_ = mark;
@@ -73,7 +71,7 @@ bool Lexer::Next(RawToken& token) {
     }
     token.kind = TokenKind::Number;
   } else if (c == '\'' || c == '"') {
-    ReadQuoted(c);
+    token.escaped = ReadQuoted(c);
     token.kind = TokenKind::String;
   } else if (c == '#') {
     ReadQuoted('#');
@@ -134,8 +132,9 @@ std::string StringValue(std::string_view raw) {
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
+    char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
+    char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
+    if (x != y) return false;
   }
   return true;
 }

@@ -12,6 +12,7 @@ enum class TokenKind { Word, QuotedName, String, Number, Date, Symbol };
 struct RawToken {
   TokenKind kind = TokenKind::Symbol;
   std::string_view raw;
+  bool escaped = false;  // a string holding a doubled quote; a number with a point or exponent
 };
 
 // Splits Jet SQL into tokens. String literals are taken whole and never looked
@@ -23,8 +24,7 @@ class Lexer {
   bool Next(RawToken& token);
 
  private:
-  std::string_view Take(std::size_t length);
-  void ReadQuoted(char close);
+  bool ReadQuoted(char close);
   std::string_view sql_;
   std::size_t pos_ = 0;
   TokenKind previous_ = TokenKind::Symbol;

@@ -532,6 +532,9 @@ std::string TableName(const Nodes& nodes, std::size_t at) {
 void WrapForColumn(Nodes& value, const TableSchema* schema, const std::string& column) {
   const ColumnDef* def = schema ? schema->Column(column) : nullptr;
   if (def == nullptr || def->type != dbDate) return;
+  bool number = value.size() == 1 && !value[0].group &&
+                (value[0].token.kind == TokenKind::Date || value[0].token.kind == TokenKind::Number);
+  if (number) return;
   Nodes wrapped{Leaf("jet_todate", TokenKind::Word), Group(std::move(value))};
   value = std::move(wrapped);
 }
