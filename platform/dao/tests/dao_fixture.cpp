@@ -111,8 +111,9 @@ void CreateHostTables(Database& db) {
 std::string DebtInsert(const std::string& table, const std::string& ruc, int semana, const std::string& tipDeu,
                        const std::string& perDoc, const std::string& codTri, const std::string& numDoc,
                        const std::string& verDeu, const std::string& acog, const std::string& mtoActC) {
+  std::string correl = table[0] == 'H' ? ", '001'" : "";
   return "INSERT INTO " + table + " VALUES (6, '" + ruc + "', '201003', '0942', " + std::to_string(semana) +
-         ", '" + tipDeu + "', '" + perDoc + "', '" + codTri + "', '" + numDoc + "', '0', '001001', '000000', '" +
+         correl + ", '" + tipDeu + "', '" + perDoc + "', '" + codTri + "', '" + numDoc + "', '0', '001001', '000000', '" +
          verDeu + "', #03/15/2010 10:20:30#, 0, #01/01/1901#, 'P1', '100.50', '20.00', '3.25', '123.75', " + acog +
          ", Null, Null, Null, Null, " + mtoActC + ", Null, Null, 0, 0, '00', '123456')";
 }
@@ -160,6 +161,74 @@ std::vector<std::vector<std::string>> DaoTest::Rows(const std::string& sql) {
 long DaoTest::Count(const std::string& table) {
   RecordsetPtr rs = db_->OpenRecordset("SELECT count(*) FROM " + table, dbOpenSnapshot);
   return rs->Fields()[0].Value().ToLong();
+}
+
+void DaoTest::Add(const std::string& table, const std::string& values) {
+  db_->Execute("INSERT INTO " + table + " VALUES (" + values + ")", dbFailOnError);
+}
+
+std::string Pad(const std::string& text, std::size_t length) {
+  std::string padded = text;
+  padded.resize(length, ' ');
+  return padded;
+}
+
+std::string Funcion(const std::string& text, int at, const std::string& flags) {
+  std::string funcion = text;
+  if (at > 0) {
+    funcion.resize(static_cast<std::size_t>(at - 1), ' ');
+    funcion += flags;
+  }
+  return funcion;
+}
+
+void DeclarationTest::AddDebt(const std::string& table, const std::string& tipDeu, const std::string& perDoc,
+                              const std::string& codTri, const std::string& numDoc, const std::string& verDeu,
+                              const std::string& acog, const std::string& mtoActC) {
+  db_->Execute(DebtInsert(table, kRuc, 1, tipDeu, perDoc, codTri, numDoc, verDeu, acog, mtoActC), dbFailOnError);
+}
+
+void DeclarationTest::SetUp() {
+  DaoTest::SetUp();
+  Engine().BeginTrans();
+  Add("CONT", "6, '20100012345', 'ACME SA', 'ANA'");
+  Add("CONT", "6, '20500099999', 'BETA SRL', 'LUIS'");
+  Add("CLAVES", "'ANA', '1'");
+  Add("CLAVES", "'ADMIN', '0'");
+  std::string cab = "6, '20100012345', '201003', '0942', 1, ";
+  std::string tail = "Null, 1, '15/03/2010', '20/03/2010', '1', 0, 9, '123456'";
+  Add("CAB", cab + tail);
+  Add("CAB", "6, '20500099999', '201002', '0942', 2, " + tail);
+  Add("HCAB", cab + "'001', " + tail);
+  for (const char* box : {"'500', '1000'", "'501', '0'", "'506', '1'", "'721', '1.5'"}) {
+    Add("DET", cab + box + ", '01', Null, '111111'");
+    Add("HDET", cab + "'001', " + box + ", '01', Null, '111111'");
+  }
+  const std::vector<std::pair<std::string, std::string>> params = {
+      {"044", "6"}, {"727", "1"}, {"727", "2"}, {"725", "030701"}, {"725", "010101"}, {"725", "052209"},
+      {"726", "001000"}, {"726", "001004"}, {"726", "002001"}, {"404", "20090101"}, {"404", "20100101"},
+      {"728", "0942"}, {"856", "0942"}, {"724", "16"}, {"729", "3071"}};
+  const std::vector<std::string> funciones = {
+      Funcion("", 31, "R.U.C.      "),
+      "TESORO",
+      "ESSALUD",
+      Funcion("RENTA DE TERCERA", 59, "1 11000 1"),
+      Funcion("IMPUESTO GENERAL A LAS VENTAS", 59, "0 11000 1"),
+      Funcion("REFT CUOTA", 59, "0 10000 1"),
+      Funcion("", 22, "orden de pago"),
+      Funcion("", 22, "reft cuota"),
+      Funcion("", 22, "resolucion de multa"),
+      "00003550.00",
+      "00003600.00",
+      "030701 2010",
+      "1.5 05/01/2016     790",
+      "DEUDA EN COBRANZA COACTIVA",
+      "01000"};
+  for (std::size_t i = 0; i < params.size(); ++i)
+    Add("PARAM", "'" + params[i].first + "', '" + params[i].second + "', '" + funciones[i] + "', '000'");
+  AddDebt("F0942DEUDAS", "01", "200901", "030701", "V1", "00", "1", "'1000'");
+  AddDebt("HF0942DEUDAS", "01", "200901", "030701", "V1", "00", "1", "'1000'");
+  Engine().CommitTrans();
 }
 
 }  // namespace dao::testing
