@@ -115,6 +115,19 @@ class FrmImportar : public forms::Form {
   std::string sArchivoExtraido_;
   // The period the first line of the file gave; every later line must match it.
   std::string sPeriodoArchivo_;
+
+  // Field 15 is the same on every line of a file: its two readings as dates are
+  // kept from the line before rather than formatted again for each line.
+  struct FormatoRecordado {
+    explicit FormatoRecordado(std::string patron) : sPatron(std::move(patron)) {}
+    std::string sPatron;
+    std::string sEntrada;
+    std::string sSalida;
+    bool bHay = false;
+    const std::string& Aplica(const std::string& sTexto);
+  };
+  FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
+  FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
 };
 
 }  // namespace korva

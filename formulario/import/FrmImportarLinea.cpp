@@ -17,6 +17,11 @@ namespace {
 
 constexpr const char* kFormulario = "0942";
 
+// The dynaset each line adds its row through. It selects no stored row: the
+// database layer reads every row of a recordset when it opens, and a file of
+// thousands of debts would otherwise read the whole debt table once per line.
+constexpr const char* kDeudasParaAgregar = "SELECT * FROM F0942DEUDAS WHERE False";
+
 // A line generated in another month than the file's first line would leave debt
 // rows under a period with no header row, unseen and blocking every later
 // import of that period; it is refused as an invalid value, the number the
@@ -34,12 +39,43 @@ constexpr const char* kMensajeErrorTecnico =
     "Se han presentado problemas técnicos al momento de importar su información. Favor de "
     "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
 
-// The next "|" of the text; one further than a byte can count overflows, even
-// when the field before it is the one asked for.
-long PosicionSeparador(const std::string& sTexto) {
-  long nPosicion = vb::InStr(sTexto, "|");
-  if (nPosicion > kMaximoPosicion) vb::Raise(6);
-  return nPosicion;
+// Finds the "|" that ends the field starting at byte `nInicio`, leaving its byte
+// offset in `nFin`; false when no "|" is left. Its position counts characters
+// from the field's start, and one further than a byte can count overflows, even
+// when the field before it is the one asked for. The line is scanned once, not
+// cut into copies: a file holds thousands of lines of 27 fields.
+bool BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::size_t& nFin) {
+  long nCaracteres = 0;
+  for (std::size_t i = nInicio; i < sLinea.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(sLinea[i]);
+    if ((c & 0xC0) == 0x80) continue;
+    ++nCaracteres;
+    if (c != '|') continue;
+    if (nCaracteres > kMaximoPosicion) vb::Raise(6);
+    nFin = i;
+    return true;
+  }
+  return false;
+}
+
+// The field number as Val reads it; the plain digits every caller passes are
+// read directly, since a file's line asks for some thirty fields.
+double NumeroDeCampo(const std::string& sPosicion) {
+  if (sPosicion.empty() || sPosicion.size() > 3) return vb::Val(sPosicion);
+  double nNumero = 0;
+  for (char c : sPosicion) {
+    if (c < '0' || c > '9') return vb::Val(sPosicion);
+    nNumero = nNumero * 10 + (c - '0');
+  }
+  return nNumero;
+}
+
+// The bytes from `nInicio` to `nFin` without the blanks around them, as Trim
+// gives them: a blank is never part of a longer character.
+std::string SinBlancos(const std::string& sTexto, std::size_t nInicio, std::size_t nFin) {
+  while (nInicio < nFin && sTexto[nInicio] == ' ') ++nInicio;
+  while (nFin > nInicio && sTexto[nFin - 1] == ' ') --nFin;
+  return sTexto.substr(nInicio, nFin - nInicio);
 }
 
 // A date of the file written yyyy?mm?dd, as dd/mm/yyyy.
@@ -86,17 +122,28 @@ void Descarta(dao::RecordsetPtr& rs) {
 
 }  // namespace
 
+const std::string& FrmImportar::FormatoRecordado::Aplica(const std::string& sTexto) {
+  if (!bHay || sTexto != sEntrada) {
+    sSalida = vb::Format(vb::Variant(sTexto), sPatron);
+    sEntrada = sTexto;
+    bHay = true;
+  }
+  return sSalida;
+}
+
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       const std::string& PosCampo) const {
-  std::string sResto = sCadenaNoEncryp;
-  double nBuscado = vb::Val(PosCampo);
+  double nBuscado = NumeroDeCampo(PosCampo);
   long nCampo = 0;
-  long nPosicion = PosicionSeparador(sResto);
-  while (nPosicion > 0) {
-    std::string sCampo = vb::Left(sResto, nPosicion - 1);
-    sResto = vb::Mid(sResto, nPosicion + 1);
-    nPosicion = PosicionSeparador(sResto);
-    if (nCampo == nBuscado) return vb::Trim(sCampo);
+  std::size_t nInicio = 0;
+  std::size_t nFin = 0;
+  bool bHayCampo = BuscaSeparador(sCadenaNoEncryp, nInicio, nFin);
+  while (bHayCampo) {
+    std::size_t nInicioCampo = nInicio;
+    std::size_t nFinCampo = nFin;
+    nInicio = nFin + 1;
+    bHayCampo = BuscaSeparador(sCadenaNoEncryp, nInicio, nFin);
+    if (nCampo == nBuscado) return SinBlancos(sCadenaNoEncryp, nInicioCampo, nFinCampo);
     if (++nCampo > kMaximoPosicion) vb::Raise(6);
   }
   return "";
@@ -116,13 +163,13 @@ bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
 }
 
 bool FrmImportar::CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs) {
-  std::string sFecha = vb::Format(vb::Variant(vb::Left(RetornaCampo(sLinea, "15"), 10)), "dd/mm/yyyy");
+  std::string sFecha = fechaArchivo_.Aplica(vb::Left(RetornaCampo(sLinea, "15"), 10));
   if (vb::DateDiff("d", vb::CDate(vb::Variant(sFecha)), vb::Today()) >= 1) {
     bFechaHoy = false;
     return false;
   }
   AsignaPeriodo(sFecha);
-  rs = gDB->OpenRecordset("F0942DEUDAS", dao::dbOpenDynaset);
+  rs = gDB->OpenRecordset(kDeudasParaAgregar, dao::dbOpenDynaset, dao::dbAppendOnly);
   if (VerificaTablaValor(RucSeleccionado(), 1)) {
     Descarta(rs);
     return false;
@@ -183,8 +230,7 @@ void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& r
   rs("ind_ver_deu") = campo("14");
   rs("Fec_ult_cap") = FechaDeArchivo(campo("6"));
   std::string sGenerado = campo("15");
-  rs("fec_des_deu") =
-      vb::Format(vb::Variant(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9)), "dd/mm/yyyy hh:mm:ss");
+  rs("fec_des_deu") = momentoArchivo_.Aplica(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
   rs("num_cuo") = campo("3");
   rs("num_pro") = campo("0");
   rs("mto_tributo_s") = campo("7");
@@ -206,8 +252,7 @@ void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& r
   rs("num_cuo") = "0";
   rs("Fec_ult_cap") = "01/01/1901";
   std::string sGenerado = campo("15");
-  rs("fec_des_deu") =
-      vb::Format(vb::Variant(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9)), "dd/mm/yyyy hh:mm:ss");
+  rs("fec_des_deu") = momentoArchivo_.Aplica(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
   rs("num_pro") = campo("0");
   rs("mto_tributo_s") = campo("7");
   rs("mto_int_cap_s") = campo("8");

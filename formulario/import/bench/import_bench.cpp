@@ -21,6 +21,7 @@
 #include "formulario/import/FrmImportar.h"
 #include "inserta/ModTablas.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
@@ -120,6 +121,8 @@ class PlainRows {
  public:
   explicit PlainRows(const std::string& database) {
     Check(sqlite3_open(database.c_str(), &db_), db_);
+    // The table's text columns compare by the engine's collation.
+    dao::RegisterJetSql(db_);
     sqlite3_stmt* select = nullptr;
     Check(sqlite3_prepare_v2(db_, "SELECT * FROM F0942DEUDAS", -1, &select, nullptr), db_);
     columns_ = sqlite3_column_count(select);

@@ -280,6 +280,23 @@ TEST_F(FrmImportarCargaTest, WrongRegionalSettingsStopTheRunBeforeAnything) {
   EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
 }
 
+// The file opener refuses a name holding a blank; an install folder with one
+// cannot open the extracted file, and the load ends as refused.
+TEST_F(FrmImportarCargaTest, AnExtractedFileThatCannotBeOpenedIsRolledBackAndDeleted) {
+  std::filesystem::create_directories(carpeta_ / "zep con blanco/tmp");
+  gsSysPath = carpeta_ / "zep con blanco/";
+  FrmImportar& frm = AbreVentana();
+  driver_.Expect({"El nombre de archivo es inválido.", forms::vbRetryCancel + forms::vbExclamation,
+                  "Error de Archivo"},
+                 forms::vbCancel);
+  Importa(frm, Genera());
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(Cuentas(), kNada);
+  EXPECT_TRUE(std::filesystem::is_empty(carpeta_ / ("zep con blanco/tmp/REG" + std::string(kRuc))));
+  EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+  EsperaDisenoInactivo(frm);
+}
+
 TEST_F(FrmImportarCargaTest, ALeftoverFileInTheExtractionFolderIsNeitherLoadedNorTouched) {
   std::filesystem::create_directories(suite_.installFolder + "tmp/REG" + kRuc);
   std::string sobrante = suite_.installFolder + "tmp/REG" + kRuc + "/" +
