@@ -89,6 +89,8 @@ class FrmImportar : public forms::Form {
 
   void CmdGrabar_Click();
   void ImportaArchivo();
+  bool EleccionCompleta();
+  std::string RutaZip() const;
   bool ExtraeArchivo(const std::string& sZip, const std::string& sCarpeta);
   bool DigestoValido(const std::string& sArchivo);
   bool CargaArchivo(const std::string& sArchivo);

@@ -1,5 +1,7 @@
 // The import run behind "&Aceptar": unzip, digest check, line load and the
 // declaration's header rows, in one transaction.
+#include <filesystem>
+
 #include "formulario/core/Fileproc.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/Hash.h"
@@ -11,6 +13,7 @@
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
+#include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
 #include "platform/vb/strings.h"
 #include "platform/zip/extract.h"
@@ -87,30 +90,10 @@ void FrmImportar::CmdGrabar_Click() {
 
 void FrmImportar::ImportaArchivo() {
   giModo = 0;
-  if (!VerificaConfiguracionRegional()) {
-    forms::Screen.SetMousePointer(forms::vbDefault);
-    return;
-  }
-  if (CmbRuc.ListIndex() < 0) {
-    forms::MsgBox("Debe seleccionar algún número de ruc", forms::vbExclamation, Caption());
-    CmbRuc.SetFocus();
-    return;
-  }
-  std::string sRuc = vb::Trim(RucSeleccionado());
-  std::string sEntidad = vb::Trim(CmbEntidad.List(CmbEntidad.ListIndex()));
-  gnSemana = vb::CByte(vb::Val(vb::Left(sEntidad, 1)));
-  if (VerificaTablaValor(sRuc, 1)) return;
-  if (flListaFiles.FileName().empty()) {
-    forms::MsgBox("No se ha encontrado el archivo de información para el RUC y entidad seleccionado",
-                  forms::vbExclamation, Caption());
-    return;
-  }
+  if (!EleccionCompleta()) return;
   DisenoEnProceso();
-  std::string sRuta = flListaFiles.Path();
-  std::string sZip = sRuta + (vb::Right(sRuta, 1) == "\\" || vb::Right(sRuta, 1) == "/" ? "" : "\\") +
-                     flListaFiles.FileName();
-  std::string sCarpeta = gsSysPath + "TMP\\REG" + sRuc + "\\";
-  if (!ExtraeArchivo(sZip, sCarpeta)) return;
+  std::string sRuc = vb::Trim(RucSeleccionado());
+  if (!ExtraeArchivo(RutaZip(), gsSysPath + "TMP\\REG" + sRuc + "\\")) return;
   MuestraPaso(2, "Verificando archivos descomprimidos");
   if (!DigestoValido(sArchivoExtraido_)) return;
   dao::Engine().BeginTrans();
@@ -127,6 +110,36 @@ void FrmImportar::ImportaArchivo() {
   MuestraPaso(10, "Proceso finalizado satisfactoriamente.");
   forms::MsgBox("La importación ha terminado satisfactoriamente", forms::vbInformation, Caption());
   RestauraDiseno();
+}
+
+// The checks made before anything is touched: the regional settings, a chosen
+// taxpayer, a declaration not imported yet for the period in work, a chosen
+// file. The entity in work is set on the way.
+bool FrmImportar::EleccionCompleta() {
+  if (!VerificaConfiguracionRegional()) {
+    forms::Screen.SetMousePointer(forms::vbDefault);
+    return false;
+  }
+  if (CmbRuc.ListIndex() < 0) {
+    forms::MsgBox("Debe seleccionar algún número de ruc", forms::vbExclamation, Caption());
+    CmbRuc.SetFocus();
+    return false;
+  }
+  std::string sEntidad = vb::Trim(CmbEntidad.List(CmbEntidad.ListIndex()));
+  gnSemana = vb::CByte(vb::Val(vb::Left(sEntidad, 1)));
+  if (VerificaTablaValor(vb::Trim(RucSeleccionado()), 1)) return false;
+  if (flListaFiles.FileName().empty()) {
+    forms::MsgBox("No se ha encontrado el archivo de información para el RUC y entidad seleccionado",
+                  forms::vbExclamation, Caption());
+    return false;
+  }
+  return true;
+}
+
+std::string FrmImportar::RutaZip() const {
+  std::string sRuta = flListaFiles.Path();
+  std::string sFinal = vb::Right(sRuta, 1);
+  return sRuta + (sFinal == "\\" || sFinal == "/" ? "" : "\\") + flListaFiles.FileName();
 }
 
 // Unzips the archive's one file into the extraction folder, under the name the
@@ -292,11 +305,13 @@ bool FrmImportar::DesencriptaArch(const std::string& sNomarch, const std::string
   return true;
 }
 
+// Only the file of that exact name goes: an archive may name its file with
+// characters that a deletion by pattern would take as wildcards.
 void FrmImportar::BorroErr(const std::string& sArc, const std::string& /*Direct*/) {
-  try {
-    if (!vb::Dir(sArc).empty()) vb::Kill(sArc);
-  } catch (const vb::Error&) {
-  }
+  std::string sRuta = vb::ResolvePath(sArc);
+  if (!vb::RegularFileExists(sRuta)) return;
+  std::error_code ignorado;
+  std::filesystem::remove(sRuta, ignorado);
 }
 
 }  // namespace korva

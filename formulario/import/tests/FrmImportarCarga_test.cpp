@@ -5,6 +5,7 @@
 #include "formulario/import/tests/prueba_importacion.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/strings.h"
+#include "platform/zip/writer.h"
 
 namespace korva::prueba {
 namespace {
@@ -278,6 +279,18 @@ TEST_F(FrmImportarCargaTest, WrongRegionalSettingsStopTheRunBeforeAnything) {
   EXPECT_EQ(Cuentas(), kNada);
   EXPECT_FALSE(ExisteCarpetaExtraccion());
   EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(FrmImportarCargaTest, AWildcardNameInTheArchiveDeletesOnlyTheFileItNames) {
+  std::string carpeta = suite_.installFolder + "tmp/REG" + kRuc;
+  std::filesystem::create_directories(carpeta);
+  std::ofstream(carpeta + "/ajeno.txt") << "no es de esta importación";
+  std::string comodines = std::string(40, '*') + ".txt";
+  zip::WriteArchive(CarpetaArchivos() + "/" + debtfile::ZipName(kRuc, 1), {{comodines, "00|\r\n"}});
+  FrmImportar& frm = AbreVentana();
+  driver_.Expect({"El archivo a importar no es válido", forms::vbCritical, kTitulo});
+  Importa(frm, {CarpetaArchivos() + "/" + debtfile::ZipName(kRuc, 1), comodines, ""});
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{"ajeno.txt"});
 }
 
 // The file opener refuses a name holding a blank; an install folder with one
