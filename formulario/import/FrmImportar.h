@@ -100,6 +100,7 @@ class FrmImportar : public forms::Form {
   void MuestraPaso(int iValor, const std::string& sTexto);
 
   bool CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs);
+  bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs);
   void AsignaPeriodo(const std::string& sFecha);
   void AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs);
   void AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs);

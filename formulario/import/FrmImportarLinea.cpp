@@ -179,31 +179,40 @@ bool FrmImportar::CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs) {
   sMtoDeuda = RetornaCampo(sLinea, "25");
   sMtoDeudaGarantia = RetornaCampo(sLinea, "26");
   rs->AddNew();
-  (*rs)("tip_doc_d") = 6;
-  (*rs)("doc_id_d") = RucSeleccionado();
-  (*rs)("periodo") = gsPeriodo;
-  (*rs)("Formulario") = kFormulario;
-  (*rs)("Semana") = gnSemana;
-  if (!RetornaCampo(sLinea, "13").empty()) {
-    AsignaDeudaNormal(sLinea, *rs);
-  } else {
-    AsignaOtrasDeudas(sLinea, *rs);
-  }
-  AsignaValoresArchivo(sLinea, *rs);
-  if (gsBuenContrib.empty()) {
-    forms::MsgBox(kMensajeVersion, forms::vbCritical, "Error tecnico : 0");
+  if (!AsignaDeuda(sLinea, *rs)) {
     Descarta(rs);
     return false;
   }
-  AplicaBuenContribuyente(*rs);
-  if (!EsperaRespuesta(Texto(*rs, "ind_ver_deu"))) {
-    (*rs)("ind_acog") = 2;
-    for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
-      (*rs)(sMonto) = "0.00";
-  }
-  (*rs)("cNumero") = GeneraCNumero(*rs, 7);
   rs->Update();
   Descarta(rs);
+  return true;
+}
+
+// Fills the new row from the line; false, after the version message, for a
+// file generated before the good-taxpayer flag existed.
+bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs) {
+  rs("tip_doc_d") = 6;
+  rs("doc_id_d") = RucSeleccionado();
+  rs("periodo") = gsPeriodo;
+  rs("Formulario") = kFormulario;
+  rs("Semana") = gnSemana;
+  if (!RetornaCampo(sLinea, "13").empty()) {
+    AsignaDeudaNormal(sLinea, rs);
+  } else {
+    AsignaOtrasDeudas(sLinea, rs);
+  }
+  AsignaValoresArchivo(sLinea, rs);
+  if (gsBuenContrib.empty()) {
+    forms::MsgBox(kMensajeVersion, forms::vbCritical, "Error tecnico : 0");
+    return false;
+  }
+  AplicaBuenContribuyente(rs);
+  if (!EsperaRespuesta(Texto(rs, "ind_ver_deu"))) {
+    rs("ind_acog") = 2;
+    for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
+      rs(sMonto) = "0.00";
+  }
+  rs("cNumero") = GeneraCNumero(rs, 7);
   return true;
 }
 
