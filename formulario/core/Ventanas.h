@@ -1,0 +1,29 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace korva {
+
+// The windows that the core opens but other subsystems build: the request form
+// (from the chooser's "&Actualizar" and "&Ver Declaración") and the print dialog
+// (from the main window's "&Imprimir"). Each subsystem registers how to show its
+// window when it is linked into the program, so the core never depends on it.
+enum class Ventana { Frm942, frmImprimir };
+
+// How to show a window modally; it returns once the window has closed.
+using AbreVentana = std::function<void()>;
+
+// Registers (or, with an empty function, withdraws) the opener of a window.
+void RegistraVentana(Ventana ventana, AbreVentana abre);
+bool VentanaDisponible(Ventana ventana);
+
+// Shows the window through its opener and answers True. A window whose subsystem
+// is not part of this build is not shown: the user is told plainly, in an
+// information box, that the function is not available, and the answer is False.
+bool MuestraVentana(Ventana ventana);
+
+// The text of that information box.
+inline constexpr const char* kFuncionNoDisponible =
+    "Esta función no está disponible en esta versión del módulo.";
+
+}  // namespace korva
