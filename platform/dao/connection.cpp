@@ -134,6 +134,7 @@ std::shared_ptr<Connection> Connection::Open(const std::string& path, bool exclu
     ExecSql(db, "COMMIT");
   }
   connection->catalogue_.Load();
+  connection->SyncCatalogue();
   return connection;
 }
 
@@ -144,6 +145,7 @@ std::shared_ptr<Connection> Connection::Create(const std::string& path) {
   std::shared_ptr<Connection> connection(new Connection(db, path));
   connection->catalogue_.Initialise();
   connection->catalogue_.Load();
+  connection->SyncCatalogue();
   return connection;
 }
 
@@ -225,6 +227,7 @@ Connection::Cached& Connection::Prepared(const Scanned& scanned, std::string_vie
     recent_.splice(recent_.begin(), recent_, found->second.first);
     return *found->second.second;
   }
+  SyncCatalogue();
   auto entry = std::make_unique<Cached>();
   entry->translation = TranslateStatement(Tokenize(sql), catalogue_, updatable);
   entry->stmt = Compile(entry->translation.sql, sql);
@@ -419,6 +422,16 @@ std::vector<vb::Variant> Connection::ReadRow(const TableSchema& schema, long lon
 void Connection::Refresh() {
   RequireOpen();
   catalogue_.Load();
+  schemaVersion_ = -1;
+  SyncCatalogue();
+}
+
+void Connection::SyncCatalogue() {
+  RequireOpen();
+  Statement version(db_, "PRAGMA schema_version");
+  long long current = version.Step() ? sqlite3_column_int64(version.get(), 0) : 0;
+  if (current != schemaVersion_ && schemaVersion_ >= 0) catalogue_.Load();
+  schemaVersion_ = current;
 }
 
 // The values of a SELECT ... INTO make a new table whose columns take the types of
@@ -462,11 +475,15 @@ void Connection::InSavepoint(F work) {
 
 void Connection::ExecuteDefinition(std::string_view sql) {
   Definition definition = ParseDefinition(Tokenize(sql));
+  SyncCatalogue();
   ClearCache();
   InSavepoint([&] { Apply(definition); });
+  schemaVersion_ = -1;
+  SyncCatalogue();
 }
 
-const TableSchema& Connection::ExistingTable(const std::string& table) const {
+const TableSchema& Connection::ExistingTable(const std::string& table) {
+  if (catalogue_.Find(table) == nullptr) SyncCatalogue();
   const TableSchema* schema = catalogue_.Find(table);
   if (schema == nullptr) RaiseEngineError(kErrTableNotFound, table);
   return *schema;
@@ -595,6 +612,8 @@ void Connection::SetAllowZeroLength(const std::string& table, const std::string&
   TableSchema original = schema;
   ClearCache();
   InSavepoint([&] { Rebuild(original, changed); });
+  schemaVersion_ = -1;
+  SyncCatalogue();
 }
 
 void Connection::BeginTransaction() {

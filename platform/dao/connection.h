@@ -69,6 +69,8 @@ class Connection {
 
   const Catalogue& catalogue() const { return catalogue_; }
   void Refresh();
+  // Reads the catalogue again when another program changed the file's tables.
+  void SyncCatalogue();
   void SetAllowZeroLength(const std::string& table, const std::string& column, bool allow);
 
   int TransactionDepth() const { return depth_; }
@@ -105,7 +107,7 @@ class Connection {
   void ExecuteSelectInto(const Cached& entry, const Scanned& scanned, std::string_view sql);
   void ExecuteDefinition(std::string_view sql);
   void Apply(const Definition& definition);
-  const TableSchema& ExistingTable(const std::string& table) const;
+  const TableSchema& ExistingTable(const std::string& table);
   void Rebuild(const TableSchema& from, const TableSchema& to);
   void CreateStored(const TableSchema& schema, std::string_view storedName);
   template <typename F>
@@ -115,6 +117,7 @@ class Connection {
   std::string path_;
   Catalogue catalogue_;
   int depth_ = 0;
+  long long schemaVersion_ = -1;
   std::list<std::string> recent_;
   std::unordered_map<std::string, std::pair<std::list<std::string>::iterator, std::unique_ptr<Cached>>> cache_;
   std::uint64_t cacheVersion_ = 0;

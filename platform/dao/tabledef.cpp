@@ -111,7 +111,7 @@ void TableDefs::Refresh() {
 }
 
 void TableDefs::Sync() {
-  connection_->RequireOpen();
+  connection_->SyncCatalogue();
   if (version_ == connection_->catalogue().Version() && version_ != 0) return;
   std::vector<std::string> names;
   for (const TableSchema* schema : connection_->catalogue().Tables()) names.push_back(schema->name);

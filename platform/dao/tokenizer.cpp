@@ -5,6 +5,7 @@
 
 #include "platform/dao/errors.h"
 #include "platform/vb/date.h"
+#include "platform/vb/error.h"
 
 namespace dao {
 namespace {
@@ -184,7 +185,11 @@ double DateLiteralSerial(std::string_view text) {
     if (d.size() != 3) return invalid();
     int month = slash ? d[0] : d[1], day = slash ? d[1] : d[2], year = slash ? d[2] : d[0];
     if (month < 1 || month > 12 || day < 1 || day > 31) return invalid();
-    serial = vb::DateSerial(year, month, day).serial;
+    try {
+      serial = vb::DateSerial(year, month, day).serial;
+    } catch (const vb::Error&) {
+      return invalid();
+    }
     next = 1;
   }
   if (next < parts.size()) {

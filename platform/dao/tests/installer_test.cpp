@@ -110,6 +110,18 @@ TEST_F(InstallerTest, EarlierGuaranteeTableIsReplaced) {
   EXPECT_FALSE(Exists("F0942GARANTIA"));
 }
 
+// The installer may run while the main program has the file open.
+TEST_F(InstallerTest, TablesMadeByAnotherProgramAreSeen) {
+  EXPECT_EQ(Count("reportes"), 0);
+  DatabasePtr installer = Engine().OpenDatabase(path_);
+  installer->Execute("CREATE TABLE Nueva (a TEXT(5), b TEXT(5), c DATE)");
+  installer->Close();
+  EXPECT_TRUE(Exists("NUEVA"));
+  db_->Execute("INSERT INTO Nueva VALUES ('x', 'y')", dbFailOnError);
+  EXPECT_EQ(Rows("SELECT * FROM Nueva"), (Table{{"x", "y", "Null"}}));
+  EXPECT_EQ(ErrorOf("INSERT INTO Nueva VALUES ('123456')"), kErrFieldTooSmall);
+}
+
 TEST_F(InstallerTest, StoredTablesTakeTheirWorkingCopyAndKeepTheirRules) {
   db_->Execute(Debt("TMP_F0942DEUDAS"));
   db_->Execute("INSERT INTO F0942DEUDAS SELECT * FROM TMP_F0942DEUDAS", dbFailOnError);
