@@ -151,6 +151,7 @@ void MDIFrm::MDIForm_Load() {
   ConfiguraInis();
   LeeConfiguracion();
   LlenaBarraEstado();
+  DibujaPortada();
   FijaContextoAyuda(0);
   SetHelpContextID(kContextoPrincipal);
 }
@@ -179,6 +180,9 @@ void MDIFrm::LlenaBarraEstado() {
   BarradeEstadoZEP1.set_formulario("0942");
   BarradeEstadoZEP1.set_periodo_ejercicio(vb::Right(gsPeriodo, 2) + "/" + vb::Left(gsPeriodo, 4));
   BarradeEstadoZEP1.set_esruc(1);
+}
+
+void MDIFrm::DibujaPortada() {
   Image1.Cls();
   Image1.Print("Formulario 0942");
   Image1.Print("Fraccionamiento y aplazamiento de deudas tributarias");

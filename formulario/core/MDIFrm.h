@@ -80,6 +80,7 @@ class MDIFrm : public forms::Form {
   void PosicionaVentana();
   void QuitaBotonesVentana();
   void LlenaBarraEstado();
+  void DibujaPortada();
   void AbreSelector(int iModo);
   void AbreSelectorEnviadas(int iModo);
   void FijaContextoAyuda(int iContexto);

@@ -1,0 +1,86 @@
+// The main program of form 0942: the start routine and the windows of every
+// subsystem linked in, shown with Qt.
+//
+// For unattended checks of an installation, KORVA_CAPTURA may name a folder:
+// once the main window is up the program then opens the chooser of pending
+// declarations as "&Actualizar" does, writes pictures of both windows
+// (MDIFrm.png, FrmContAbrir.png) and the chooser's rows (FrmContAbrir.txt: number,
+// name and period of each row, separated by "|") into that folder, closes the
+// chooser with "&Salir" and ends with the main window's "&Salir".
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "formulario/core/FrmContAbrir.h"
+#include "formulario/core/Inicio.h"
+#include "formulario/core/MDIFrm.h"
+#include "platform/forms/instance.h"
+#include "platform/forms/user.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/run.h"
+#include "platform/vb/app.h"
+#include "platform/vb/error.h"
+#include "platform/win/instance_lock.h"
+
+namespace {
+
+constexpr int kEsperaMs = 300;
+
+// Runs `accion` as the windows' own events run, so that End and errors take the
+// program's usual road.
+void EnLasVentanas(const std::function<void()>& accion) {
+  if (auto* host = dynamic_cast<formsqt::QtHost*>(forms::CurrentHost())) host->Call(accion);
+}
+
+void EscribeFilas(korva::FrmContAbrir& selector, const std::string& sArchivo) {
+  std::ofstream salida(sArchivo, std::ios::binary);
+  forms::DataGrid& grid = selector.grdContrib;
+  for (long fila = 0; fila < grid.RowCount(); ++fila)
+    salida << grid.CellText(fila, 2) << "|" << grid.CellText(fila, 3) << "|"
+           << grid.CellText(fila, 8) << "\n";
+}
+
+void CapturaSelector(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::FrmContAbrir* selector = forms::LoadedInstance<korva::FrmContAbrir>();
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!selector || !principal) return;
+    formsqt::SaveImage(*principal, sCarpeta + "/MDIFrm.png");
+    formsqt::SaveImage(*selector, sCarpeta + "/FrmContAbrir.png");
+    EscribeFilas(*selector, sCarpeta + "/FrmContAbrir.txt");
+    forms::user::Click(selector->CmdOpciones(1));
+  });
+}
+
+void RevisaInstalacion(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!principal) return;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { CapturaSelector(sCarpeta); });
+    forms::user::ChooseMenu(principal->mnuModificar);
+    forms::user::ChooseMenu(principal->mnuSalir);
+  });
+}
+
+void Inicia() {
+  korva::Main();
+  if (const char* carpeta = std::getenv("KORVA_CAPTURA")) {
+    std::string sCarpeta = carpeta;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { RevisaInstalacion(sCarpeta); });
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vb::SetCommand(argc, argv);
+  vb::App::SetProductName(" Plexo");
+  vb::App::SetTitle("Korva");
+  vb::App::SetVersion(1, 0, 0);
+  vb::App::SetPrevInstance(win::AnotherInstanceRunning("korva"));
+  // End unwinds to the windows' loop, which then returns its exit code: the
+  // windows, the database and the files close on the way out of main.
+  vb::SetEndBehaviour(vb::EndBehaviour::Throw);
+  return formsqt::Run(Inicia);
+}
