@@ -107,6 +107,9 @@ class Connection {
   void ExecuteSelectInto(const Cached& entry, const Scanned& scanned, std::string_view sql);
   void ExecuteDefinition(std::string_view sql);
   void Apply(const Definition& definition);
+  void CreateTable(const TableSchema& schema);
+  void DropTable(const std::string& table);
+  void CreateIndex(const Definition& definition);
   const TableSchema& ExistingTable(const std::string& table);
   void Rebuild(const TableSchema& from, const TableSchema& to);
   void CreateStored(const TableSchema& schema, std::string_view storedName);
