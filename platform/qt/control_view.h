@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <functional>
 #include <string_view>
 
@@ -10,7 +11,7 @@
 
 class QMouseEvent;
 class QWheelEvent;
-class QWidget;
+
 
 namespace formsqt {
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
-#include <memory>
 
 #include "platform/forms/form.h"
 #include "platform/forms/host.h"
@@ -17,7 +16,9 @@ QApplication& Application() {
   static int argc = 1;
   static char name[] = "form0942";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> application = std::make_unique<QApplication>(argc, argv);
+  // Kept to the end of the process: destroying it among the other static
+  // objects at exit can find Qt's own already gone.
+  static QApplication* application = new QApplication(argc, argv);
   return *application;
 }
 

@@ -1,0 +1,163 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+
+#include "platform/qt/tests/sample_fixture.h"
+
+namespace formsqt::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class QtInput : public SampleWindow {
+ protected:
+  void SetUp() override { ShowForm(); }
+
+  QWidget* Focused() const {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(host->TopLevelOf(*form)));
+    return QApplication::focusWidget();
+  }
+  void Click(const forms::Control& control, QPoint at = {}) {
+    QWidget* widget = WidgetOf(control);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+  }
+  // Chooses `caption` in the next context menu that opens.
+  void WhenPopupShows(const QString& caption) {
+    QTimer::singleShot(0, [caption] {
+      QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      for (QAction* action : menu->actions()) {
+        if (action->text() == caption) {
+          menu->setActiveAction(action);
+          return QTest::keyClick(menu, Qt::Key_Return);
+        }
+      }
+      menu->close();
+    });
+  }
+};
+
+TEST_F(QtInput, TypingIntoTheMaskedBoxFillsItsPositionsAndRefusesLetters) {
+  Click(form->mskFecha);
+  form->mskFecha.SetSelStart(0);
+  form->log.Take();
+  QTest::keyClicks(Focused(), "31x12");
+  EXPECT_EQ(WidgetOf<QLineEdit>(form->mskFecha)->text(), "31/12/____");
+  EXPECT_EQ(WidgetOf<QLineEdit>(form->mskFecha)->cursorPosition(), 6);
+  EXPECT_EQ(form->log.Take(),
+            (Log{"mskFecha_Change 3_/__/____", "mskFecha_Change 31/__/____",
+                 "mskFecha_ValidationError 3", "mskFecha_Change 31/1_/____",
+                 "mskFecha_Change 31/12/____"}));
+}
+
+TEST_F(QtInput, TheCaretAndSelectionAPersonMakesReachTheBox) {
+  form->txtNombre.SetText("CONTRIBUYENTE");
+  auto* edit = WidgetOf<QLineEdit>(form->txtNombre);
+  Click(form->txtNombre, QPoint(edit->width() - 4, edit->height() / 2));
+  EXPECT_EQ(form->txtNombre.SelStart(), 13);
+  QTest::keyClick(Focused(), Qt::Key_Home);
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  QTest::mouseDClick(edit, Qt::LeftButton, {}, edit->rect().center());
+  EXPECT_EQ(form->txtNombre.SelStart(), 0);
+  EXPECT_EQ(form->txtNombre.SelLength(), 13);
+  QTest::keyClicks(Focused(), "x");
+  EXPECT_EQ(edit->text(), "X");
+}
+
+// A box that refuses pasting empties the clipboard in its MouseDown, before the
+// context menu's paste; another box pastes.
+TEST_F(QtInput, TheRightButtonsPasteFollowsMouseDown) {
+  form->txtImporte.MouseDown = [](int button, int, double, double) {
+    if (button == forms::vbRightButton) forms::Clipboard.SetText("");
+  };
+  QGuiApplication::clipboard()->setText("123");
+  WhenPopupShows("Pegar");
+  QTest::mouseClick(WidgetOf(form->txtImporte), Qt::RightButton);
+  EXPECT_EQ(form->txtImporte.Text(), "");
+  QGuiApplication::clipboard()->setText("ANA");
+  WhenPopupShows("Pegar");
+  QTest::mouseClick(WidgetOf(form->txtNombre), Qt::RightButton);
+  EXPECT_EQ(form->txtNombre.Text(), "ANA");
+  EXPECT_EQ(WidgetOf<QLineEdit>(form->txtNombre)->text(), "ANA");
+}
+
+TEST_F(QtInput, ShiftTabMovesBackAndValidateKeepsTheFocusOnTab) {
+  Click(form->txtImporte);
+  QTest::keyClicks(Focused(), "1a");
+  form->log.Take();
+  QTest::keyClick(Focused(), Qt::Key_Tab);
+  QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(form->ActiveControl(), &form->txtImporte);
+  EXPECT_EQ(Focused(), WidgetOf(form->txtImporte));
+  QTest::keyClick(Focused(), Qt::Key_Backspace);
+  QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Focused(), WidgetOf(form->txtNombre));
+  EXPECT_EQ(form->log.Take(),
+            (Log{"txtImporte_Validate cancel", "txtImporte_Validate cancel", "txtImporte_Change 1",
+                 "txtImporte_Validate ok", "LostFocus txtImporte", "GotFocus txtNombre"}));
+}
+
+// On a form without a default button, as the windows that send Enter on as Tab.
+TEST_F(QtInput, EnterSentAsTabMovesTheFocusOnOnceTheHandlerEnds) {
+  form->cmdAceptar.SetDefault(false);
+  form->txtNombre.KeyPress = [](int& keyAscii) {
+    if (keyAscii != 13) return;
+    keyAscii = 0;
+    forms::SendKeys("{TAB}");
+  };
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  EXPECT_EQ(form->ActiveControl(), &form->txtImporte);
+  EXPECT_EQ(Focused(), WidgetOf(form->txtImporte));
+}
+
+TEST_F(QtInput, TheArrowKeysChooseInTheClosedComboAndTheWheelDoesNot) {
+  Click(form->cboEntidad);
+  WidgetOf<QComboBox>(form->cboEntidad)->hidePopup();
+  form->log.Take();
+  QTest::keyClick(Focused(), Qt::Key_Down);
+  QTest::keyClick(Focused(), Qt::Key_Down);
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(WidgetOf(form->cboEntidad), &wheel);
+  EXPECT_EQ(WidgetOf<QComboBox>(form->cboEntidad)->currentText(), "ESSALUD");
+  EXPECT_EQ(form->log.Take(), (Log{"cboEntidad_Click 0 TESORO", "cboEntidad_Click 1 ESSALUD"}));
+}
+
+TEST_F(QtInput, ADoubleClickOnAListSelectsThenRunsDblClick) {
+  auto* list = WidgetOf<QListWidget>(form->lstMeses);
+  QPoint item = list->visualItemRect(list->item(1)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item);
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item);
+  EXPECT_EQ(form->log.Take(), (Log{"LostFocus txtNombre", "GotFocus lstMeses", "lstMeses_Click 1",
+                                   "lstMeses_DblClick Febrero"}));
+}
+
+TEST_F(QtInput, TheScreensHourglassStandsOverEveryWindowUntilItIsReset) {
+  forms::Screen.SetMousePointer(forms::vbHourglass);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  forms::Screen.SetMousePointer(forms::vbDefault);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtInput, APersonResizingTheWindowResizesTheForm) {
+  int resized = 0;
+  form->Resize = [&resized] { ++resized; };
+  QWidget* window = host->TopLevelOf(*form);
+  QResizeEvent resize(QSize(window->width() + 60, window->height() + 30), window->size());
+  window->resize(resize.size());
+  QSpontaneKeyEvent::setSpontaneous(&resize);
+  qApp->notify(window, &resize);
+  EXPECT_EQ(resized, 1);
+  EXPECT_EQ(form->Width(), 9600 + 900);
+  EXPECT_EQ(form->Height(), 8400 + 450);
+}
+
+}  // namespace
+}  // namespace formsqt::testing
