@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/dao/sql_tree.h"
+
+namespace dao {
+
+// The engine's functions become the layer's jet_* functions.
+void RenameFunctions(Nodes& nodes);
+// `a & b & c` becomes jet_concat(a, b, c).
+void RewriteConcat(Nodes& nodes);
+// "SELECT ... UNION (SELECT ...)": the members of a UNION without parentheses.
+void UnwrapUnionMembers(Nodes& nodes);
+// Every ORDER BY term sorts text as the engine does.
+void CollateOrderBy(Nodes& nodes);
+
+}  // namespace dao
