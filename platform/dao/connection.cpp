@@ -9,6 +9,7 @@
 #include "platform/dao/jet_value.h"
 #include "platform/dao/sql_functions.h"
 #include "platform/dao/sqlite_util.h"
+#include "platform/vb/files.h"
 
 namespace dao {
 namespace {
@@ -121,9 +122,12 @@ std::vector<ResultColumn> TableColumns(const TableSchema& schema) {
 
 Connection::Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)), catalogue_(db) {}
 
+// The settings give the file as the programs wrote it, "\" and all; the runtime
+// resolves such a path as it does for every other file of the suite.
 std::shared_ptr<Connection> Connection::Open(const std::string& path, bool exclusive, bool readOnly) {
-  if (!FileExists(path)) RaiseEngineError(FolderExists(path) ? kErrFileNotFound : kErrInvalidPath, path);
-  sqlite3* db = OpenHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
+  std::string file = vb::ResolvePath(path);
+  if (!FileExists(file)) RaiseEngineError(FolderExists(file) ? kErrFileNotFound : kErrInvalidPath, path);
+  sqlite3* db = OpenHandle(file, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
   std::shared_ptr<Connection> connection(new Connection(db, path));
   // Opened exclusively, the file stays locked until it is closed, so that another
   // program opening it is told 3051, as the engine tells it.
@@ -138,9 +142,10 @@ std::shared_ptr<Connection> Connection::Open(const std::string& path, bool exclu
 }
 
 std::shared_ptr<Connection> Connection::Create(const std::string& path) {
-  if (FileExists(path)) RaiseEngineError(kErrDatabaseExists, path);
-  if (!FolderExists(path)) RaiseEngineError(kErrInvalidPath, path);
-  sqlite3* db = OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  std::string file = vb::ResolvePath(path);
+  if (FileExists(file)) RaiseEngineError(kErrDatabaseExists, path);
+  if (!FolderExists(file)) RaiseEngineError(kErrInvalidPath, path);
+  sqlite3* db = OpenHandle(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
   std::shared_ptr<Connection> connection(new Connection(db, path));
   connection->catalogue_.Initialise();
   connection->catalogue_.Load();

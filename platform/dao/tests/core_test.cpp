@@ -26,6 +26,11 @@ TEST_F(CoreTest, DatabaseOpensOnTheDefaultWorkspaceWithTheWorkgroupKept) {
   db_->Close();
   DatabasePtr db = engine.Workspaces(0).OpenDatabase(path_, false, false, "");
   EXPECT_EQ(db->Name(), path_);
+  db->Close();
+  std::string windowsStyle = folder_.Path() + "\\TESCA.DB";
+  db = engine.OpenDatabase(windowsStyle);
+  EXPECT_EQ(db->Name(), windowsStyle);
+  EXPECT_FALSE(db->OpenRecordset("SELECT 'x' FROM CAB WHERE Semana = 2", dbOpenSnapshot)->Eof());
   EXPECT_EQ(engine.Workspaces(0).UserName(), "usuario1");
   EXPECT_EQ(engine.SystemDB(), folder_.File("TESCA.MDW"));
   db->Close();
