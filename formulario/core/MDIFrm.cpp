@@ -250,9 +250,10 @@ void MDIFrm::mnuImprimirE_Click() {
   forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
+// Only document types (0) and taxes (4) are offered; items 5 to 9 do nothing.
 void MDIFrm::mnuCons_Click(int Index) {
-  if (Index == 0) gsTipoConsulta = "R";
-  if (Index == 4) gsTipoConsulta = "T";
+  if (Index != 0 && Index != 4) return;
+  gsTipoConsulta = Index == 0 ? "R" : "T";
   forms::Instance<FrmConsultas>().Show(forms::vbModal);
 }
 

@@ -10,7 +10,10 @@ namespace korva {
 // window when it is linked into the program, so the core never depends on it.
 enum class Ventana { Frm942, frmImprimir };
 
-// How to show a window modally; it returns once the window has closed.
+// How to show a window modally; it returns once the window has closed. Each
+// opening builds the window afresh (the request form unloads any earlier
+// instance first), since it reads its declaration from the chooser's current row
+// and the shared globals when it loads.
 using AbreVentana = std::function<void()>;
 
 // Registers (or, with an empty function, withdraws) the opener of a window.

@@ -45,9 +45,9 @@ struct Vista {
 
 // Stands in for the request form: a window the chooser opens through the
 // registry, as the request subsystem will.
-class Frm942 : public forms::Form {
+class Frm942Sustituto : public forms::Form {
  public:
-  Frm942() : forms::Form("Frm942") {}
+  Frm942Sustituto() : forms::Form("Frm942") {}
 };
 
 class SelectorTest : public PruebaVentanas {
@@ -55,15 +55,15 @@ class SelectorTest : public PruebaVentanas {
   void SetUp() override {
     PruebaVentanas::SetUp();
     RegistraVentana(Ventana::Frm942, [] {
-      forms::Release<Frm942>();
-      forms::Instance<Frm942>().Show(forms::vbModal);
+      forms::Release<Frm942Sustituto>();
+      forms::Instance<Frm942Sustituto>().Show(forms::vbModal);
     });
   }
 
   // The request form records what it sees, then runs `durante` and closes.
   template <class T>
   void AlAbrirDeclaracion(std::function<void()> durante = {}) {
-    driver_.OnModal<Frm942>([this, durante](Frm942& frm) {
+    driver_.OnModal<Frm942Sustituto>([this, durante](Frm942Sustituto& frm) {
       forms::DataGrid& grid = forms::Instance<T>().grdContrib;
       vistas_.push_back({grid.Columns(0).Text(), grid.Columns(2).Text(), grid.Columns(10).Text(),
                          giModo, giEnviadas, gsPeriodo, gsPeriodoMMAAAA, gsFechaVenc,

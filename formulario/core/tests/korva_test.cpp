@@ -149,7 +149,10 @@ class KorvaTest : public ::testing::Test {
     fs::create_directories(carpeta_ / "home");
     fs::create_directories(carpeta_ / "run");
     fs::permissions(carpeta_ / "run", fs::perms::owner_all);
-    return {"WINDIR=" + suite.windowsFolder, "HOME=" + (carpeta_ / "home").string(),
+    std::string home = (carpeta_ / "home").string();
+    return {"WINDIR=" + suite.windowsFolder, "HOME=" + home,
+            "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
+            "XDG_DATA_HOME=" + home + "/.local/share",
             "XDG_RUNTIME_DIR=" + (carpeta_ / "run").string(), "DISPLAY=" + pantalla_,
             "QT_QPA_PLATFORM=offscreen", "KORVA_CAPTURA=" + captura.string()};
   }
