@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "platform/qt/help_window.h"
 #include "platform/vb/sql.h"
 #include "tools/host/suite.h"
 
@@ -185,6 +186,23 @@ TEST_F(KorvaTest, BesideTheHostWindowKorvaShowsTheMainWindowAndListsTheDeclarati
     fs::copy_file(captura / "FrmContAbrir.png", fs::path(construccion) / "korva-FrmContAbrir.png",
                   fs::copy_options::overwrite_existing);
   }
+}
+
+// The program names its help file <SysPath>0942\Korva.hlp; the help window reads
+// it as the HTML page installed beside that name, which holds both topics the
+// main window opens.
+TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageWithBothTopics) {
+  std::string patron = (fs::temp_directory_path() / "korva-ayuda-XXXXXX").string();
+  ASSERT_NE(mkdtemp(patron.data()), nullptr);
+  fs::path carpeta = patron;
+  fs::create_directories(carpeta / "0942");
+  fs::copy_file(KORVA_HELP_PATH, carpeta / "0942/Korva.html");
+  EXPECT_EQ(formsqt::HelpPageFor(carpeta.string() + "/0942\\Korva.hlp"),
+            (carpeta / "0942/Korva.html").string());
+  std::string pagina = LeeArchivo(carpeta / "0942/Korva.html");
+  for (const char* ancla : {"<a name=\"1007\"", "<a name=\"1014\""})
+    EXPECT_NE(pagina.find(ancla), std::string::npos) << ancla;
+  fs::remove_all(carpeta);
 }
 
 }  // namespace
