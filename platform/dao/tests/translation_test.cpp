@@ -126,6 +126,23 @@ TEST_F(TranslationTest, KeyOverDuplicateRowsIsRefusedAndTheTableKept) {
   EXPECT_EQ(db_->TableDefs()["T2"].PrimaryKeyName(), "");
 }
 
+TEST_F(TranslationTest, ColumnsKeysAndIndexesChangeWithTheirRows) {
+  db_->Execute("CREATE TABLE T3 (a TEXT(5) CONSTRAINT PK_T3 PRIMARY KEY, b SHORT)");
+  db_->Execute("INSERT INTO T3 VALUES ('x', 1)");
+  db_->Execute("ALTER TABLE T3 ADD COLUMN c TEXT(10)");
+  db_->Execute("ALTER TABLE T3 ALTER COLUMN b LONG");
+  db_->Execute("CREATE UNIQUE INDEX IX_B ON T3 (b)");
+  db_->Execute("ALTER TABLE T3 DROP CONSTRAINT PK_T3");
+  EXPECT_THROW(db_->Execute("INSERT INTO T3 VALUES ('y', 1, 'z')"), vb::Error);
+  EXPECT_EQ(Engine().Errors().front().Number, kErrDuplicateKey);
+  db_->Execute("DROP INDEX IX_B ON T3");
+  db_->Execute("INSERT INTO T3 VALUES ('x', 1, 'z')");
+  db_->Execute("ALTER TABLE T3 DROP COLUMN c");
+  EXPECT_EQ(Rows("SELECT TOP 1 DISTINCTROW * FROM T3 ORDER BY a"), (Table{{"x", "1"}}));
+  EXPECT_EQ(db_->TableDefs()["T3"].Fields("b").Type(), dbLong);
+  EXPECT_EQ(db_->TableDefs()["T3"].FieldCount(), 2);
+}
+
 TEST_F(TranslationTest, DateLiteralsAreMonthFirstAndCompareAsDates) {
   db_->Execute("INSERT INTO SPOOL (CodRep, Fecha) VALUES ('A', #03/15/2010#)");
   db_->Execute("INSERT INTO SPOOL (CodRep, Fecha) VALUES ('B', #12/01/2009 10:30:00 PM#)");
