@@ -176,6 +176,8 @@ bool ControlView::Press(QWidget* target, QMouseEvent* event) {
   if (!down || !control_) return true;
   pressed_ = button;
   if (button != forms::vbLeftButton) return true;
+  Pressing();
+  if (!control_) return true;
   if (WidgetTakesMouse()) PassOn(target, event);
   if (control_) Pressed(target, pos);
   return true;

@@ -69,6 +69,9 @@ class ControlView : public QObject {
   // Whether the widget's own mouse handling runs too (entry boxes, lists that
   // open, scroll bars).
   virtual bool WidgetTakesMouse() const { return false; }
+  // Between a left press's MouseDown and the widget's own handling of it (a
+  // combo's DropDown, before its list opens).
+  virtual void Pressing() {}
   // What a left press does after MouseDown (choose an item, a tab, a row).
   virtual void Pressed(QWidget* /*target*/, QPoint /*pos*/) {}
   // The left button released after a press MouseDown let through.

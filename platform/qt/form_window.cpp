@@ -300,12 +300,26 @@ bool FormWindow::ClientMouse(QMouseEvent* event) {
   QPoint pos = event->position().toPoint();
   double x = ToTwips(pos.x());
   double y = ToTwips(pos.y());
+  int button = VbButton(event->button());
+  auto mouse = [&](const forms::Event<int, int, double, double>& handler) {
+    host_.Call([&] {
+      if (forms::user::CanReach(form)) {
+        forms::detail::Input::FireMouse(form, handler, button, shift, x, y);
+      }
+    });
+  };
   switch (event->type()) {
     case QEvent::MouseMove:
       host_.Call([&] { forms::user::MouseMove(form, VbButtons(event->buttons()), shift, x, y); });
       break;
+    case QEvent::MouseButtonPress:
+      mouse(form.MouseDown);
+      break;
     case QEvent::MouseButtonRelease:
-      if (event->button() == Qt::LeftButton) host_.Call([&] { forms::user::ClickForm(form); });
+      mouse(form.MouseUp);
+      if (event->button() == Qt::LeftButton && form_) {
+        host_.Call([&] { forms::user::ClickForm(form); });
+      }
       break;
     case QEvent::MouseButtonDblClick:
       host_.Call([&] {

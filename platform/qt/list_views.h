@@ -21,6 +21,7 @@ class ComboBoxView final : public ControlView {
   void SyncOwn() override;
   bool WidgetTakesMouse() const override { return true; }
   bool ClicksOnRelease() const override { return false; }
+  void Pressing() override;
 
  private:
   forms::ComboBox& Model() const { return static_cast<forms::ComboBox&>(*control_); }

@@ -21,6 +21,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/keys.h"
 #include "platform/qt/message_box.h"
+#include "platform/qt/run.h"
 #include "platform/qt/strings.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
@@ -62,6 +63,7 @@ bool IsInputEvent(QEvent::Type type) {
 }  // namespace
 
 QtHost::QtHost() : previous_(forms::CurrentHost()) {
+  Application();
   InstallFontSubstitutes();
   unhandled_ = [](std::exception_ptr error) { std::cerr << UnhandledText(error) << '\n'; };
   qApp->installEventFilter(this);

@@ -22,8 +22,9 @@ class HelpWindow;
 // windows' host: each loaded form has a top-level window whose widgets follow
 // every change the form and its controls report, and a person's keys, clicks
 // and focus moves reach the form as the actions of forms::user, so the form's
-// handlers run in the same order as under the test driver. Needs a
-// QApplication; installs itself as the host and restores the one before.
+// handlers run in the same order as under the test driver. Creates the
+// QApplication if there is none; installs itself as the host and restores the
+// one before when it goes.
 class QtHost final : public QObject, public forms::Host {
  public:
   QtHost();

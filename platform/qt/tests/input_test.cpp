@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -126,6 +127,16 @@ TEST_F(QtInput, TheArrowKeysChooseInTheClosedComboAndTheWheelDoesNot) {
   QApplication::sendEvent(WidgetOf(form->cboEntidad), &wheel);
   EXPECT_EQ(WidgetOf<QComboBox>(form->cboEntidad)->currentText(), "ESSALUD");
   EXPECT_EQ(form->log.Take(), (Log{"cboEntidad_Click 0 TESORO", "cboEntidad_Click 1 ESSALUD"}));
+}
+
+TEST_F(QtInput, DropDownRunsBeforeTheComboOpensItsList) {
+  form->cboEntidad.DropDown = [this] { form->cboEntidad.AddItem("OTRA"); };
+  Click(form->cboEntidad);
+  auto* combo = WidgetOf<QComboBox>(form->cboEntidad);
+  EXPECT_TRUE(combo->view()->isVisible());
+  EXPECT_EQ(combo->count(), 6);
+  EXPECT_EQ(combo->itemText(5), "OTRA");
+  combo->hidePopup();
 }
 
 TEST_F(QtInput, ADoubleClickOnAListSelectsThenRunsDblClick) {
