@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "platform/forms/form.h"
 #include "platform/forms/input.h"
 #include "platform/forms/user.h"
 #include "platform/qt/appearance.h"
@@ -210,8 +211,12 @@ bool ControlView::Release(QWidget* target, QMouseEvent* event) {
 
 // The second press of a double click: a button, box or option takes it as
 // another click; other controls raise DblClick once the first click ran Click.
+// Where Validate kept the focus from the first click, this is a first click.
 bool ControlView::DoublePress(QWidget* target, QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || DoubleClickIsPress()) return Press(target, event);
+  bool refused = control_->CanTakeFocus() && control_->Parent().ActiveControl() != control_;
+  if (event->button() != Qt::LeftButton || DoubleClickIsPress() || refused) {
+    return Press(target, event);
+  }
   pressed_ = forms::vbLeftButton;
   double_ = true;
   if (WidgetTakesMouse()) PassOn(target, event);

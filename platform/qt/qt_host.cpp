@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 #include "platform/forms/form.h"
 #include "platform/forms/services.h"
@@ -41,6 +42,17 @@ std::string UnhandledText(std::exception_ptr error) {
     return e.what();
   } catch (...) {
     return "Error desconocido";
+  }
+}
+
+// The exit code when the error is End's.
+std::optional<int> EndCode(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const vb::ProgramEnded& end) {
+    return end.exitCode;
+  } catch (...) {
+    return std::nullopt;
   }
 }
 
@@ -111,6 +123,7 @@ FormWindow* QtHost::WindowAt(QWidget* widget) const {
 }
 
 bool QtHost::Call(const std::function<void()>& action) {
+  if (ending_) return false;
   ++depth_;
   bool done = true;
   try {
@@ -126,31 +139,23 @@ bool QtHost::Call(const std::function<void()>& action) {
 
 // An error left by a call goes on unwinding from the place that called into
 // the event loop: the modal form's Show, once its loop is left, or at the top,
-// where the run ends (End) or reports it. The report waits for the loop, since
-// the call may have come from a paint.
+// where the program ends: no handler runs any more, End's exit code is the
+// run's, and an error is reported first (once back in the loop, since the call
+// may have come from a paint).
 void QtHost::AfterCall() {
   if (!pending_) return;
-  if (depth_ == 0) {
-    std::exception_ptr error = std::exchange(pending_, nullptr);
-    QTimer::singleShot(0, this, [this, error] { ReportAtTop(error); });
+  if (depth_ != 0) {
+    if (!modal_.empty() && modal_.back().depth == depth_) modal_.back().loop->exit();
     return;
   }
-  if (!modal_.empty() && modal_.back().depth == depth_) modal_.back().loop->exit();
+  std::exception_ptr error = std::exchange(pending_, nullptr);
+  ending_ = true;
+  if (std::optional<int> code = EndCode(error)) return EndRun(*code);
+  QTimer::singleShot(0, this, [this, error] { unhandled_(error); });
 }
 
 void QtHost::RethrowPending() {
   if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
-}
-
-void QtHost::ReportAtTop(std::exception_ptr error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const vb::ProgramEnded& end) {
-    EndRun(end.exitCode);
-    return;
-  } catch (...) {
-  }
-  unhandled_(error);
 }
 
 void QtHost::SetUnhandledHandler(std::function<void(std::exception_ptr)> handler) {
@@ -168,6 +173,7 @@ int QtHost::Run(const std::function<void()>& start, const forms::Form* main) {
   main_ = main;
   mainUnloaded_ = false;
   started_ = false;
+  ending_ = false;
   exitCode_ = 0;
   std::function<void(std::exception_ptr)> before = unhandled_;
   unhandled_ = [this](std::exception_ptr error) {

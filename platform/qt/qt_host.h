@@ -38,10 +38,11 @@ class QtHost final : public QObject, public forms::Host {
   // no handler took, else 0.
   int Run(const std::function<void()>& start, const forms::Form* main);
 
-  // Runs a call into the windows' code from the event loop. An error that
-  // escapes it never crosses Qt: inside a modal form or a DoEvents it goes on
-  // unwinding from there, once the loop is left; at the top it ends the run
-  // after a message, or goes to the handler set below.
+  // Runs a call into the windows' code from the event loop; false when it
+  // failed or the program is ending. An error that escapes it never crosses
+  // Qt: inside a modal form or a DoEvents it goes on unwinding from there, once
+  // the loop is left; at the top it ends the program (End quietly, another
+  // error after a message, or through the handler set below).
   bool Call(const std::function<void()>& action);
   // Where an error nobody handled goes when no Run is in progress.
   void SetUnhandledHandler(std::function<void(std::exception_ptr)> handler);
@@ -90,7 +91,6 @@ class QtHost final : public QObject, public forms::Host {
   void AfterCall();
   void RethrowPending();
   void EndRun(int exitCode);
-  void ReportAtTop(std::exception_ptr error);
   void CheckRunEnd();
 
   forms::Host* previous_;
@@ -105,6 +105,7 @@ class QtHost final : public QObject, public forms::Host {
   const forms::Form* main_ = nullptr;
   bool started_ = false;
   bool mainUnloaded_ = false;
+  bool ending_ = false;
   int exitCode_ = 0;
   bool overrideCursor_ = false;
 };
