@@ -21,13 +21,15 @@ namespace formsqt {
 
 namespace {
 
-// The widget and every part of it leave the focus to the form.
-void LeaveFocusToTheForm(QWidget& widget) {
-  widget.setFocusPolicy(Qt::NoFocus);
-  widget.setAttribute(Qt::WA_InputMethodEnabled, false);
-  for (QWidget* part : widget.findChildren<QWidget*>()) {
+// The widget and every part of it leave the focus to the form, and take no
+// text but the control's: no input method, nothing dropped on them.
+void LeaveInputToTheForm(QWidget& widget) {
+  QList<QWidget*> parts = widget.findChildren<QWidget*>();
+  parts.append(&widget);
+  for (QWidget* part : parts) {
     part->setFocusPolicy(Qt::NoFocus);
     part->setAttribute(Qt::WA_InputMethodEnabled, false);
+    part->setAcceptDrops(false);
   }
 }
 
@@ -49,7 +51,7 @@ void ControlView::Adopt(QWidget* widget) {
   widget->setParent(window_.ParentFor(*control_));
   widget->setProperty(kViewProperty, QVariant::fromValue(static_cast<void*>(this)));
   widget->setMouseTracking(true);
-  LeaveFocusToTheForm(*widget);
+  LeaveInputToTheForm(*widget);
   setParent(widget);
 }
 
@@ -88,7 +90,7 @@ void ControlView::SyncAll() {
     Changed("MousePointer");
   }
   SyncOwn();
-  if (widget_) LeaveFocusToTheForm(*widget_);
+  if (widget_) LeaveInputToTheForm(*widget_);
 }
 
 void ControlView::Changed(std::string_view property) {

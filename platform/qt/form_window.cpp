@@ -64,10 +64,6 @@ void FormWindow::Build() {
   ApplyGeometry();
 }
 
-bool FormWindow::IsModalDialog() const {
-  return top_ && qobject_cast<QDialog*>(top_.data()) && top_->isModal();
-}
-
 ControlView* FormWindow::ViewOf(const forms::Control* control) const {
   auto found = views_.find(control);
   return found == views_.end() ? nullptr : found->second.data();

@@ -33,7 +33,6 @@ class FormWindow : public QObject {
   QtHost& Host() const { return host_; }
   QWidget* TopLevel() const { return top_; }
   QWidget* Client() const { return client_; }
-  bool IsModalDialog() const;
 
   ControlView* ViewOf(const forms::Control* control) const;
   // The view whose widget holds `widget`, or nullptr.

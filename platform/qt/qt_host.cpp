@@ -76,6 +76,8 @@ bool IsInputEvent(QEvent::Type type) {
 
 QtHost::QtHost() : previous_(forms::CurrentHost()) {
   Application();
+  // The forms decide when the program ends, not the last window closed.
+  QApplication::setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
   unhandled_ = [](std::exception_ptr error) { std::cerr << UnhandledText(error) << '\n'; };
   qApp->installEventFilter(this);
