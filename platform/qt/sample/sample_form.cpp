@@ -65,7 +65,14 @@ void SampleForm::Design() {
   mnuAyuda.SetCaption("A&yuda");
   mnuAyudaTemas.SetCaption("&Temas de ayuda");
   DesignBars();
+  DesignEntries();
+  DesignChoices();
+  DesignCommands();
+  DesignData();
+  DesignPages();
+}
 
+void SampleForm::DesignEntries() {
   fraDatos.SetCaption("Datos del contribuyente");
   fraDatos.Move(120, 480, 4560, 2640);
   fraDatos.SetHelpContextID(10);
@@ -90,6 +97,9 @@ void SampleForm::Design() {
     cboEntidad.AddItem(name);
     cboEntidad.SetItemData(cboEntidad.NewIndex(), code);
   }
+}
+
+void SampleForm::DesignChoices() {
   lblMeses.SetCaption("Meses:");
   lblMeses.Move(120, 1860, 1000, 255);
   lstMeses.Move(1200, 1830, 3240, 690);
@@ -105,7 +115,9 @@ void SampleForm::Design() {
   optTipo(1).Move(120, 600, 2100, 255);
   chkGarantia.SetCaption("Ofrece &garantía");
   chkGarantia.Move(120, 1000, 2100, 255);
+}
 
+void SampleForm::DesignCommands() {
   cmdAceptar.SetCaption("&Aceptar");
   cmdAceptar.Move(7320, 540, 2040, 375);
   cmdAceptar.SetDefault(true);
@@ -125,8 +137,6 @@ void SampleForm::Design() {
   tabPaginas.SetTabCaption(1, "&Vista previa");
   tabPaginas.SetTabCaption(2, "A&rchivo");
   tabPaginas.SetTabHelpContextID(0, 20);
-  DesignData();
-  DesignPages();
 }
 
 void SampleForm::DesignBars() {

@@ -95,6 +95,9 @@ class SampleForm : public forms::Form {
 
  private:
   void Design();
+  void DesignEntries();
+  void DesignChoices();
+  void DesignCommands();
   void DesignData();
   void DesignPages();
   void DesignBars();
