@@ -306,8 +306,11 @@ bool Click(Control& control) {
   return detail::Input::Click(control);
 }
 
-bool DblClick(Control& control) {
-  if (!Click(control)) return false;
+bool DblClick(Control& control) { return Click(control) && SecondPress(control); }
+
+bool SecondPress(Control& control) {
+  if (!CanReach(control)) return false;
+  if (control.CanTakeFocus() && control.Parent().ActiveControl() != &control) return false;
   detail::Input::Fire(control, control.DblClick);
   return true;
 }
@@ -338,9 +341,36 @@ bool MouseMove(Form& form, int button, int shift, double x, double y) {
   return true;
 }
 
+bool MouseDown(Form& form, int button, int shift, double x, double y) {
+  if (!CanReach(form)) return false;
+  detail::Input::FireMouse(form, form.MouseDown, button, shift, x, y);
+  return true;
+}
+
+bool MouseUp(Form& form, int button, int shift, double x, double y) {
+  if (!CanReach(form)) return false;
+  detail::Input::FireMouse(form, form.MouseUp, button, shift, x, y);
+  return true;
+}
+
 bool ClickForm(Form& form) {
   if (!CanReach(form)) return false;
   detail::Input::FireForm(form, form.Click);
+  return true;
+}
+
+bool SecondPress(Form& form) {
+  if (!CanReach(form)) return false;
+  detail::Input::FireForm(form, form.DblClick);
+  return true;
+}
+
+bool BringToFront(Form& form) {
+  if (!CanReach(form)) return false;
+  auto& app = detail::App();
+  if (app.active == &form) return true;
+  detail::Dispatch scope;
+  app.Activate(&form);
   return true;
 }
 
@@ -384,6 +414,14 @@ bool ChooseTab(TabControl& tabs, int tab) {
   return true;
 }
 
+bool DropDown(ComboBox& combo) {
+  if (!CanReach(combo)) return false;
+  detail::Dispatch scope;
+  if (!detail::Input::MoveFocus(combo.Parent(), &combo)) return false;
+  detail::Input::Fire(combo, combo.DropDown);
+  return true;
+}
+
 bool SelectItem(ComboBox& combo, int index) {
   if (!Focus(combo) || index < -1 || index >= combo.ListCount()) return false;
   combo.SetListIndex(index);
@@ -405,7 +443,13 @@ bool ReplaceText(TextBox& box, const std::string& text) {
 bool ContextPaste(TextBox& box) {
   if (!MouseDown(box, vbRightButton)) return false;
   MouseUp(box, vbRightButton);
-  if (CanReach(box)) detail::Input::Paste(box);
+  PasteFromMenu(box);
+  return true;
+}
+
+bool PasteFromMenu(TextBox& box) {
+  if (!CanReach(box) || box.Locked()) return false;
+  detail::Input::Paste(box);
   return true;
 }
 

@@ -159,7 +159,12 @@ void MaskedEdit::Store(std::u32string text, int caret) {
   props_->selStart = caret;
   props_->selLength = 0;
   std::string utf8 = vb::EncodeUtf8(text);
-  if (utf8 == props_->text) return;
+  // Typing a character a position already holds moves only the caret; the
+  // renderer still has to show it there.
+  if (utf8 == props_->text) {
+    Changed("SelStart");
+    return;
+  }
   props_->text = std::move(utf8);
   Changed("Text");
   Fire(Change);

@@ -46,12 +46,26 @@ bool Char(Form& form, char32_t ch);
 // A mouse click: the focus moves to a control that takes it, then the control
 // acts (a button runs Click, a check box toggles, an option is chosen).
 bool Click(Control& control);
+// A whole double click without the mouse's own events: Click, then DblClick.
 bool DblClick(Control& control);
+// The second press of a double click whose first press made a whole click:
+// DblClick alone, no second Click. Where Validate kept the focus from the first
+// click there is no double click: false, and nothing runs.
+bool SecondPress(Control& control);
 bool MouseDown(Control& control, int button, int shift = 0, double x = 0, double y = 0);
 bool MouseUp(Control& control, int button, int shift = 0, double x = 0, double y = 0);
 bool MouseMove(Control& control, int button = 0, int shift = 0, double x = 0, double y = 0);
+// The mouse on the form's own surface, outside its controls: the form's events,
+// and the focus stays where it is.
 bool MouseMove(Form& form, int button = 0, int shift = 0, double x = 0, double y = 0);
+bool MouseDown(Form& form, int button, int shift = 0, double x = 0, double y = 0);
+bool MouseUp(Form& form, int button, int shift = 0, double x = 0, double y = 0);
 bool ClickForm(Form& form);
+// The second press of a double click on the form's surface: the form's DblClick.
+bool SecondPress(Form& form);
+// Brings the form's window to the front: it becomes the active form (Deactivate
+// on the one that was, then Activate); nothing runs when it is active already.
+bool BringToFront(Form& form);
 
 // The close box: QueryUnload with vbFormControlMenu, then Unload.
 bool Close(Form& form);
@@ -62,13 +76,20 @@ bool ChooseMenu(Menu& menu);
 bool PressToolbarButton(Toolbar& toolbar, int index);
 // Clicks a tab: the tab control takes the focus, then shows the tab.
 bool ChooseTab(TabControl& tabs, int tab);
+// Opens a combo's list: the combo takes the focus, then DropDown runs before the
+// list shows, so a handler may still fill it.
+bool DropDown(ComboBox& combo);
 bool SelectItem(ComboBox& combo, int index);
 bool SelectItem(ListBox& list, int index);
 // Selects the whole text and puts `text` in its place at once (one Change).
 bool ReplaceText(TextBox& box, const std::string& text);
-// The right button's menu: MouseDown and MouseUp with the right button, then the
-// clipboard's text pasted at the selection.
+// The right button's menu: MouseDown and MouseUp with the right button, then
+// PasteFromMenu.
 bool ContextPaste(TextBox& box);
+// "Pegar" chosen in the right button's menu, whose MouseDown and MouseUp have
+// run: the clipboard's text pasted at the selection. A locked box offers no
+// paste.
+bool PasteFromMenu(TextBox& box);
 bool Scroll(ScrollBar& bar, int value);
 bool ChooseFolder(FileChooser& chooser, const std::string& path);
 bool ChooseFile(FileChooser& chooser, const std::string& name);

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "platform/forms/form.h"
-#include "platform/forms/input.h"
 #include "platform/forms/user.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/form_window.h"
@@ -228,9 +227,7 @@ bool ControlView::DoublePress(QWidget* target, QMouseEvent* event) {
 
 void ControlView::DoubleClicked() {
   forms::Control& control = *control_;
-  Call([&] {
-    if (forms::user::CanReach(control)) forms::detail::Input::Fire(control, control.DblClick);
-  });
+  Call([&] { forms::user::SecondPress(control); });
 }
 
 bool ControlView::Move(QWidget* target, QMouseEvent* event) {

@@ -8,10 +8,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindowStateChangeEvent>
+#include <utility>
 
-#include "platform/forms/application.h"
-#include "platform/forms/event.h"
-#include "platform/forms/input.h"
+#include "platform/forms/services.h"
 #include "platform/forms/user.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/control_view.h"
@@ -258,18 +257,17 @@ void FormWindow::Focus(forms::Control* control) {
   }
   ControlView* view = ViewOf(control);
   QWidget* target = view ? view->FocusTarget() : nullptr;
-  if (target) target->setFocus(Qt::OtherFocusReason);
+  if (!target) return;
+  target->setFocus(Qt::OtherFocusReason);
+  // An entry widget drops its selection when it loses the focus; the box keeps
+  // it, and shows it again when the focus comes back.
+  view->SyncCaret();
 }
 
 void FormWindow::Raise() {
   if (!top_ || !top_->isVisible()) return;
   top_->raise();
   top_->activateWindow();
-}
-
-void FormWindow::AfterInput() {
-  if (!form_) return;
-  if (ControlView* view = ViewOf(form_->ActiveControl())) view->SyncCaret();
 }
 
 void FormWindow::Detach(bool now) {
@@ -289,6 +287,8 @@ void FormWindow::Detach(bool now) {
   }
 }
 
+// A double click on the surface raises MouseDown, MouseUp, Click, DblClick and
+// MouseUp: its second press raises only DblClick, its second release no Click.
 bool FormWindow::ClientMouse(QMouseEvent* event) {
   if (!form_) return true;
   forms::Form& form = *form_;
@@ -297,35 +297,38 @@ bool FormWindow::ClientMouse(QMouseEvent* event) {
   double x = ToTwips(pos.x());
   double y = ToTwips(pos.y());
   int button = VbButton(event->button());
-  auto mouse = [&](const forms::Event<int, int, double, double>& handler) {
-    host_.Call([&] {
-      if (forms::user::CanReach(form)) {
-        forms::detail::Input::FireMouse(form, handler, button, shift, x, y);
-      }
-    });
-  };
   switch (event->type()) {
     case QEvent::MouseMove:
       host_.Call([&] { forms::user::MouseMove(form, VbButtons(event->buttons()), shift, x, y); });
       break;
     case QEvent::MouseButtonPress:
-      mouse(form.MouseDown);
+      secondPress_ = false;
+      host_.Call([&] { forms::user::MouseDown(form, button, shift, x, y); });
       break;
     case QEvent::MouseButtonRelease:
-      mouse(form.MouseUp);
-      if (event->button() == Qt::LeftButton && form_) {
-        host_.Call([&] { forms::user::ClickForm(form); });
-      }
+      SurfaceReleased(button, shift, x, y);
       break;
     case QEvent::MouseButtonDblClick:
-      host_.Call([&] {
-        if (forms::user::CanReach(form)) forms::detail::Input::FireForm(form, form.DblClick);
-      });
+      if (event->button() != Qt::LeftButton) {
+        host_.Call([&] { forms::user::MouseDown(form, button, shift, x, y); });
+        break;
+      }
+      secondPress_ = true;
+      host_.Call([&] { forms::user::SecondPress(form); });
       break;
     default:
       break;
   }
   return true;
+}
+
+void FormWindow::SurfaceReleased(int button, int shift, double x, double y) {
+  forms::Form& form = *form_;
+  bool second = std::exchange(secondPress_, false);
+  host_.Call([&] { forms::user::MouseUp(form, button, shift, x, y); });
+  if (button == forms::vbLeftButton && !second && form_) {
+    host_.Call([&] { forms::user::ClickForm(form); });
+  }
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -390,16 +393,11 @@ void FormWindow::PersonChangedState() {
   host_.Call([&] { forms::user::SetWindowState(form, vbState); });
 }
 
-// A person bringing a form's window to the front makes it the active form; the
-// windows' model has no action for it, so the application's own activation is
-// used (the same one Show uses).
+// A person bringing a form's window to the front makes it the active form.
 void FormWindow::Activated() {
   forms::Form& form = *form_;
-  if (forms::detail::App().active == &form || !forms::user::CanReach(form)) return;
-  host_.Call([&] {
-    forms::detail::Dispatch scope;
-    forms::detail::App().Activate(&form);
-  });
+  if (forms::Screen.ActiveForm() == &form) return;
+  host_.Call([&] { forms::user::BringToFront(form); });
 }
 
 }  // namespace formsqt

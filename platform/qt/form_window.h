@@ -47,8 +47,6 @@ class FormWindow : public QObject {
   void Raise();
   void MenuChanged(const forms::Menu& menu);
   MenuBar* Menus() const { return menus_.get(); }
-  // The caret of the focused entry box, after a person's key.
-  void AfterInput();
   // The form unloaded: the window goes (once the event loop runs again, or at
   // once with `now`), its widgets forget their controls.
   void Detach(bool now = false);
@@ -69,6 +67,7 @@ class FormWindow : public QObject {
   void ApplyBackColor();
   void PlaceAll();
   void ShowTabPage(const forms::Control& tabs);
+  void SurfaceReleased(int button, int shift, double x, double y);
   void PersonResized();
   void PersonMoved();
   void PersonChangedState();
@@ -85,6 +84,8 @@ class FormWindow : public QObject {
   std::unordered_map<const forms::Control*, QPointer<ControlView>> views_;
   int applying_ = 0;
   bool centred_ = false;
+  // The surface's last press was a double click's second one.
+  bool secondPress_ = false;
 };
 
 }  // namespace formsqt

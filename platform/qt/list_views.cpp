@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QWheelEvent>
 
-#include "platform/forms/input.h"
 #include "platform/forms/user.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_host.h"
@@ -87,9 +86,7 @@ void ComboBoxView::Changed(std::string_view property) {
 // DropDown runs before the list opens: a handler may fill it there.
 void ComboBoxView::Pressing() {
   forms::ComboBox& combo = Model();
-  Call([&] {
-    if (forms::user::CanReach(combo)) forms::detail::Input::Fire(combo, combo.DropDown);
-  });
+  Call([&] { forms::user::DropDown(combo); });
 }
 
 // The wheel over a closed combo would change its selection behind the

@@ -251,7 +251,6 @@ bool QtHost::Key(FormWindow& window, QKeyEvent* event) {
   if (key.keyCode == 0 && key.keyAscii == 0) return true;
   forms::Form& form = *window.Model();
   Call([&] { forms::user::Press(form, key); });
-  window.AfterInput();
   return true;
 }
 

@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "platform/forms/input.h"
 #include "platform/forms/services.h"
 #include "platform/forms/user.h"
 
@@ -41,7 +40,7 @@ void TextBoxView::ContextMenu(QPoint globalPos) {
   forms::TextBox& box = Box();
   Call([&] {
     if (chosen == copy) forms::Clipboard.SetText(box.SelText());
-    if (chosen == paste && forms::user::CanReach(box)) forms::detail::Input::Paste(box);
+    if (chosen == paste) forms::user::PasteFromMenu(box);
   });
 }
 

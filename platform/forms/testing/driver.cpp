@@ -141,6 +141,8 @@ void TestDriver::MouseMove(Control& control) {
   Require(user::MouseMove(control), "move the mouse over", control);
 }
 
+void TestDriver::DropDown(ComboBox& combo) { Require(user::DropDown(combo), "open the list of", combo); }
+
 void TestDriver::Select(ComboBox& combo, int index) {
   Require(user::SelectItem(combo, index), "select item " + std::to_string(index) + " of", combo);
 }
@@ -190,6 +192,10 @@ void TestDriver::HeadClick(DataGrid& grid, int col) {
 void TestDriver::Close(Form& form) {
   if (!user::CanReach(form)) Fail("cannot close form " + form.Name());
   user::Close(form);
+}
+
+void TestDriver::BringToFront(Form& form) {
+  if (!user::BringToFront(form)) Fail("cannot bring form " + form.Name() + " to the front");
 }
 
 }  // namespace forms

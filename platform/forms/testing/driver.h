@@ -77,6 +77,8 @@ class TestDriver : public Host {
   void ContextPaste(TextBox& box);
   void MouseMove(Form& form);
   void MouseMove(Control& control);
+  // Opens a combo's list (its DropDown runs) without choosing from it.
+  void DropDown(ComboBox& combo);
   void Select(ComboBox& combo, int index);
   void Select(ListBox& list, int index);
   // Replaces a box's whole text at once, as selecting it and pasting does.
@@ -88,6 +90,8 @@ class TestDriver : public Host {
   void ChooseFolder(FileChooser& chooser, const std::string& path);
   void ChooseFile(FileChooser& chooser, const std::string& name);
   void Close(Form& form);
+  // Brings a shown form's window to the front, making it the active form.
+  void BringToFront(Form& form);
   // A grid's rows by their position, its headers by column.
   void PickRow(DataGrid& grid, long row);
   void DblClickRow(DataGrid& grid, long row);

@@ -73,6 +73,26 @@ TEST(HostNotifications, AFormDestroyedWhileLoadedIsWithdrawn) {
                             "FormUnloaded FrmSeen"}));
 }
 
+class FrmFecha : public Form {
+ public:
+  FrmFecha() : Form("FrmFecha") { mskFecha.SetMask("99/99/9999"); }
+  MaskedEdit mskFecha{*this, "mskFecha"};
+};
+
+// The renderer shows the caret where the box says it is, and learns of a move
+// only from these notifications.
+TEST(HostNotifications, AKeyThatLeavesAMaskedTextAsItWasStillTellsWhereTheCaretWent) {
+  WatchingHost host;
+  FrmFecha form;
+  form.Show();
+  host.Type(form.mskFecha, "31");
+  host.Key(form, vbKeyHome);
+  host.seen.clear();
+  host.Keys(form, "3");
+  EXPECT_EQ(form.mskFecha.SelStart(), 1);
+  EXPECT_EQ(host.seen, (Log{"Changed mskFecha.SelStart"}));
+}
+
 TEST(HostNotifications, WithoutAHostMessageBoxesAndModalFormsRefuseToRun) {
   SetHost(nullptr);
   EXPECT_THROW(MsgBox("x"), std::logic_error);

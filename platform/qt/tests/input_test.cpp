@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "platform/qt/form_window.h"
 #include "platform/qt/tests/sample_fixture.h"
+#include "platform/qt/units.h"
 
 namespace formsqt::testing {
 namespace {
@@ -54,6 +56,29 @@ TEST_F(QtInput, TypingIntoTheMaskedBoxFillsItsPositionsAndRefusesLetters) {
             (Log{"mskFecha_Change 3_/__/____", "mskFecha_Change 31/__/____",
                  "mskFecha_ValidationError 3", "mskFecha_Change 31/1_/____",
                  "mskFecha_Change 31/12/____"}));
+}
+
+// Typing the digit a position already holds leaves the text as it was; the
+// caret still moves on.
+TEST_F(QtInput, TypingOverTheSameDigitMovesTheCaretOn) {
+  Click(form->mskFecha);
+  form->mskFecha.SetSelStart(0);
+  QTest::keyClicks(Focused(), "31");
+  QTest::keyClick(Focused(), Qt::Key_Home);
+  QTest::keyClicks(Focused(), "3");
+  EXPECT_EQ(form->mskFecha.SelStart(), 1);
+  EXPECT_EQ(WidgetOf<QLineEdit>(form->mskFecha)->cursorPosition(), 1);
+}
+
+// The line edit drops its selection when the focus leaves it; the box keeps it.
+TEST_F(QtInput, TheSelectionShowsAgainWhenTheFocusComesBackByTab) {
+  form->txtNombre.SetText("CONTRIBUYENTE");
+  form->txtNombre.SetSelStart(0);
+  form->txtNombre.SetSelLength(5);
+  QTest::keyClick(Focused(), Qt::Key_Tab);
+  QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(form->ActiveControl(), &form->txtNombre);
+  EXPECT_EQ(WidgetOf<QLineEdit>(form->txtNombre)->selectedText(), "CONTR");
 }
 
 TEST_F(QtInput, TheCaretAndSelectionAPersonMakesReachTheBox) {
@@ -147,6 +172,27 @@ TEST_F(QtInput, ADoubleClickOnAListSelectsThenRunsDblClick) {
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item);
   EXPECT_EQ(form->log.Take(), (Log{"LostFocus txtNombre", "GotFocus lstMeses", "lstMeses_Click 1",
                                    "lstMeses_DblClick Febrero"}));
+}
+
+// Press, release, double click, release on the form outside its controls.
+TEST_F(QtInput, ADoubleClickOnTheFormsSurfaceRunsClickOnceAndDblClickOnce) {
+  Log seen;
+  form->MouseDown = [&seen](int button, int, double, double) {
+    seen.push_back("Form_MouseDown " + std::to_string(button));
+  };
+  form->MouseUp = [&seen](int button, int, double, double) {
+    seen.push_back("Form_MouseUp " + std::to_string(button));
+  };
+  form->Click = [&seen] { seen.push_back("Form_Click"); };
+  form->DblClick = [&seen] { seen.push_back("Form_DblClick"); };
+  QWidget* surface = host->WindowOf(*form)->Client();
+  QPoint empty(ToPixels(2000), ToPixels(7320));
+  QTest::mouseClick(surface, Qt::LeftButton, {}, empty);
+  QTest::mouseDClick(surface, Qt::LeftButton, {}, empty);
+  QTest::mouseRelease(surface, Qt::LeftButton, {}, empty);
+  EXPECT_EQ(seen, (Log{"Form_MouseDown 1", "Form_MouseUp 1", "Form_Click", "Form_DblClick",
+                       "Form_MouseUp 1"}));
+  EXPECT_EQ(form->ActiveControl(), &form->txtNombre);
 }
 
 TEST_F(QtInput, TheScreensHourglassStandsOverEveryWindowUntilItIsReset) {
