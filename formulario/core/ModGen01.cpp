@@ -1,5 +1,7 @@
 #include "formulario/core/ModGen01.h"
 
+#include <algorithm>
+
 #include "formulario/core/Globales.h"
 #include "platform/dao/recordset.h"
 #include "platform/forms/data_grid.h"
@@ -17,6 +19,19 @@ constexpr int kErrDesbordamiento = 6;
 constexpr int kMaximoEntero = 32767;
 constexpr const char* kFechaVacia = "__/__/____";
 
+// `valor` written in `ancho` digits at least, as a date pattern writes it.
+std::string Relleno(int valor, std::size_t ancho) {
+  std::string texto = std::to_string(valor);
+  if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), '0');
+  return texto;
+}
+
+// A date as Format(fecha, "yyyymmdd") writes it; every row has two dates, so
+// the pattern is not read again for each.
+std::string FechaComoNumero(vb::Date fecha) {
+  return Relleno(vb::Year(fecha), 4) + Relleno(vb::Month(fecha), 2) + Relleno(vb::Day(fecha), 2);
+}
+
 // The text a field's current value counts with: numbers as written, a date as
 // yyyymmdd, a text trimmed; Null, Empty and Boolean count as nothing.
 std::string TextoDeCampo(const vb::Variant& valor) {
@@ -27,35 +42,56 @@ std::string TextoDeCampo(const vb::Variant& valor) {
     case vb::vbDouble:
     case vb::vbCurrency:
     case vb::vbByte: return vb::Trim(vb::CStr(valor));
-    case vb::vbDate: return vb::Format(valor, "yyyymmdd");
-    case vb::vbString: return vb::Trim(valor.ToString());
+    case vb::vbDate: return FechaComoNumero(valor.As<vb::Date>());
+    case vb::vbString: return vb::Trim(valor.As<std::string>());
     default: return "";
   }
 }
 
-double ValorNumerico(const std::string& texto) { return vb::IsNumeric(texto) ? vb::Val(texto) : 0; }
+// Up to 15 plain digits, the form of most key fields, are read as the whole
+// number they write, which is what Val makes of them.
+bool SoloDigitos(const std::string& texto) {
+  if (texto.empty() || texto.size() > 15) return false;
+  for (char c : texto) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+double ValorNumerico(const std::string& texto) {
+  if (SoloDigitos(texto)) return static_cast<double>(std::stoll(texto));
+  return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
+}
 
 // Each character's position (from 1) times its Windows-1252 code, as 16-bit
 // products: a text long enough to pass 32767 overflows.
 double SumaDeCaracteres(const std::string& texto) {
   double suma = 0;
   int posicion = 0;
-  for (char32_t caracter : vb::DecodeUtf8(texto)) {
+  auto cuenta = [&](int codigo) {
     ++posicion;
-    int codigo = vb::Cp1252Code(caracter);
-    if (codigo < 0) codigo = '?';
     long producto = static_cast<long>(posicion) * codigo;
     if (producto > kMaximoEntero) vb::Raise(kErrDesbordamiento);
     suma += static_cast<double>(producto);
+  };
+  bool ascii = std::all_of(texto.begin(), texto.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) {
+    for (char c : texto) cuenta(c);
+    return suma;
+  }
+  for (char32_t caracter : vb::DecodeUtf8(texto)) {
+    int codigo = vb::Cp1252Code(caracter);
+    cuenta(codigo < 0 ? '?' : codigo);
   }
   return suma;
 }
 
 // The last three digits of a sum rounded to a whole number and written without
-// sign in at least 20 digits, of which the last 15 are kept.
+// sign in at least 20 digits (Format with twenty "0"s), of which the last 15 are
+// kept.
 std::string TresUltimosDigitos(double suma) {
-  std::string digitos = vb::Right(vb::Format(vb::Abs(suma), "00000000000000000000"), 15);
-  return vb::Right(digitos, 3);
+  std::string digitos = vb::FormatWholeNumber(vb::Abs(suma), 20);
+  return digitos.substr(digitos.size() - 3);
 }
 
 std::string TextoLimites(int iEnteros, int iDecimales) {

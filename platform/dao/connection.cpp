@@ -219,11 +219,16 @@ void Connection::ClearCache() {
   recent_.clear();
 }
 
+// A statement prepared under other table definitions may name columns by
+// positions that have moved; every one is prepared again.
+void Connection::DropStaleStatements() {
+  if (catalogue_.Version() == cacheVersion_) return;
+  ClearCache();
+  cacheVersion_ = catalogue_.Version();
+}
+
 Connection::Cached& Connection::Prepared(const Scanned& scanned, std::string_view sql, bool updatable) {
-  if (catalogue_.Version() != cacheVersion_) {
-    ClearCache();
-    cacheVersion_ = catalogue_.Version();
-  }
+  DropStaleStatements();
   if (updatable) scratchKey_ = scanned.shape + "\x01R";
   const std::string& key = updatable ? scratchKey_ : scanned.shape;
   auto found = cache_.find(key);
@@ -348,21 +353,32 @@ long Connection::Execute(std::string_view sql) {
   return Run(entry.stmt, sql);
 }
 
-QueryResult Connection::Query(std::string_view sql, bool updatable) {
+QueryResult Connection::Query(std::string_view sql, bool updatable, bool rows) {
   RequireOpen();
   Scan(sql, scratch_);
   if (scratch_.definition) RaiseEngineError(kErrInvalidOperation);
   Cached& entry = Prepared(scratch_, sql, updatable);
   if (entry.translation.kind != StatementKind::Select) RaiseEngineError(kErrInvalidOperation);
-  Bind(entry.stmt, scratch_);
-  QueryResult result = Collect(entry.stmt, entry.columns, entry.translation.updatable, sql);
+  QueryResult result;
+  if (rows) {
+    Bind(entry.stmt, scratch_);
+    result = Collect(entry.stmt, entry.columns, entry.translation.updatable, sql);
+  } else {
+    result.columns = entry.columns;
+  }
   if (entry.translation.updatable) result.table = entry.translation.table;
   return result;
 }
 
-QueryResult Connection::TableRows(std::string_view table) {
+QueryResult Connection::TableRows(std::string_view table, bool rows) {
   RequireOpen();
   const TableSchema& schema = ExistingTable(std::string(table));
+  if (!rows) {
+    QueryResult result;
+    result.columns = TableColumns(schema);
+    result.table = schema.name;
+    return result;
+  }
   std::string sql = "SELECT rowid, " + ColumnList(schema, AllColumns(schema)) + " FROM " +
                     QuoteName(schema.name) + " ORDER BY rowid";
   Cached& entry = PreparedText(sql);
@@ -371,20 +387,46 @@ QueryResult Connection::TableRows(std::string_view table) {
   return result;
 }
 
+// The statement of one row write, found by the table and the positions of the
+// columns it names: building and hashing its text for every row would cost more
+// than running it.
+template <typename Build>
+sqlite3_stmt* Connection::RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
+                                       Build build) {
+  DropStaleStatements();
+  std::string key(1, '\x03');
+  key += action;
+  key += schema.name;
+  key += '\0';
+  for (int column : columns) {
+    key += static_cast<char>(column & 0xff);
+    key += static_cast<char>(column >> 8);
+  }
+  auto found = cache_.find(key);
+  if (found != cache_.end()) {
+    recent_.splice(recent_.begin(), recent_, found->second.first);
+    return found->second.second->stmt;
+  }
+  std::string sql = build();
+  auto entry = std::make_unique<Cached>();
+  entry->stmt = Compile(sql, sql);
+  sqlite3_stmt* stmt = entry->stmt;
+  Remember(std::move(key), std::move(entry));
+  return stmt;
+}
+
 long long Connection::InsertRow(const TableSchema& schema, const std::vector<int>& columns,
                                 const std::vector<vb::Variant>& values) {
   RequireOpen();
-  std::string sql = "INSERT INTO " + QuoteName(schema.name);
-  if (columns.empty()) {
-    sql += " DEFAULT VALUES";
-  } else {
+  sqlite3_stmt* stmt = RowStatement('I', schema, columns, [&] {
+    std::string sql = "INSERT INTO " + QuoteName(schema.name);
+    if (columns.empty()) return sql + " DEFAULT VALUES";
     sql += " (" + ColumnList(schema, columns) + ") VALUES (";
     for (std::size_t i = 0; i < columns.size(); ++i) sql += i == 0 ? "?" : ", ?";
-    sql += ")";
-  }
-  sqlite3_stmt* stmt = PreparedText(sql).stmt;
+    return sql + ")";
+  });
   for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, values[i]);
-  Run(stmt, sql);
+  Run(stmt, schema.name);
   return sqlite3_last_insert_rowid(db_);
 }
 
@@ -392,35 +434,38 @@ void Connection::UpdateRow(const TableSchema& schema, long long rowid, const std
                            const std::vector<vb::Variant>& values) {
   RequireOpen();
   if (columns.empty()) return;
-  std::string sql = "UPDATE " + QuoteName(schema.name) + " SET ";
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    if (i > 0) sql += ", ";
-    sql += QuoteName(schema.columns[columns[i]].name) + " = ?";
-  }
-  sql += " WHERE rowid = ?";
-  sqlite3_stmt* stmt = PreparedText(sql).stmt;
+  sqlite3_stmt* stmt = RowStatement('U', schema, columns, [&] {
+    std::string sql = "UPDATE " + QuoteName(schema.name) + " SET ";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (i > 0) sql += ", ";
+      sql += QuoteName(schema.columns[columns[i]].name) + " = ?";
+    }
+    return sql + " WHERE rowid = ?";
+  });
   for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, values[i]);
   sqlite3_bind_int64(stmt, static_cast<int>(values.size()) + 1, rowid);
-  Run(stmt, sql);
+  Run(stmt, schema.name);
 }
 
 void Connection::DeleteRow(const TableSchema& schema, long long rowid) {
   RequireOpen();
-  std::string sql = "DELETE FROM " + QuoteName(schema.name) + " WHERE rowid = ?";
-  sqlite3_stmt* stmt = PreparedText(sql).stmt;
+  sqlite3_stmt* stmt =
+      RowStatement('D', schema, {}, [&] { return "DELETE FROM " + QuoteName(schema.name) + " WHERE rowid = ?"; });
   sqlite3_bind_int64(stmt, 1, rowid);
-  if (Run(stmt, sql) == 0) RaiseEngineError(kErrRecordDeleted, {}, "DAO.Recordset");
+  if (Run(stmt, schema.name) == 0) RaiseEngineError(kErrRecordDeleted, {}, "DAO.Recordset");
 }
 
-std::vector<vb::Variant> Connection::ReadRow(const TableSchema& schema, long long rowid) {
+bool Connection::ReadRow(const TableSchema& schema, long long rowid, std::vector<vb::Variant>& values) {
   RequireOpen();
-  std::string sql = "SELECT " + ColumnList(schema, AllColumns(schema)) + " FROM " + QuoteName(schema.name) +
-                    " WHERE rowid = ?";
-  sqlite3_stmt* stmt = PreparedText(sql).stmt;
+  sqlite3_stmt* stmt = RowStatement('S', schema, {}, [&] {
+    return "SELECT " + ColumnList(schema, AllColumns(schema)) + " FROM " + QuoteName(schema.name) +
+           " WHERE rowid = ?";
+  });
   sqlite3_bind_int64(stmt, 1, rowid);
-  QueryResult result = Collect(stmt, TableColumns(schema), false, sql);
-  if (result.rows.empty()) RaiseEngineError(kErrRecordDeleted, {}, "DAO.Recordset");
-  return std::move(result.rows.front());
+  QueryResult result = Collect(stmt, TableColumns(schema), false, schema.name);
+  if (result.rows.empty()) return false;
+  values = std::move(result.rows.front());
+  return true;
 }
 
 void Connection::Refresh() {

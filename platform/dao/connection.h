@@ -57,15 +57,22 @@ class Connection {
   // Runs an action or definition statement; the number of rows it touched.
   long Execute(std::string_view sql);
   // Every row of a SELECT; with `updatable` the rowids of a single-table query too.
-  QueryResult Query(std::string_view sql, bool updatable);
-  QueryResult TableRows(std::string_view table);
+  // With `rows` false the statement is described but not run: an append-only
+  // recordset shows none of the stored rows.
+  QueryResult Query(std::string_view sql, bool updatable, bool rows = true);
+  QueryResult TableRows(std::string_view table, bool rows = true);
 
+  // A recordset's row writes. Each statement is prepared once per table and set of
+  // columns, so that adding thousands of rows costs little more than SQLite's own
+  // inserts.
   long long InsertRow(const TableSchema& schema, const std::vector<int>& columns,
                       const std::vector<vb::Variant>& values);
   void UpdateRow(const TableSchema& schema, long long rowid, const std::vector<int>& columns,
                  const std::vector<vb::Variant>& values);
   void DeleteRow(const TableSchema& schema, long long rowid);
-  std::vector<vb::Variant> ReadRow(const TableSchema& schema, long long rowid);
+  // The stored row's values in the table's column order; false when no row has
+  // that rowid any more.
+  bool ReadRow(const TableSchema& schema, long long rowid, std::vector<vb::Variant>& values);
 
   const Catalogue& catalogue() const { return catalogue_; }
   void Refresh();
@@ -95,6 +102,10 @@ class Connection {
   static void Scan(std::string_view sql, Scanned& scanned);
   Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
   Cached& PreparedText(const std::string& sql);
+  template <typename Build>
+  sqlite3_stmt* RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
+                             Build build);
+  void DropStaleStatements();
   sqlite3_stmt* Compile(const std::string& sql, std::string_view statement);
   void Remember(std::string key, std::unique_ptr<Cached> entry);
   void ClearCache();

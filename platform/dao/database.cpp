@@ -7,11 +7,19 @@
 namespace dao {
 namespace {
 
-// A source that is one name (or one [bracketed] name) is a table.
+// A source that is one name (or one [bracketed] name) is a table. Two tokens
+// settle it, so a long SELECT is not read through here as well as by the query.
 bool IsTableName(const std::string& source, std::string& table) {
-  std::vector<Token> tokens = Tokenize(source);
-  if (tokens.size() != 1 || !tokens[0].IsName()) return false;
-  table = tokens[0].text;
+  Lexer lexer(source);
+  RawToken first;
+  RawToken second;
+  if (!lexer.Next(first) || lexer.Next(second)) return false;
+  if (first.kind == TokenKind::Word) {
+    table = std::string(first.raw);
+    return true;
+  }
+  if (first.kind != TokenKind::QuotedName) return false;
+  table = std::string(first.raw.substr(1, first.raw.size() - 2));
   return true;
 }
 
@@ -44,9 +52,11 @@ RecordsetPtr Database::OpenRecordset(const std::string& source, int type, int op
     RaiseEngineError(kErrInvalidArgument);
   if (type == dbOpenTable && !tableSource) RaiseEngineError(kErrInvalidOperation);
   bool writing = (type == dbOpenTable || type == dbOpenDynaset) && !readOnly_ && (options & dbReadOnly) == 0;
-  QueryResult result = tableSource ? connection_->TableRows(table) : connection_->Query(source, writing);
+  bool appendOnly = type == dbOpenDynaset && writing && (options & dbAppendOnly) != 0;
+  QueryResult result = tableSource ? connection_->TableRows(table, !appendOnly)
+                                   : connection_->Query(source, writing, !appendOnly);
   auto recordset = std::make_shared<Recordset>(connection_, std::move(result), type, writing,
-                                               tableSource ? table : source, tableSource);
+                                               tableSource ? table : source, tableSource, appendOnly);
   std::erase_if(recordsets_, [](const auto& weak) { return weak.expired(); });
   recordsets_.push_back(recordset);
   return recordset;

@@ -31,7 +31,8 @@ class Database {
   long RecordsAffected() const { return recordsAffected_; }
 
   // `source` is a table name or a SELECT. Without a type, a table opens as a
-  // table-type recordset and a query as a dynaset.
+  // table-type recordset and a query as a dynaset. A dynaset opened with
+  // dbAppendOnly reads no stored row: it shows only the rows added through it.
   RecordsetPtr OpenRecordset(const std::string& source, int type = 0, int options = 0);
   dao::TableDefs& TableDefs();
 

@@ -136,7 +136,7 @@ void BindValue(sqlite3_stmt* stmt, int index, const vb::Variant& value) {
     case vb::vbBoolean: sqlite3_bind_int(stmt, index, value.ToBool() ? -1 : 0); break;
     case vb::vbString: {
       const std::string& text = value.As<std::string>();
-      sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+      sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
       break;
     }
     default: sqlite3_bind_double(stmt, index, value.ToDouble()); break;

@@ -17,7 +17,8 @@ vb::Variant ReadValue(sqlite3_stmt* stmt, int column, int jetType);
 vb::Variant ValueOf(sqlite3_value* value);
 
 // How values go into SQLite: dates as day serials, so that they compare and sort as
-// dates; Yes/No as -1 and 0; Currency as its amount.
+// dates; Yes/No as -1 and 0; Currency as its amount. A text is bound without a
+// copy, so `value` must outlive the statement's run.
 void BindValue(sqlite3_stmt* stmt, int index, const vb::Variant& value);
 void ResultValue(sqlite3_context* context, const vb::Variant& value);
 

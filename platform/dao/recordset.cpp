@@ -16,13 +16,14 @@ constexpr const char* kSource = "DAO.Recordset";
 }  // namespace
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, QueryResult result, int type, bool updatable,
-                     std::string source, bool tableSource)
+                     std::string source, bool tableSource, bool appendOnly)
     : connection_(std::move(connection)),
       source_(std::move(source)),
       type_(type),
       updatable_(false),
       tableSource_(tableSource),
-      wantsWriting_(updatable) {
+      wantsWriting_(updatable),
+      appendOnly_(appendOnly) {
   for (std::size_t i = 0; i < result.columns.size(); ++i)
     fields_.fields_.push_back(std::make_unique<Field>(*this, static_cast<int>(i), result.columns[i]));
   Load(std::move(result));
@@ -30,6 +31,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, QueryResult result,
 
 void Recordset::Load(QueryResult result) {
   table_ = result.table;
+  schema_ = nullptr;
   updatable_ = wantsWriting_ && !table_.empty();
   rows_.clear();
   rows_.reserve(result.rows.size());
@@ -64,9 +66,43 @@ void Recordset::RequireWritable() const {
 }
 
 const TableSchema& Recordset::Schema() const {
-  const TableSchema* schema = connection_->catalogue().Find(table_);
-  if (schema == nullptr) RaiseEngineError(kErrTableNotFound, table_, kSource);
-  return *schema;
+  std::uint64_t version = connection_->catalogue().Version();
+  if (schema_ == nullptr || schemaUnder_ != version) {
+    schema_ = connection_->catalogue().Find(table_);
+    schemaUnder_ = version;
+  }
+  if (schema_ == nullptr) RaiseEngineError(kErrTableNotFound, table_, kSource);
+  return *schema_;
+}
+
+const std::vector<vb::Variant>& Recordset::Values(long row) const {
+  Row& entry = rows_[row];
+  if (entry.written) ReadBack(entry);
+  return entry.values;
+}
+
+void Recordset::MarkWritten(Row& row) const {
+  row.written = true;
+  row.writtenUnder = connection_->catalogue().Version();
+}
+
+// The table's values of a row written through the recordset: a COUNTER the table
+// numbered, or a column another program changed since the row was read. When the
+// row is gone (rolled back, deleted by a statement), the table's definitions have
+// changed since, or the file cannot be read now, the row keeps the values written.
+void Recordset::ReadBack(Row& row) const {
+  row.written = false;
+  if (!connection_->IsOpen() || row.writtenUnder != connection_->catalogue().Version()) return;
+  std::vector<vb::Variant> stored;
+  try {
+    if (!connection_->ReadRow(Schema(), row.rowid, stored)) return;
+  } catch (const vb::Error&) {
+    return;
+  }
+  for (std::size_t i = 0; i < fields_.fields_.size(); ++i) {
+    int column = fields_.fields_[i]->column_.tableColumn;
+    if (column >= 0 && static_cast<std::size_t>(column) < stored.size()) row.values[i] = std::move(stored[column]);
+  }
 }
 
 long Recordset::Visible() const { return static_cast<long>(rows_.size()) - deleted_; }
@@ -208,7 +244,7 @@ vb::Variant Recordset::Read(int field) const {
   if (editMode_ != dbEditNone) return buffer_[field];
   if (!HasCurrent()) Fail(kErrNoCurrentRecord);
   if (rows_[current_].deleted) Fail(kErrRecordDeleted);
-  return rows_[current_].values[field];
+  return Values(current_)[field];
 }
 
 void Recordset::Write(int field, const vb::Variant& value) {
@@ -232,7 +268,7 @@ void Recordset::Edit() {
   RequireWritable();
   if (!HasCurrent()) Fail(kErrNoCurrentRecord);
   if (rows_[current_].deleted) Fail(kErrRecordDeleted);
-  buffer_ = rows_[current_].values;
+  buffer_ = Values(current_);
   changed_.assign(fields_.fields_.size(), false);
   editMode_ = dbEditInProgress;
 }
@@ -246,29 +282,26 @@ void Recordset::Update() {
   const TableSchema& schema = Schema();
   std::vector<int> columns;
   std::vector<vb::Variant> values;
+  std::vector<bool> named(schema.columns.size(), false);
   for (std::size_t i = 0; i < fields_.fields_.size(); ++i) {
     int column = fields_.fields_[i]->column_.tableColumn;
-    if (!changed_[i] || column < 0 || std::count(columns.begin(), columns.end(), column) > 0) continue;
+    if (!changed_[i] || column < 0 || static_cast<std::size_t>(column) >= named.size() || named[column]) continue;
+    named[column] = true;
     columns.push_back(column);
     values.push_back(buffer_[i]);
   }
-  Row* row = nullptr;
   if (editMode_ == dbEditAdd) {
     long long rowid = connection_->InsertRow(schema, columns, values);
     rows_.push_back(Row{buffer_, rowid, false, true});
-    row = &rows_.back();
+    MarkWritten(rows_.back());
     ++added_;
     lastModified_ = static_cast<long>(rows_.size()) - 1;
   } else {
-    row = &rows_[current_];
-    connection_->UpdateRow(schema, row->rowid, columns, values);
-    row->values = buffer_;
+    Row& row = rows_[current_];
+    connection_->UpdateRow(schema, row.rowid, columns, values);
+    row.values = buffer_;
+    MarkWritten(row);
     lastModified_ = current_;
-  }
-  std::vector<vb::Variant> stored = connection_->ReadRow(schema, row->rowid);
-  for (std::size_t i = 0; i < fields_.fields_.size(); ++i) {
-    int column = fields_.fields_[i]->column_.tableColumn;
-    if (column >= 0) row->values[i] = stored[column];
   }
   editMode_ = dbEditNone;
   Notify(Change::Data);
@@ -295,7 +328,8 @@ void Recordset::Delete() {
 void Recordset::Requery() {
   RequireOpen();
   connection_->RequireOpen();
-  QueryResult result = tableSource_ ? connection_->TableRows(source_) : connection_->Query(source_, wantsWriting_);
+  QueryResult result = tableSource_ ? connection_->TableRows(source_, !appendOnly_)
+                                    : connection_->Query(source_, wantsWriting_, !appendOnly_);
   Load(std::move(result));
   Notify(Change::Position);
 }
@@ -324,7 +358,7 @@ void Recordset::Notify(Change change) {
 vb::Variant Recordset::ValueAt(long position, int field) const {
   RequireOpen();
   if (position < 0 || position >= Visible() || field < 0 || field >= fields_.Count()) Fail(kErrInvalidArgument);
-  return rows_[RowOfPosition(position)].values[field];
+  return Values(RowOfPosition(position))[field];
 }
 
 }  // namespace dao

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,13 +21,16 @@ struct Bookmark {
 // recordset opens, so that moving is cheap and no lock is held on the file while
 // windows keep recordsets open; RecordCount still counts as the engine does, only
 // the rows visited so far until MoveLast (a table-type recordset counts them all).
+// An append-only dynaset reads none: it holds only the rows added through it.
+// A row written by Update is read back from the table only when it is next read,
+// so that a loader adding thousands of rows pays for the insert alone.
 class Recordset {
  public:
   enum class Change { Position, Data };
   using Listener = std::function<void(Recordset&, Change)>;
 
   Recordset(std::shared_ptr<Connection> connection, QueryResult result, int type, bool updatable,
-            std::string source, bool tableSource);
+            std::string source, bool tableSource, bool appendOnly = false);
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
 
@@ -78,6 +82,9 @@ class Recordset {
     long long rowid = 0;
     bool deleted = false;
     bool added = false;
+    // Written by Update under these table definitions and not read back since.
+    bool written = false;
+    std::uint64_t writtenUnder = 0;
   };
 
   void Load(QueryResult result);
@@ -85,6 +92,9 @@ class Recordset {
   void RequireScrollable() const;
   void RequireWritable() const;
   const TableSchema& Schema() const;
+  const std::vector<vb::Variant>& Values(long row) const;
+  void ReadBack(Row& row) const;
+  void MarkWritten(Row& row) const;
   long Visible() const;
   long NextVisible(long from) const;
   long PreviousVisible(long from) const;
@@ -101,9 +111,14 @@ class Recordset {
   bool updatable_;
   bool tableSource_;
   bool wantsWriting_;
+  bool appendOnly_;
   std::string table_;
+  // The table's definition, found again only when the catalogue changes.
+  mutable const TableSchema* schema_ = nullptr;
+  mutable std::uint64_t schemaUnder_ = 0;
   dao::Fields fields_;
-  std::vector<Row> rows_;
+  // Mutable because reading a written row reads it back first.
+  mutable std::vector<Row> rows_;
   long current_ = -1;
   long seen_ = 0;
   long deleted_ = 0;

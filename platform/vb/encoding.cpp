@@ -96,7 +96,14 @@ std::string ToCp1252(const std::string& utf8) {
 std::string FromCp1252(const std::string& bytes) {
   std::string out;
   out.reserve(bytes.size());
-  for (char c : bytes) out += EncodeUtf8(Cp1252Char(static_cast<unsigned char>(c)));
+  for (char c : bytes) {
+    unsigned char code = static_cast<unsigned char>(c);
+    if (code < 0x80) {
+      out += c;
+    } else {
+      out += EncodeUtf8(Cp1252Char(code));
+    }
+  }
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/vb/format.h"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -173,6 +174,24 @@ std::string Format(const Variant& value, const std::string& pattern) {
   std::optional<Decimal> number = NumberOf(value);
   if (!number) return value.As<std::string>();
   return FormatNumber(*number, sections);
+}
+
+// A whole Double below 10^15 is its own 15-digit form; any other value is rounded
+// on its decimal digits as Format rounds it.
+std::string FormatWholeNumber(double value, int width) {
+  std::string digits;
+  bool negative = false;
+  if (std::isfinite(value) && std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    long long whole = static_cast<long long>(std::fabs(value));
+    if (whole != 0) digits = std::to_string(whole);
+    negative = value < 0 && whole != 0;
+  } else {
+    Decimal rounded = Decimal::FromDouble(value, 15).RoundedHalfAway(0);
+    digits = rounded.IntegerDigits();
+    negative = rounded.negative && !rounded.IsZero();
+  }
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+  return negative ? "-" + digits : digits;
 }
 
 }  // namespace vb

@@ -26,4 +26,11 @@ namespace vb {
 // empty pattern writes the value as CStr does.
 std::string Format(const Variant& value, const std::string& pattern = "");
 
+// What Format(value, String(width, "0")) writes for a Double, without reading a
+// pattern: the whole number the value rounds to (half away from zero on its
+// 15-significant-digit form), zero-filled to at least `width` (1 or more) digits,
+// with "-" before it when it is below zero. The record check code writes two sums
+// of every row stored this way.
+std::string FormatWholeNumber(double value, int width);
+
 }  // namespace vb

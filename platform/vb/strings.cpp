@@ -1,6 +1,7 @@
 #include "platform/vb/strings.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
@@ -47,18 +48,35 @@ std::size_t FindFrom(const std::u32string& text, const std::u32string& find, std
   return Folded(text, compare).find(Folded(find, compare), from);
 }
 
+// Bytes below 0x80 are each one character, whatever stands around them, so a
+// stretch of them is cut by bytes. The debt file's loader takes some thirty
+// fields of every line apart with Left, Mid and Right.
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-long Len(const std::string& text) { return static_cast<long>(DecodeUtf8(text).size()); }
+long Len(const std::string& text) {
+  if (IsAscii(text)) return static_cast<long>(text.size());
+  return static_cast<long>(DecodeUtf8(text).size());
+}
 
 std::string Left(const std::string& text, long length) {
   RequireNonNegative(length);
+  std::size_t n = std::min(text.size(), static_cast<std::size_t>(length));
+  if (IsAscii(std::string_view(text).substr(0, n))) return text.substr(0, n);
   std::u32string chars = DecodeUtf8(text);
   return EncodeUtf8(chars.substr(0, static_cast<std::size_t>(length)));
 }
 
 std::string Right(const std::string& text, long length) {
   RequireNonNegative(length);
+  std::size_t bytes = std::min(text.size(), static_cast<std::size_t>(length));
+  if (IsAscii(std::string_view(text).substr(text.size() - bytes))) return text.substr(text.size() - bytes);
   std::u32string chars = DecodeUtf8(text);
   std::size_t n = std::min(chars.size(), static_cast<std::size_t>(length));
   return EncodeUtf8(chars.substr(chars.size() - n));
@@ -66,6 +84,7 @@ std::string Right(const std::string& text, long length) {
 
 std::string Mid(const std::string& text, long start) {
   if (start < 1) Raise(5);
+  if (IsAscii(text)) return static_cast<std::size_t>(start) > text.size() ? "" : text.substr(start - 1);
   std::u32string chars = DecodeUtf8(text);
   if (static_cast<std::size_t>(start) > chars.size()) return "";
   return EncodeUtf8(chars.substr(start - 1));
@@ -74,6 +93,9 @@ std::string Mid(const std::string& text, long start) {
 std::string Mid(const std::string& text, long start, long length) {
   if (start < 1) Raise(5);
   RequireNonNegative(length);
+  std::size_t end = std::min(text.size(), static_cast<std::size_t>(start - 1) + static_cast<std::size_t>(length));
+  if (IsAscii(std::string_view(text).substr(0, end)))
+    return static_cast<std::size_t>(start) > text.size() ? "" : text.substr(start - 1, static_cast<std::size_t>(length));
   std::u32string chars = DecodeUtf8(text);
   if (static_cast<std::size_t>(start) > chars.size()) return "";
   return EncodeUtf8(chars.substr(start - 1, static_cast<std::size_t>(length)));

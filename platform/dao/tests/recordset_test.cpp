@@ -148,6 +148,57 @@ TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
   EXPECT_EQ(rs->RecordCount(), 1);
 }
 
+// A loader adding rows opens its dynaset append-only, so that no stored row is
+// read for it, however many the table holds.
+TEST_F(RecordsetTest, AppendOnlyDynasetHoldsOnlyTheRowsAddedThroughIt) {
+  struct Case {
+    const char* source;
+    const char* code;
+  } cases[] = {{"SELECT * FROM reportes", "F37001"}, {"reportes", "F37002"}};
+  for (const auto& c : cases) {
+    RecordsetPtr rs = db_->OpenRecordset(c.source, dbOpenDynaset, dbAppendOnly);
+    EXPECT_TRUE(rs->Bof()) << c.source;
+    EXPECT_TRUE(rs->Eof()) << c.source;
+    EXPECT_EQ(rs->RecordCount(), 0) << c.source;
+    rs->AddNew();
+    rs->Fields()["codrep"] = c.code;
+    rs->Update();
+    rs->MoveLast();
+    EXPECT_EQ(rs->RecordCount(), 1) << c.source;
+    EXPECT_EQ(Code(*rs), c.code) << c.source;
+    rs->Requery();
+    EXPECT_TRUE(rs->Eof()) << c.source;
+  }
+  EXPECT_EQ(Rows("SELECT codrep FROM reportes WHERE codrep >= 'F37' ORDER BY codrep"),
+            (Table{{"F37001"}, {"F37002"}}));
+}
+
+// A written row is read back from the table when it is next read: the number a
+// COUNTER column was given shows. A row whose insert was rolled back keeps the
+// values written rather than failing.
+TEST_F(RecordsetTest, WrittenRowsShowWhatTheTableStored) {
+  db_->Execute("CREATE TABLE Numerados (n COUNTER, t TEXT(10))");
+  db_->Execute("INSERT INTO Numerados (t) VALUES ('antes')");
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Numerados", dbOpenDynaset);
+  rs->AddNew();
+  rs->Fields()["t"] = "nuevo";
+  EXPECT_TRUE(rs->Fields()["n"].Value().IsNull());
+  rs->Update();
+  rs->SetBookmark(rs->LastModified());
+  EXPECT_EQ(vb::VarType(rs->Fields()["n"].Value()), vb::vbLong);
+  EXPECT_EQ(vb::CStr(rs->Fields()["n"].Value()), "2");
+  Workspace& ws = Engine().Workspaces(0);
+  ws.BeginTrans();
+  rs->AddNew();
+  rs->Fields()["t"] = "deshecho";
+  rs->Update();
+  ws.Rollback();
+  rs->SetBookmark(rs->LastModified());
+  EXPECT_EQ(rs->Fields()["t"].Value().As<std::string>(), "deshecho");
+  EXPECT_TRUE(rs->Fields()["n"].Value().IsNull());
+  EXPECT_EQ(Count("Numerados"), 2);
+}
+
 TEST_F(RecordsetTest, SnapshotsAndUpdateWithoutEditAreRefused) {
   RecordsetPtr snapshot = db_->OpenRecordset("SELECT * FROM reportes", dbOpenSnapshot);
   RecordsetPtr join = db_->OpenRecordset("SELECT a.codrep FROM reportes a, reportes b", dbOpenDynaset);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 #include "platform/vb/vb.h"
 
 namespace {
@@ -133,6 +136,45 @@ TEST(Format, ZeroFilledCodesAndCounters) {
       {1.2 / 100 / 30, "0.0000000", "0.0004000"},
       {30 * 0.0005, "0.00000", "0.01500"},
   });
+}
+
+// The shortcut must write exactly what the general Format writes for the same
+// pattern: halves, values whose binary form falls just below a half, sums past
+// 15 digits (where the 15-digit form rounds the last digits) and past 20 digits.
+TEST(Format, WholeNumberFormWritesWhatTheZeroPatternWrites) {
+  std::vector<double> values = {0.0, -0.0, 0.4, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994,
+                                0.5000000000000001, 17810 * 0.0005 * 1000, 1234.565, 1234.5649999999,
+                                105000.525, 140000.70, 999.5, 999999999999999.0, 999999999999999.4,
+                                999999999999999.5, 1e15, 1e15 + 1, 1e15 + 3, 1234567890123456.0,
+                                9007199254740993.0, 12345678901234567890.0, 1e20, 1.5e20, 1e25,
+                                5e-324, 1e-5, -1e-5, 4503599627370495.5, 2251799813685247.5};
+  for (int i = 0; i < 4000; ++i) {
+    values.push_back(i / 100.0 + 0.005);
+    values.push_back(-(i * 37.0) / 8.0);
+    values.push_back(i * 1234567.891 + 0.5);
+    values.push_back(static_cast<double>(i) * i * i * i * 7919.5);
+  }
+  for (int width : {1, 3, 20}) {
+    std::string pattern(width, '0');
+    for (double value : values)
+      EXPECT_EQ(vb::FormatWholeNumber(value, width), vb::Format(Variant(value), pattern))
+          << "value " << vb::CStr(Variant(value)) << " width " << width;
+  }
+}
+
+TEST(Format, WholeNumberFormOfAnInfiniteValueOverflowsAsFormatDoes) {
+  for (double value : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+    for (auto format : std::vector<std::function<void()>>{
+             [&] { vb::FormatWholeNumber(value, 20); },
+             [&] { vb::Format(Variant(value), "00000000000000000000"); }}) {
+      try {
+        format();
+        ADD_FAILURE() << "no overflow";
+      } catch (const vb::Error& error) {
+        EXPECT_EQ(error.Number(), 6);
+      }
+    }
+  }
 }
 
 TEST(Format, SectionsLiteralsAndScaling) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/vb/vb.h"
 
@@ -39,6 +42,32 @@ TEST(Strings, PositionsCountCharactersNotBytes) {
       {vb::String(0, "*"), ""},
   };
   for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected);
+}
+
+// Plain ASCII stretches are cut by bytes; the answers must be those of cutting
+// the decoded characters, next to accented letters and to stray bytes that are
+// not UTF-8 (each of which is one Windows-1252 character).
+TEST(Strings, CuttingByBytesGivesTheCharacterAnswers) {
+  const std::vector<std::string> texts = {"",        "20456712348", "ñandú 2006", "2006 ñandú", "ab\xE9" "cd",
+                                          "abc\xC3", "\xC3\xA9xyz", "\x80\x81 12", "Año 2006|x|",
+                                          "  30/06/2006  "};
+  auto characters = [](const std::string& text, std::size_t from, std::size_t count) {
+    std::u32string chars = vb::DecodeUtf8(text);
+    return from > chars.size() ? std::string() : vb::EncodeUtf8(chars.substr(from, count));
+  };
+  for (const std::string& text : texts) {
+    std::size_t length = vb::DecodeUtf8(text).size();
+    EXPECT_EQ(vb::Len(text), static_cast<long>(length)) << text;
+    for (long n = 0; n <= 12; ++n) {
+      std::size_t right = std::min<std::size_t>(length, n);
+      EXPECT_EQ(vb::Left(text, n), characters(text, 0, n)) << text << " " << n;
+      EXPECT_EQ(vb::Right(text, n), characters(text, length - right, right)) << text << " " << n;
+      EXPECT_EQ(vb::Mid(text, n + 1), characters(text, n, std::u32string::npos)) << text << " " << n;
+      for (long count = 0; count <= 4; ++count)
+        EXPECT_EQ(vb::Mid(text, n + 1, count), characters(text, n, count)) << text << " " << n << " " << count;
+    }
+  }
+  EXPECT_EQ(vb::FromCp1252("Cami\xF3n \x80 5"), "Camión € 5");
 }
 
 TEST(Strings, BadStartsAndLengthsRaiseFive) {
