@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
@@ -12,6 +14,7 @@
 #include "platform/forms/label.h"
 #include "platform/forms/progress_bar.h"
 #include "platform/forms/text_box.h"
+#include "platform/vb/date.h"
 
 namespace korva {
 
@@ -99,7 +102,9 @@ class FrmImportar : public forms::Form {
   void RestauraDiseno();
   void MuestraPaso(int iValor, const std::string& sTexto);
 
-  bool CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs);
+  bool CargaLinea(const std::string& sLinea);
+  dao::Recordset& DeudasParaAgregar();
+  void CierraDeudas();
   bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs);
   void AsignaPeriodo(const std::string& sFecha);
   void AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs);
@@ -118,19 +123,39 @@ class FrmImportar : public forms::Form {
   std::string sArchivoExtraido_;
   // The period the first line of the file gave; every later line must match it.
   std::string sPeriodoArchivo_;
+  // The dynaset the lines of the run add their rows through, and its database.
+  dao::RecordsetPtr rsDeudas_;
+  const dao::Database* dbDeudas_ = nullptr;
 
   // Field 15 is the same on every line of a file: its two readings as dates are
-  // kept from the line before rather than formatted again for each line.
+  // kept from the line before rather than formatted again for each line, and so
+  // is the date the first of them reads as.
   struct FormatoRecordado {
     explicit FormatoRecordado(std::string patron) : sPatron(std::move(patron)) {}
     std::string sPatron;
     std::string sEntrada;
     std::string sSalida;
     bool bHay = false;
+    bool bHayFecha = false;
+    vb::Date dFecha;
     const std::string& Aplica(const std::string& sTexto);
+    // CDate of the last output; a text that is no date raises 13 every time.
+    vb::Date Fecha();
   };
   FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
   FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
+
+  // The byte offsets of the "|"s of the line last taken apart by RetornaCampo,
+  // and whether the search after the last of them overflowed.
+  struct SeparadoresDeLinea {
+    std::string sLinea;
+    std::vector<std::size_t> nFines;
+    bool bDesborda = false;
+    bool bLeida = false;
+    void Lee(const std::string& sTexto);
+    bool Fin(std::size_t nCampo, std::size_t& nFin) const;
+  };
+  mutable SeparadoresDeLinea separadores_;
 };
 
 }  // namespace korva

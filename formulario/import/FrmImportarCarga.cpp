@@ -174,6 +174,7 @@ bool FrmImportar::DigestoValido(const std::string& sArchivo) {
 
 bool FrmImportar::CargaArchivo(const std::string& sArchivo) {
   bool bCargado = DesencriptaArch(sArchivo, "", *this);
+  CierraDeudas();
   BorroErr(sArchivo, "");
   if (bCargado) {
     Frame3.Refresh();

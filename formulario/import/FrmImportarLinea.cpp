@@ -17,9 +17,8 @@ namespace {
 
 constexpr const char* kFormulario = "0942";
 
-// The dynaset each line adds its row through. It selects no stored row: the
-// database layer reads every row of a recordset when it opens, and a file of
-// thousands of debts would otherwise read the whole debt table once per line.
+// The dynaset the lines add their rows through. It selects no stored row and
+// opens append-only, so that no row of the debt table is read for it.
 constexpr const char* kDeudasParaAgregar = "SELECT * FROM F0942DEUDAS WHERE False";
 
 // A line generated in another month than the file's first line would leave debt
@@ -39,23 +38,24 @@ constexpr const char* kMensajeErrorTecnico =
     "Se han presentado problemas técnicos al momento de importar su información. Favor de "
     "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
 
+// What the search for the "|" that ends a field finds.
+enum class Separador { Hallado, Ninguno, Desborda };
+
 // Finds the "|" that ends the field starting at byte `nInicio`, leaving its byte
-// offset in `nFin`; false when no "|" is left. Its position counts characters
-// from the field's start, and one further than a byte can count overflows, even
-// when the field before it is the one asked for. The line is scanned once, not
-// cut into copies: a file holds thousands of lines of 27 fields.
-bool BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::size_t& nFin) {
+// offset in `nFin`. Its position counts characters from the field's start, and
+// one further than a byte can count overflows.
+Separador BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::size_t& nFin) {
   long nCaracteres = 0;
   for (std::size_t i = nInicio; i < sLinea.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(sLinea[i]);
     if ((c & 0xC0) == 0x80) continue;
     ++nCaracteres;
     if (c != '|') continue;
-    if (nCaracteres > kMaximoPosicion) vb::Raise(6);
+    if (nCaracteres > kMaximoPosicion) return Separador::Desborda;
     nFin = i;
-    return true;
+    return Separador::Hallado;
   }
-  return false;
+  return Separador::Ninguno;
 }
 
 // The field number as Val reads it; the plain digits every caller passes are
@@ -127,22 +127,64 @@ const std::string& FrmImportar::FormatoRecordado::Aplica(const std::string& sTex
     sSalida = vb::Format(vb::Variant(sTexto), sPatron);
     sEntrada = sTexto;
     bHay = true;
+    bHayFecha = false;
   }
   return sSalida;
 }
 
+vb::Date FrmImportar::FormatoRecordado::Fecha() {
+  if (!bHayFecha) {
+    dFecha = vb::CDate(vb::Variant(sSalida));
+    bHayFecha = true;
+  }
+  return dFecha;
+}
+
+// The line's separators in order, each search starting after the one before,
+// up to the search that found none or overflowed.
+void FrmImportar::SeparadoresDeLinea::Lee(const std::string& sTexto) {
+  sLinea = sTexto;
+  nFines.clear();
+  std::size_t nInicio = 0;
+  std::size_t nFin = 0;
+  Separador resultado;
+  while ((resultado = BuscaSeparador(sLinea, nInicio, nFin)) == Separador::Hallado) {
+    nFines.push_back(nFin);
+    nInicio = nFin + 1;
+  }
+  bDesborda = resultado == Separador::Desborda;
+}
+
+// The search for the end of field `nCampo`: its "|", none, or overflow (6).
+bool FrmImportar::SeparadoresDeLinea::Fin(std::size_t nCampo, std::size_t& nFin) const {
+  if (nCampo < nFines.size()) {
+    nFin = nFines[nCampo];
+    return true;
+  }
+  if (bDesborda) vb::Raise(6);
+  return false;
+}
+
+// Fields are counted from the line's start, and the search for the next field's
+// end runs before the field asked for is given, so an overflowing field overflows
+// whichever field before it is asked for. A line is asked for some thirty fields:
+// its separators are found once.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       const std::string& PosCampo) const {
+  if (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp) {
+    separadores_.Lee(sCadenaNoEncryp);
+    separadores_.bLeida = true;
+  }
   double nBuscado = NumeroDeCampo(PosCampo);
   long nCampo = 0;
   std::size_t nInicio = 0;
   std::size_t nFin = 0;
-  bool bHayCampo = BuscaSeparador(sCadenaNoEncryp, nInicio, nFin);
+  bool bHayCampo = separadores_.Fin(0, nFin);
   while (bHayCampo) {
     std::size_t nInicioCampo = nInicio;
     std::size_t nFinCampo = nFin;
     nInicio = nFin + 1;
-    bHayCampo = BuscaSeparador(sCadenaNoEncryp, nInicio, nFin);
+    bHayCampo = separadores_.Fin(nCampo + 1, nFin);
     if (nCampo == nBuscado) return SinBlancos(sCadenaNoEncryp, nInicioCampo, nFinCampo);
     if (++nCampo > kMaximoPosicion) vb::Raise(6);
   }
@@ -151,40 +193,55 @@ std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
 
 bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
   bFechaHoy = true;
-  dao::RecordsetPtr rs;
   try {
-    return CargaLinea(sCadenaNoEncryp, rs);
+    return CargaLinea(sCadenaNoEncryp);
   } catch (const vb::Error& error) {
     forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
                   "Error tecnico : " + std::to_string(error.Number()));
-    Descarta(rs);
+    CierraDeudas();
     return false;
   }
 }
 
-bool FrmImportar::CargaLinea(const std::string& sLinea, dao::RecordsetPtr& rs) {
+void FrmImportar::CierraDeudas() {
+  Descarta(rsDeudas_);
+  dbDeudas_ = nullptr;
+}
+
+// The lines of one file add their rows through one dynaset, opened by the first:
+// opening one per line would cost as much as storing the row. A dynaset of a
+// database that was closed or replaced since is opened again.
+dao::Recordset& FrmImportar::DeudasParaAgregar() {
+  if (!rsDeudas_ || !rsDeudas_->IsOpen() || dbDeudas_ != gDB.get()) {
+    CierraDeudas();
+    rsDeudas_ = gDB->OpenRecordset(kDeudasParaAgregar, dao::dbOpenDynaset, dao::dbAppendOnly);
+    dbDeudas_ = gDB.get();
+  }
+  return *rsDeudas_;
+}
+
+bool FrmImportar::CargaLinea(const std::string& sLinea) {
   std::string sFecha = fechaArchivo_.Aplica(vb::Left(RetornaCampo(sLinea, "15"), 10));
-  if (vb::DateDiff("d", vb::CDate(vb::Variant(sFecha)), vb::Today()) >= 1) {
+  if (vb::DateDiff("d", fechaArchivo_.Fecha(), vb::Today()) >= 1) {
     bFechaHoy = false;
     return false;
   }
   AsignaPeriodo(sFecha);
-  rs = gDB->OpenRecordset(kDeudasParaAgregar, dao::dbOpenDynaset, dao::dbAppendOnly);
+  dao::Recordset& rs = DeudasParaAgregar();
   if (VerificaTablaValor(RucSeleccionado(), 1)) {
-    Descarta(rs);
+    CierraDeudas();
     return false;
   }
   sIndGarantia = RetornaCampo(sLinea, "23");
   sIndPersona = RetornaCampo(sLinea, "24");
   sMtoDeuda = RetornaCampo(sLinea, "25");
   sMtoDeudaGarantia = RetornaCampo(sLinea, "26");
-  rs->AddNew();
-  if (!AsignaDeuda(sLinea, *rs)) {
-    Descarta(rs);
+  rs.AddNew();
+  if (!AsignaDeuda(sLinea, rs)) {
+    CierraDeudas();
     return false;
   }
-  rs->Update();
-  Descarta(rs);
+  rs.Update();
   return true;
 }
 

@@ -194,6 +194,16 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
   }
 }
 
+// A statement run again with the same text (a check the loader makes for every
+// line of a file) is not read again.
+void Connection::ScanStatement(std::string_view sql) {
+  if (scratchValid_ && sql == scratchText_) return;
+  scratchValid_ = false;
+  scratchText_.assign(sql.data(), sql.size());
+  Scan(scratchText_, scratch_);
+  scratchValid_ = true;
+}
+
 sqlite3_stmt* Connection::Compile(const std::string& sql, std::string_view statement) {
   sqlite3_stmt* stmt = nullptr;
   int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
@@ -338,7 +348,7 @@ QueryResult Connection::Collect(sqlite3_stmt* stmt, std::vector<ResultColumn> co
 
 long Connection::Execute(std::string_view sql) {
   RequireOpen();
-  Scan(sql, scratch_);
+  ScanStatement(sql);
   if (scratch_.definition) {
     ExecuteDefinition(sql);
     return 0;
@@ -355,7 +365,7 @@ long Connection::Execute(std::string_view sql) {
 
 QueryResult Connection::Query(std::string_view sql, bool updatable, bool rows) {
   RequireOpen();
-  Scan(sql, scratch_);
+  ScanStatement(sql);
   if (scratch_.definition) RaiseEngineError(kErrInvalidOperation);
   Cached& entry = Prepared(scratch_, sql, updatable);
   if (entry.translation.kind != StatementKind::Select) RaiseEngineError(kErrInvalidOperation);
@@ -416,7 +426,7 @@ sqlite3_stmt* Connection::RowStatement(char action, const TableSchema& schema, c
 }
 
 long long Connection::InsertRow(const TableSchema& schema, const std::vector<int>& columns,
-                                const std::vector<vb::Variant>& values) {
+                                const std::vector<const vb::Variant*>& values) {
   RequireOpen();
   sqlite3_stmt* stmt = RowStatement('I', schema, columns, [&] {
     std::string sql = "INSERT INTO " + QuoteName(schema.name);
@@ -425,13 +435,13 @@ long long Connection::InsertRow(const TableSchema& schema, const std::vector<int
     for (std::size_t i = 0; i < columns.size(); ++i) sql += i == 0 ? "?" : ", ?";
     return sql + ")";
   });
-  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, values[i]);
+  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, *values[i]);
   Run(stmt, schema.name);
   return sqlite3_last_insert_rowid(db_);
 }
 
 void Connection::UpdateRow(const TableSchema& schema, long long rowid, const std::vector<int>& columns,
-                           const std::vector<vb::Variant>& values) {
+                           const std::vector<const vb::Variant*>& values) {
   RequireOpen();
   if (columns.empty()) return;
   sqlite3_stmt* stmt = RowStatement('U', schema, columns, [&] {
@@ -442,7 +452,7 @@ void Connection::UpdateRow(const TableSchema& schema, long long rowid, const std
     }
     return sql + " WHERE rowid = ?";
   });
-  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, values[i]);
+  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, *values[i]);
   sqlite3_bind_int64(stmt, static_cast<int>(values.size()) + 1, rowid);
   Run(stmt, schema.name);
 }

@@ -66,9 +66,9 @@ class Connection {
   // columns, so that adding thousands of rows costs little more than SQLite's own
   // inserts.
   long long InsertRow(const TableSchema& schema, const std::vector<int>& columns,
-                      const std::vector<vb::Variant>& values);
+                      const std::vector<const vb::Variant*>& values);
   void UpdateRow(const TableSchema& schema, long long rowid, const std::vector<int>& columns,
-                 const std::vector<vb::Variant>& values);
+                 const std::vector<const vb::Variant*>& values);
   void DeleteRow(const TableSchema& schema, long long rowid);
   // The stored row's values in the table's column order; false when no row has
   // that rowid any more.
@@ -100,6 +100,7 @@ class Connection {
 
   Connection(sqlite3* db, std::string path);
   static void Scan(std::string_view sql, Scanned& scanned);
+  void ScanStatement(std::string_view sql);
   Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
   Cached& PreparedText(const std::string& sql);
   template <typename Build>
@@ -135,7 +136,11 @@ class Connection {
   std::list<std::string> recent_;
   std::unordered_map<std::string, std::pair<std::list<std::string>::iterator, std::unique_ptr<Cached>>> cache_;
   std::uint64_t cacheVersion_ = 0;
+  // The statement scanned last, its literals pointing into the layer's own copy
+  // of its text.
   Scanned scratch_;
+  std::string scratchText_;
+  bool scratchValid_ = false;
   std::string scratchKey_;
 };
 

@@ -4,6 +4,18 @@
 #include "platform/dao/recordset.h"
 
 namespace dao {
+namespace {
+
+// The name as EqualsNoCase compares it: only the letters a to z change.
+std::string NameKey(std::string_view name) {
+  std::string key(name);
+  for (char& c : key) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return key;
+}
+
+}  // namespace
 
 Field::Field(Recordset& owner, int index, ResultColumn column)
     : owner_(owner), index_(index), column_(std::move(column)) {}
@@ -41,10 +53,11 @@ Field& Fields::operator[](std::string_view name) const {
 }
 
 Field* Fields::Find(std::string_view name) const {
-  for (const auto& field : fields_) {
-    if (EqualsNoCase(field->Name(), name)) return field.get();
+  if (byName_.empty()) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) byName_.emplace(NameKey(fields_[i]->Name()), static_cast<int>(i));
   }
-  return nullptr;
+  auto found = byName_.find(NameKey(name));
+  return found == byName_.end() ? nullptr : fields_[found->second].get();
 }
 
 }  // namespace dao

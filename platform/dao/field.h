@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/dao/collection.h"
@@ -53,7 +54,7 @@ class Field {
 };
 
 // The fields of a recordset, by position or by name without regard to case; a name
-// that is not there raises 3265.
+// that is not there raises 3265. Two fields of one name answer to the first.
 class Fields {
  public:
   int Count() const { return static_cast<int>(fields_.size()); }
@@ -66,6 +67,9 @@ class Fields {
  private:
   friend class Recordset;
   std::vector<std::unique_ptr<Field>> fields_;
+  // Positions by upper-case name, made at the first search by name: a loader
+  // names some forty fields for every row it adds.
+  mutable std::unordered_map<std::string, int> byName_;
 };
 
 }  // namespace dao

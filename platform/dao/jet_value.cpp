@@ -71,7 +71,9 @@ vb::Variant IntegralFor(const vb::Variant& value, const ColumnDef& column, std::
 
 vb::Variant TextFor(const vb::Variant& value, const ColumnDef& column, std::string_view table) {
   std::string text = value.IsString() ? value.As<std::string>() : vb::CStr(value);
-  if (column.type == dbText && vb::DecodeUtf8(text).size() > static_cast<std::size_t>(column.size))
+  // A text has no more characters than bytes: only a longer one is counted.
+  std::size_t size = static_cast<std::size_t>(column.size);
+  if (column.type == dbText && text.size() > size && vb::DecodeUtf8(text).size() > size)
     RaiseEngineError(kErrFieldTooSmall, FieldName(table, column), "DAO.Field");
   return vb::Variant(std::move(text));
 }

@@ -43,6 +43,7 @@ void Recordset::Load(QueryResult result) {
   }
   for (std::size_t i = 0; i < result.columns.size() && i < fields_.fields_.size(); ++i)
     fields_.fields_[i]->column_ = result.columns[i];
+  fields_.byName_.clear();
   deleted_ = added_ = 0;
   lastModified_ = -1;
   editMode_ = dbEditNone;
@@ -281,28 +282,31 @@ void Recordset::Update() {
   connection_->RequireOpen();
   const TableSchema& schema = Schema();
   std::vector<int> columns;
-  std::vector<vb::Variant> values;
+  std::vector<const vb::Variant*> values;
+  columns.reserve(fields_.fields_.size());
+  values.reserve(fields_.fields_.size());
   std::vector<bool> named(schema.columns.size(), false);
   for (std::size_t i = 0; i < fields_.fields_.size(); ++i) {
     int column = fields_.fields_[i]->column_.tableColumn;
     if (!changed_[i] || column < 0 || static_cast<std::size_t>(column) >= named.size() || named[column]) continue;
     named[column] = true;
     columns.push_back(column);
-    values.push_back(buffer_[i]);
+    values.push_back(&buffer_[i]);
   }
   if (editMode_ == dbEditAdd) {
     long long rowid = connection_->InsertRow(schema, columns, values);
-    rows_.push_back(Row{buffer_, rowid, false, true});
+    rows_.push_back(Row{std::move(buffer_), rowid, false, true});
     MarkWritten(rows_.back());
     ++added_;
     lastModified_ = static_cast<long>(rows_.size()) - 1;
   } else {
     Row& row = rows_[current_];
     connection_->UpdateRow(schema, row.rowid, columns, values);
-    row.values = buffer_;
+    row.values = std::move(buffer_);
     MarkWritten(row);
     lastModified_ = current_;
   }
+  buffer_.clear();
   editMode_ = dbEditNone;
   Notify(Change::Data);
 }

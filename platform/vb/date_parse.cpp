@@ -1,5 +1,6 @@
 #include <cctype>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/vb/conv.h"
@@ -13,25 +14,30 @@ struct Clock12 {
   bool afternoon = false;
 };
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Trimmed(const std::string& text) {
+// The parts below are views of the text being read: a file loader reads two
+// dates of every line, and copying each part cost more than reading it.
+std::string_view Trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
+  if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+bool EndsWithLower(std::string_view text, std::string_view suffix) {
+  if (text.size() <= suffix.size()) return false;
+  std::string_view end = text.substr(text.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    if (static_cast<char>(std::tolower(static_cast<unsigned char>(end[i]))) != suffix[i]) return false;
+  }
+  return true;
+}
+
 // Takes a trailing "a.m."/"p.m." (as the regional time format writes it) or "am"/"pm".
-Clock12 TakeClockSuffix(std::string& text) {
+Clock12 TakeClockSuffix(std::string_view& text) {
   static const char* const kSuffixes[][2] = {{"a.m.", "a"}, {"p.m.", "p"}, {"a. m.", "a"},
                                              {"p. m.", "p"}, {"am", "a"},   {"pm", "p"}};
-  std::string lower = Lower(text);
   for (const auto& suffix : kSuffixes) {
-    std::string s = suffix[0];
-    if (lower.size() > s.size() && lower.compare(lower.size() - s.size(), s.size(), s) == 0) {
+    std::string_view s = suffix[0];
+    if (EndsWithLower(text, s)) {
       text = Trimmed(text.substr(0, text.size() - s.size()));
       return Clock12{true, suffix[1][0] == 'p'};
     }
@@ -39,18 +45,19 @@ Clock12 TakeClockSuffix(std::string& text) {
   return Clock12{};
 }
 
-std::vector<std::string> SplitOn(const std::string& text, const std::string& separators) {
-  std::vector<std::string> parts(1);
-  for (char c : text) {
-    if (separators.find(c) != std::string::npos)
-      parts.emplace_back();
-    else
-      parts.back() += c;
+std::vector<std::string_view> SplitOn(std::string_view text, std::string_view separators) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (separators.find(text[i]) == std::string_view::npos) continue;
+    parts.push_back(text.substr(start, i - start));
+    start = i + 1;
   }
+  parts.push_back(text.substr(start));
   return parts;
 }
 
-std::optional<int> Number(const std::string& text, std::size_t maxDigits) {
+std::optional<int> Number(std::string_view text, std::size_t maxDigits) {
   if (text.empty() || text.size() > maxDigits) return std::nullopt;
   int value = 0;
   for (char c : text) {
@@ -62,7 +69,7 @@ std::optional<int> Number(const std::string& text, std::size_t maxDigits) {
 
 // A two-digit year is windowed (00-29 this century, 30-99 the last); a year written
 // with three or four digits is taken as written.
-std::optional<int> YearOf(const std::string& text) {
+std::optional<int> YearOf(std::string_view text) {
   std::optional<int> year = Number(text, 4);
   if (!year) return std::nullopt;
   if (text.size() <= 2) return *year < 30 ? 2000 + *year : 1900 + *year;
@@ -81,8 +88,8 @@ std::optional<Date> ValidDay(std::optional<int> year, std::optional<int> month, 
 // dd/mm/yyyy as the regional settings give it, yyyy/mm/dd when the first part has
 // three or more digits, mm/yyyy (the first of the month) and dd/mm (this year).
 // A day or month out of range is no date: the text is never re-read month first.
-std::optional<Date> DayPart(const std::string& text) {
-  std::vector<std::string> parts = SplitOn(text, "/-");
+std::optional<Date> DayPart(std::string_view text) {
+  std::vector<std::string_view> parts = SplitOn(text, "/-");
   if (parts.size() == 3) {
     if (parts[0].size() >= 3)
       return ValidDay(YearOf(parts[0]), Number(parts[1], 2), Number(parts[2], 2));
@@ -96,8 +103,8 @@ std::optional<Date> DayPart(const std::string& text) {
   return std::nullopt;
 }
 
-std::optional<double> TimePart(const std::string& text, Clock12 clock) {
-  std::vector<std::string> parts = SplitOn(text, ":");
+std::optional<double> TimePart(std::string_view text, Clock12 clock) {
+  std::vector<std::string_view> parts = SplitOn(text, ":");
   if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
   std::optional<int> hour = Number(parts[0], 2);
   std::optional<int> minute = Number(parts[1], 2);
@@ -113,18 +120,18 @@ std::optional<double> TimePart(const std::string& text, Clock12 clock) {
 }
 
 std::optional<Date> ReadDate(const std::string& input) {
-  std::string text = Trimmed(input);
+  std::string_view text = Trimmed(input);
   Clock12 clock = TakeClockSuffix(text);
-  std::vector<std::string> words;
-  for (const std::string& word : SplitOn(text, " "))
+  std::vector<std::string_view> words;
+  for (std::string_view word : SplitOn(text, " "))
     if (!word.empty()) words.push_back(word);
   if (words.empty() || words.size() > 2) return std::nullopt;
   std::optional<Date> day = Date{0};
   std::optional<double> time = 0.0;
   bool sawDay = false;
   bool sawTime = false;
-  for (const std::string& word : words) {
-    if (word.find(':') != std::string::npos) {
+  for (std::string_view word : words) {
+    if (word.find(':') != std::string_view::npos) {
       if (sawTime) return std::nullopt;
       sawTime = true;
       time = TimePart(word, clock);

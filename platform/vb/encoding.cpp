@@ -94,6 +94,9 @@ std::string ToCp1252(const std::string& utf8) {
 }
 
 std::string FromCp1252(const std::string& bytes) {
+  bool ascii = true;
+  for (char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return bytes;
   std::string out;
   out.reserve(bytes.size());
   for (char c : bytes) {

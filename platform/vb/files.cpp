@@ -210,10 +210,12 @@ std::string LineInput(int fileNumber) {
     Raise(62);
   }
   std::string bytes;
+  flockfile(file.stream);
   while (c != EOF && c != '\r' && c != '\n') {
     bytes += static_cast<char>(c);
-    c = std::getc(file.stream);
+    c = getc_unlocked(file.stream);
   }
+  funlockfile(file.stream);
   if (c == '\r') {
     int next = std::getc(file.stream);
     if (next != '\n' && next != EOF) std::ungetc(next, file.stream);
