@@ -59,8 +59,10 @@ bool SoloDigitos(const std::string& texto) {
 }
 
 double ValorNumerico(const std::string& texto) {
-  if (SoloDigitos(texto)) return static_cast<double>(std::stoll(texto));
-  return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
+  if (!SoloDigitos(texto)) return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
+  long long numero = 0;
+  for (char c : texto) numero = numero * 10 + (c - '0');
+  return static_cast<double>(numero);
 }
 
 // Each character's position (from 1) times its Windows-1252 code, as 16-bit

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "platform/forms/progress_bar.h"
 #include "platform/forms/text_box.h"
 #include "platform/vb/date.h"
+#include "platform/vb/variant.h"
 
 namespace korva {
 
@@ -129,18 +131,23 @@ class FrmImportar : public forms::Form {
 
   // Field 15 is the same on every line of a file: its two readings as dates are
   // kept from the line before rather than formatted again for each line, and so
-  // is the date the first of them reads as.
+  // is the date each reads as.
   struct FormatoRecordado {
     explicit FormatoRecordado(std::string patron) : sPatron(std::move(patron)) {}
     std::string sPatron;
     std::string sEntrada;
     std::string sSalida;
     bool bHay = false;
-    bool bHayFecha = false;
-    vb::Date dFecha;
+    bool bLeida = false;
+    std::optional<vb::Date> dFecha;
     const std::string& Aplica(const std::string& sTexto);
     // CDate of the last output; a text that is no date raises 13 every time.
     vb::Date Fecha();
+    // What a date column is given for `sTexto` formatted: the date it reads as,
+    // or the text itself when it reads as none, which the column then refuses
+    // as it refuses any such text.
+    vb::Variant Valor(const std::string& sTexto);
+    void LeeFecha();
   };
   FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
   FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
@@ -153,7 +160,6 @@ class FrmImportar : public forms::Form {
     bool bDesborda = false;
     bool bLeida = false;
     void Lee(const std::string& sTexto);
-    bool Fin(std::size_t nCampo, std::size_t& nFin) const;
   };
   mutable SeparadoresDeLinea separadores_;
 };

@@ -1,5 +1,8 @@
 // The loader of one line of the personalised debt file: its fields, its checks
 // and the F0942DEUDAS row it becomes.
+#include <cmath>
+#include <vector>
+
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen01.h"
 #include "formulario/core/modGen02.h"
@@ -127,17 +130,31 @@ const std::string& FrmImportar::FormatoRecordado::Aplica(const std::string& sTex
     sSalida = vb::Format(vb::Variant(sTexto), sPatron);
     sEntrada = sTexto;
     bHay = true;
-    bHayFecha = false;
+    bLeida = false;
   }
   return sSalida;
 }
 
-vb::Date FrmImportar::FormatoRecordado::Fecha() {
-  if (!bHayFecha) {
+void FrmImportar::FormatoRecordado::LeeFecha() {
+  if (bLeida) return;
+  try {
     dFecha = vb::CDate(vb::Variant(sSalida));
-    bHayFecha = true;
+  } catch (const vb::Error&) {
+    dFecha.reset();
   }
-  return dFecha;
+  bLeida = true;
+}
+
+vb::Date FrmImportar::FormatoRecordado::Fecha() {
+  LeeFecha();
+  if (!dFecha) vb::Raise(13);
+  return *dFecha;
+}
+
+vb::Variant FrmImportar::FormatoRecordado::Valor(const std::string& sTexto) {
+  Aplica(sTexto);
+  LeeFecha();
+  return dFecha ? vb::Variant(*dFecha) : vb::Variant(sSalida);
 }
 
 // The line's separators in order, each search starting after the one before,
@@ -155,40 +172,29 @@ void FrmImportar::SeparadoresDeLinea::Lee(const std::string& sTexto) {
   bDesborda = resultado == Separador::Desborda;
 }
 
-// The search for the end of field `nCampo`: its "|", none, or overflow (6).
-bool FrmImportar::SeparadoresDeLinea::Fin(std::size_t nCampo, std::size_t& nFin) const {
-  if (nCampo < nFines.size()) {
-    nFin = nFines[nCampo];
-    return true;
-  }
-  if (bDesborda) vb::Raise(6);
-  return false;
-}
-
-// Fields are counted from the line's start, and the search for the next field's
+// Fields are counted from the line's start and the search for the next field's
 // end runs before the field asked for is given, so an overflowing field overflows
-// whichever field before it is asked for. A line is asked for some thirty fields:
-// its separators are found once.
+// the field before it too; a field counter past 255 overflows as well. A field
+// that is not there is looked for through every field of the line. A line is
+// asked for some thirty fields: its separators are found once.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       const std::string& PosCampo) const {
   if (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp) {
     separadores_.Lee(sCadenaNoEncryp);
     separadores_.bLeida = true;
   }
+  const std::vector<std::size_t>& nFines = separadores_.nFines;
   double nBuscado = NumeroDeCampo(PosCampo);
-  long nCampo = 0;
-  std::size_t nInicio = 0;
-  std::size_t nFin = 0;
-  bool bHayCampo = separadores_.Fin(0, nFin);
-  while (bHayCampo) {
-    std::size_t nInicioCampo = nInicio;
-    std::size_t nFinCampo = nFin;
-    nInicio = nFin + 1;
-    bHayCampo = separadores_.Fin(nCampo + 1, nFin);
-    if (nCampo == nBuscado) return SinBlancos(sCadenaNoEncryp, nInicioCampo, nFinCampo);
-    if (++nCampo > kMaximoPosicion) vb::Raise(6);
+  bool bHay = nBuscado >= 0 && nBuscado < static_cast<double>(nFines.size()) && nBuscado == std::floor(nBuscado);
+  if (!bHay) {
+    if (separadores_.bDesborda || static_cast<long>(nFines.size()) > kMaximoPosicion) vb::Raise(6);
+    return "";
   }
-  return "";
+  std::size_t nCampo = static_cast<std::size_t>(nBuscado);
+  if (static_cast<long>(nCampo) > kMaximoPosicion) vb::Raise(6);
+  if (nCampo + 1 == nFines.size() && separadores_.bDesborda) vb::Raise(6);
+  std::size_t nInicio = nCampo == 0 ? 0 : nFines[nCampo - 1] + 1;
+  return SinBlancos(sCadenaNoEncryp, nInicio, nFines[nCampo]);
 }
 
 bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
@@ -296,7 +302,7 @@ void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& r
   rs("ind_ver_deu") = campo("14");
   rs("Fec_ult_cap") = FechaDeArchivo(campo("6"));
   std::string sGenerado = campo("15");
-  rs("fec_des_deu") = momentoArchivo_.Aplica(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+  rs("fec_des_deu") = momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
   rs("num_cuo") = campo("3");
   rs("num_pro") = campo("0");
   rs("mto_tributo_s") = campo("7");
@@ -318,7 +324,7 @@ void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& r
   rs("num_cuo") = "0";
   rs("Fec_ult_cap") = "01/01/1901";
   std::string sGenerado = campo("15");
-  rs("fec_des_deu") = momentoArchivo_.Aplica(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+  rs("fec_des_deu") = momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
   rs("num_pro") = campo("0");
   rs("mto_tributo_s") = campo("7");
   rs("mto_int_cap_s") = campo("8");

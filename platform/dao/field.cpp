@@ -4,18 +4,6 @@
 #include "platform/dao/recordset.h"
 
 namespace dao {
-namespace {
-
-// The name as EqualsNoCase compares it: only the letters a to z change.
-std::string NameKey(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return key;
-}
-
-}  // namespace
 
 Field::Field(Recordset& owner, int index, ResultColumn column)
     : owner_(owner), index_(index), column_(std::move(column)) {}
@@ -52,11 +40,22 @@ Field& Fields::operator[](std::string_view name) const {
   return *field;
 }
 
+// Hashes the name as EqualsNoCase compares it (only the letters a to z fold) from
+// its length and three of its letters: enough to tell a table's columns apart,
+// cheaper than reading every letter of every name asked for.
+std::size_t Fields::NameHash::operator()(std::string_view name) const {
+  auto folded = [](char c) { return static_cast<std::size_t>(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c)); };
+  if (name.empty()) return 0;
+  return ((name.size() * 131 + folded(name.front())) * 131 + folded(name[name.size() / 2])) * 131 + folded(name.back());
+}
+
+bool Fields::NameEqual::operator()(std::string_view a, std::string_view b) const { return a == b || EqualsNoCase(a, b); }
+
 Field* Fields::Find(std::string_view name) const {
   if (byName_.empty()) {
-    for (std::size_t i = 0; i < fields_.size(); ++i) byName_.emplace(NameKey(fields_[i]->Name()), static_cast<int>(i));
+    for (std::size_t i = 0; i < fields_.size(); ++i) byName_.emplace(fields_[i]->Name(), static_cast<int>(i));
   }
-  auto found = byName_.find(NameKey(name));
+  auto found = byName_.find(name);
   return found == byName_.end() ? nullptr : fields_[found->second].get();
 }
 

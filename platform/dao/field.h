@@ -67,9 +67,17 @@ class Fields {
  private:
   friend class Recordset;
   std::vector<std::unique_ptr<Field>> fields_;
-  // Positions by upper-case name, made at the first search by name: a loader
-  // names some forty fields for every row it adds.
-  mutable std::unordered_map<std::string, int> byName_;
+  // Positions by name without regard to ASCII case, made at the first search by
+  // name: a loader names some forty fields for every row it adds.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+  };
+  struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  mutable std::unordered_map<std::string, int, NameHash, NameEqual> byName_;
 };
 
 }  // namespace dao

@@ -46,7 +46,10 @@ Clock12 TakeClockSuffix(std::string_view& text) {
 }
 
 std::vector<std::string_view> SplitOn(std::string_view text, std::string_view separators) {
+  std::size_t count = 1;
+  for (char c : text) count += separators.find(c) != std::string_view::npos;
   std::vector<std::string_view> parts;
+  parts.reserve(count);
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (separators.find(text[i]) == std::string_view::npos) continue;

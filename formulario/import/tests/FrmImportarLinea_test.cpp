@@ -78,6 +78,44 @@ TEST_F(FrmImportarLineaTest, RetornaCampoOverflowsOnAFieldOf255Characters) {
   }
 }
 
+// The search goes one field past the one asked for, and a field counter past 255
+// overflows: a long field two places on, or field 256, is no obstacle to field 0,
+// but a field beyond a line's last one is looked for through all of them.
+TEST_F(FrmImportarLineaTest, RetornaCampoOverflowsOnlyWhereItsSearchReaches) {
+  FrmImportar& frm = AbreVentana();
+  const std::string largo = "a|b|" + std::string(255, '7') + "|c|";
+  auto campos = [](int n) {
+    std::string linea;
+    for (int i = 0; i < n; ++i) linea += std::to_string(i) + "|";
+    return linea;
+  };
+  struct Caso {
+    std::string linea;
+    const char* campo;
+    const char* esperado;  // nullptr: overflow
+  };
+  const Caso casos[] = {
+      {largo, "0", "a"},          {largo, "1", nullptr},       {largo, "3", nullptr},
+      {largo, "9", nullptr},      {largo + "x", "0", "a"},     {"a|" + std::string(300, '7'), "0", "a"},
+      {"a|" + std::string(300, '7'), "1", ""},                 {campos(300), "255", "255"},
+      {campos(300), "256", nullptr},                           {campos(300), "400", nullptr},
+      {campos(256), "255", "255"}, {campos(256), "256", nullptr}, {campos(255), "254", "254"},
+      {campos(255), "255", ""},    {campos(255), "1.5", ""},     {campos(3), "-1", ""},
+  };
+  for (const Caso& c : casos) {
+    try {
+      std::string campo = frm.RetornaCampo(c.linea, c.campo);
+      if (c.esperado == nullptr)
+        ADD_FAILURE() << "no overflow for field " << c.campo << " of " << c.linea;
+      else
+        EXPECT_EQ(campo, c.esperado) << c.campo << " of " << c.linea;
+    } catch (const vb::Error& error) {
+      EXPECT_EQ(c.esperado, nullptr) << "overflow for field " << c.campo << " of " << c.linea;
+      EXPECT_EQ(error.Number(), 6);
+    }
+  }
+}
+
 TEST_F(FrmImportarLineaTest, DebtLineIsStoredFieldByFieldWithItsDerivedColumns) {
   FrmImportar& frm = Ventana();
   EXPECT_EQ(Carga(frm, LineText(debtfile::SampleDebt(Hoy(), "01", 1))),
