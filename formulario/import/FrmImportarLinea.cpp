@@ -185,8 +185,8 @@ std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
   }
   const std::vector<std::size_t>& nFines = separadores_.nFines;
   double nBuscado = NumeroDeCampo(PosCampo);
-  bool bHay = nBuscado >= 0 && nBuscado < static_cast<double>(nFines.size()) && nBuscado == std::floor(nBuscado);
-  if (!bHay) {
+  bool bExiste = nBuscado >= 0 && nBuscado < static_cast<double>(nFines.size()) && nBuscado == std::floor(nBuscado);
+  if (!bExiste) {
     if (separadores_.bDesborda || static_cast<long>(nFines.size()) > kMaximoPosicion) vb::Raise(6);
     return "";
   }

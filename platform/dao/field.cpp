@@ -44,12 +44,18 @@ Field& Fields::operator[](std::string_view name) const {
 // its length and three of its letters: enough to tell a table's columns apart,
 // cheaper than reading every letter of every name asked for.
 std::size_t Fields::NameHash::operator()(std::string_view name) const {
-  auto folded = [](char c) { return static_cast<std::size_t>(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c)); };
+  auto folded = [](char c) {
+    return static_cast<std::size_t>(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c));
+  };
   if (name.empty()) return 0;
-  return ((name.size() * 131 + folded(name.front())) * 131 + folded(name[name.size() / 2])) * 131 + folded(name.back());
+  std::size_t hash = name.size() * 131 + folded(name.front());
+  hash = hash * 131 + folded(name[name.size() / 2]);
+  return hash * 131 + folded(name.back());
 }
 
-bool Fields::NameEqual::operator()(std::string_view a, std::string_view b) const { return a == b || EqualsNoCase(a, b); }
+bool Fields::NameEqual::operator()(std::string_view a, std::string_view b) const {
+  return a == b || EqualsNoCase(a, b);
+}
 
 Field* Fields::Find(std::string_view name) const {
   if (byName_.empty()) {

@@ -93,9 +93,10 @@ std::string Mid(const std::string& text, long start) {
 std::string Mid(const std::string& text, long start, long length) {
   if (start < 1) Raise(5);
   RequireNonNegative(length);
-  std::size_t end = std::min(text.size(), static_cast<std::size_t>(start - 1) + static_cast<std::size_t>(length));
-  if (IsAscii(std::string_view(text).substr(0, end)))
-    return static_cast<std::size_t>(start) > text.size() ? "" : text.substr(start - 1, static_cast<std::size_t>(length));
+  std::size_t first = static_cast<std::size_t>(start - 1);
+  std::size_t count = static_cast<std::size_t>(length);
+  if (IsAscii(std::string_view(text).substr(0, std::min(text.size(), first + count))))
+    return first >= text.size() ? "" : text.substr(first, count);
   std::u32string chars = DecodeUtf8(text);
   if (static_cast<std::size_t>(start) > chars.size()) return "";
   return EncodeUtf8(chars.substr(start - 1, static_cast<std::size_t>(length)));
