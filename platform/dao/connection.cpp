@@ -29,9 +29,12 @@ bool FolderExists(const std::string& path) {
   return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A connection is used by one thread at a time, as every object of the layer is,
+// so SQLite's own locking of each call is left out: a loader binds some thirty
+// values for every row it stores.
 sqlite3* OpenHandle(const std::string& path, int flags) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+  int rc = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     sqlite3_close_v2(db);
     if (rc == SQLITE_CANTOPEN) RaiseEngineError(kErrFileNotFound, path);
