@@ -222,12 +222,8 @@ TEST_F(ModTablasTest, WorkingCopyRowsCopyIntoStoredTableWithSelectStar) {
 TEST_F(ModTablasTest, DebtIsHeldOnceWhateverThePeriodOfTheDeclaration) {
   CreaTablasModulo(*db_);
   db_->Execute(KeyedRow("F0942DEUDAS", "201601"), dao::dbFailOnError);
-  try {
-    db_->Execute(KeyedRow("F0942DEUDAS", "201602"), dao::dbFailOnError);
-    FAIL() << "a second period of the same debt was stored";
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), dao::kErrDuplicateKey);
-  }
+  EXPECT_EQ(ErrorOf([&] { db_->Execute(KeyedRow("F0942DEUDAS", "201602"), dao::dbFailOnError); }),
+            dao::kErrDuplicateKey);
 }
 
 TEST_F(ModTablasTest, OnlyTheSixDebtColumnsStoreAnEmptyText) {
@@ -243,13 +239,11 @@ TEST_F(ModTablasTest, OnlyTheSixDebtColumnsStoreAnEmptyText) {
     db_->Execute(KeyedRow(table), dao::dbFailOnError);
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(table) + "." + c.column);
-      try {
-        db_->Execute("UPDATE " + std::string(table) + " SET " + c.column + " = ''", dao::dbFailOnError);
-        EXPECT_TRUE(c.accepted);
-      } catch (const vb::Error& error) {
-        EXPECT_FALSE(c.accepted);
-        EXPECT_EQ(error.Number(), dao::kErrZeroLength);
-      }
+      EXPECT_EQ(ErrorOf([&] {
+                  db_->Execute("UPDATE " + std::string(table) + " SET " + c.column + " = ''",
+                               dao::dbFailOnError);
+                }),
+                c.accepted ? 0 : dao::kErrZeroLength);
     }
   }
 }

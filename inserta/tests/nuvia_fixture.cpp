@@ -1,7 +1,5 @@
 #include "inserta/tests/nuvia_fixture.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -31,11 +29,8 @@ Rows SelectRows(dao::Database& db, const std::string& sql) {
 }
 
 void SuiteTest::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "nuvia_test_XXXXXX").string();
-  folder_ = mkdtemp(pattern.data());
-  suite_ = host::CreateSuite(folder_ + "/suite", Options());
-  if (const char* windir = getenv("WINDIR")) oldWindir_ = windir;
-  setenv("WINDIR", suite_.windowsFolder.c_str(), 1);
+  suite_ = host::CreateSuite(folder_ / "suite", Options());
+  windir_.emplace("WINDIR", suite_.windowsFolder);
   vb::SetEndBehaviour(vb::EndBehaviour::Throw);
 }
 
@@ -46,13 +41,7 @@ void SuiteTest::TearDown() {
   }
   FijaListadoArchivos(nullptr);
   vb::SetEndBehaviour(vb::EndBehaviour::Exit);
-  if (oldWindir_) {
-    setenv("WINDIR", oldWindir_->c_str(), 1);
-  } else {
-    unsetenv("WINDIR");
-  }
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
+  windir_.reset();
 }
 
 host::SuiteOptions SuiteTest::Options() const {

@@ -8,9 +8,13 @@
 #include "platform/dao/database.h"
 #include "platform/forms/testing/driver.h"
 #include "tools/host/suite.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace nuvia::testing {
 
+using testsupport::ErrorOf;
 using Rows = std::vector<std::vector<std::string>>;
 
 // Every row of `sql` with its values as texts ("Null" for Null).
@@ -34,12 +38,12 @@ class SuiteTest : public ::testing::Test {
   // Rewrites TESCA.INI's Options with these lines ("SysPath=...").
   void WriteSettings(const std::vector<std::string>& lines) const;
 
-  std::string folder_;
+  testsupport::TempFolder folder_;
   host::Suite suite_;
   forms::TestDriver driver_;
 
  private:
-  std::optional<std::string> oldWindir_;
+  std::optional<testsupport::ScopedEnv> windir_;
 };
 
 }  // namespace nuvia::testing

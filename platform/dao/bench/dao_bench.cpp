@@ -4,13 +4,12 @@
 // with bound values). The layer should stay within twice the plain figure.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace {
 
@@ -59,29 +58,13 @@ std::string JetInsert(const Debt& d) {
          "', '0.00', '3.25', '" + d.amount + "', '', '', 0, 0, '00', '123456')";
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "dao_bench_XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
 void ExecuteThroughTheLayer(benchmark::State& state) {
   std::vector<std::string> statements;
   for (const Debt& debt : Debts()) statements.push_back(JetInsert(debt));
   for (auto _ : state) {
     state.PauseTiming();
-    TempFolder folder;
-    dao::DatabasePtr db = dao::Engine().CreateDatabase(folder.File("bench.db"));
+    testsupport::TempFolder folder;
+    dao::DatabasePtr db = dao::Engine().CreateDatabase(folder / "bench.db");
     db->Execute(std::string("CREATE TABLE F0942DEUDAS (") + kDebtColumns + ")");
     db->Execute(std::string("ALTER TABLE F0942DEUDAS ADD CONSTRAINT PK_F0942DEUDAS PRIMARY KEY (") + kDebtKey + ")");
     for (const char* field : {"Mto_tributo_c", "Mto_int_c", "Mto_int_cap_c", "Mto_act_c", "Cod_for_dj", "Num_ord_dj"})
@@ -106,9 +89,9 @@ void PlainSqlitePreparedInserts(benchmark::State& state) {
   std::vector<Debt> debts = Debts();
   for (auto _ : state) {
     state.PauseTiming();
-    TempFolder folder;
+    testsupport::TempFolder folder;
     sqlite3* db = nullptr;
-    sqlite3_open(folder.File("plain.db").c_str(), &db);
+    sqlite3_open((folder / "plain.db").c_str(), &db);
     std::string create = std::string("CREATE TABLE F0942DEUDAS (") + kPlainColumns + ", PRIMARY KEY (" + kDebtKey + "))";
     Check(sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr), db);
     state.ResumeTiming();

@@ -5,22 +5,12 @@
 namespace dao::testing {
 namespace {
 
-class CoreTest : public DeclarationTest {
- protected:
-  int ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const vb::Error& error) {
-      return error.Number();
-    }
-    return 0;
-  }
-};
+class CoreTest : public DeclarationTest {};
 
 // The settings give the database as DBPath & DBName joined as they stand.
 TEST_F(CoreTest, DatabaseOpensOnTheDefaultWorkspaceWithTheWorkgroupKept) {
   DBEngine& engine = Engine();
-  engine.SetSystemDB(folder_.File("TESCA.MDW"));
+  engine.SetSystemDB(folder_ / "TESCA.MDW");
   engine.SetDefaultUser("usuario1");
   engine.SetDefaultPassword("clave123");
   db_->Close();
@@ -32,11 +22,11 @@ TEST_F(CoreTest, DatabaseOpensOnTheDefaultWorkspaceWithTheWorkgroupKept) {
   EXPECT_EQ(db->Name(), windowsStyle);
   EXPECT_FALSE(db->OpenRecordset("SELECT 'x' FROM CAB WHERE Semana = 2", dbOpenSnapshot)->Eof());
   EXPECT_EQ(engine.Workspaces(0).UserName(), "usuario1");
-  EXPECT_EQ(engine.SystemDB(), folder_.File("TESCA.MDW"));
+  EXPECT_EQ(engine.SystemDB(), folder_ / "TESCA.MDW");
   db->Close();
   EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0).OpenDatabase(folder_.Path() + "tesca.db"); }), kErrFileNotFound);
-  EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0).OpenDatabase(folder_.File("falta/tesca.db")); }), kErrInvalidPath);
-  EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0).OpenDatabase(folder_.File("otra.mdb")); }), kErrFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0).OpenDatabase(folder_ / "falta/tesca.db"); }), kErrInvalidPath);
+  EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0).OpenDatabase(folder_ / "otra.mdb"); }), kErrFileNotFound);
   EXPECT_EQ(ErrorOf([&] { engine.Workspaces(1); }), kErrItemNotFound);
   db_ = engine.OpenDatabase(path_);
 }

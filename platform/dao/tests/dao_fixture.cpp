@@ -1,23 +1,10 @@
 #include "platform/dao/tests/dao_fixture.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 
 #include "platform/vb/conv.h"
 
 namespace dao::testing {
-
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "dao_test_XXXXXX").string();
-  path_ = mkdtemp(pattern.data());
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 namespace {
 
 const char* kKeyHead = "tip_doc_d BYTE, doc_id_d TEXT(15), periodo TEXT(6), formulario TEXT(4), ";
@@ -122,7 +109,7 @@ std::string DebtInsert(const std::string& table, const std::string& ruc, int sem
 const std::string& TemplateDatabase() {
   static TempFolder folder;
   static const std::string path = [] {
-    std::string file = folder.File("template.db");
+    std::string file = folder / "template.db";
     DatabasePtr db = Engine().CreateDatabase(file);
     CreateModuleTables(*db);
     CreateHostTables(*db);
@@ -133,7 +120,7 @@ const std::string& TemplateDatabase() {
 }
 
 void DaoTest::SetUp() {
-  path_ = folder_.File("tesca.db");
+  path_ = folder_ / "tesca.db";
   std::filesystem::copy_file(TemplateDatabase(), path_);
   db_ = Engine().OpenDatabase(path_);
 }

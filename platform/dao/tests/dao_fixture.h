@@ -5,20 +5,13 @@
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace dao::testing {
 
-// A folder of its own under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  const std::string& Path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+using testsupport::ErrorOf;
+using testsupport::TempFolder;
 
 // The module's ten tables, each created and keyed by its own statements, and the
 // AllowZeroLength of the six debt columns that accept "".

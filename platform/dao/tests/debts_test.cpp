@@ -6,14 +6,6 @@ namespace {
 
 class DebtsTest : public DeclarationTest {
  protected:
-  int ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const vb::Error& error) {
-      return error.Number();
-    }
-    return 0;
-  }
   // One line of a debt file as the loader stores it: field by field, by name.
   void LoadLine(const std::string& tipDeu, const std::string& numDoc, const std::string& numPro = "P1") {
     RecordsetPtr rs = db_->OpenRecordset("F0942DEUDAS", dbOpenDynaset);

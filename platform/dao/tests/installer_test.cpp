@@ -20,12 +20,7 @@ class InstallerTest : public DaoTest {
     return DebtInsert(table, "20100012345", 1, "01", "200901", "030701", "V1", "00");
   }
   int ErrorOf(const std::string& statement) {
-    try {
-      db_->Execute(statement, dbInconsistent);
-    } catch (const vb::Error& error) {
-      return error.Number();
-    }
-    return 0;
+    return testsupport::ErrorOf([&] { db_->Execute(statement, dbInconsistent); });
   }
 };
 
@@ -73,12 +68,8 @@ TEST_F(InstallerTest, CatalogueIsHiddenAndDefinitionsSurviveReopening) {
     EXPECT_EQ(zeroLength, "mto_tributo_c mto_int_cap_c mto_int_c mto_act_c Cod_for_dj Num_ord_dj ") << table;
   }
   EXPECT_EQ(db_->TableDefs()["F0942GARANTIA"].PrimaryKeyName(), "PK_F0942DEUDAS");
-  try {
-    db_->TableDefs()["F0942DEUDAS"].Fields("Num_cuo").SetAllowZeroLength(true);
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrInvalidOperation);
-  }
+  EXPECT_EQ(testsupport::ErrorOf([&] { db_->TableDefs()["F0942DEUDAS"].Fields("Num_cuo").SetAllowZeroLength(true); }),
+            kErrInvalidOperation);
 }
 
 // A second run: the working copies are dropped and made again, the others exist.

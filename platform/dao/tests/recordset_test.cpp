@@ -13,12 +13,7 @@ class RecordsetTest : public DaoTest {
   }
   std::string Code(Recordset& rs) { return rs.Fields()["codrep"].Value().As<std::string>(); }
   void ExpectNoCurrentRecord(const std::function<void()>& action) {
-    try {
-      action();
-      ADD_FAILURE() << "no error";
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), kErrNoCurrentRecord);
-    }
+    EXPECT_EQ(ErrorOf(action), kErrNoCurrentRecord);
   }
 };
 
@@ -67,12 +62,7 @@ TEST_F(RecordsetTest, PositionsAndBookmarksFindRowsAgain) {
   rs->Move(5);
   EXPECT_TRUE(rs->Eof());
   EXPECT_EQ(rs->AbsolutePosition(), -1);
-  try {
-    rs->SetAbsolutePosition(4);
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrInvalidArgument);
-  }
+  EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(4); }), kErrInvalidArgument);
   RecordsetPtr other = db_->OpenRecordset("reportes");
   EXPECT_THROW(other->SetBookmark(mark), vb::Error);
 }
@@ -84,12 +74,7 @@ TEST_F(RecordsetTest, ForwardOnlyMovesOnlyForward) {
   EXPECT_EQ(rows, 4);
   for (auto action : std::vector<std::function<void()>>{[&] { rs->MovePrevious(); }, [&] { rs->AbsolutePosition(); },
                                                         [&] { rs->MoveFirst(); }}) {
-    try {
-      action();
-      ADD_FAILURE();
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), kErrNotSupported);
-    }
+    EXPECT_EQ(ErrorOf(action), kErrNotSupported);
   }
 }
 
@@ -123,21 +108,11 @@ TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
   rs->CancelUpdate();
   EXPECT_EQ(rs->Fields()["descripcion"].Value().As<std::string>(), "cambiado");
   rs->Edit();
-  try {
-    rs->Fields()["n"] = 3;
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrFieldNotUpdatable);
-  }
+  EXPECT_EQ(ErrorOf([&] { rs->Fields()["n"] = 3; }), kErrFieldNotUpdatable);
   rs->CancelUpdate();
   rs->MoveNext();
   rs->Delete();
-  try {
-    rs->Fields()[0].Value();
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrRecordDeleted);
-  }
+  EXPECT_EQ(ErrorOf([&] { rs->Fields()[0].Value(); }), kErrRecordDeleted);
   rs->MovePrevious();
   EXPECT_EQ(Code(*rs), "F36003");
   EXPECT_EQ(Rows("SELECT codrep, descripcion FROM reportes WHERE codrep >= 'F36003'"),
@@ -213,12 +188,7 @@ TEST_F(RecordsetTest, SnapshotsAndUpdateWithoutEditAreRefused) {
                {[&] { table->Fields()["nada"]; }, kErrItemNotFound},
                {[&] { db_->OpenRecordset("SELECT * FROM reportes", dbOpenTable); }, kErrInvalidOperation}};
   for (auto& c : cases) {
-    try {
-      c.action();
-      ADD_FAILURE() << c.error;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error);
-    }
+    EXPECT_EQ(ErrorOf([&] { c.action(); }), c.error);
   }
 }
 
@@ -242,12 +212,7 @@ TEST_F(RecordsetTest, ClosingTheDatabaseClosesItsRecordsets) {
   db_->Close();
   for (auto action : std::vector<std::function<void()>>{[&] { rs->MoveNext(); },
                                                         [&] { db_->Execute("DELETE FROM reportes"); }}) {
-    try {
-      action();
-      ADD_FAILURE();
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), kErrObjectInvalid);
-    }
+    EXPECT_EQ(ErrorOf(action), kErrObjectInvalid);
   }
 }
 

@@ -64,19 +64,9 @@ TEST_F(TransactionTest, FailingStatementIsUndoneAsAWhole) {
 
 TEST_F(TransactionTest, CommitWithoutBeginAndTooManyLevelsRaise) {
   Workspace& ws = Engine().Workspaces(0);
-  try {
-    ws.CommitTrans();
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrCommitWithoutBegin);
-  }
+  EXPECT_EQ(ErrorOf([&] { ws.CommitTrans(); }), kErrCommitWithoutBegin);
   for (int i = 0; i < 5; ++i) ws.BeginTrans();
-  try {
-    ws.BeginTrans();
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrTooManyTransactions);
-  }
+  EXPECT_EQ(ErrorOf([&] { ws.BeginTrans(); }), kErrTooManyTransactions);
   EXPECT_EQ(ws.TransactionLevel(), 5);
 }
 
@@ -128,14 +118,6 @@ class LockingTest : public TransactionTest {
     waitpid(pid_, &status, 0);
     return WEXITSTATUS(status);
   }
-  static int NumberOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const vb::Error& error) {
-      return error.Number();
-    }
-    return 0;
-  }
 
   int toParent_[2] = {-1, -1};
   int toChild_[2] = {-1, -1};
@@ -155,7 +137,7 @@ TEST_F(LockingTest, WriteTransactionElsewhereGivesLockedAndLosesNothing) {
   });
   Wait(toParent_[0]);
   Reopen();
-  EXPECT_EQ(NumberOf([&] { Insert("padre"); }), kErrLocked);
+  EXPECT_EQ(ErrorOf([&] { Insert("padre"); }), kErrLocked);
   EXPECT_EQ(Engine().Errors().front().Number, kErrLocked);
   EXPECT_EQ(Users(), Table{});
   Signal(toChild_[1]);
@@ -176,7 +158,7 @@ TEST_F(LockingTest, ExclusiveOpenElsewhereGivesLockedOnOpening) {
     Signal(toParent);
   });
   Wait(toParent_[0]);
-  EXPECT_EQ(NumberOf([&] { Engine().OpenDatabase(path_); }), kErrLocked);
+  EXPECT_EQ(ErrorOf([&] { Engine().OpenDatabase(path_); }), kErrLocked);
   Signal(toChild_[1]);
   Wait(toParent_[0]);
   EXPECT_EQ(Finish(), 0);

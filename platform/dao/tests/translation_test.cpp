@@ -102,12 +102,7 @@ TEST_F(TranslationTest, KeyAddedByAlterTableIsEnforced) {
                {"INSERT INTO T1 (b, c) VALUES (2, 'two')", kErrNullInKey},
                {"ALTER TABLE T1 ADD CONSTRAINT PK_OTHER PRIMARY KEY (c)", kErrPrimaryKeyExists}};
   for (const auto& c : cases) {
-    try {
-      db_->Execute(c.statement, dbFailOnError);
-      ADD_FAILURE() << c.statement;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error) << c.statement;
-    }
+    EXPECT_EQ(ErrorOf([&] { db_->Execute(c.statement, dbFailOnError); }), c.error) << c.statement;
   }
   EXPECT_EQ(db_->TableDefs()["T1"].PrimaryKeyName(), "PK_T1");
 }
@@ -116,12 +111,7 @@ TEST_F(TranslationTest, KeyOverDuplicateRowsIsRefusedAndTheTableKept) {
   db_->Execute("CREATE TABLE T2 (a TEXT(5))");
   db_->Execute("INSERT INTO T2 VALUES ('x')");
   db_->Execute("INSERT INTO T2 VALUES ('X')");
-  try {
-    db_->Execute("ALTER TABLE T2 ADD CONSTRAINT PK_T2 PRIMARY KEY (a)");
-    ADD_FAILURE();
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), kErrDuplicateKey);
-  }
+  EXPECT_EQ(ErrorOf([&] { db_->Execute("ALTER TABLE T2 ADD CONSTRAINT PK_T2 PRIMARY KEY (a)"); }), kErrDuplicateKey);
   EXPECT_EQ(Count("T2"), 2);
   EXPECT_EQ(db_->TableDefs()["T2"].PrimaryKeyName(), "");
 }
@@ -197,12 +187,7 @@ TEST_F(TranslationTest, SyntaxErrorsAndUnknownNamesRaiseTheEngineNumbers) {
       {"PARAMETERS x TEXT; SELECT 1", kErrInvalidSql},
   };
   for (const auto& c : cases) {
-    try {
-      db_->OpenRecordset(c.statement, dbOpenSnapshot);
-      ADD_FAILURE() << c.statement;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error) << c.statement;
-    }
+    EXPECT_EQ(ErrorOf([&] { db_->OpenRecordset(c.statement, dbOpenSnapshot); }), c.error) << c.statement;
   }
 }
 

@@ -54,12 +54,7 @@ TEST_F(ValuesTest, BadArgumentsRaiseTheirErrors) {
     int error;
   } cases[] = {{"mid(Argumento, 0, 1)", 5}, {"cint('abc')", kErrTypeMismatch}, {"cstr(Estado)", 94}};
   for (const auto& c : cases) {
-    try {
-      Eval(c.expression);
-      ADD_FAILURE() << c.expression;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error) << c.expression;
-    }
+    EXPECT_EQ(ErrorOf([&] { Eval(c.expression); }), c.error) << c.expression;
   }
 }
 
@@ -148,12 +143,7 @@ TEST_F(ValuesTest, AssignedValuesAreConvertedToTheColumnType) {
                {"Fec_ult_cap", "31/02/2010x", kErrConversion},
                {"periodo", "2010031", kErrFieldTooSmall}};
   for (const auto& c : cases) {
-    try {
-      rs->Fields()[c.field] = c.value;
-      ADD_FAILURE() << c.field;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error) << c.field;
-    }
+    EXPECT_EQ(ErrorOf([&] { rs->Fields()[c.field] = c.value; }), c.error) << c.field;
   }
 }
 
@@ -174,12 +164,7 @@ TEST_F(ValuesTest, ColumnRulesRaiseTheEngineNumbers) {
       {insert + "mto_act_c) VALUES ('1', 1, '01', '200901', '1', '1', '1', '1', '1', '')", kErrDuplicateKey},
   };
   for (const auto& c : cases) {
-    try {
-      db_->Execute(c.statement, dbFailOnError);
-      EXPECT_EQ(c.error, 0) << c.statement;
-    } catch (const vb::Error& error) {
-      EXPECT_EQ(error.Number(), c.error) << c.statement;
-    }
+    EXPECT_EQ(ErrorOf([&] { db_->Execute(c.statement, dbFailOnError); }), c.error) << c.statement;
   }
   EXPECT_EQ(Count("F0942DEUDAS"), 1);
 }

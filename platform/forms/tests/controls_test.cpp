@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/temp_folder.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;
+using testsupport::ErrorOf;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -80,12 +83,7 @@ TEST(MainWindowPieces, ToolbarButtonsAreFoundByIndexAndSeparatorsDoNothing) {
   form.Toolbar1.Buttons(1).SetEnabled(false);
   EXPECT_FALSE(user::PressToolbarButton(form.Toolbar1, 1));
   EXPECT_EQ(form.log.Take(), (Log{"Toolbar1_ButtonClick 2 Eliminar"}));
-  try {
-    form.Toolbar1.Buttons(13);
-    FAIL() << "button 13 exists";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 35600);
-  }
+  EXPECT_EQ(ErrorOf([&] { form.Toolbar1.Buttons(13); }), 35600);
 }
 
 TEST(MainWindowPieces, TheStatusBarKeepsItsTextsAndTheMouseOverTheFormReachesItsHandler) {
@@ -188,12 +186,7 @@ TEST(ProgressBars, RefuseAValueOutsideTheirRange) {
   form.pbar1.SetMax(12);
   form.pbar1.SetValue(12);
   EXPECT_EQ(form.pbar1.Value(), 12);
-  try {
-    form.pbar1.SetValue(13);
-    FAIL() << "no error";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 380);
-  }
+  EXPECT_EQ(ErrorOf([&] { form.pbar1.SetValue(13); }), 380);
 }
 
 TEST(Lists, KeepItemDataSortOnRequestAndRefuseBadIndexes) {
@@ -222,25 +215,6 @@ TEST(Lists, KeepItemDataSortOnRequestAndRefuseBadIndexes) {
   EXPECT_EQ(sorted.List(4), "Ñandú");
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("forms-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  std::string Touch(const std::string& name) const {
-    std::ofstream(path_ / name) << "x";
-    return (path_ / name).string();
-  }
-  std::string Path() const { return path_.string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
 class FrmImport : public Form {
  public:
   FrmImport() : Form("FrmImport") {
@@ -254,9 +228,9 @@ class FrmImport : public Form {
 
 TEST(FileChooser, ListsTheFolderFilesThatMatchThePatternWithoutRegardToCase) {
   TempFolder folder;
-  folder.Touch("094220100066603" "1.zip");
-  folder.Touch("094220100066603" "2.ZIP");
-  folder.Touch("notas.txt");
+  folder.Write("094220100066603" "1.zip", "x");
+  folder.Write("094220100066603" "2.ZIP", "x");
+  folder.Write("notas.txt", "x");
   std::filesystem::create_directory(folder.Path() + "/sub.zip");
   TestDriver driver;
   FrmImport form;
@@ -278,12 +252,7 @@ TEST(FileChooser, AFolderThatDoesNotExistRaises76AndKeepsThePath) {
   TestDriver driver;
   FrmImport form;
   form.flListaFiles.SetPath(folder.Path());
-  try {
-    form.flListaFiles.SetPath(folder.Path() + "/no-existe");
-    FAIL() << "no error";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 76);
-  }
+  EXPECT_EQ(ErrorOf([&] { form.flListaFiles.SetPath(folder.Path() + "/no-existe"); }), 76);
   EXPECT_EQ(form.flListaFiles.Path(), folder.Path());
 }
 

@@ -4,9 +4,11 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/vb/error.h"
+#include "tools/testsupport/error_of.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -161,12 +163,7 @@ TEST_F(Focus, SetFocusOnAControlThatCannotTakeItRaisesError5) {
     FocusForm other;
     other.Show();
     c.arrange(other);
-    try {
-      c.target(other).SetFocus();
-      ADD_FAILURE() << c.what << ": no error";
-    } catch (const vb::Error& e) {
-      EXPECT_EQ(e.Number(), 5) << c.what;
-    }
+    EXPECT_EQ(ErrorOf([&] { c.target(other).SetFocus(); }), 5) << c.what;
     EXPECT_EQ(other.ActiveControl(), &other.txtFirst) << c.what;
     Unload(other);
   }

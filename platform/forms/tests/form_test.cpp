@@ -4,9 +4,11 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/vb/error.h"
+#include "tools/testsupport/error_of.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -174,12 +176,7 @@ TEST_F(Forms, HidingAModalFormEndsItsLoopAndLeavesItLoaded) {
 
 TEST_F(Forms, ShowingModallyAFormAlreadyShownRaises400) {
   Instance<FrmChild>().Show();
-  try {
-    Instance<FrmChild>().Show(vbModal);
-    FAIL() << "no error";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 400);
-  }
+  EXPECT_EQ(ErrorOf([&] { Instance<FrmChild>().Show(vbModal); }), 400);
 }
 
 TEST_F(Forms, AFormThatUnloadsItselfWhileActivatingIsNeverRunModally) {
@@ -255,12 +252,7 @@ TEST_F(Forms, AControlArrayKeepsSparseIndexesAndOneHandlerGetsTheIndex) {
   driver.Type(form.txtValor(512), "7");
   EXPECT_EQ(journal.Take(), (Log{"mnuCons_Click 4", "txtValor_KeyPress 512 55"}));
   EXPECT_EQ(form.txtValor(512).Container(), &form.fraB);
-  try {
-    form.mnuCons(2);
-    FAIL() << "element 2 exists";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 340);
-  }
+  EXPECT_EQ(ErrorOf([&] { form.mnuCons(2); }), 340);
 }
 
 TEST_F(Forms, ElementsLoadedAtRunTimeCopyTheFirstStartHiddenAndGoWhenTheFormUnloads) {
@@ -274,12 +266,7 @@ TEST_F(Forms, ElementsLoadedAtRunTimeCopyTheFirstStartHiddenAndGoWhenTheFormUnlo
   driver.Click(page);
   EXPECT_EQ(journal.Take(), (Log{"picPrevia_Click 1"}));
   EXPECT_THROW(form.picPrevia.Load(1), vb::Error);
-  try {
-    form.picPrevia.Unload(0);
-    FAIL() << "design element unloaded";
-  } catch (const vb::Error& e) {
-    EXPECT_EQ(e.Number(), 362);
-  }
+  EXPECT_EQ(ErrorOf([&] { form.picPrevia.Unload(0); }), 362);
   forms::Unload(form);
   EXPECT_EQ(form.picPrevia.Count(), 1);
 }

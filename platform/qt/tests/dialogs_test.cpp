@@ -93,7 +93,7 @@ TEST_F(QtDialogs, TheCloseBoxAsksTheFormWhichMayRefuse) {
 TEST_F(QtDialogs, F1OpensTheHelpPageAtTheTopicOfTheFocusedControlsFrame) {
   std::string page = folder / "ayuda.html";
   std::string help = folder / "ayuda.hlp";
-  sample::WriteSampleHelp(folder.Path().string());
+  sample::WriteSampleHelp(folder.Path());
   std::filesystem::rename(folder / "muestra.html", page);
   vb::App::SetHelpFile(help);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
@@ -118,7 +118,7 @@ TEST(HelpPages, TheHelpFileStandsForTheHtmlPageOfItsName) {
       {folder / "ninguna.hlp", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(HelpPageFor(c.file), c.page) << c.file;
-  std::string backslashed = folder.Path().string() + "\\otra.hlp";
+  std::string backslashed = folder.Path() + "\\otra.hlp";
   EXPECT_EQ(HelpPageFor(backslashed), folder / "otra.html");
 }
 

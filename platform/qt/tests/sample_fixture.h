@@ -24,8 +24,8 @@ class SampleWindow : public ::testing::Test {
     forms::ResetApplication();
     host.emplace();
     form.emplace();
-    form->UseDatabase(sample::CreateSampleDatabase(folder.Path().string()));
-    form->UseFolder(folder.Path().string());
+    form->UseDatabase(sample::CreateSampleDatabase(folder.Path()));
+    form->UseFolder(folder.Path());
   }
 
   ~SampleWindow() override {

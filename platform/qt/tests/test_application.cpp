@@ -1,7 +1,5 @@
 #include "platform/qt/tests/test_application.h"
 
-#include <unistd.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -17,24 +15,8 @@ namespace {
 
 // The folder of the whole run, made before the application and removed after it.
 std::filesystem::path RunFolder() {
-  static struct Folder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("formsqt-tests-" + std::to_string(getpid()));
-    Folder() {
-      std::filesystem::create_directories(path / "runtime");
-      std::filesystem::permissions(path / "runtime", std::filesystem::perms::owner_all);
-    }
-    ~Folder() {
-      std::error_code ignored;
-      std::filesystem::remove_all(path, ignored);
-    }
-  } folder;
-  return folder.path;
-}
-
-int Serial() {
-  static int serial = 0;
-  return ++serial;
+  static const TempFolder folder;
+  return folder.Path();
 }
 
 }  // namespace
@@ -42,6 +24,8 @@ int Serial() {
 void StartApplication() {
   static bool started = [] {
     std::filesystem::path folder = RunFolder();
+    std::filesystem::create_directories(folder / "runtime");
+    std::filesystem::permissions(folder / "runtime", std::filesystem::perms::owner_all);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("HOME", folder.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
@@ -52,16 +36,6 @@ void StartApplication() {
     return true;
   }();
   (void)started;
-}
-
-TempFolder::TempFolder()
-    : path_(RunFolder() / ("case-" + std::to_string(Serial()))) {
-  std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
 }
 
 void WhenModalShows(std::function<void(QWidget&)> act) {

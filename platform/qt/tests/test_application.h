@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "tools/testsupport/temp_folder.h"
+
 class QMessageBox;
 class QWidget;
 
@@ -13,19 +15,7 @@ namespace formsqt::testing {
 // configuration folders (and HOME) are a temporary folder of the test run's own.
 void StartApplication();
 
-// A fresh temporary folder, removed when the object goes.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using testsupport::TempFolder;
 
 // Waits (running the event loop) until a modal window is up, then hands it to
 // `act`, which must close it. Arms the wait and returns at once: the window is

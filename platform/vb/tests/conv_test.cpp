@@ -3,21 +3,14 @@
 #include <cmath>
 
 #include "platform/vb/vb.h"
+#include "tools/testsupport/error_of.h"
 
 namespace {
 
 using vb::Currency;
 using vb::Date;
 using vb::Variant;
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const vb::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testsupport::ErrorOf;
 
 TEST(Val, ReadsTheLeadingNumberWhateverFollows) {
   struct Case {

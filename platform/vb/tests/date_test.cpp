@@ -3,19 +3,12 @@
 #include <functional>
 
 #include "platform/vb/vb.h"
+#include "tools/testsupport/error_of.h"
 
 namespace {
 
 using vb::Date;
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const vb::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testsupport::ErrorOf;
 
 Date At(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
   return Date{vb::DateSerial(y, m, d).serial + vb::TimeSerial(hh, nn, ss).serial};

@@ -6,21 +6,15 @@
 #include <functional>
 
 #include "platform/vb/file_system.h"
-#include "platform/vb/tests/temp_folder.h"
 #include "platform/vb/vb.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace {
 
+using testsupport::ErrorOf;
+using testsupport::TempFolder;
 using vb::OpenMode;
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const vb::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 class Files : public ::testing::Test {
  protected:

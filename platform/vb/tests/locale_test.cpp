@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/vb/tests/temp_folder.h"
 #include "platform/vb/vb.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace {
+
+using testsupport::TempFolder;
 
 // Sets a C locale whose decimal mark is ",": an installed one, else one compiled
 // into a temporary folder with localedef. Returns false when neither can be had.

@@ -6,17 +6,11 @@
 #include <vector>
 
 #include "platform/vb/vb.h"
+#include "tools/testsupport/error_of.h"
 
 namespace {
 
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const vb::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testsupport::ErrorOf;
 
 TEST(Strings, PositionsCountCharactersNotBytes) {
   const std::string word = "ñandú";

@@ -3,19 +3,12 @@
 #include <functional>
 
 #include "platform/vb/vb.h"
+#include "tools/testsupport/error_of.h"
 
 namespace {
 
 using vb::Variant;
-
-int ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const vb::Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testsupport::ErrorOf;
 
 TEST(Variant, KeepsTheRuntimeSubtypes) {
   struct Case {

@@ -5,23 +5,16 @@
 
 #include <filesystem>
 
-#include "platform/vb/error.h"
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {
 
-using testing::TempFolder;
-using testing::WriteBytes;
-
-int ErrorNumberOf(const std::string& path) {
-  try {
-    FileSha1Hex(path);
-  } catch (const vb::Error& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testsupport::ErrorOf;
+using testsupport::TempFolder;
+using testsupport::WriteBytes;
 
 TEST(FileDigestTest, KnownContentsGiveTheirSha1InLowerCaseHex) {
   TempFolder folder;
@@ -72,7 +65,7 @@ TEST(FileDigestTest, FileThatCannotBeReadRaisesInsteadOfGivingADigest) {
       {folder / "missing/deudas.txt", 53},
       {folder / "carpeta", 75},
   };
-  for (const Case& c : cases) EXPECT_EQ(ErrorNumberOf(c.path), c.number) << c.path;
+  for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { FileSha1Hex(c.path); }), c.number) << c.path;
 }
 
 TEST(FileDigestTest, FileWithoutReadPermissionRaisesPermissionDenied) {
@@ -80,7 +73,7 @@ TEST(FileDigestTest, FileWithoutReadPermissionRaisesPermissionDenied) {
   TempFolder folder;
   WriteBytes(folder / "deudas.txt", "abc");
   std::filesystem::permissions(folder / "deudas.txt", std::filesystem::perms::none);
-  EXPECT_EQ(ErrorNumberOf(folder / "deudas.txt"), 70);
+  EXPECT_EQ(ErrorOf([&] { FileSha1Hex(folder / "deudas.txt"); }), 70);
 }
 
 }  // namespace

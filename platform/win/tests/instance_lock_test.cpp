@@ -6,13 +6,14 @@
 
 #include <functional>
 
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {
 
-using testing::ScopedEnv;
-using testing::TempFolder;
+using testsupport::ScopedEnv;
+using testsupport::TempFolder;
 
 // Runs `probe` in a child process and gives back its answer.
 bool InChildProcess(const std::function<bool()>& probe) {

@@ -4,15 +4,17 @@
 
 #include <filesystem>
 
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScopedEnv;
-using testing::TempFolder;
-using testing::WriteBytes;
+using testsupport::ReadBytes;
+using testsupport::ScopedEnv;
+using testsupport::TempFolder;
+using testsupport::WriteBytes;
 
 class ProfileTest : public ::testing::Test {
  protected:

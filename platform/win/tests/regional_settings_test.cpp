@@ -6,14 +6,16 @@
 #include <filesystem>
 
 #include "platform/win/profile.h"
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {
 
-using testing::ScopedEnv;
-using testing::TempFolder;
-using testing::WriteBytes;
+using testsupport::ScopedEnv;
+using testsupport::TempFolder;
+using testsupport::WriteBytes;
 
 struct Item {
   LCTYPE type;

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/win/memory_window_list.h"
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/scoped_env.h"
 
 namespace win {
 namespace {
@@ -45,7 +45,7 @@ TEST(CurrentWindowListTest, FindWindowAsksTheListTheProgramChose) {
 }
 
 TEST(CurrentWindowListTest, WithoutADisplayTheDesktopIsEmpty) {
-  testing::ScopedEnv display("DISPLAY", std::nullopt);
+  testsupport::ScopedEnv display("DISPLAY", std::nullopt);
   SetCurrentWindowList(nullptr);
   EXPECT_TRUE(CurrentWindowList().VisibleTitles().empty());
   EXPECT_FALSE(FindWindow("Orvane"));

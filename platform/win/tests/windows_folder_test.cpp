@@ -4,13 +4,14 @@
 
 #include <optional>
 
-#include "platform/win/tests/test_support.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {
 
-using testing::ScopedEnv;
-using testing::TempFolder;
+using testsupport::ScopedEnv;
+using testsupport::TempFolder;
 
 TEST(WindowsFolderTest, ComesFromWindirElseTheUsersConfigFolder) {
   TempFolder folder;

@@ -4,89 +4,27 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tools/testsupport/xvfb_server.h"
 
 namespace win {
 namespace {
 
-bool OnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  std::size_t start = 0;
-  while (start <= folders.size()) {
-    std::size_t end = folders.find(':', start);
-    if (end == std::string::npos) end = folders.size();
-    std::string candidate = folders.substr(start, end - start) + "/" + program;
-    if (access(candidate.c_str(), X_OK) == 0) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
-// A private X server for one test. Xvfb picks a free display itself and writes
-// its number to the pipe once it accepts connections.
-class XvfbServer {
- public:
-  XvfbServer() {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(fds[0]);
-      std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-             "320x240x24", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    std::string number = ReadDisplayNumber(fds[0]);
-    close(fds[0]);
-    if (!number.empty()) name_ = ":" + number;
-  }
-  ~XvfbServer() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-  XvfbServer(const XvfbServer&) = delete;
-  XvfbServer& operator=(const XvfbServer&) = delete;
-
-  const std::string& Name() const { return name_; }
-
- private:
-  // A server that neither starts nor fails within half a minute counts as not started.
-  static std::string ReadDisplayNumber(int fd) {
-    std::string number;
-    pollfd ready{fd, POLLIN, 0};
-    char c;
-    while (poll(&ready, 1, 30000) == 1 && read(fd, &c, 1) == 1 && c != '\n') number += c;
-    return number;
-  }
-
-  pid_t pid_ = -1;
-  std::string name_;
-};
-
-class X11WindowListTest : public ::testing::Test {
+class X11WindowListTest : public testsupport::XvfbTest {
  protected:
   void SetUp() override {
-    if (!OnPath("Xvfb")) GTEST_SKIP() << "Xvfb is not installed: the X11 window list is not tried";
-    server_ = std::make_unique<XvfbServer>();
-    ASSERT_FALSE(server_->Name().empty()) << "Xvfb did not start";
-    display_ = XOpenDisplay(server_->Name().c_str());
+    XvfbTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    display_ = XOpenDisplay(DisplayName().c_str());
     ASSERT_NE(display_, nullptr);
   }
   void TearDown() override {
     if (display_) XCloseDisplay(display_);
-    server_.reset();
+    XvfbTest::TearDown();
   }
 
   Window NewWindow(const std::string& wmName, bool mapped) {
@@ -106,12 +44,11 @@ class X11WindowListTest : public ::testing::Test {
   }
 
   std::vector<std::string> SortedTitles() {
-    std::vector<std::string> titles = X11WindowList(server_->Name()).VisibleTitles();
+    std::vector<std::string> titles = X11WindowList(DisplayName()).VisibleTitles();
     std::sort(titles.begin(), titles.end());
     return titles;
   }
 
-  std::unique_ptr<XvfbServer> server_;
   Display* display_ = nullptr;
 };
 
@@ -119,7 +56,7 @@ TEST_F(X11WindowListTest, OnlyAMappedWindowWithTheExactTitleIsFound) {
   NewWindow("Orvane ", true);
   NewWindow("orvane", true);
   Window hidden = NewWindow("Orvane", false);
-  X11WindowList desktop(server_->Name());
+  X11WindowList desktop(DisplayName());
   EXPECT_EQ(SortedTitles(), (std::vector<std::string>{"Orvane ", "orvane"}));
   EXPECT_FALSE(desktop.FindWindow("Orvane"));
 

@@ -5,16 +5,17 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/zip/tests/test_support.h"
 #include "platform/zip/writer.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace zip {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
+using testsupport::ReadBytes;
+using testsupport::TempFolder;
+using testsupport::WriteBytes;
 
 std::vector<std::string> FolderListing(const std::string& folder) {
   std::vector<std::string> names;

@@ -1,40 +1,19 @@
 #include "tools/debtfile/debt_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/zip/extract.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace debtfile {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "debtfile-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data()) ? pattern : "";
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const std::string& Path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::ReadBytes;
+using testsupport::TempFolder;
 
 vb::Date May15Of2010() { return vb::Date{vb::DateSerial(2010, 5, 15).serial + vb::TimeSerial(10, 30, 0).serial}; }
 

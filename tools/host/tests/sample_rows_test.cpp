@@ -7,13 +7,14 @@
 #include "platform/dao/dao.h"
 #include "tools/host/host_database.h"
 #include "tools/host/tests/test_support.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {
 
 using testing::QueryRows;
 using testing::Rows;
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 // The sample rows, read with the statements of the module's lookups: each reader
 // finds its value at the character positions it reads.

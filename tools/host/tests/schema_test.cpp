@@ -8,13 +8,15 @@
 #include "platform/dao/dao.h"
 #include "tools/host/host_database.h"
 #include "tools/host/tests/test_support.h"
+#include "tools/testsupport/error_of.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {
 
 using testing::QueryRows;
 using testing::Rows;
-using testing::TempFolder;
+using testsupport::TempFolder;
 
 struct Column {
   std::string name;
@@ -96,12 +98,7 @@ class HostTablesTest : public ::testing::Test {
   }
 
   int ErrorOf(const std::string& sql) {
-    try {
-      db_->Execute(sql, dao::dbFailOnError);
-    } catch (const vb::Error& error) {
-      return error.Number();
-    }
-    return 0;
+    return testsupport::ErrorOf([&] { db_->Execute(sql, dao::dbFailOnError); });
   }
 
   TempFolder temp_;

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -14,6 +12,9 @@
 #include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
 #include "tools/host/tests/test_support.h"
+#include "tools/testsupport/file_bytes.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {
@@ -21,13 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using testing::QueryRows;
 using testing::Rows;
-using testing::ScopedEnv;
-using testing::TempFolder;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::ReadBytes;
+using testsupport::ScopedEnv;
+using testsupport::TempFolder;
 
 class SuiteTest : public ::testing::Test {
  protected:
@@ -87,7 +84,7 @@ TEST_F(SuiteTest, SettingsReadBackThroughTheProfileFunctions) {
 TEST_F(SuiteTest, SettingsFileListsTheOptionsInTheHostsOrder) {
   Suite suite = CreateSuite(temp_ / "suite");
   std::string path = suite.installFolder;
-  EXPECT_EQ(ReadFile(suite.settingsPath),
+  EXPECT_EQ(ReadBytes(suite.settingsPath),
             "[Options]\r\nSysPath=" + path + "\r\nDBPath=" + path +
                 "\r\nDBName=TESCA.MDB\r\nSysUser=USUARIO\r\nSysHelp=ZEP.HLP\r\nSysMenu=1\r\n"
                 "SysAsist0942=0\r\n");
@@ -159,8 +156,8 @@ class HostSuiteCommandTest : public SuiteTest {
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  std::string Out() { return ReadFile(temp_ / "out"); }
-  std::string Err() { return ReadFile(temp_ / "err"); }
+  std::string Out() { return ReadBytes(temp_ / "out"); }
+  std::string Err() { return ReadBytes(temp_ / "err"); }
 };
 
 TEST_F(HostSuiteCommandTest, CreatesTheSuiteAndPrintsTheWindowsFolderToExport) {

@@ -1,0 +1,10 @@
+#pragma once
+#include <functional>
+
+namespace testsupport {
+
+// The number of the vb::Error `action` raises; 0 when it raises none, so that a
+// test can compare the number whether or not the error came.
+int ErrorOf(const std::function<void()>& action);
+
+}  // namespace testsupport
