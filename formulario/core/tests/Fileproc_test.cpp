@@ -20,7 +20,7 @@ class FileprocTest : public ::testing::Test {
  protected:
   void TearDown() override { vb::Close(); }
   forms::TestDriver driver_;
-  CarpetaTemporal carpeta_;
+  TempFolder carpeta_;
 };
 
 TEST_F(FileprocTest, OpensEachModeWithTheNextFreeNumber) {
@@ -43,8 +43,8 @@ TEST_F(FileprocTest, OpensEachModeWithTheNextFreeNumber) {
   int escritura = AbreArchivo(carpeta_ / "otro.bin", kModoBinarioEscritura, 0, 0);
   vb::Put(escritura, "xy");
   vb::Close();
-  EXPECT_EQ(LeeArchivo(carpeta_ / "nuevo.txt"), "uno\r\ndos\r\n");
-  EXPECT_EQ(LeeArchivo(carpeta_ / "otro.bin"), "xy");
+  EXPECT_EQ(ReadBytes(carpeta_ / "nuevo.txt"), "uno\r\ndos\r\n");
+  EXPECT_EQ(ReadBytes(carpeta_ / "otro.bin"), "xy");
   EXPECT_TRUE(driver_.MessageBoxes().empty());
 }
 

@@ -38,7 +38,7 @@ class FrmConsultasTest : public PruebaVentanas {
   void ImpresoraRegistra() {
     FijaVisorReporte([this](const std::string& sArchivo, const std::string& sModo) {
       impresos_.push_back(sArchivo + " " + sModo);
-      escrito_ = vb::FromCp1252(LeeArchivo(suite_.installFolder + "RPT/" + sArchivo));
+      escrito_ = vb::FromCp1252(ReadBytes(suite_.installFolder + "RPT/" + sArchivo));
     });
   }
   Lineas LineasEscritas() const {
@@ -192,7 +192,7 @@ TEST_F(FrmConsultasTest, PrintWithoutThePrinterIsNeverAnnouncedAsPrinted) {
   driver_.Expect(MessageBoxCall{"La vista previa y la impresión de reportes aún no están instaladas",
                                 forms::vbExclamation, "Consulta de Tipos de Resolución"});
   Consulta("R", [this](FrmConsultas& consultas) { driver_.Click(consultas.cmdImprimir); });
-  EXPECT_EQ(vb::Split(vb::FromCp1252(LeeArchivo(suite_.installFolder + "RPT/Consultas.txt")), "\r\n").size(),
+  EXPECT_EQ(vb::Split(vb::FromCp1252(ReadBytes(suite_.installFolder + "RPT/Consultas.txt")), "\r\n").size(),
             Listado(1).size() + 1);
 }
 

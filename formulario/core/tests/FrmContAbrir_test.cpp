@@ -424,7 +424,7 @@ TEST_F(EliminacionTest, SentDeclarationGoesByItsCorrelativeAndThePendingOneStays
     EXPECT_EQ(Rejilla(s.grdContrib, {10}), (Rejas{{"001"}}));
   });
   auto correlativos = [this](const std::string& tabla) {
-    return Filas("SELECT Correl FROM " + tabla + " WHERE doc_id_d = '20456712348'");
+    return Consulta("SELECT Correl FROM " + tabla + " WHERE doc_id_d = '20456712348'");
   };
   for (const std::string& tabla : kTablasEnviadas)
     EXPECT_EQ(correlativos(tabla), (Rejas{{"001"}})) << tabla;

@@ -10,7 +10,7 @@ namespace korva::prueba {
 namespace {
 
 TEST(Hash, DigestOfAFileIsFortyLowerCaseHexadecimals) {
-  CarpetaTemporal carpeta;
+  TempFolder carpeta;
   struct Case {
     std::string contenido;
     const char* digesto;
@@ -26,13 +26,8 @@ TEST(Hash, DigestOfAFileIsFortyLowerCaseHexadecimals) {
 }
 
 TEST(Hash, FileThatCannotBeReadRaisesItsError) {
-  CarpetaTemporal carpeta;
-  try {
-    HashArchivo(carpeta / "falta.txt");
-    ADD_FAILURE() << "a missing file gave a digest";
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), 53);
-  }
+  TempFolder carpeta;
+  EXPECT_EQ(ErrorOf([&] { HashArchivo(carpeta / "falta.txt"); }), 53);
 }
 
 TEST(Hash, ByteAHexadecimalWritesTheHighNibbleFirst) {
@@ -56,12 +51,7 @@ TEST(Hash, TextoABytesStoresSingleByteCodesAndZeroesTheRest) {
   EXPECT_EQ(area[5], 'o');
   EXPECT_EQ(area[6], 0);
   EXPECT_EQ(area[kTamanoArea - 1], 0);
-  try {
-    TextoABytes(area, std::string(kTamanoArea + 1, 'x'));
-    ADD_FAILURE() << "a path longer than the area was cut";
-  } catch (const vb::Error& error) {
-    EXPECT_EQ(error.Number(), 9);
-  }
+  EXPECT_EQ(ErrorOf([&] { TextoABytes(area, std::string(kTamanoArea + 1, 'x')); }), 9);
 }
 
 }  // namespace

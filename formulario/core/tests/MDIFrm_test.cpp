@@ -5,6 +5,7 @@
 #include "formulario/core/tests/ventanas_prueba.h"
 #include "formulario/import/FrmImportar.h"
 #include "platform/forms/user.h"
+#include "platform/win/profile.h"
 
 namespace korva::prueba {
 namespace {

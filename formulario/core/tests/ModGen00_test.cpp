@@ -5,6 +5,7 @@
 
 #include "formulario/core/tests/entorno_prueba.h"
 #include "platform/vb/strings.h"
+#include "platform/win/profile.h"
 
 namespace korva::prueba {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(ModGen00Test, RegionalCheckListsOneLinePerMismatch) {
        "- Debe configurar como Formato de Moneda Negativo : ( *-1,1 ) \n"},
   };
   std::string winIni = suite_.windowsFolder + "/win.ini";
-  std::string original = LeeArchivo(winIni);
+  std::string original = ReadBytes(winIni);
   for (const auto& c : cases) {
     std::ofstream(winIni, std::ios::binary) << original;
     for (const auto& [clave, valor] : c.intl) EscribeRegional(clave, valor);
@@ -132,7 +133,7 @@ TEST_F(ModGen00Test, ExecutorReportsAFailedStatementOnceAndCarriesOn) {
   driver_.Expect(MessageBoxCall{"Error Número : 3022\n" + dao::EngineErrorText(3022, "CLAVES"),
                                 vbCritical, "Error al Ejecutar Sentencia SQL"});
   EjecutaSQL("INSERT INTO CLAVES (Usuario, Tipo) VALUES ('ANA', '0')");
-  EXPECT_EQ(Filas("SELECT Tipo FROM CLAVES WHERE Usuario = 'ANA'"),
+  EXPECT_EQ(Consulta("SELECT Tipo FROM CLAVES WHERE Usuario = 'ANA'"),
             (std::vector<std::vector<std::string>>{{"1"}}));
   EXPECT_EQ(driver_.MessageBoxes().size(), 1u);
 }
@@ -252,7 +253,7 @@ TEST(TextosDeColumna, AlineaDerechaPutsBlanksInFront) {
 }
 
 TEST(Archivos, ExisteArchivoAnswersForFilesOnly) {
-  CarpetaTemporal carpeta;
+  TempFolder carpeta;
   std::ofstream(carpeta / "Consultas.txt") << "x";
   std::filesystem::create_directory(carpeta / "RPT");
   EXPECT_TRUE(ExisteArchivo(carpeta / "Consultas.txt"));

@@ -126,14 +126,14 @@ TEST_F(ModGen02Test, DeletionRemovesOnlyTheNamedDeclaration) {
   gnSemana = 1;
   EliminaDataTabla("cab", 6, "20456712348", 1, "");
   EliminaDataTabla("det", 6, "20456712348", 1, "");
-  EXPECT_EQ(Filas("SELECT doc_id_d, Semana FROM CAB ORDER BY 1, 2"),
+  EXPECT_EQ(Consulta("SELECT doc_id_d, Semana FROM CAB ORDER BY 1, 2"),
             (Tabla{{"20456712348", "2"}, {"20603189753", "1"}}));
   EXPECT_EQ(Cuenta("DET"), 2);
   EXPECT_EQ(Cuenta("HCAB"), 6);
   giEnviadas = -1;
   EliminaDataTabla("hcab", 6, "20456712348", 1, "002");
   EXPECT_EQ(
-      Filas("SELECT doc_id_d, Semana, Correl FROM HCAB WHERE doc_id_d = '20456712348' "
+      Consulta("SELECT doc_id_d, Semana, Correl FROM HCAB WHERE doc_id_d = '20456712348' "
             "ORDER BY 2, 3"),
       (Tabla{
           {"20456712348", "1", "001"}, {"20456712348", "2", "001"}, {"20456712348", "2", "002"}}));

@@ -129,8 +129,7 @@ class PruebaVentanas : public PruebaConSuite {
   std::vector<long> FilasDe(const std::vector<std::string>& tablas, const std::string& ruc) {
     std::vector<long> cuentas;
     for (const std::string& tabla : tablas)
-      cuentas.push_back(vb::CLng(
-          Filas("SELECT count(*) FROM " + tabla + " WHERE doc_id_d = " + vb::SqlText(ruc))[0][0]));
+      cuentas.push_back(Cuenta(tabla + " WHERE doc_id_d = " + vb::SqlText(ruc)));
     return cuentas;
   }
 

@@ -9,7 +9,6 @@
 // stored, with one prepared statement in one transaction, into the same table.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -27,6 +26,8 @@
 #include "platform/vb/error.h"
 #include "tools/debtfile/debt_file.h"
 #include "tools/host/suite.h"
+#include "tools/testsupport/scoped_env.h"
+#include "tools/testsupport/temp_folder.h"
 
 namespace {
 
@@ -53,24 +54,20 @@ class HostBench : public forms::Host {
 class Suite {
  public:
   explicit Suite(int debts) {
-    std::string pattern = (fs::temp_directory_path() / "importa-bench-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
-    setenv("HOME", (folder_ + "/home").c_str(), 1);
-    setenv("WINDIR", (folder_ + "/suite/windows").c_str(), 1);
-    fs::create_directories(folder_ + "/programa");
-    fs::create_directories(folder_ + "/archivos");
-    vb::App::SetPath(folder_ + "/programa");
+    fs::create_directories(folder_ / "programa");
+    fs::create_directories(folder_ / "archivos");
+    vb::App::SetPath(folder_ / "programa");
     vb::SetEndBehaviour(vb::EndBehaviour::Throw);
     forms::SetHost(&host_);
     korva::ReiniciaGlobales();
-    database_ = host::CreateSuite(folder_ + "/suite").databasePath;
+    database_ = host::CreateSuite(folder_ / "suite").databasePath;
     korva::LeeConfiguracion();
     nuvia::CreaTablasModulo(*korva::gDB);
     debtfile::Options options;
     options.ruc = kRuc;
     options.categories = {"01"};
     options.debtsPerCategory = debts;
-    debtfile::WriteDebtFile(folder_ + "/archivos", options);
+    debtfile::WriteDebtFile(folder_ / "archivos", options);
     OpenWindow();
   }
   ~Suite() {
@@ -78,8 +75,6 @@ class Suite {
     if (korva::gDB) korva::gDB->Close();
     korva::ReiniciaGlobales();
     forms::SetHost(nullptr);
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
   }
 
   // Empties what an import writes, so that the same file imports again.
@@ -101,11 +96,13 @@ class Suite {
     window_->Show();
     window_->CmbRuc.SetListIndex(0);
     window_->CmbEntidad.SetListIndex(0);
-    window_->flListaFiles.SetPath(folder_ + "/archivos");
+    window_->flListaFiles.SetPath(folder_ / "archivos");
     window_->flListaFiles.SetListIndex(0);
   }
 
-  std::string folder_;
+  testsupport::TempFolder folder_;
+  testsupport::ScopedEnv home_{"HOME", folder_ / "home"};
+  testsupport::ScopedEnv windir_{"WINDIR", folder_ / "suite/windows"};
   std::string database_;
   HostBench host_;
   korva::FrmImportar* window_ = nullptr;

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 
 #include "formulario/import/FrmImportar.h"
 #include "formulario/import/tests/prueba_importacion.h"
@@ -69,7 +70,7 @@ std::string CodigoDeFila(const std::vector<vb::Variant>& fila, int n) {
 
 TEST_F(FrmImportarCargaTest, ImportStoresEveryLineAndTheHeaderRowsAndLeavesOnlyTheZip) {
   debtfile::WrittenFile archivo = Genera();
-  std::string zip = LeeArchivo(archivo.zipPath);
+  std::string zip = ReadBytes(archivo.zipPath);
   FrmImportar& frm = AbreVentana();
   EsperaExito();
   Importa(frm, archivo);
@@ -86,7 +87,7 @@ TEST_F(FrmImportarCargaTest, ImportStoresEveryLineAndTheHeaderRowsAndLeavesOnlyT
             (Filas{{"6", kRuc, "201005", "0942", "1", "0", "01", "0.00", "0.00"}}));
   EXPECT_TRUE(ExisteCarpetaExtraccion());
   EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
-  EXPECT_EQ(LeeArchivo(archivo.zipPath), zip);
+  EXPECT_EQ(ReadBytes(archivo.zipPath), zip);
   EXPECT_TRUE(frm.GS_CARGA_OK);
   EXPECT_EQ(frm.pbar1.Value(), 10);
   EXPECT_EQ(frm.lblbar1.Caption(), "Proceso finalizado satisfactoriamente.");

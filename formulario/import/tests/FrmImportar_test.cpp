@@ -1,5 +1,7 @@
 #include "formulario/import/FrmImportar.h"
 
+#include <fstream>
+
 #include "formulario/import/tests/prueba_importacion.h"
 #include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
