@@ -108,9 +108,13 @@ class FrmImportar : public forms::Form {
   dao::Recordset& DeudasParaAgregar();
   void CierraDeudas();
   bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs);
+  void AsignaClave(dao::Recordset& rs, const std::string& sRuc, std::uint8_t nSemana);
   void AsignaPeriodo(const std::string& sFecha);
   void AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs);
   void AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs);
+  vb::Variant FechaDescarga(const std::string& sLinea);
+  void AsignaMontosArchivo(const std::string& sLinea, dao::Recordset& rs, const char* sPosIntCap,
+                         const char* sPosInt);
   void AsignaValoresArchivo(const std::string& sLinea, dao::Recordset& rs);
   void AplicaBuenContribuyente(dao::Recordset& rs);
 

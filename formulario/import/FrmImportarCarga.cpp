@@ -21,8 +21,6 @@
 namespace korva {
 namespace {
 
-constexpr const char* kFormulario = "0942";
-
 constexpr const char* kMensajeCargaFallida =
     "Se han encontrado problemas al momento de cargar la información a las tablas. Reintente de "
     "nuevo la operación";
@@ -196,11 +194,7 @@ bool FrmImportar::GrabaTablasSistema() {
   std::uint8_t nSemana = gnSemana;
   try {
     AgregaFila("CAB", [&](dao::Recordset& rs) {
-      rs("tip_doc_d") = 6;
-      rs("doc_id_d") = sRuc;
-      rs("periodo") = gsPeriodo;
-      rs("Formulario") = kFormulario;
-      rs("Semana") = nSemana;
+      AsignaClave(rs, sRuc, nSemana);
       rs("bcolibrad") = gnRucDelito;
       rs("nrocheque") = gsFechaVenc;
       rs("efectivo") = gsFecVencRenta;
@@ -210,11 +204,7 @@ bool FrmImportar::GrabaTablasSistema() {
       rs("cNumero") = GeneraCNumero(rs, 5);
     });
     AgregaFila("DET", [&](dao::Recordset& rs) {
-      rs("tip_doc_d") = 6;
-      rs("doc_id_d") = sRuc;
-      rs("periodo") = gsPeriodo;
-      rs("Formulario") = kFormulario;
-      rs("Semana") = nSemana;
+      AsignaClave(rs, sRuc, nSemana);
       rs("Casilla") = CasillaGarantia(nSemana);
       rs("i_valor") = sIndGarantia;
       rs("idcasilla") = "01";
@@ -222,11 +212,7 @@ bool FrmImportar::GrabaTablasSistema() {
       rs("cNumero") = GeneraCNumero(rs, 6);
     });
     AgregaFila("F0942GARANTIA", [&](dao::Recordset& rs) {
-      rs("tip_doc_d") = 6;
-      rs("doc_id_d") = sRuc;
-      rs("periodo") = gsPeriodo;
-      rs("Formulario") = kFormulario;
-      rs("Semana") = nSemana;
+      AsignaClave(rs, sRuc, nSemana);
       rs("ind_garantia") = sIndGarantia;
       rs("ind_persona") = sIndPersona;
       rs("mto_deuda") = sMtoDeuda;

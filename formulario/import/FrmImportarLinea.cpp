@@ -254,11 +254,7 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
 // Fills the new row from the line; false, after the version message, for a
 // file generated before the good-taxpayer flag existed.
 bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs) {
-  rs("tip_doc_d") = 6;
-  rs("doc_id_d") = RucSeleccionado();
-  rs("periodo") = gsPeriodo;
-  rs("Formulario") = kFormulario;
-  rs("Semana") = gnSemana;
+  AsignaClave(rs, RucSeleccionado(), gnSemana);
   if (!RetornaCampo(sLinea, "13").empty()) {
     AsignaDeudaNormal(sLinea, rs);
   } else {
@@ -277,6 +273,15 @@ bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs) {
   }
   rs("cNumero") = GeneraCNumero(rs, 7);
   return true;
+}
+
+// The declaration's key, which every row the import writes begins with.
+void FrmImportar::AsignaClave(dao::Recordset& rs, const std::string& sRuc, std::uint8_t nSemana) {
+  rs("tip_doc_d") = 6;
+  rs("doc_id_d") = sRuc;
+  rs("periodo") = gsPeriodo;
+  rs("Formulario") = kFormulario;
+  rs("Semana") = nSemana;
 }
 
 // The declaration's period is the year and month of the file's date; the first
@@ -301,14 +306,10 @@ void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& r
   rs("cod_tri_aso") = campo("12");
   rs("ind_ver_deu") = campo("14");
   rs("Fec_ult_cap") = FechaDeArchivo(campo("6"));
-  std::string sGenerado = campo("15");
-  rs("fec_des_deu") = momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+  rs("fec_des_deu") = FechaDescarga(sLinea);
   rs("num_cuo") = campo("3");
   rs("num_pro") = campo("0");
-  rs("mto_tributo_s") = campo("7");
-  rs("mto_int_cap_s") = campo("9");
-  rs("mto_int_s") = campo("8");
-  rs("mto_act_s") = campo("10");
+  AsignaMontosArchivo(sLinea, rs, "9", "8");
   if (TributoConCuotasAlternas(Texto(rs, "cod_tri")) && gnSemana == 1) rs("num_cuo") = campo("20");
   rs("Num_ord_dj") = campo("21");
 }
@@ -323,15 +324,28 @@ void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& r
     rs(sClave) = 0;
   rs("num_cuo") = "0";
   rs("Fec_ult_cap") = "01/01/1901";
-  std::string sGenerado = campo("15");
-  rs("fec_des_deu") = momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+  rs("fec_des_deu") = FechaDescarga(sLinea);
   rs("num_pro") = campo("0");
-  rs("mto_tributo_s") = campo("7");
-  rs("mto_int_cap_s") = campo("8");
-  rs("mto_int_s") = campo("9");
-  rs("mto_act_s") = campo("10");
+  AsignaMontosArchivo(sLinea, rs, "8", "9");
   for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
     rs(sMonto) = "0.00";
+}
+
+// The moment the file was generated (field 15), as the debt's download date.
+vb::Variant FrmImportar::FechaDescarga(const std::string& sLinea) {
+  std::string sGenerado = RetornaCampo(sLinea, "15");
+  return momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+}
+
+// The amounts as the file states them: tribute (field 7), capitalised interest,
+// interest and updated total (field 10). The two kinds of record give the two
+// interests in opposite fields.
+void FrmImportar::AsignaMontosArchivo(const std::string& sLinea, dao::Recordset& rs,
+                                    const char* sPosIntCap, const char* sPosInt) {
+  rs("mto_tributo_s") = RetornaCampo(sLinea, "7");
+  rs("mto_int_cap_s") = RetornaCampo(sLinea, sPosIntCap);
+  rs("mto_int_s") = RetornaCampo(sLinea, sPosInt);
+  rs("mto_act_s") = RetornaCampo(sLinea, "10");
 }
 
 // What every line leaves for the declaration's header: the last line's values

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/dao/errors.h"
+#include "platform/vb/sql.h"
 
 namespace dao {
 namespace {
@@ -128,15 +129,6 @@ void CheckRow(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_int(context, 1);
 }
 
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted + "'";
-}
-
 }  // namespace
 
 std::string RowCheckSql(const TableSchema& schema) {
@@ -149,7 +141,7 @@ std::string RowCheckSql(const TableSchema& schema) {
       rules += Encode(schema.columns[i]);
       values += ", " + QuoteName(schema.columns[i].name);
     }
-    sql += ", CHECK (jet_check_row(" + Quoted(schema.name) + ", " + Quoted(rules) + values + "))";
+    sql += ", CHECK (jet_check_row(" + vb::SqlText(schema.name) + ", " + vb::SqlText(rules) + values + "))";
   }
   return sql;
 }

@@ -4,20 +4,12 @@
 #include "platform/dao/errors.h"
 #include "platform/dao/schema.h"
 #include "platform/vb/conv.h"
+#include "platform/vb/sql.h"
 
 namespace dao {
 namespace {
 
 std::string Parameter(int param) { return "?" + std::to_string(param + 1); }
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted + "'";
-}
 
 std::string LeafText(const Token& token) {
   switch (token.kind) {
@@ -29,7 +21,7 @@ std::string LeafText(const Token& token) {
     case TokenKind::QuotedName: return QuoteName(token.text);
     case TokenKind::String:
       // Literals compare as the engine compares text, whatever the other side is.
-      return (token.param >= 0 ? Parameter(token.param) : Quoted(token.text)) + " COLLATE JET";
+      return (token.param >= 0 ? Parameter(token.param) : vb::SqlText(token.text)) + " COLLATE JET";
     case TokenKind::Number: return token.param >= 0 ? Parameter(token.param) : token.text;
     case TokenKind::Date:
       return token.param >= 0 ? Parameter(token.param) : vb::NumberText(DateLiteralSerial(token.text));

@@ -143,6 +143,17 @@ std::string DayText(Date d) {
 
 bool HasTime(Date d) { return Hour(d) != 0 || Minute(d) != 0 || Second(d) != 0; }
 
+// The digits of Hex and Oct. A negative value within Long's range is written as
+// its 32-bit two's complement, as the runtime writes it (Hex(-1) is "FFFFFFFF").
+std::string Digits(long long value, int base) {
+  unsigned long long bits = value >= std::numeric_limits<std::int32_t>::min() && value < 0
+                                ? static_cast<std::uint32_t>(value)
+                                : static_cast<unsigned long long>(value);
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, bits, base);
+  return std::string(buffer, result.ptr);
+}
+
 }  // namespace
 
 std::optional<Decimal> ReadRegionalNumber(const std::string& input) {
@@ -260,24 +271,12 @@ std::string Str(double value) {
 }
 
 std::string Hex(long long value) {
-  unsigned long long bits = value >= std::numeric_limits<std::int32_t>::min() && value < 0
-                                ? static_cast<std::uint32_t>(value)
-                                : static_cast<unsigned long long>(value);
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, bits, 16);
-  std::string text(buffer, result.ptr);
+  std::string text = Digits(value, 16);
   for (char& c : text) c = Upper(c);
   return text;
 }
 
-std::string Oct(long long value) {
-  unsigned long long bits = value >= std::numeric_limits<std::int32_t>::min() && value < 0
-                                ? static_cast<std::uint32_t>(value)
-                                : static_cast<unsigned long long>(value);
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, bits, 8);
-  return std::string(buffer, result.ptr);
-}
+std::string Oct(long long value) { return Digits(value, 8); }
 
 double Int(double value) { return std::floor(value); }
 double Fix(double value) { return std::trunc(value); }
