@@ -28,10 +28,7 @@ char32_t ChangeCase(char32_t ch, int caseChange) {
 }  // namespace
 
 MaskedEdit::MaskedEdit(Place place, std::string name, int index)
-    : Control(place, std::move(name), index) {
-  common_->backColor = vbWindowBackground;
-  common_->foreColor = vbWindowText;
-}
+    : TextEntry(place, std::move(name), index) {}
 
 char32_t MaskedEdit::Prompt() const {
   std::u32string prompt = vb::DecodeUtf8(props_->promptChar);
@@ -114,12 +111,12 @@ void MaskedEdit::SetMask(std::string mask) {
 void MaskedEdit::SetPromptChar(std::string promptChar) {
   char32_t old = Prompt();
   if (!Assign(props_->promptChar, std::move(promptChar), "PromptChar")) return;
-  std::u32string text = vb::DecodeUtf8(props_->text);
+  std::u32string text = vb::DecodeUtf8(entry_->text);
   std::vector<Slot> slots = Positions();
   for (std::size_t i = 0; i < text.size() && i < slots.size(); ++i) {
     if (slots[i].placeholder && text[i] == old) text[i] = Prompt();
   }
-  Store(std::move(text), props_->selStart);
+  Store(std::move(text), entry_->selStart);
 }
 
 void MaskedEdit::SetText(std::string text) {
@@ -128,8 +125,8 @@ void MaskedEdit::SetText(std::string text) {
 }
 
 std::string MaskedEdit::ClipText() const {
-  std::u32string text = vb::DecodeUtf8(props_->text);
-  if (props_->mask.empty()) return props_->text;
+  std::u32string text = vb::DecodeUtf8(entry_->text);
+  if (props_->mask.empty()) return entry_->text;
   std::vector<Slot> slots = Positions();
   std::u32string clip;
   for (std::size_t i = 0; i < text.size() && i < slots.size(); ++i) {
@@ -140,39 +137,9 @@ std::string MaskedEdit::ClipText() const {
 
 int MaskedEdit::MaxLength() const { return static_cast<int>(Positions().size()); }
 
-void MaskedEdit::SetLocked(bool locked) { Assign(props_->locked, locked, "Locked"); }
-void MaskedEdit::SetAlignment(int alignment) { Assign(props_->alignment, alignment, "Alignment"); }
-
-void MaskedEdit::SetSelStart(int start) {
-  props_->selStart = std::clamp(start, 0, static_cast<int>(vb::DecodeUtf8(props_->text).size()));
-  props_->selLength = 0;
-  Changed("SelStart");
-}
-
-void MaskedEdit::SetSelLength(int length) {
-  int total = static_cast<int>(vb::DecodeUtf8(props_->text).size());
-  props_->selLength = std::clamp(length, 0, total - props_->selStart);
-  Changed("SelLength");
-}
-
-void MaskedEdit::Store(std::u32string text, int caret) {
-  props_->selStart = caret;
-  props_->selLength = 0;
-  std::string utf8 = vb::EncodeUtf8(text);
-  // Typing a character a position already holds moves only the caret; the
-  // renderer still has to show it there.
-  if (utf8 == props_->text) {
-    Changed("SelStart");
-    return;
-  }
-  props_->text = std::move(utf8);
-  Changed("Text");
-  Fire(Change);
-}
-
 // Positions from..to-1 go back to the prompt character.
 void MaskedEdit::Erase(int from, int to) {
-  std::u32string text = vb::DecodeUtf8(props_->text);
+  std::u32string text = vb::DecodeUtf8(entry_->text);
   std::vector<Slot> slots = Positions();
   for (int i = from; i < to && i < static_cast<int>(text.size()); ++i) {
     if (slots[i].placeholder) text[i] = Prompt();
@@ -183,16 +150,16 @@ void MaskedEdit::Erase(int from, int to) {
 // A typed character overwrites the next placeholder at or after the caret; the
 // caret then passes the literals that follow.
 void MaskedEdit::Type(char32_t ch) {
-  std::u32string text = vb::DecodeUtf8(props_->text);
+  std::u32string text = vb::DecodeUtf8(entry_->text);
   std::vector<Slot> slots = Positions();
-  if (props_->selLength > 0) {
-    Erase(props_->selStart, props_->selStart + props_->selLength);
-    text = vb::DecodeUtf8(props_->text);
+  if (entry_->selLength > 0) {
+    Erase(entry_->selStart, entry_->selStart + entry_->selLength);
+    text = vb::DecodeUtf8(entry_->text);
   }
-  int at = props_->selStart;
+  int at = entry_->selStart;
   while (at < static_cast<int>(slots.size()) && !slots[at].placeholder) ++at;
   if (at >= static_cast<int>(slots.size()) || !Accepts(slots[at], ch)) {
-    std::string invalid = props_->text;
+    std::string invalid = entry_->text;
     int position = at;
     Fire(ValidationError, invalid, position);
     return;
@@ -204,18 +171,18 @@ void MaskedEdit::Type(char32_t ch) {
 }
 
 void MaskedEdit::OnUserChar(int keyAscii) {
-  if (props_->locked) return;
+  if (entry_->locked) return;
   if (props_->mask.empty()) {
     if (keyAscii < 32) return;
-    std::u32string text = vb::DecodeUtf8(props_->text);
-    text.insert(std::min<std::size_t>(props_->selStart, text.size()), 1,
+    std::u32string text = vb::DecodeUtf8(entry_->text);
+    text.insert(std::min<std::size_t>(entry_->selStart, text.size()), 1,
                 vb::Cp1252Char(static_cast<unsigned char>(keyAscii)));
-    return Store(std::move(text), props_->selStart + 1);
+    return Store(std::move(text), entry_->selStart + 1);
   }
   if (keyAscii == 8) {
-    if (props_->selLength > 0) return Erase(props_->selStart, props_->selStart + props_->selLength);
+    if (entry_->selLength > 0) return Erase(entry_->selStart, entry_->selStart + entry_->selLength);
     std::vector<Slot> slots = Positions();
-    int at = props_->selStart - 1;
+    int at = entry_->selStart - 1;
     while (at >= 0 && !slots[at].placeholder) --at;
     if (at >= 0) Erase(at, at + 1);
     return;
@@ -225,20 +192,20 @@ void MaskedEdit::OnUserChar(int keyAscii) {
 }
 
 void MaskedEdit::OnUserKey(int keyCode, int /*shift*/) {
-  int length = static_cast<int>(vb::DecodeUtf8(props_->text).size());
+  int length = Length();
   switch (keyCode) {
     case vbKeyLeft:
-      return SetSelStart(props_->selStart - 1);
+      return SetSelStart(entry_->selStart - 1);
     case vbKeyRight:
-      return SetSelStart(props_->selStart + 1);
+      return SetSelStart(entry_->selStart + 1);
     case vbKeyHome:
       return SetSelStart(0);
     case vbKeyEnd:
       return SetSelStart(length);
     case vbKeyDelete:
-      if (props_->locked) return;
-      if (props_->selLength > 0) return Erase(props_->selStart, props_->selStart + props_->selLength);
-      return Erase(props_->selStart, props_->selStart + 1);
+      if (entry_->locked) return;
+      if (entry_->selLength > 0) return Erase(entry_->selStart, entry_->selStart + entry_->selLength);
+      return Erase(entry_->selStart, entry_->selStart + 1);
     default:
       return;
   }

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/control.h"
+#include "platform/forms/text_entry.h"
 
 namespace forms {
 
@@ -14,32 +14,21 @@ namespace forms {
 // mask raises error 380. Writing a different text runs Change at once; typing
 // fills the next position, and a character the position refuses raises
 // ValidationError instead.
-class MaskedEdit : public Control {
+class MaskedEdit : public TextEntry {
  public:
   MaskedEdit(Place place, std::string name, int index = -1);
   std::string_view Kind() const override { return "MaskedEdit"; }
-  bool CanTakeFocus() const override { return true; }
 
   const std::string& Mask() const { return props_->mask; }
   // A new mask empties the box to its prompt characters.
   void SetMask(std::string mask);
   const std::string& PromptChar() const { return props_->promptChar; }
   void SetPromptChar(std::string promptChar);
-  const std::string& Text() const { return props_->text; }
   void SetText(std::string text);
   // The characters entered, without literals and prompt characters.
   std::string ClipText() const;
   int MaxLength() const;
-  bool Locked() const { return props_->locked; }
-  void SetLocked(bool locked);
-  int Alignment() const { return props_->alignment; }
-  void SetAlignment(int alignment);
-  int SelStart() const { return props_->selStart; }
-  void SetSelStart(int start);
-  int SelLength() const { return props_->selLength; }
-  void SetSelLength(int length);
 
-  Event<> Change;
   Event<std::string&, int&> ValidationError;
 
  protected:
@@ -56,18 +45,12 @@ class MaskedEdit : public Control {
   struct Props {
     std::string mask;
     std::string promptChar = "_";
-    std::string text;
-    bool locked = false;
-    int alignment = vbLeftJustify;
-    int selStart = 0;
-    int selLength = 0;
   };
 
   std::vector<Slot> Positions() const;
   std::u32string EmptyText() const;
   bool Fits(const std::u32string& text) const;
   static bool Accepts(const Slot& slot, char32_t ch);
-  void Store(std::u32string text, int caret);
   void Type(char32_t ch);
   void Erase(int from, int to);
   char32_t Prompt() const;
