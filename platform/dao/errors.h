@@ -8,6 +8,7 @@ struct ErrorItem {
   int Number = 0;
   std::string Description;
   std::string Source;
+  friend bool operator==(const ErrorItem&, const ErrorItem&) = default;
 };
 
 // The engine's error numbers that the layer raises. The programs branch on some of

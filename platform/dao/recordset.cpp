@@ -359,6 +359,11 @@ void Recordset::Notify(Change change) {
   for (auto& [id, listener] : listeners) listener(*this, change);
 }
 
+long Recordset::LoadedRowCount() const {
+  RequireOpen();
+  return Visible();
+}
+
 vb::Variant Recordset::ValueAt(long position, int field) const {
   RequireOpen();
   if (position < 0 || position >= Visible() || field < 0 || field >= fields_.Count()) Fail(kErrInvalidArgument);

@@ -42,6 +42,11 @@ class Recordset {
   bool Eof() const;
   bool Bof() const;
   long RecordCount() const;
+  // How many rows the recordset holds now: those read when it opened and those
+  // added through it, less those deleted. Unlike RecordCount it needs no
+  // MoveLast and raises nothing on an open recordset, so a bound grid can ask it
+  // as often as it draws without touching the engine's Errors.
+  long LoadedRowCount() const;
   int EditMode() const { return editMode_; }
 
   // Moving off either end raises 3021; so does moving again once there.

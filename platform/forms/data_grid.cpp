@@ -11,38 +11,10 @@ namespace forms {
 
 namespace {
 
-// The recordset offers any row's values but not how many there are: the count
-// is found by asking for rows, past those already visited, until one is missing.
-// The engine's error list is put back as it was, so the asking leaves no trace
-// the program could read.
+// A closed recordset, or one without fields, shows no rows.
 long CountRows(dao::Recordset& rows) {
   if (!rows.IsOpen() || rows.Fields().Count() == 0) return 0;
-  std::vector<dao::ErrorItem> saved = dao::Engine().Errors();
-  auto exists = [&rows](long position) {
-    try {
-      rows.ValueAt(position, 0);
-      return true;
-    } catch (const vb::Error&) {
-      return false;
-    }
-  };
-  long low = rows.RecordCount();
-  long step = 1;
-  while (exists(low + step - 1)) {
-    low += step;
-    step *= 2;
-  }
-  long high = low + step - 1;
-  while (low < high) {
-    long middle = low + (high - low) / 2;
-    if (exists(middle)) {
-      low = middle + 1;
-    } else {
-      high = middle;
-    }
-  }
-  if (!saved.empty()) dao::Engine().RecordError(saved.front());
-  return low;
+  return rows.LoadedRowCount();
 }
 
 bool SameName(std::string_view a, std::string_view b) {

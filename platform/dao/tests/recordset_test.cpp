@@ -207,6 +207,23 @@ TEST_F(RecordsetTest, ListenersHearMovesAndChanges) {
   EXPECT_EQ(vb::CStr(rs->ValueAt(2, 0)), "F36003");
 }
 
+// RecordCount counts the rows visited; the rows loaded are known at once and
+// follow what is added and deleted through the recordset.
+TEST_F(RecordsetTest, LoadedRowCountNeedsNoMoveLastAndFollowsAddsAndDeletes) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  EXPECT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ(rs->LoadedRowCount(), 4);
+  rs->AddNew();
+  rs->Fields()["codrep"] = "F36005";
+  rs->Update();
+  EXPECT_EQ(rs->LoadedRowCount(), 5);
+  rs->Delete();
+  EXPECT_EQ(rs->LoadedRowCount(), 4);
+  EXPECT_EQ(db_->OpenRecordset("SELECT * FROM reportes WHERE False", dbOpenSnapshot)->LoadedRowCount(), 0);
+  rs->Close();
+  EXPECT_EQ(ErrorOf([&] { rs->LoadedRowCount(); }), kErrObjectInvalid);
+}
+
 TEST_F(RecordsetTest, ClosingTheDatabaseClosesItsRecordsets) {
   RecordsetPtr rs = db_->OpenRecordset("reportes");
   db_->Close();

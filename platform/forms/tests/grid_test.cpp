@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/dao/dao.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
@@ -9,10 +7,12 @@
 #include "platform/vb/error.h"
 #include "platform/vb/strings.h"
 #include "tools/testsupport/error_of.h"
+#include "tools/testsupport/temp_folder.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;
 using testsupport::ErrorOf;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -83,10 +83,7 @@ class FrmGrids : public Form {
 class Grids : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("forms-grid-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::create_directories(folder);
-    path = (folder / "base.mdb").string();
+    path = folder / "base.mdb";
     db = dao::Engine().CreateDatabase(path);
     db->Execute(
         "CREATE TABLE TMP_F0942DEUDAS (ind_tip_deu TEXT(2), per_doc TEXT(6), cod_tri TEXT(6), "
@@ -98,12 +95,9 @@ class Grids : public ::testing::Test {
     form.log.Take();
   }
 
-  void TearDown() override {
-    db->Close();
-    std::filesystem::remove_all(folder);
-  }
+  void TearDown() override { db->Close(); }
 
-  std::filesystem::path folder;
+  TempFolder folder;
   std::string path;
   dao::DatabasePtr db;
   TestDriver driver;
@@ -225,10 +219,24 @@ TEST_F(Grids, TheFirstRowOnScreenFollowsTheCurrentRow) {
 
 TEST_F(Grids, CountingTheRowsLeavesTheEnginesErrorsAsTheyWere) {
   EXPECT_THROW(db->OpenRecordset("SELECT * FROM NO_EXISTE"), vb::Error);
-  int before = dao::Engine().Errors().at(0).Number;
+  std::vector<dao::ErrorItem> before = dao::Engine().Errors();
+  ASSERT_EQ(before.size(), 1u);
   form.CargaTabIndex(*db, 1, "01");
   EXPECT_EQ(form.TDBGrid(1).RowCount(), 3);
-  EXPECT_EQ(dao::Engine().Errors().at(0).Number, before);
+  EXPECT_EQ(dao::Engine().Errors(), before);
+}
+
+// A grid reads its count and cells each time it is drawn. Run on its own, as
+// CTest runs it, the test starts with no error recorded: reading must leave
+// the collection empty, not holding an error of the reading itself.
+TEST_F(Grids, ReadingAGridLeavesTheEnginesErrorsUntouched) {
+  std::vector<dao::ErrorItem> before = dao::Engine().Errors();
+  form.CargaTabIndex(*db, 1, "01");
+  DataGrid& grid = form.TDBGrid(1);
+  EXPECT_EQ(grid.RowCount(), 3);
+  for (long row = 0; row <= grid.RowCount(); ++row)
+    for (int col = 0; col < grid.ColumnCount(); ++col) grid.CellText(row, col);
+  EXPECT_EQ(dao::Engine().Errors(), before);
 }
 
 TEST_F(Grids, UnloadingTheFormLetsTheRecordsetGo) {
