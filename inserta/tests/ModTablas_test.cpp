@@ -130,7 +130,7 @@ std::string KeyedRow(const std::string& table, const std::string& periodo = "201
 }
 
 long Count(dao::Database& db, const std::string& table) {
-  return std::stol(SelectRows(db, "SELECT COUNT(*) FROM " + table)[0][0]);
+  return std::stol(QueryRows(db, "SELECT COUNT(*) FROM " + table)[0][0]);
 }
 
 class ModTablasTest : public SuiteTest {
@@ -215,7 +215,7 @@ TEST_F(ModTablasTest, WorkingCopyRowsCopyIntoStoredTableWithSelectStar) {
     std::string working = std::string("TMP_") + family;
     db_->Execute(KeyedRow(working), dao::dbFailOnError);
     db_->Execute("INSERT INTO " + std::string(family) + " SELECT * FROM " + working, dao::dbFailOnError);
-    EXPECT_EQ(SelectRows(*db_, "SELECT * FROM " + std::string(family)), SelectRows(*db_, "SELECT * FROM " + working));
+    EXPECT_EQ(QueryRows(*db_, "SELECT * FROM " + std::string(family)), QueryRows(*db_, "SELECT * FROM " + working));
   }
 }
 

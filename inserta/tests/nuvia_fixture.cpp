@@ -7,26 +7,9 @@
 #include "inserta/ModNuvia.h"
 #include "platform/dao/constants.h"
 #include "platform/dao/dbengine.h"
-#include "platform/dao/recordset.h"
-#include "platform/vb/conv.h"
 #include "platform/vb/error.h"
 
 namespace nuvia::testing {
-
-Rows SelectRows(dao::Database& db, const std::string& sql) {
-  Rows rows;
-  dao::RecordsetPtr rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
-  for (; !rs->Eof(); rs->MoveNext()) {
-    std::vector<std::string> row;
-    for (dao::Field& field : rs->Fields()) {
-      vb::Variant value = field.Value();
-      row.push_back(value.IsNull() ? "Null" : vb::CStr(value));
-    }
-    rows.push_back(row);
-  }
-  rs->Close();
-  return rows;
-}
 
 void SuiteTest::SetUp() {
   suite_ = host::CreateSuite(folder_ / "suite", Options());
@@ -56,7 +39,7 @@ dao::DatabasePtr SuiteTest::OpenDatabase() const {
 
 Rows SuiteTest::Select(const std::string& sql) const {
   dao::DatabasePtr db = OpenDatabase();
-  Rows rows = SelectRows(*db, sql);
+  Rows rows = QueryRows(*db, sql);
   db->Close();
   return rows;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dao/database.h"
+#include "platform/dao/testing/query_rows.h"
 #include "platform/forms/testing/driver.h"
 #include "tools/host/suite.h"
 #include "tools/testsupport/error_of.h"
@@ -15,10 +16,8 @@
 namespace nuvia::testing {
 
 using testsupport::ErrorOf;
-using Rows = std::vector<std::vector<std::string>>;
-
-// Every row of `sql` with its values as texts ("Null" for Null).
-Rows SelectRows(dao::Database& db, const std::string& sql);
+using dao::testing::QueryRows;
+using Rows = dao::testing::TextRows;
 
 // A suite of the host stand-in in a temporary folder, with the Windows folder
 // pointed at it, message boxes answered by the test driver and End thrown as

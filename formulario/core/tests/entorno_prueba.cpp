@@ -1,5 +1,6 @@
 #include "formulario/core/tests/entorno_prueba.h"
 
+#include "platform/dao/testing/query_rows.h"
 #include "platform/win/profile.h"
 #include "platform/win/window_list.h"
 
@@ -27,16 +28,7 @@ void PruebaConSuite::TearDown() {
 }
 
 Filas PruebaConSuite::Consulta(const std::string& sql) {
-  Filas filas;
-  dao::RecordsetPtr rs = gDB->OpenRecordset(sql, dao::dbOpenSnapshot);
-  for (; !rs->Eof(); rs->MoveNext()) {
-    std::vector<std::string> fila;
-    for (dao::Field& campo : rs->Fields())
-      fila.push_back(campo.Value().IsNull() ? "Null" : vb::CStr(campo.Value()));
-    filas.push_back(fila);
-  }
-  rs->Close();
-  return filas;
+  return dao::testing::QueryRows(*gDB, sql);
 }
 
 long PruebaConSuite::Cuenta(const std::string& tabla) {

@@ -131,18 +131,7 @@ void DaoTest::TearDown() {
 }
 
 std::vector<std::vector<std::string>> DaoTest::Rows(const std::string& sql) {
-  std::vector<std::vector<std::string>> rows;
-  RecordsetPtr rs = db_->OpenRecordset(sql, dbOpenSnapshot);
-  while (!rs->Eof()) {
-    std::vector<std::string> row;
-    for (Field& field : rs->Fields()) {
-      vb::Variant value = field.Value();
-      row.push_back(value.IsNull() ? "Null" : vb::CStr(value));
-    }
-    rows.push_back(row);
-    rs->MoveNext();
-  }
-  return rows;
+  return QueryRows(*db_, sql);
 }
 
 long DaoTest::Count(const std::string& table) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "platform/dao/testing/query_rows.h"
 #include "tools/testsupport/error_of.h"
 #include "tools/testsupport/temp_folder.h"
 

@@ -1,26 +1,16 @@
 #pragma once
 #include <string>
-#include <vector>
 
 #include "platform/dao/dao.h"
-#include "platform/vb/conv.h"
+#include "platform/dao/testing/query_rows.h"
 
 namespace host::testing {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = dao::testing::TextRows;
 
 // Every row of a query, each value as CStr writes it ("" for Null).
 inline Rows QueryRows(dao::Database& db, const std::string& sql) {
-  Rows rows;
-  dao::RecordsetPtr rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
-  for (; !rs->Eof(); rs->MoveNext()) {
-    std::vector<std::string> row;
-    for (dao::Field& field : rs->Fields())
-      row.push_back(field.Value().IsNull() ? "" : vb::CStr(field.Value()));
-    rows.push_back(row);
-  }
-  rs->Close();
-  return rows;
+  return dao::testing::QueryRows(db, sql, "");
 }
 
 }  // namespace host::testing
