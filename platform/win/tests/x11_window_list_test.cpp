@@ -9,24 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "tools/testsupport/xvfb_server.h"
+#include "tools/testsupport/x_display_test.h"
 
 namespace win {
 namespace {
 
-class X11WindowListTest : public testsupport::XvfbTest {
+class X11WindowListTest : public testsupport::XDisplayTest {
  protected:
-  void SetUp() override {
-    XvfbTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    display_ = XOpenDisplay(DisplayName().c_str());
-    ASSERT_NE(display_, nullptr);
-  }
-  void TearDown() override {
-    if (display_) XCloseDisplay(display_);
-    XvfbTest::TearDown();
-  }
-
   Window NewWindow(const std::string& wmName, bool mapped) {
     Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 50, 50, 0, 0, 0);
     XStoreName(display_, window, wmName.c_str());
@@ -48,8 +37,6 @@ class X11WindowListTest : public testsupport::XvfbTest {
     std::sort(titles.begin(), titles.end());
     return titles;
   }
-
-  Display* display_ = nullptr;
 };
 
 TEST_F(X11WindowListTest, OnlyAMappedWindowWithTheExactTitleIsFound) {

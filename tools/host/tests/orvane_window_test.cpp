@@ -8,26 +8,15 @@
 
 #include "platform/win/x11_window_list.h"
 #include "tools/testsupport/child_process.h"
-#include "tools/testsupport/xvfb_server.h"
+#include "tools/testsupport/x_display_test.h"
 
 namespace host {
 namespace {
 
 using testsupport::ChildProcess;
 
-class OrvaneWindowTest : public testsupport::XvfbTest {
+class OrvaneWindowTest : public testsupport::XDisplayTest {
  protected:
-  void SetUp() override {
-    XvfbTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
-    display_ = XOpenDisplay(DisplayName().c_str());
-    ASSERT_NE(display_, nullptr);
-  }
-  void TearDown() override {
-    if (display_) XCloseDisplay(display_);
-    XvfbTest::TearDown();
-  }
-
   std::unique_ptr<ChildProcess> StartWindow(std::vector<std::string> arguments = {}) {
     arguments.insert(arguments.begin(), ORVANE_WINDOW_PATH);
     arguments.push_back("--display");
@@ -59,8 +48,6 @@ class OrvaneWindowTest : public testsupport::XvfbTest {
     XSendEvent(display_, window, False, NoEventMask, &event);
     XSync(display_, False);
   }
-
-  Display* display_ = nullptr;
 };
 
 TEST_F(OrvaneWindowTest, HostWindowIsFoundByItsExactTitleUntilItCloses) {
