@@ -12,9 +12,10 @@
 #include <fstream>
 #include <string>
 
-#include "formulario/core/FrmContAbrir.h"
-#include "formulario/core/Inicio.h"
-#include "formulario/core/MDIFrm.h"
+#include "formulario/core/windows/FrmContAbrir.h"
+#include "formulario/core/windows/Inicio.h"
+#include "formulario/core/windows/MDIFrm.h"
+#include "formulario/import/RegistroImportacion.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/user.h"
 #include "platform/qt/qt_host.h"
@@ -63,7 +64,12 @@ void RevisaInstalacion(const std::string& sCarpeta) {
   });
 }
 
+// The windows of the subsystems linked in, which the core opens through its
+// registries.
+void RegistraSubsistemas() { korva::RegistraImportacion(); }
+
 void Inicia() {
+  RegistraSubsistemas();
   korva::Main();
   if (const char* carpeta = std::getenv("KORVA_CAPTURA")) {
     std::string sCarpeta = carpeta;

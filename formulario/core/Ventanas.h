@@ -5,10 +5,11 @@
 namespace korva {
 
 // The windows that the core opens but other subsystems build: the request form
-// (from the chooser's "&Actualizar" and "&Ver Declaración") and the print dialog
-// (from the main window's "&Imprimir"). Each subsystem registers how to show its
-// window when it is linked into the program, so the core never depends on it.
-enum class Ventana { Frm942, frmImprimir };
+// (from the chooser's "&Actualizar" and "&Ver Declaración"), the print dialog
+// (from the main window's "&Imprimir") and the import window (from the main
+// window's "Impor&tar Estado de Adeudos"). Each subsystem registers how to show
+// its window when it is linked into the program, so the core never depends on it.
+enum class Ventana { Frm942, frmImprimir, FrmImportar };
 
 // How to show a window modally; it returns once the window has closed. Each
 // opening builds the window afresh (the request form unloads any earlier

@@ -8,10 +8,10 @@
 #include "platform/dao/database.h"
 #include "platform/dao/testing/query_rows.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 #include "tools/host/suite.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace nuvia::testing {
 

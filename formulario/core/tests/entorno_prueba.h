@@ -10,15 +10,15 @@
 #include "platform/dao/dao.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/app.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
 #include "tools/host/suite.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace korva::prueba {
 

@@ -22,12 +22,12 @@
 #include "platform/dao/dao.h"
 #include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
 #include "tools/debtfile/debt_file.h"
 #include "tools/host/suite.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace {
 

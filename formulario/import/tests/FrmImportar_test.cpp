@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "formulario/core/Ventanas.h"
+#include "formulario/import/RegistroImportacion.h"
 #include "formulario/import/tests/prueba_importacion.h"
 #include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
@@ -139,6 +141,30 @@ TEST_F(FrmImportarTest, SalirUnloadsAndTheNextOpeningStartsWithNothingChosen) {
   FrmImportar& otra = AbreVentana();
   EXPECT_EQ(otra.CmbRuc.ListIndex(), -1);
   EXPECT_EQ(otra.txtNombre.Text(), "");
+}
+
+// The program's own registration, as main.cpp makes it, withdrawn after each test.
+class RegistroImportacionTest : public FrmImportarTest {
+ protected:
+  void TearDown() override {
+    RegistraVentana(Ventana::FrmImportar, nullptr);
+    FrmImportarTest::TearDown();
+  }
+};
+
+TEST_F(RegistroImportacionTest, RegistrationLetsTheCoreShowTheImportWindowModally) {
+  EXPECT_FALSE(VentanaDisponible(Ventana::FrmImportar));
+  RegistraImportacion();
+  ASSERT_TRUE(VentanaDisponible(Ventana::FrmImportar));
+  std::string titulo;
+  driver_.OnModal<FrmImportar>([&](FrmImportar& frm) {
+    titulo = frm.Caption();
+    driver_.Click(frm.CmdCancelar);
+  });
+  EXPECT_TRUE(MuestraVentana(Ventana::FrmImportar));
+  EXPECT_EQ(titulo, kTitulo);
+  EXPECT_EQ(driver_.ModalForms(), std::vector<std::string>{"FrmImportar"});
+  EXPECT_EQ(forms::LoadedInstance<FrmImportar>(), nullptr);
 }
 
 class FrmImportarSinDeclarantesTest : public FrmImportarTest {

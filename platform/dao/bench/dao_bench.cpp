@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/dao/dao.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "platform/dao/dao.h"
 #include "platform/dao/testing/query_rows.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace dao::testing {
 

@@ -5,10 +5,10 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/temp_folder.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;

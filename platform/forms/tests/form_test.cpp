@@ -3,8 +3,8 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
+#include "platform/testsupport/error_of.h"
 #include "platform/vb/error.h"
-#include "tools/testsupport/error_of.h"
 
 using namespace forms;
 using Log = std::vector<std::string>;

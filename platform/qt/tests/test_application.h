@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/temp_folder.h"
 
 class QMessageBox;
 class QWidget;

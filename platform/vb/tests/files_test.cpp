@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/file_system.h"
 #include "platform/vb/vb.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace {
 

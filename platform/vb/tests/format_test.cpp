@@ -3,8 +3,8 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/testsupport/error_of.h"
 #include "platform/vb/vb.h"
-#include "tools/testsupport/error_of.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/vb.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/testsupport/error_of.h"
 #include "platform/vb/vb.h"
-#include "tools/testsupport/error_of.h"
 
 namespace {
 

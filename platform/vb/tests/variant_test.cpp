@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "platform/testsupport/error_of.h"
 #include "platform/vb/vb.h"
-#include "tools/testsupport/error_of.h"
 
 namespace {
 

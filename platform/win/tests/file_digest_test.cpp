@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace win {
 namespace {

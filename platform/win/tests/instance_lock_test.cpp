@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace win {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace win {
 namespace {

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/win/profile.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace win {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "platform/testsupport/scoped_env.h"
 #include "platform/win/memory_window_list.h"
-#include "tools/testsupport/scoped_env.h"
 
 namespace win {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 
 namespace win {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/testsupport/x_display_test.h"
+#include "platform/testsupport/x_display_test.h"
 
 namespace win {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/zip/writer.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace zip {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/zip/extract.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace debtfile {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/testsupport/child_process.h"
+#include "platform/testsupport/x_display_test.h"
 #include "platform/win/x11_window_list.h"
-#include "tools/testsupport/child_process.h"
-#include "tools/testsupport/x_display_test.h"
 
 namespace host {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "platform/dao/dao.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/conv.h"
 #include "tools/host/host_database.h"
 #include "tools/host/tests/test_support.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {

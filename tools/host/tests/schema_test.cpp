@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "platform/testsupport/error_of.h"
+#include "platform/testsupport/temp_folder.h"
 #include "tools/host/host_database.h"
 #include "tools/host/tests/test_support.h"
-#include "tools/testsupport/error_of.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {

@@ -8,13 +8,13 @@
 #include <sys/wait.h>
 
 #include "platform/dao/dao.h"
-#include "platform/win/profile.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/temp_folder.h"
 #include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
+#include "platform/win/profile.h"
 #include "tools/host/tests/test_support.h"
-#include "tools/testsupport/file_bytes.h"
-#include "tools/testsupport/scoped_env.h"
-#include "tools/testsupport/temp_folder.h"
 
 namespace host {
 namespace {

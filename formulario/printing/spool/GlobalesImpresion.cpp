@@ -1,0 +1,25 @@
+#include "formulario/printing/spool/GlobalesImpresion.h"
+
+namespace korva {
+
+int giArchivo = 0;
+std::string gsArchivoReporte;
+std::string gsNroHojas;
+int giLinea = 0;
+int giNroHoja = 0;
+int giHoja = 0;
+std::int16_t giPosY = 0;
+int giAnchoReporte = 0;
+std::string gsSalida;
+vb::Variant gvLetra;
+vb::Variant gvTamano;
+vb::Variant gvNegrita;
+
+void ReiniciaGlobalesImpresion() {
+  giArchivo = giLinea = giNroHoja = giHoja = giAnchoReporte = 0;
+  giPosY = 0;
+  gsArchivoReporte = gsNroHojas = gsSalida = "";
+  gvLetra = gvTamano = gvNegrita = vb::Variant();
+}
+
+}  // namespace korva

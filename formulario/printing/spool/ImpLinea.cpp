@@ -1,0 +1,136 @@
+#include "formulario/printing/spool/ImpLinea.h"
+
+#include <limits>
+
+#include "formulario/core/Globales.h"
+#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "platform/dao/dao.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/date.h"
+#include "platform/vb/error.h"
+#include "platform/vb/files.h"
+#include "platform/vb/format.h"
+#include "platform/vb/sql.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr int kErrDesbordamiento = 6;
+constexpr int kErrImpresora = 482;
+constexpr int kAvanceLinea = 175;
+constexpr const char* kNuevaHoja = "pNuevaHoja";
+constexpr const char* kOrientacionH = "<!Orientacion!>H<!/Orientacion!>";
+constexpr const char* kOrientacionV = "<!Orientacion!>V<!/Orientacion!>";
+
+VisorReporte gVisorReporte;
+
+bool EsEtiqueta(const std::string& sTexto) { return vb::Left(sTexto, 2) == "<!"; }
+
+// Only the spool file is written: a report sent straight to the printer would be
+// lost without a word, so any other output mode is refused before anything moves.
+void ExigeArchivo() {
+  if (gsSalida != "ARCHIVO")
+    vb::Raise(kErrImpresora,
+              "Los reportes se escriben en su archivo de páginas (salida \"ARCHIVO\")");
+}
+
+void EscribeArchivo(const std::string& linea) { vb::Print(giArchivo, linea); }
+
+int LineasPorHoja() { return giAnchoReporte < 83 ? 85 : 83; }
+
+bool OrientacionPendiente() { return gsNroHojas == kOrientacionH || gsNroHojas == kOrientacionV; }
+
+// The highest number stored in the query's one column, 0 when there is none.
+double Maximo(const std::string& sql) {
+  gsSQL = sql;
+  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
+  double maximo = 0;
+  if (!rs->Eof() && !(*rs)(0).Value().IsNull()) maximo = vb::Val(vb::CStr((*rs)(0).Value()));
+  rs->Close();
+  return maximo;
+}
+
+}  // namespace
+
+void EscribeLinea(std::string sTexto) {
+  ExigeArchivo();
+  std::string linea;
+  if (!EsEtiqueta(sTexto)) {
+    linea = "pPos|10|" + IncrementaContador(giPosY, kAvanceLinea) + "|" + sTexto + "|False|8|" +
+            std::to_string(giNroHoja - 1) + "|";
+  } else {
+    if (giNroHoja > 1 && !OrientacionPendiente()) return;
+    linea = sTexto;
+  }
+  EscribeArchivo(linea);
+  if (++giLinea < LineasPorHoja()) return;
+  giLinea = 0;
+  ++giNroHoja;
+  giPosY = 0;
+  EscribeArchivo(kNuevaHoja);
+}
+
+void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Variant& iTama,
+                int iHoja) {
+  ExigeArchivo();
+  if (sTexto == kNuevaHoja) {
+    EscribeArchivo(kNuevaHoja);
+  } else if (!EsEtiqueta(sTexto)) {
+    EscribeArchivo("pPos|" + std::to_string(X) + "|" + std::to_string(Y) + "|" + sTexto +
+                   (bColo == -1 ? "|True|" : "|False|") + vb::CStr(iTama) + "|" +
+                   std::to_string(iHoja) + "|");
+  } else if (giNroHoja <= 1) {
+    EscribeArchivo(sTexto);
+  }
+}
+
+void EscribePos(int X, int Y, const std::string& sTexto, bool bColo, const vb::Variant& iTama,
+                int iHoja) {
+  EscribePos(X, Y, sTexto, bColo ? -1 : 0, iTama, iHoja);
+}
+
+void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja) {
+  ExigeArchivo();
+  EscribeArchivo("pCuadro|" + std::to_string(x1) + "|" + std::to_string(y1) + "|" +
+                 std::to_string(x2) + "|" + std::to_string(y2) + "|" + std::to_string(iHoja) + "|");
+}
+
+std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId, int iTipDoc) {
+  double secuencia =
+      Maximo("SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = " + vb::SqlText(sCodRep));
+  double numero = Maximo("SELECT max(left(Archivo,8)) as SecRep FROM SPOOL");
+  std::string sArchivo = vb::Format(numero + 1, "00000000") + ".PRN";
+  gsSQL = "SELECT * FROM SPOOL";
+  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+  rs->AddNew();
+  (*rs)("CodRep") = sCodRep;
+  (*rs)("secuencia") = vb::Format(secuencia + 1, "000000");
+  (*rs)("Archivo") = sArchivo;
+  (*rs)("Fecha") = vb::Now();
+  (*rs)("Usuario") = gsSysUser;
+  (*rs)("tip_doc_d") = iTipDoc;
+  (*rs)("doc_id_d") = sDocId;
+  rs->Update();
+  rs->Close();
+  return sArchivo;
+}
+
+std::string IncrementaContador(std::int16_t& iContador, int iIncremento) {
+  long suma = static_cast<long>(iContador) + iIncremento;
+  if (suma > std::numeric_limits<std::int16_t>::max() ||
+      suma < std::numeric_limits<std::int16_t>::min())
+    vb::Raise(kErrDesbordamiento);
+  iContador = static_cast<std::int16_t>(suma);
+  return std::to_string(iContador);
+}
+
+void FijaVisorReporte(VisorReporte visor) { gVisorReporte = std::move(visor); }
+
+void MuestraReporte(const std::string& sArchivo, const std::string& sModo) {
+  if (!gVisorReporte)
+    vb::Raise(kErrImpresora, "La vista previa y la impresión de reportes aún no están instaladas");
+  gVisorReporte(sArchivo, sModo);
+}
+
+}  // namespace korva

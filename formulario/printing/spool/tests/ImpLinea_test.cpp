@@ -1,0 +1,192 @@
+#include "formulario/printing/spool/ImpLinea.h"
+
+#include "formulario/core/tests/entorno_prueba.h"
+#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "platform/vb/encoding.h"
+#include "platform/vb/files.h"
+#include "platform/vb/strings.h"
+
+namespace korva::prueba {
+namespace {
+
+using Lineas = std::vector<std::string>;
+
+// A report being written: the spool file open for output and the writers'
+// counters as a report's driver sets them.
+class SpoolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ReiniciaGlobalesImpresion();
+    giArchivo = vb::FreeFile();
+    vb::Open(Ruta(), vb::OpenMode::Output, giArchivo);
+    gsSalida = "ARCHIVO";
+    giNroHoja = 1;
+  }
+  void TearDown() override {
+    vb::Close();
+    ReiniciaGlobalesImpresion();
+  }
+  std::string Ruta() const { return carpeta_ / "00000001.PRN"; }
+  // The file's lines as written, read back from Windows-1252.
+  Lineas Escrito() {
+    vb::Close(giArchivo);
+    std::string texto = vb::FromCp1252(ReadBytes(Ruta()));
+    if (texto.empty()) return {};
+    EXPECT_EQ(vb::Right(texto, 2), "\r\n");
+    Lineas lineas = vb::Split(texto, "\r\n");
+    lineas.pop_back();
+    return lineas;
+  }
+  TempFolder carpeta_;
+};
+
+TEST_F(SpoolTest, FreeTextLinesAdvanceAndPageThemselves) {
+  for (int i = 1; i <= 86; ++i) EscribeLinea("línea " + std::to_string(i));
+  Lineas lineas = Escrito();
+  ASSERT_EQ(lineas.size(), 87u);
+  EXPECT_EQ(lineas[0], "pPos|10|175|línea 1|False|8|0|");
+  EXPECT_EQ(lineas[1], "pPos|10|350|línea 2|False|8|0|");
+  EXPECT_EQ(lineas[84], "pPos|10|14875|línea 85|False|8|0|");
+  EXPECT_EQ(lineas[85], "pNuevaHoja");
+  EXPECT_EQ(lineas[86], "pPos|10|175|línea 86|False|8|1|");
+  EXPECT_EQ(giNroHoja, 2);
+  EXPECT_EQ(giLinea, 1);
+  EXPECT_EQ(giPosY, 175);
+}
+
+TEST_F(SpoolTest, WideReportsBreakAfterEightyThreeLines) {
+  giAnchoReporte = 104;
+  for (int i = 1; i <= 84; ++i) EscribeLinea("x");
+  Lineas lineas = Escrito();
+  ASSERT_EQ(lineas.size(), 85u);
+  EXPECT_EQ(lineas[83], "pNuevaHoja");
+  EXPECT_EQ(lineas[84], "pPos|10|175|x|False|8|1|");
+}
+
+TEST_F(SpoolTest, HeaderTagsCountAsLinesAndLaterPagesTakeOnlyAPendingOrientation) {
+  EscribeLinea("<!font!>Courier New<!/font!>");
+  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
+  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
+  EXPECT_EQ(giLinea, 3);
+  EXPECT_EQ(giPosY, 0);
+  giNroHoja = 2;
+  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
+  EXPECT_EQ(giLinea, 3);
+  gsNroHojas = "<!Orientacion!>H<!/Orientacion!>";
+  EscribeLinea("<!Orientacion!>H<!/Orientacion!>");
+  EXPECT_EQ(giLinea, 4);
+  gsNroHojas = "<!Orientacion!>h<!/Orientacion!>";
+  EscribeLinea("<!Orientacion!>H<!/Orientacion!>");
+  EXPECT_EQ(Escrito(),
+            (Lineas{"<!font!>Courier New<!/font!>", "<!Orientacion!>V<!/Orientacion!>",
+                    "<!Color!>&H00FFFFC0&<!/Color!>", "<!Orientacion!>H<!/Orientacion!>"}));
+}
+
+TEST_F(SpoolTest, PositionedTextIsBoldOnlyForTheRuntimesTrue) {
+  EscribePos(1000, 1500, "Consulta de Tributos", -1, 10, 0);
+  EscribePos(500, 2500, "Código", 1, 8, 0);
+  EscribePos(2500, 2500, "Descripción o Valor", true, vb::Variant(8.0), 0);
+  EscribePos(500, 2900, "", false, 8, 1);
+  EscribePos(0, 0, "pNuevaHoja", -1, 8, 0);
+  EscribePos(0, 0, "<!Orientacion!>V<!/Orientacion!>", 0, 8, 0);
+  giNroHoja = 2;
+  EscribePos(0, 0, "<!Orientacion!>V<!/Orientacion!>", 0, 8, 1);
+  EscribeCuadro(100, 200, 11000, 15000, 3);
+  EXPECT_EQ(
+      Escrito(),
+      (Lineas{"pPos|1000|1500|Consulta de Tributos|True|10|0|", "pPos|500|2500|Código|False|8|0|",
+              "pPos|2500|2500|Descripción o Valor|True|8|0|", "pPos|500|2900||False|8|1|",
+              "pNuevaHoja", "<!Orientacion!>V<!/Orientacion!>", "pCuadro|100|200|11000|15000|3|"}));
+  EXPECT_EQ(giLinea, 0);
+  EXPECT_EQ(giNroHoja, 2);
+}
+
+TEST_F(SpoolTest, TextIsStoredInWindows1252) {
+  EscribePos(500, 2500, "Año Ñ", 0, 8, 0);
+  vb::Close(giArchivo);
+  EXPECT_EQ(ReadBytes(Ruta()), "pPos|500|2500|A\xF1o \xD1|False|8|0|\r\n");
+}
+
+TEST_F(SpoolTest, OnlyTheSpoolFileIsWritten) {
+  gsSalida = "IMPRESORA";
+  for (auto escribe : {+[] { EscribeLinea("x"); }, +[] { EscribePos(0, 0, "x", 0, 8, 0); },
+                       +[] { EscribeCuadro(0, 0, 1, 1, 0); }}) {
+    EXPECT_EQ(ErrorOf(escribe), 482);
+  }
+  EXPECT_EQ(giLinea, 0);
+  EXPECT_EQ(giPosY, 0);
+  gsSalida = "ARCHIVO";
+  EXPECT_EQ(Escrito(), Lineas{});
+}
+
+TEST(Contador, IncrementaContadorCountsInSixteenBits) {
+  struct Case {
+    int inicio;
+    int paso;
+    const char* texto;
+  } cases[] = {{0, 175, "175"}, {-200, 175, "-25"}, {32592, 175, "32767"}, {-32768, 0, "-32768"}};
+  for (const auto& c : cases) {
+    std::int16_t contador = static_cast<std::int16_t>(c.inicio);
+    EXPECT_EQ(IncrementaContador(contador, c.paso), c.texto);
+    EXPECT_EQ(std::to_string(contador), c.texto);
+  }
+  std::int16_t contador = 32600;
+  EXPECT_EQ(ErrorOf([&] { IncrementaContador(contador, 175); }), 6);
+  EXPECT_EQ(contador, 32600);
+}
+
+class RegistraSpoolTest : public PruebaConSuite {
+ protected:
+  void SetUp() override {
+    PruebaConSuite::SetUp();
+    vb::SetClock([] { return vb::Date{Fecha(2010, 3, 15).serial + 0.5}; });
+  }
+};
+
+TEST_F(RegistraSpoolTest, ReportsShareOneFileCounterAndNumberTheirOwnSequence) {
+  EXPECT_EQ(RegistraSpool("F36004", "20456712348", 6), "00000001.PRN");
+  EXPECT_EQ(gsSQL, "SELECT * FROM SPOOL");
+  EXPECT_EQ(RegistraSpool("F94201", "20603189753", 6), "00000002.PRN");
+  EXPECT_EQ(RegistraSpool("F36004", "20603189753", 1), "00000003.PRN");
+  EXPECT_EQ(
+      Consulta("SELECT CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d, doc_id_d FROM SPOOL "
+            "ORDER BY Archivo"),
+      (std::vector<std::vector<std::string>>{
+          {"F36004", "000001", "00000001.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6",
+           "20456712348"},
+          {"F94201", "000001", "00000002.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "6",
+           "20603189753"},
+          {"F36004", "000002", "00000003.PRN", "15/03/2010 12:00:00 p.m.", "USUARIO", "1",
+           "20603189753"}}));
+}
+
+TEST_F(RegistraSpoolTest, NumberingFollowsTheHighestStoredFile) {
+  gDB->Execute(
+      "INSERT INTO SPOOL VALUES ('F36004', '000041', '00000012.PRN', #03/01/2010#, 'OTRO', 6, "
+      "'1')");
+  gDB->Execute(
+      "INSERT INTO SPOOL VALUES ('F94201', '000009', '00000009.PRN', #03/01/2010#, 'OTRO', 6, "
+      "'1')");
+  EXPECT_EQ(RegistraSpool("F94201", "20456712348", 6), "00000013.PRN");
+  EXPECT_EQ(Consulta("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000013.PRN'"),
+            (std::vector<std::vector<std::string>>{{"000010"}}));
+  EXPECT_EQ(RegistraSpool("O'X", "20456712348", 6), "00000014.PRN");
+  EXPECT_EQ(Consulta("SELECT Secuencia FROM SPOOL WHERE CodRep = 'O''X'"),
+            (std::vector<std::vector<std::string>>{{"000001"}}));
+}
+
+TEST(VisorReporte, ReportIsShownOnlyByAnInstalledViewer) {
+  FijaVisorReporte({});
+  EXPECT_EQ(ErrorOf([&] { MuestraReporte("Consultas.txt", "xx"); }), 482);
+  std::vector<std::string> llamadas;
+  FijaVisorReporte([&](const std::string& archivo, const std::string& modo) {
+    llamadas.push_back(archivo + " " + modo);
+  });
+  MuestraReporte("Consultas.txt", "xx");
+  MuestraReporte("00000003.PRN", "Vprevia");
+  EXPECT_EQ(llamadas, (std::vector<std::string>{"Consultas.txt xx", "00000003.PRN Vprevia"}));
+  FijaVisorReporte({});
+}
+
+}  // namespace
+}  // namespace korva::prueba

@@ -1,0 +1,114 @@
+// The program itself: korva started beside the host's window on a private X
+// display, against a suite folder of the host stand-in, rendering offscreen.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dao/dao.h"
+#include "platform/qt/help_window.h"
+#include "platform/testsupport/child_process.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/temp_folder.h"
+#include "platform/testsupport/xvfb_server.h"
+#include "tools/host/suite.h"
+
+namespace korva::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ChildProcess;
+using testsupport::ReadBytes;
+using testsupport::TempFolder;
+
+class KorvaTest : public testsupport::XvfbTest {
+ protected:
+  std::string Screen() const override { return "1024x768x24"; }
+  void TearDown() override {
+    anfitrion_.reset();
+    XvfbTest::TearDown();
+  }
+
+  void MuestraAnfitrion() {
+    anfitrion_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{ORVANE_WINDOW_PATH, "--display", DisplayName()});
+    ASSERT_FALSE(anfitrion_->ReadLine().empty()) << "the host's window did not come up";
+  }
+
+  // A suite with two pending declarations of the user, one of another user's
+  // declarant, and the help file where the program looks for it.
+  host::Suite CreaSuite() {
+    host::Suite suite = host::CreateSuite(carpeta_ / "suite");
+    {
+      dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+      for (const char* fila : {"6, '20603189753', '200912', '0942', 2, '10/01/2010'",
+                               "6, '20456712348', '201003', '0942', 1, '15/04/2010'",
+                               "6, '10425187363', '201001', '0942', 3, '01/02/2010'"})
+        db->Execute(std::string("INSERT INTO CAB (tip_doc_d, doc_id_d, periodo, formulario, "
+                                "Semana, nrocheque) VALUES (") + fila + ")");
+      db->Close();
+    }
+    fs::create_directories(fs::path(suite.installFolder) / "0942");
+    fs::copy_file(KORVA_HELP_PATH, fs::path(suite.installFolder) / "0942/Korva.html");
+    return suite;
+  }
+
+  std::vector<std::string> Entorno(const host::Suite& suite, const fs::path& captura) {
+    fs::create_directories(carpeta_ / "home");
+    fs::create_directories(carpeta_ / "run");
+    fs::permissions(carpeta_ / "run", fs::perms::owner_all);
+    std::string home = carpeta_ / "home";
+    return {"WINDIR=" + suite.windowsFolder, "HOME=" + home,
+            "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
+            "XDG_DATA_HOME=" + home + "/.local/share",
+            "XDG_RUNTIME_DIR=" + (carpeta_ / "run"), "DISPLAY=" + DisplayName(),
+            "QT_QPA_PLATFORM=offscreen", "KORVA_CAPTURA=" + captura.string()};
+  }
+
+  TempFolder carpeta_;
+  std::unique_ptr<ChildProcess> anfitrion_;
+};
+
+TEST_F(KorvaTest, BesideTheHostWindowKorvaShowsTheMainWindowAndListsTheDeclarations) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  fs::path captura = carpeta_ / "captura";
+  fs::create_directories(captura);
+
+  ChildProcess korva({KORVA_PATH}, Entorno(suite, captura));
+  ASSERT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+
+  EXPECT_EQ(ReadBytes(captura / "FrmContAbrir.txt"),
+            "20456712348|COMERCIAL ANDINA DEL SUR S.A.C.|032010\n"
+            "20603189753|TRANSPORTES RIO CLARO E.I.R.L.|122009\n");
+  for (const char* imagen : {"MDIFrm.png", "FrmContAbrir.png"}) {
+    std::string png = ReadBytes(captura / imagen);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n") << imagen;
+  }
+  if (const char* construccion = std::getenv("FORM0942_BUILD_DIR")) {
+    fs::copy_file(captura / "MDIFrm.png", fs::path(construccion) / "korva-MDIFrm.png",
+                  fs::copy_options::overwrite_existing);
+    fs::copy_file(captura / "FrmContAbrir.png", fs::path(construccion) / "korva-FrmContAbrir.png",
+                  fs::copy_options::overwrite_existing);
+  }
+}
+
+// The program names its help file <SysPath>0942\Korva.hlp; the help window reads
+// it as the HTML page installed beside that name, which holds both topics the
+// main window opens.
+TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageWithBothTopics) {
+  TempFolder carpeta;
+  fs::create_directories(carpeta / "0942");
+  fs::copy_file(KORVA_HELP_PATH, carpeta / "0942/Korva.html");
+  EXPECT_EQ(formsqt::HelpPageFor(carpeta.Path() + "/0942\\Korva.hlp"), carpeta / "0942/Korva.html");
+  std::string pagina = ReadBytes(carpeta / "0942/Korva.html");
+  for (const char* ancla : {"<a name=\"1007\"", "<a name=\"1014\""})
+    EXPECT_NE(pagina.find(ancla), std::string::npos) << ancla;
+}
+
+}  // namespace
+}  // namespace korva::prueba
