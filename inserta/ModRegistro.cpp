@@ -8,12 +8,13 @@
 #include "inserta/ModNuvia.h"
 #include "inserta/ModTablas.h"
 #include "platform/dao/constants.h"
-#include "platform/dao/dbengine.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
+#include "platform/vb/numbered_file.h"
 #include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
 
@@ -94,29 +95,26 @@ std::string DetalleError(const vb::Error& error) {
 }
 
 // Lines up to the end of the file or the first line that is blank once trimmed.
-std::optional<std::vector<std::string>> LeeLineas(const std::string& sRuta) {
+// The file is closed before an error leaves.
+std::vector<std::string> LeeHastaBlanco(const std::string& sRuta) {
+  vb::NumberedFile archivo(sRuta, vb::OpenMode::Input);
   std::vector<std::string> lineas;
-  int archivo = vb::FreeFile();
+  while (!vb::Eof(archivo.Number())) {
+    std::string linea = vb::LineInput(archivo.Number());
+    if (vb::Trim(linea).empty()) break;
+    lineas.push_back(linea);
+  }
+  return lineas;
+}
+
+std::optional<std::vector<std::string>> LeeLineas(const std::string& sRuta) {
   try {
-    vb::Open(sRuta, vb::OpenMode::Input, archivo);
+    return LeeHastaBlanco(sRuta);
   } catch (const vb::Error& error) {
     bool falta = error.Number() == 53 || error.Number() == 76;
     InformaArchivo(sRuta, falta ? "El archivo no existe." : DetalleError(error));
     return std::nullopt;
   }
-  try {
-    while (!vb::Eof(archivo)) {
-      std::string linea = vb::LineInput(archivo);
-      if (vb::Trim(linea).empty()) break;
-      lineas.push_back(linea);
-    }
-  } catch (const vb::Error& error) {
-    vb::Close(archivo);
-    InformaArchivo(sRuta, DetalleError(error));
-    return std::nullopt;
-  }
-  vb::Close(archivo);
-  return lineas;
 }
 
 // Each field is the text up to the next "|"; false when a field lacks its bar.
@@ -177,23 +175,14 @@ std::optional<std::vector<Envio>> LeeEnvios(const std::string& sRuta) {
 }
 
 // The delete and the reload stand or fall together: an error that escapes the
-// loading undoes the delete too, and the file is reported.
+// loading undoes the delete too, and then the file is reported.
 void CargaEnTransaccion(const std::string& sRuta, const std::function<void()>& carga) {
-  dao::Workspace& espacio = dao::Engine().Workspaces(0);
-  int nivel = espacio.TransactionLevel();
-  auto deshace = [&] {
-    if (espacio.TransactionLevel() > nivel) espacio.Rollback();
-  };
-  espacio.BeginTrans();
   try {
+    dao::Transaction transaccion;
     carga();
-    espacio.CommitTrans();
+    transaccion.Commit();
   } catch (const vb::Error& error) {
-    deshace();
     InformaArchivo(sRuta, DetalleError(error));
-  } catch (...) {
-    deshace();
-    throw;
   }
 }
 

@@ -3,6 +3,7 @@
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/mod_Combo.h"
 #include "formulario/core/modGen02.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
@@ -98,7 +99,7 @@ std::string FrmImportar::RucSeleccionado() const {
 }
 
 void FrmImportar::Form_Load() {
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj;
   txtNombre.SetText("");
   txtNombre.SetEnabled(false);
   flListaFiles.SetPath(vb::App::Path());
@@ -109,7 +110,6 @@ void FrmImportar::Form_Load() {
   AjustaAnchoCombo(*this, CmbRuc, 50);
   CargaComboParametro(CmbEntidad, "727", "*", 20, 1, 0);
   AjustaAnchoCombo(*this, CmbEntidad, 30);
-  forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void FrmImportar::Form_Activate() {

@@ -6,6 +6,7 @@
 
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -93,13 +94,14 @@ class FrmImportar : public forms::Form {
   void CmdCancelar_Click();
 
   void CmdGrabar_Click();
-  void ImportaArchivo();
+  bool ArchivoVerificado();
+  void ImportaArchivo(dao::Transaction& transaccion);
   bool EleccionCompleta();
   std::string RutaZip() const;
   bool ExtraeArchivo(const std::string& sZip, const std::string& sCarpeta);
   bool DigestoValido(const std::string& sArchivo);
   bool CargaArchivo(const std::string& sArchivo);
-  bool GrabaTablasSistema();
+  bool GrabaTablasSistema(dao::Transaction& transaccion);
   void DisenoEnProceso();
   void RestauraDiseno();
   void MuestraPaso(int iValor, const std::string& sTexto);
@@ -123,9 +125,7 @@ class FrmImportar : public forms::Form {
   // Set on the first activation; False after loading when no declarant exists.
   bool bHayDeclarantes = false;
 
-  // The run in progress: the transaction it opened and the file it extracted,
-  // which it deletes on every road out.
-  bool bTransaccion_ = false;
+  // The file the run in progress extracted, which it deletes on every road out.
   std::string sArchivoExtraido_;
   // The period the first line of the file gave; every later line must match it.
   std::string sPeriodoArchivo_;

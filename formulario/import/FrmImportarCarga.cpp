@@ -1,6 +1,7 @@
 // The import run behind "&Aceptar": unzip, digest check, line load and the
 // declaration's header rows, in one transaction.
 #include <filesystem>
+#include <optional>
 
 #include "formulario/core/Fileproc.h"
 #include "formulario/core/Globales.h"
@@ -9,7 +10,7 @@
 #include "formulario/core/ModGen01.h"
 #include "formulario/core/modGen02.h"
 #include "formulario/import/FrmImportar.h"
-#include "platform/dao/dbengine.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -69,41 +70,48 @@ void AgregaFila(const std::string& sTabla, Asigna asigna) {
 
 }  // namespace
 
+// The run's transaction lives until the end of the click: an unexpected error is
+// reported first and only then, when the program is to end, rolled back. On every
+// other road out the guard rolls back whatever was not committed.
 void FrmImportar::CmdGrabar_Click() {
-  bTransaccion_ = false;
   sArchivoExtraido_.clear();
+  std::optional<dao::Transaction> transaccion;
   try {
-    ImportaArchivo();
+    if (ArchivoVerificado()) ImportaArchivo(transaccion.emplace());
   } catch (const vb::Error& error) {
     std::uint8_t respuesta = ManejaError("CmdGrabar_Click", error);
     // Whatever was extracted goes on this road too, so that a later run cannot
     // meet it in the extraction folder.
     if (!sArchivoExtraido_.empty()) BorroErr(sArchivoExtraido_, "");
-    if (respuesta == kErrorTerminaPrograma && bTransaccion_) {
-      dao::Engine().Rollback();
+    if (respuesta == kErrorTerminaPrograma && transaccion && transaccion->Active()) {
+      transaccion->Rollback();
       vb::End();
     }
   }
 }
 
-void FrmImportar::ImportaArchivo() {
+// Everything before the transaction: the checks, the working layout, the unzip
+// and the digest. True when the extracted file is the one to load.
+bool FrmImportar::ArchivoVerificado() {
   giModo = 0;
-  if (!EleccionCompleta()) return;
+  if (!EleccionCompleta()) return false;
   DisenoEnProceso();
   std::string sRuc = vb::Trim(RucSeleccionado());
-  if (!ExtraeArchivo(RutaZip(), gsSysPath + "TMP\\REG" + sRuc + "\\")) return;
+  if (!ExtraeArchivo(RutaZip(), gsSysPath + "TMP\\REG" + sRuc + "\\")) return false;
   MuestraPaso(2, "Verificando archivos descomprimidos");
-  if (!DigestoValido(sArchivoExtraido_)) return;
-  dao::Engine().BeginTrans();
-  bTransaccion_ = true;
+  return DigestoValido(sArchivoExtraido_);
+}
+
+// The load and the header rows inside the run's transaction, which is committed
+// only when both succeed.
+void FrmImportar::ImportaArchivo(dao::Transaction& transaccion) {
   MuestraPaso(5, "Realizando la carga del archivo de deudas.");
   Frame3.Refresh();
   GS_CARGA_OK = false;
   sPeriodoArchivo_.clear();
   if (!CargaArchivo(sArchivoExtraido_)) return;
-  if (!GrabaTablasSistema()) return;
-  dao::Engine().CommitTrans();
-  bTransaccion_ = false;
+  if (!GrabaTablasSistema(transaccion)) return;
+  transaccion.Commit();
   GS_CARGA_OK = true;
   MuestraPaso(10, "Proceso finalizado satisfactoriamente.");
   forms::MsgBox("La importación ha terminado satisfactoriamente", forms::vbInformation, Caption());
@@ -178,8 +186,6 @@ bool FrmImportar::CargaArchivo(const std::string& sArchivo) {
     Frame3.Refresh();
     return true;
   }
-  dao::Engine().Rollback();
-  bTransaccion_ = false;
   RestauraDiseno();
   return false;
 }
@@ -187,8 +193,8 @@ bool FrmImportar::CargaArchivo(const std::string& sArchivo) {
 // Writes the declaration's header, its guarantee box and its guarantee row from
 // the values the last line left. A row the database refuses (an empty or
 // over-long guarantee field, for one) fails the load as a refused line does:
-// everything is rolled back and the user told, instead of ending the program.
-bool FrmImportar::GrabaTablasSistema() {
+// everything is rolled back and then the user told, instead of ending the program.
+bool FrmImportar::GrabaTablasSistema(dao::Transaction& transaccion) {
   MuestraPaso(9, "Actualizando tablas del sistema.");
   std::string sRuc = vb::Trim(RucSeleccionado());
   std::uint8_t nSemana = gnSemana;
@@ -219,8 +225,7 @@ bool FrmImportar::GrabaTablasSistema() {
       rs("mto_deuda_garantia") = sMtoDeudaGarantia;
     });
   } catch (const vb::Error& error) {
-    dao::Engine().Rollback();
-    bTransaccion_ = false;
+    transaccion.Rollback();
     forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
                   "Error tecnico : " + std::to_string(error.Number()));
     forms::MsgBox(kMensajeCargaFallida, forms::vbCritical, Caption());

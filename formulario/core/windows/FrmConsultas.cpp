@@ -7,10 +7,11 @@
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/spool/ImpLinea.h"
 #include "platform/dao/dao.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/error.h"
-#include "platform/vb/files.h"
+#include "platform/vb/numbered_file.h"
 
 namespace korva {
 namespace {
@@ -89,7 +90,7 @@ void FrmConsultas::ConectaEventos() {
 // A kind the main window never sets keeps the design caption and shows no list.
 void FrmConsultas::Form_Load() {
   CentraFormulario(*this);
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj;
   if (PreparaSentencia()) {
     Dta1.SetRecordSource(gsSQL);
     Dta1.SetDatabaseName(gsRutaBase);
@@ -102,7 +103,6 @@ void FrmConsultas::Form_Load() {
     grdConsultas.SetEnabled(false);
   }
   grdConsultas.Refresh();
-  forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 bool FrmConsultas::PreparaSentencia() {
@@ -136,7 +136,6 @@ void FrmConsultas::cmdImprimir_Click() {
 }
 
 void FrmConsultas::EscribeListado() {
-  giArchivo = vb::FreeFile();
   gsArchivoReporte = gsRutaRPT + kArchivo;
   gsNroHojas = "";
   giLinea = 0;
@@ -144,7 +143,8 @@ void FrmConsultas::EscribeListado() {
   gvTamano = 8;
   gvLetra = "Courier New";
   gvNegrita = false;
-  vb::Open(gsArchivoReporte, vb::OpenMode::Output, giArchivo);
+  vb::NumberedFile archivo(gsArchivoReporte, vb::OpenMode::Output);
+  giArchivo = archivo.Number();
   giNroHoja = 0;
   giHoja = 0;
   EscribeLinea("<!font!>Courier New<!/font!>");
@@ -169,7 +169,6 @@ void FrmConsultas::EscribeListado() {
     }
   }
   rs.MoveFirst();
-  vb::Close(giArchivo);
 }
 
 void FrmConsultas::EscribeEncabezados() {

@@ -9,6 +9,8 @@
 #include "formulario/core/modGen02.h"
 #include "formulario/core/windows/MDIFrm.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
@@ -129,10 +131,9 @@ void SelectorDeclaraciones::ConectaEventos() {
 }
 
 void SelectorDeclaraciones::Form_Load() {
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj;
   CentraFormulario(*this);
   CargaLista();
-  forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void SelectorDeclaraciones::CargaLista() {
@@ -250,10 +251,8 @@ void SelectorDeclaraciones::AbreDeclaracion() {
   dao::Recordset& rs = *DtaNew.Recordset();
   if (rs.Eof()) return;
   SetEnabled(false);
-  forms::Screen.SetMousePointer(forms::vbHourglass);
   long nPosicion = rs.AbsolutePosition();
-  MuestraVentana(Ventana::Frm942);
-  forms::Screen.SetMousePointer(forms::vbDefault);
+  MuestraSolicitud();
   forms::DoEvents();
   forms::DoEvents();
   CargaLista();
@@ -261,6 +260,12 @@ void SelectorDeclaraciones::AbreDeclaracion() {
   RestauraPosicion(nPosicion);
   SetEnabled(true);
   forms::Screen.SetMousePointer(forms::vbDefault);
+}
+
+// The request form is shown under the hourglass, which goes when it closes.
+void SelectorDeclaraciones::MuestraSolicitud() {
+  forms::Hourglass reloj;
+  MuestraVentana(Ventana::Frm942);
 }
 
 // A list that came back shorter than the remembered position ends on its last
@@ -285,30 +290,21 @@ void SelectorDeclaraciones::EliminaDeclaracion() {
   int iTipDoc = vb::CInt(grdContrib.Columns(kColTipDoc).Value());
   std::string sDocId = grdContrib.Columns(kColRuc).Text();
   std::string sCorrel = Enviadas() ? grdContrib.Columns(kColCorrel).Text() : "";
-  dao::Workspace& espacio = dao::Engine().Workspaces(0);
-  espacio.BeginTrans();
-  bTransaccion_ = true;
+  dao::Transaction transaccion;
   if (Enviadas()) {
     for (const char* sTabla : kTablasEnviadas) EliminaDataTabla(sTabla, iTipDoc, sDocId, 1, sCorrel);
   } else {
     for (const char* sTabla : kTablasPendientes) EliminaDataTabla(sTabla, iTipDoc, sDocId, 1, sCorrel);
   }
-  espacio.CommitTrans();
-  bTransaccion_ = false;
+  transaccion.Commit();
   AbreLista(SentenciaLista() + " ORDER BY A.doc_id_d ASC", dao::dbOpenDynaset);
   forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
-// A half-done deletion is undone before the user hears of the error, and the
-// window, which may have been disabled for the request form, is usable again.
+// A half-done deletion was already undone on the way here, before the user hears
+// of the error; the window, which may have been disabled for the request form,
+// is usable again.
 void SelectorDeclaraciones::RecuperaDeError(const vb::Error& error) {
-  if (bTransaccion_) {
-    bTransaccion_ = false;
-    try {
-      dao::Engine().Workspaces(0).Rollback();
-    } catch (const vb::Error&) {
-    }
-  }
   SetEnabled(true);
   forms::Screen.SetMousePointer(forms::vbDefault);
   forms::MsgBox(error.Description() + vb::vbLf + std::to_string(error.Number()),

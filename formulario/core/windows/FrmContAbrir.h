@@ -58,13 +58,12 @@ class SelectorDeclaraciones : public forms::Form {
   void AbreLista(const std::string& sSQL, int iTipo);
   void CopiaFilaActual();
   void AbreDeclaracion();
+  void MuestraSolicitud();
   void EliminaDeclaracion();
   void RestauraPosicion(long nPosicion);
   void RecuperaDeError(const vb::Error& error);
 
   Lista lista_;
-  // The deletion's transaction is open: an error before its commit rolls it back.
-  bool bTransaccion_ = false;
 };
 
 // The chooser of pending declarations, opened from "&Actualizar" and "&Eliminar".

@@ -7,6 +7,7 @@
 #include "formulario/core/windows/FrmContAbrir.h"
 #include "formulario/core/windows/FrmContAbrirE.h"
 #include "formulario/core/windows/frmAcercade.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
@@ -275,11 +276,10 @@ void MDIFrm::AbreSelector(int iModo) {
 
 void MDIFrm::AbreSelectorEnviadas(int iModo) {
   giModo = iModo;
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj;
   FijaContextoAyuda(0);
   forms::Release<FrmContAbrirE>();
   forms::Instance<FrmContAbrirE>().Show(forms::vbModal);
-  forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void MDIFrm::FijaContextoAyuda(int /*iContexto*/) { SetHelpContextID(kContextoComandos); }
