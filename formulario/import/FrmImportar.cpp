@@ -23,7 +23,7 @@ constexpr const char* kPatronSinArchivo = ".zip";
 
 FrmImportar::FrmImportar() : forms::Form("FrmImportar") {
   SetCaption(kCaption);
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 7155, 5490);

@@ -6,6 +6,8 @@
 #include <typeindex>
 #include <vector>
 
+#include "platform/forms/constants.h"
+
 namespace forms {
 
 class Control;
@@ -44,7 +46,7 @@ class Application {
   bool pumping = false;
   std::map<std::type_index, std::unique_ptr<Form>> defaults;
   std::vector<std::unique_ptr<Form>> released;
-  int mousePointer = 0;
+  int mousePointer = vbDefault;
 
   void Forget(Form* form);
   void Activate(Form* form);

@@ -19,7 +19,7 @@ void ComboBox::SetListIndex(int index) {
   if (!StoreListIndex(index)) return;
   if (props_->style != vbComboDropdownList) {
     props_->text = List(index);
-    Changed("Text");
+    Changed(ControlProperty::Text);
   }
   Fire(Click);
 }
@@ -36,13 +36,13 @@ void ComboBox::SetText(std::string text) {
     }
     detail::Fail(383);
   }
-  if (Assign(props_->text, std::move(text), "Text")) Fire(Change);
+  if (Assign(props_->text, std::move(text), ControlProperty::Text)) Fire(Change);
 }
 
-void ComboBox::SetStyle(int style) { Assign(props_->style, style, "Style"); }
+void ComboBox::SetStyle(int style) { Assign(props_->style, style, ControlProperty::Style); }
 
 void ComboBox::SetDropDownWidth(int pixels) {
-  Assign(props_->dropDownWidth, pixels, "DropDownWidth");
+  Assign(props_->dropDownWidth, pixels, ControlProperty::DropDownWidth);
 }
 
 void ComboBox::OnUserChar(int keyAscii) {

@@ -8,27 +8,31 @@ CommandButton::CommandButton(Place place, std::string name, int index)
     : Control(place, std::move(name), index) {}
 
 void CommandButton::SetCaption(std::string caption) {
-  Assign(props_->caption, std::move(caption), "Caption");
+  Assign(props_->caption, std::move(caption), ControlProperty::Caption);
 }
 
 void CommandButton::SetDefault(bool isDefault) {
   if (isDefault) {
     for (Control* control : Parent().Controls()) {
       auto* button = dynamic_cast<CommandButton*>(control);
-      if (button && button != this) button->Assign(button->props_->isDefault, false, "Default");
+      if (button && button != this) {
+        button->Assign(button->props_->isDefault, false, ControlProperty::Default);
+      }
     }
   }
-  Assign(props_->isDefault, isDefault, "Default");
+  Assign(props_->isDefault, isDefault, ControlProperty::Default);
 }
 
 void CommandButton::SetCancel(bool cancel) {
   if (cancel) {
     for (Control* control : Parent().Controls()) {
       auto* button = dynamic_cast<CommandButton*>(control);
-      if (button && button != this) button->Assign(button->props_->cancel, false, "Cancel");
+      if (button && button != this) {
+        button->Assign(button->props_->cancel, false, ControlProperty::Cancel);
+      }
     }
   }
-  Assign(props_->cancel, cancel, "Cancel");
+  Assign(props_->cancel, cancel, ControlProperty::Cancel);
 }
 
 void CommandButton::SetValue(bool value) {
@@ -36,7 +40,7 @@ void CommandButton::SetValue(bool value) {
 }
 
 void CommandButton::SetPicture(std::string picture) {
-  Assign(props_->picture, std::move(picture), "Picture");
+  Assign(props_->picture, std::move(picture), ControlProperty::Picture);
 }
 
 void CommandButton::OnUserChar(int keyAscii) {

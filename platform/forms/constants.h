@@ -67,10 +67,36 @@ inline constexpr int vbDefault = 0;
 inline constexpr int vbArrow = 1;
 inline constexpr int vbCrosshair = 2;
 inline constexpr int vbIbeam = 3;
+inline constexpr int vbSizePointer = 5;
+inline constexpr int vbSizeNESW = 6;
+inline constexpr int vbSizeNS = 7;
+inline constexpr int vbSizeNWSE = 8;
+inline constexpr int vbSizeWE = 9;
+inline constexpr int vbUpArrow = 10;
 inline constexpr int vbHourglass = 11;
 inline constexpr int vbNoDrop = 12;
 inline constexpr int vbArrowHourglass = 13;
 inline constexpr int vbArrowQuestion = 14;
+inline constexpr int vbSizeAll = 15;
+
+// BorderStyle: forms take all of them; frames, labels and picture boxes have
+// none or a fixed single line.
+inline constexpr int vbBSNone = 0;
+inline constexpr int vbFixedSingle = 1;
+inline constexpr int vbSizable = 2;
+inline constexpr int vbFixedDouble = 3;
+inline constexpr int vbFixedToolWindow = 4;
+inline constexpr int vbSizableToolWindow = 5;
+
+// Label.BackStyle.
+inline constexpr int vbTransparent = 0;
+inline constexpr int vbOpaque = 1;
+
+// TextBox.ScrollBars: vbBoth is vbHorizontal and vbVertical together.
+inline constexpr int vbSBNone = 0;
+inline constexpr int vbHorizontal = 1;
+inline constexpr int vbVertical = 2;
+inline constexpr int vbBoth = 3;
 
 // CheckBox.Value.
 inline constexpr int vbUnchecked = 0;

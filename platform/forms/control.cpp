@@ -32,10 +32,10 @@ Control::~Control() {
   form_->Unregister(this);
 }
 
-void Control::SetLeft(int left) { Assign(common_->left, left, "Left"); }
-void Control::SetTop(int top) { Assign(common_->top, top, "Top"); }
-void Control::SetWidth(int width) { Assign(common_->width, width, "Width"); }
-void Control::SetHeight(int height) { Assign(common_->height, height, "Height"); }
+void Control::SetLeft(int left) { Assign(common_->left, left, ControlProperty::Left); }
+void Control::SetTop(int top) { Assign(common_->top, top, ControlProperty::Top); }
+void Control::SetWidth(int width) { Assign(common_->width, width, ControlProperty::Width); }
+void Control::SetHeight(int height) { Assign(common_->height, height, ControlProperty::Height); }
 
 void Control::Move(int left, int top, int width, int height) {
   SetLeft(left);
@@ -44,35 +44,53 @@ void Control::Move(int left, int top, int width, int height) {
   SetHeight(height);
 }
 
-void Control::SetVisible(bool visible) { Assign(common_->visible, visible, "Visible"); }
-void Control::SetEnabled(bool enabled) { Assign(common_->enabled, enabled, "Enabled"); }
-void Control::SetTabIndex(int tabIndex) { Assign(common_->tabIndex, tabIndex, "TabIndex"); }
-void Control::SetTabStop(bool tabStop) { Assign(common_->tabStop, tabStop, "TabStop"); }
+void Control::SetVisible(bool visible) {
+  Assign(common_->visible, visible, ControlProperty::Visible);
+}
+void Control::SetEnabled(bool enabled) {
+  Assign(common_->enabled, enabled, ControlProperty::Enabled);
+}
+void Control::SetTabIndex(int tabIndex) {
+  Assign(common_->tabIndex, tabIndex, ControlProperty::TabIndex);
+}
+void Control::SetTabStop(bool tabStop) {
+  Assign(common_->tabStop, tabStop, ControlProperty::TabStop);
+}
 
 void Control::SetCausesValidation(bool causes) {
-  Assign(common_->causesValidation, causes, "CausesValidation");
+  Assign(common_->causesValidation, causes, ControlProperty::CausesValidation);
 }
 
-void Control::SetTag(std::string tag) { Assign(common_->tag, std::move(tag), "Tag"); }
-void Control::SetHelpContextID(long id) { Assign(common_->helpContextID, id, "HelpContextID"); }
+void Control::SetTag(std::string tag) {
+  Assign(common_->tag, std::move(tag), ControlProperty::Tag);
+}
+void Control::SetHelpContextID(long id) {
+  Assign(common_->helpContextID, id, ControlProperty::HelpContextID);
+}
 
 void Control::SetToolTipText(std::string text) {
-  Assign(common_->toolTipText, std::move(text), "ToolTipText");
+  Assign(common_->toolTipText, std::move(text), ControlProperty::ToolTipText);
 }
 
-void Control::SetBackColor(Color color) { Assign(common_->backColor, color, "BackColor"); }
-void Control::SetForeColor(Color color) { Assign(common_->foreColor, color, "ForeColor"); }
-void Control::SetFont(const forms::Font& font) { Assign(common_->font, font, "Font"); }
+void Control::SetBackColor(Color color) {
+  Assign(common_->backColor, color, ControlProperty::BackColor);
+}
+void Control::SetForeColor(Color color) {
+  Assign(common_->foreColor, color, ControlProperty::ForeColor);
+}
+void Control::SetFont(const forms::Font& font) {
+  Assign(common_->font, font, ControlProperty::Font);
+}
 
 void Control::SetFontName(std::string name) {
-  Assign(common_->font.name, std::move(name), "Font");
+  Assign(common_->font.name, std::move(name), ControlProperty::Font);
 }
 
-void Control::SetFontSize(double size) { Assign(common_->font.size, size, "Font"); }
-void Control::SetFontBold(bool bold) { Assign(common_->font.bold, bold, "Font"); }
+void Control::SetFontSize(double size) { Assign(common_->font.size, size, ControlProperty::Font); }
+void Control::SetFontBold(bool bold) { Assign(common_->font.bold, bold, ControlProperty::Font); }
 
 void Control::SetMousePointer(int pointer) {
-  Assign(common_->mousePointer, pointer, "MousePointer");
+  Assign(common_->mousePointer, pointer, ControlProperty::MousePointer);
 }
 
 void Control::SetFocus() {
@@ -83,7 +101,7 @@ void Control::SetFocus() {
   detail::Input::MoveFocus(*form_, this);
 }
 
-void Control::Refresh() { Changed("Refresh"); }
+void Control::Refresh() { Changed(ControlProperty::Refresh); }
 
 long Control::HelpContext() const {
   if (HelpContextID() != 0) return HelpContextID();
@@ -103,7 +121,7 @@ bool Control::IsEnabledInContext() const {
 
 bool Control::RaisesEvents() const { return form_->state_ != Form::State::Unloaded; }
 
-void Control::Changed(std::string_view property) {
+void Control::Changed(ControlProperty property) {
   if (!form_->IsLoaded()) return;
   if (Host* host = detail::App().host) host->Changed(*this, property);
 }

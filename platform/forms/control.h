@@ -6,6 +6,7 @@
 #include "platform/forms/constants.h"
 #include "platform/forms/event.h"
 #include "platform/forms/persistent.h"
+#include "platform/forms/property.h"
 
 namespace forms {
 
@@ -133,10 +134,10 @@ class Control {
   }
   bool RaisesEvents() const;
   // Tells the host that a property changed.
-  void Changed(std::string_view property);
+  void Changed(ControlProperty property);
   // Stores a new value; tells the host and answers true when it differs.
   template <class T, class V>
-  bool Assign(T& field, V&& value, std::string_view property) {
+  bool Assign(T& field, V&& value, ControlProperty property) {
     if (field == value) return false;
     field = std::forward<V>(value);
     Changed(property);

@@ -14,7 +14,7 @@ DataControl::~DataControl() {
 }
 
 void DataControl::SetCaption(std::string caption) {
-  Assign(props_->caption, std::move(caption), "Caption");
+  Assign(props_->caption, std::move(caption), ControlProperty::Caption);
 }
 
 void DataControl::SetDatabaseName(std::string name) { props_->databaseName = std::move(name); }

@@ -56,7 +56,7 @@ void DataGrid::Hear(DataControl::Notice notice) {
       rowCount_ = -1;
       current_ = PositionNow();
       Follow();
-      return Changed("Rows");
+      return Changed(ControlProperty::Rows);
     case DataControl::Notice::Gone:
       source_ = nullptr;
       observer_ = 0;
@@ -103,7 +103,7 @@ void DataGrid::Reload() {
     }
   }
   Follow();
-  Changed("Rows");
+  Changed(ControlProperty::Rows);
   if (current_ >= 0) Fire(RowColChange, vb::Variant(), col_);
 }
 
@@ -114,7 +114,7 @@ void DataGrid::Moved() {
   current_ = now;
   if (current_ >= RowCount()) rowCount_ = -1;
   Follow();
-  Changed("Row");
+  Changed(ControlProperty::Row);
   Fire(RowColChange, last, col_);
 }
 
@@ -137,7 +137,7 @@ void DataGrid::SetRow(int row) { MoveTo(top_ + row); }
 void DataGrid::SetCol(int col) {
   if (col < 0 || col >= ColumnCount()) detail::Fail(380);
   int last = col_;
-  if (!Assign(col_, col, "Col")) return;
+  if (!Assign(col_, col, ControlProperty::Col)) return;
   Fire(RowColChange, current_ >= 0 ? vb::Variant(current_) : vb::Variant(), last);
 }
 
@@ -149,20 +149,22 @@ void DataGrid::SetBookmark(const vb::Variant& bookmark) { MoveTo(bookmark.ToLong
 
 void DataGrid::SetFirstRow(long row) {
   if (row < 0 || row >= std::max(1L, RowCount())) detail::Fail(380);
-  Assign(top_, row, "FirstRow");
+  Assign(top_, row, ControlProperty::FirstRow);
 }
 
 int DataGrid::VisibleRows() const {
   return std::max(1, (Height() - props_->rowHeight) / std::max(1, props_->rowHeight));
 }
 
-void DataGrid::SetRowHeight(int height) { Assign(props_->rowHeight, std::max(1, height), "RowHeight"); }
+void DataGrid::SetRowHeight(int height) {
+  Assign(props_->rowHeight, std::max(1, height), ControlProperty::RowHeight);
+}
 
 void DataGrid::Refresh() {
   rowCount_ = -1;
   current_ = PositionNow();
   Follow();
-  Changed("Rows");
+  Changed(ControlProperty::Rows);
 }
 
 GridColumn DataGrid::AddColumn(std::string dataField, std::string caption) {
@@ -170,7 +172,7 @@ GridColumn DataGrid::AddColumn(std::string dataField, std::string caption) {
   column.caption = caption.empty() ? dataField : std::move(caption);
   column.dataField = std::move(dataField);
   props_->columns.push_back(std::move(column));
-  Changed("Columns");
+  Changed(ControlProperty::Columns);
   return GridColumn(*this, ColumnCount() - 1);
 }
 
@@ -267,28 +269,34 @@ int GridColumn::Alignment() const { return grid_->ColumnAt(index_).alignment; }
 const std::string& GridColumn::NumberFormat() const { return grid_->ColumnAt(index_).numberFormat; }
 
 void GridColumn::SetCaption(std::string caption) {
-  grid_->Assign(grid_->ColumnAt(index_).caption, std::move(caption), "Columns");
+  grid_->Assign(grid_->ColumnAt(index_).caption, std::move(caption), ControlProperty::Columns);
 }
 
 void GridColumn::SetDataField(std::string field) {
-  grid_->Assign(grid_->ColumnAt(index_).dataField, std::move(field), "Columns");
+  grid_->Assign(grid_->ColumnAt(index_).dataField, std::move(field), ControlProperty::Columns);
 }
 
-void GridColumn::SetWidth(int width) { grid_->Assign(grid_->ColumnAt(index_).width, width, "Columns"); }
-void GridColumn::SetVisible(bool visible) { grid_->Assign(grid_->ColumnAt(index_).visible, visible, "Columns"); }
-void GridColumn::SetLocked(bool locked) { grid_->Assign(grid_->ColumnAt(index_).locked, locked, "Columns"); }
+void GridColumn::SetWidth(int width) {
+  grid_->Assign(grid_->ColumnAt(index_).width, width, ControlProperty::Columns);
+}
+void GridColumn::SetVisible(bool visible) {
+  grid_->Assign(grid_->ColumnAt(index_).visible, visible, ControlProperty::Columns);
+}
+void GridColumn::SetLocked(bool locked) {
+  grid_->Assign(grid_->ColumnAt(index_).locked, locked, ControlProperty::Columns);
+}
 
 void GridColumn::SetAlignment(int alignment) {
-  grid_->Assign(grid_->ColumnAt(index_).alignment, alignment, "Columns");
+  grid_->Assign(grid_->ColumnAt(index_).alignment, alignment, ControlProperty::Columns);
 }
 
 void GridColumn::SetNumberFormat(std::string format) {
-  grid_->Assign(grid_->ColumnAt(index_).numberFormat, std::move(format), "Columns");
+  grid_->Assign(grid_->ColumnAt(index_).numberFormat, std::move(format), ControlProperty::Columns);
 }
 
 void GridColumn::AddValueItem(const vb::Variant& value, std::string display) {
   grid_->ColumnAt(index_).valueItems.push_back({value, std::move(display)});
-  grid_->Changed("Columns");
+  grid_->Changed(ControlProperty::Columns);
 }
 
 vb::Variant GridColumn::Value() const { return grid_->CellValue(grid_->current_, index_); }

@@ -64,13 +64,13 @@ void FileChooser::SetPath(std::string path) {
   if (!std::filesystem::is_directory(path, error)) vb::Raise(76);
   if (path == props_->path) return;
   props_->path = std::move(path);
-  Changed("Path");
+  Changed(ControlProperty::Path);
   ReadFolder();
   Fire(PathChange);
 }
 
 void FileChooser::SetPattern(std::string pattern) {
-  if (!Assign(props_->pattern, std::move(pattern), "Pattern")) return;
+  if (!Assign(props_->pattern, std::move(pattern), ControlProperty::Pattern)) return;
   ReadFolder();
   Fire(PatternChange);
 }
@@ -96,7 +96,7 @@ void FileChooser::ReadFolder() {
   std::sort(files_.begin(), files_.end(), [](const std::string& a, const std::string& b) {
     return vb::DecodeUtf8(vb::LCase(a)) < vb::DecodeUtf8(vb::LCase(b));
   });
-  Changed("List");
+  Changed(ControlProperty::List);
 }
 
 std::string FileChooser::List(int index) const {
@@ -106,7 +106,7 @@ std::string FileChooser::List(int index) const {
 
 void FileChooser::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) detail::Fail(380);
-  if (Assign(props_->listIndex, index, "ListIndex")) Fire(Click);
+  if (Assign(props_->listIndex, index, ControlProperty::ListIndex)) Fire(Click);
 }
 
 std::string FileChooser::FilePath() const {

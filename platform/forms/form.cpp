@@ -32,7 +32,7 @@ Form::~Form() {
   if (app.active == this) app.active = nullptr;
 }
 
-void Form::Changed(std::string_view property) {
+void Form::Changed(FormProperty property) {
   if (!IsLoaded()) return;
   if (Host* host = detail::App().host) host->Changed(*this, property);
 }
@@ -40,7 +40,7 @@ void Form::Changed(std::string_view property) {
 void Form::SetCaption(std::string caption) {
   if (props_->caption == caption) return;
   props_->caption = std::move(caption);
-  Changed("Caption");
+  Changed(FormProperty::Caption);
 }
 
 void Form::SetLeft(int left) { SetGeometry(left, props_->top, props_->width, props_->height); }
@@ -60,7 +60,7 @@ void Form::SetGeometry(int left, int top, int width, int height) {
   p.top = top;
   p.width = width;
   p.height = height;
-  Changed("Geometry");
+  Changed(FormProperty::Geometry);
   if (resized) Fire(Resize);
 }
 
@@ -73,13 +73,13 @@ int Form::ScaleHeight() const {
 void Form::SetTag(std::string tag) {
   if (props_->tag == tag) return;
   props_->tag = std::move(tag);
-  Changed("Tag");
+  Changed(FormProperty::Tag);
 }
 
 void Form::SetEnabled(bool enabled) {
   if (props_->enabled == enabled) return;
   props_->enabled = enabled;
-  Changed("Enabled");
+  Changed(FormProperty::Enabled);
 }
 
 void Form::SetVisible(bool visible) {
@@ -93,7 +93,7 @@ void Form::SetVisible(bool visible) {
 void Form::SetWindowState(int state) {
   if (props_->windowState == state) return;
   props_->windowState = state;
-  Changed("WindowState");
+  Changed(FormProperty::WindowState);
   Fire(Resize);
 }
 
@@ -102,43 +102,43 @@ void Form::SetKeyPreview(bool preview) { props_->keyPreview = preview; }
 void Form::SetHelpContextID(long id) {
   if (props_->helpContextID == id) return;
   props_->helpContextID = id;
-  Changed("HelpContextID");
+  Changed(FormProperty::HelpContextID);
 }
 
 void Form::SetMousePointer(int pointer) {
   if (props_->mousePointer == pointer) return;
   props_->mousePointer = pointer;
-  Changed("MousePointer");
+  Changed(FormProperty::MousePointer);
 }
 
 void Form::SetBackColor(Color color) {
   if (props_->backColor == color) return;
   props_->backColor = color;
-  Changed("BackColor");
+  Changed(FormProperty::BackColor);
 }
 
 void Form::SetBorderStyle(int style) {
   if (props_->borderStyle == style) return;
   props_->borderStyle = style;
-  Changed("BorderStyle");
+  Changed(FormProperty::BorderStyle);
 }
 
 void Form::SetControlBox(bool box) {
   if (props_->controlBox == box) return;
   props_->controlBox = box;
-  Changed("ControlBox");
+  Changed(FormProperty::ControlBox);
 }
 
 void Form::SetMinButton(bool button) {
   if (props_->minButton == button) return;
   props_->minButton = button;
-  Changed("MinButton");
+  Changed(FormProperty::MinButton);
 }
 
 void Form::SetMaxButton(bool button) {
   if (props_->maxButton == button) return;
   props_->maxButton = button;
-  Changed("MaxButton");
+  Changed(FormProperty::MaxButton);
 }
 
 void Form::Show(int modal) {
@@ -166,7 +166,7 @@ void Form::Show(int modal) {
 void Form::BecomeVisible() {
   if (props_->visible) return;
   props_->visible = true;
-  Changed("Visible");
+  Changed(FormProperty::Visible);
   if (!resized_) {
     resized_ = true;
     Fire(Resize);
@@ -182,13 +182,13 @@ void Form::Hide() {
   if (!IsLoaded() || !props_->visible) return;
   detail::Dispatch scope;
   props_->visible = false;
-  Changed("Visible");
+  Changed(FormProperty::Visible);
   auto& app = detail::App();
   std::erase(app.shown, this);
   app.ActivateTopmost();
 }
 
-void Form::Refresh() { Changed("Refresh"); }
+void Form::Refresh() { Changed(FormProperty::Refresh); }
 
 bool Form::HasMenus() const {
   return std::any_of(controls_.begin(), controls_.end(), [](const Control* c) {
@@ -224,7 +224,7 @@ void Form::Close() {
   auto& app = detail::App();
   if (props_->visible) {
     props_->visible = false;
-    Changed("Visible");
+    Changed(FormProperty::Visible);
   }
   app.Forget(this);
   state_ = State::Unloaded;

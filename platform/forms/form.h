@@ -61,7 +61,7 @@ class Form {
   void SetMousePointer(int pointer);
   Color BackColor() const { return props_->backColor; }
   void SetBackColor(Color color);
-  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog.
+  // vbBSNone ... vbSizableToolWindow.
   int BorderStyle() const { return props_->borderStyle; }
   void SetBorderStyle(int style);
   bool ControlBox() const { return props_->controlBox; }
@@ -133,7 +133,7 @@ class Form {
     long helpContextID = 0;
     int mousePointer = vbDefault;
     Color backColor = vbButtonFace;
-    int borderStyle = 2;
+    int borderStyle = vbSizable;
     bool controlBox = true;
     bool minButton = true;
     bool maxButton = true;
@@ -143,7 +143,7 @@ class Form {
   void Unregister(Control* control);
   void AddArray(detail::ArrayBase* array);
   void RemoveArray(detail::ArrayBase* array);
-  void Changed(std::string_view property);
+  void Changed(FormProperty property);
   void SetGeometry(int left, int top, int width, int height);
   void BecomeVisible();
   void FocusFirstControl();

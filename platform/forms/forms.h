@@ -22,6 +22,7 @@
 #include "platform/forms/option_button.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/progress_bar.h"
+#include "platform/forms/property.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/forms/services.h"
 #include "platform/forms/status_bar.h"

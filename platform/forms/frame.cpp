@@ -9,9 +9,11 @@ Frame::Frame(Place place, std::string name, int index) : Control(place, std::mov
 }
 
 void Frame::SetCaption(std::string caption) {
-  Assign(props_->caption, std::move(caption), "Caption");
+  Assign(props_->caption, std::move(caption), ControlProperty::Caption);
 }
 
-void Frame::SetBorderStyle(int style) { Assign(props_->borderStyle, style, "BorderStyle"); }
+void Frame::SetBorderStyle(int style) {
+  Assign(props_->borderStyle, style, ControlProperty::BorderStyle);
+}
 
 }  // namespace forms

@@ -21,7 +21,7 @@ class Frame : public Control {
  private:
   struct Props {
     std::string caption;
-    int borderStyle = 1;
+    int borderStyle = vbFixedSingle;
   };
   Persistent<Props> props_{Slots()};
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
-#include <string_view>
+
+#include "platform/forms/property.h"
 
 namespace forms {
 
@@ -43,10 +44,9 @@ class Host {
   virtual void ControlRemoved(Control&) {}
   // FormUnloaded and ControlRemoved also come from the destructor of a form or
   // control that goes while loaded: the object may then serve only as a key.
-  // A property changed; `property` is the getter's name ("Text", "Visible",
-  // "ListIndex", "List", "Drawing", "Rows"...).
-  virtual void Changed(Form&, std::string_view /*property*/) {}
-  virtual void Changed(Control&, std::string_view /*property*/) {}
+  // A property changed.
+  virtual void Changed(Form&, FormProperty) {}
+  virtual void Changed(Control&, ControlProperty) {}
   virtual void FocusChanged(Form&, Control* /*focused*/) {}
   virtual void ActiveFormChanged(Form* /*active*/) {}
   virtual void MousePointerChanged(int /*pointer*/) {}

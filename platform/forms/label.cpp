@@ -7,13 +7,23 @@ Label::Label(Place place, std::string name, int index) : Control(place, std::mov
 }
 
 void Label::SetCaption(std::string caption) {
-  if (Assign(props_->caption, std::move(caption), "Caption")) Fire(Change);
+  if (Assign(props_->caption, std::move(caption), ControlProperty::Caption)) Fire(Change);
 }
 
-void Label::SetAlignment(int alignment) { Assign(props_->alignment, alignment, "Alignment"); }
-void Label::SetAutoSize(bool autoSize) { Assign(props_->autoSize, autoSize, "AutoSize"); }
-void Label::SetWordWrap(bool wordWrap) { Assign(props_->wordWrap, wordWrap, "WordWrap"); }
-void Label::SetBackStyle(int style) { Assign(props_->backStyle, style, "BackStyle"); }
-void Label::SetBorderStyle(int style) { Assign(props_->borderStyle, style, "BorderStyle"); }
+void Label::SetAlignment(int alignment) {
+  Assign(props_->alignment, alignment, ControlProperty::Alignment);
+}
+void Label::SetAutoSize(bool autoSize) {
+  Assign(props_->autoSize, autoSize, ControlProperty::AutoSize);
+}
+void Label::SetWordWrap(bool wordWrap) {
+  Assign(props_->wordWrap, wordWrap, ControlProperty::WordWrap);
+}
+void Label::SetBackStyle(int style) {
+  Assign(props_->backStyle, style, ControlProperty::BackStyle);
+}
+void Label::SetBorderStyle(int style) {
+  Assign(props_->borderStyle, style, ControlProperty::BorderStyle);
+}
 
 }  // namespace forms

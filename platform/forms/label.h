@@ -20,7 +20,7 @@ class Label : public Control {
   void SetAutoSize(bool autoSize);
   bool WordWrap() const { return props_->wordWrap; }
   void SetWordWrap(bool wordWrap);
-  // 0 transparent, 1 opaque.
+  // vbTransparent or vbOpaque.
   int BackStyle() const { return props_->backStyle; }
   void SetBackStyle(int style);
   int BorderStyle() const { return props_->borderStyle; }
@@ -34,8 +34,8 @@ class Label : public Control {
     int alignment = vbLeftJustify;
     bool autoSize = false;
     bool wordWrap = false;
-    int backStyle = 1;
-    int borderStyle = 0;
+    int backStyle = vbOpaque;
+    int borderStyle = vbBSNone;
   };
   Persistent<Props> props_{Slots()};
 };

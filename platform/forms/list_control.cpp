@@ -37,7 +37,7 @@ void ListControl::AddItem(std::string item, int index) {
   items.insert(items.begin() + at, Item{std::move(item), 0});
   if (props_->listIndex >= at) ++props_->listIndex;
   props_->newIndex = at;
-  Changed("List");
+  Changed(ControlProperty::List);
 }
 
 void ListControl::RemoveItem(int index) {
@@ -49,7 +49,7 @@ void ListControl::RemoveItem(int index) {
   } else if (props_->listIndex > index) {
     --props_->listIndex;
   }
-  Changed("List");
+  Changed(ControlProperty::List);
 }
 
 void ListControl::Clear() {
@@ -57,7 +57,7 @@ void ListControl::Clear() {
   props_->listIndex = -1;
   props_->newIndex = -1;
   props_->topIndex = 0;
-  Changed("List");
+  Changed(ControlProperty::List);
 }
 
 std::string ListControl::List(int index) const {
@@ -68,7 +68,7 @@ std::string ListControl::List(int index) const {
 void ListControl::SetList(int index, std::string text) {
   if (index < 0 || index >= ListCount()) detail::Fail(381);
   props_->items[index].text = std::move(text);
-  Changed("List");
+  Changed(ControlProperty::List);
 }
 
 long ListControl::ItemData(int index) const {
@@ -81,16 +81,18 @@ void ListControl::SetItemData(int index, long data) {
   props_->items[index].data = data;
 }
 
-void ListControl::SetSorted(bool sorted) { Assign(props_->sorted, sorted, "Sorted"); }
+void ListControl::SetSorted(bool sorted) {
+  Assign(props_->sorted, sorted, ControlProperty::Sorted);
+}
 
 void ListControl::SetTopIndex(int index) {
   if (index < 0 || index >= std::max(1, ListCount())) detail::Fail(380);
-  Assign(props_->topIndex, index, "TopIndex");
+  Assign(props_->topIndex, index, ControlProperty::TopIndex);
 }
 
 bool ListControl::StoreListIndex(int index) {
   if (index < -1 || index >= ListCount()) detail::Fail(380);
-  return Assign(props_->listIndex, index, "ListIndex");
+  return Assign(props_->listIndex, index, ControlProperty::ListIndex);
 }
 
 int ListControl::FindByInitial(int keyAscii) const {

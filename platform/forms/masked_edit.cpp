@@ -104,13 +104,13 @@ bool MaskedEdit::Fits(const std::u32string& text) const {
 void MaskedEdit::SetMask(std::string mask) {
   if (props_->mask == mask) return;
   props_->mask = std::move(mask);
-  Changed("Mask");
+  Changed(ControlProperty::Mask);
   Store(EmptyText(), 0);
 }
 
 void MaskedEdit::SetPromptChar(std::string promptChar) {
   char32_t old = Prompt();
-  if (!Assign(props_->promptChar, std::move(promptChar), "PromptChar")) return;
+  if (!Assign(props_->promptChar, std::move(promptChar), ControlProperty::PromptChar)) return;
   std::u32string text = vb::DecodeUtf8(entry_->text);
   std::vector<Slot> slots = Positions();
   for (std::size_t i = 0; i < text.size() && i < slots.size(); ++i) {

@@ -6,8 +6,10 @@ Menu::Menu(Place place, std::string name, int index) : Control(place, std::move(
   common_->tabStop = false;
 }
 
-void Menu::SetCaption(std::string caption) { Assign(props_->caption, std::move(caption), "Caption"); }
-void Menu::SetChecked(bool checked) { Assign(props_->checked, checked, "Checked"); }
+void Menu::SetCaption(std::string caption) {
+  Assign(props_->caption, std::move(caption), ControlProperty::Caption);
+}
+void Menu::SetChecked(bool checked) { Assign(props_->checked, checked, ControlProperty::Checked); }
 
 bool Menu::Reachable() const {
   return !IsSeparator() && IsShown() && IsEnabledInContext();

@@ -11,11 +11,11 @@ OptionButton::OptionButton(Place place, std::string name, int index)
     : Control(place, std::move(name), index) {}
 
 void OptionButton::SetCaption(std::string caption) {
-  Assign(props_->caption, std::move(caption), "Caption");
+  Assign(props_->caption, std::move(caption), ControlProperty::Caption);
 }
 
 void OptionButton::SetAlignment(int alignment) {
-  Assign(props_->alignment, alignment, "Alignment");
+  Assign(props_->alignment, alignment, ControlProperty::Alignment);
 }
 
 std::vector<OptionButton*> OptionButton::Group() const {
@@ -32,14 +32,14 @@ std::vector<OptionButton*> OptionButton::Group() const {
 
 void OptionButton::SetValue(bool value) {
   if (!value) {
-    Assign(props_->value, false, "Value");
+    Assign(props_->value, false, ControlProperty::Value);
     return;
   }
   if (props_->value) return;
   for (OptionButton* other : Group()) {
-    if (other != this) other->Assign(other->props_->value, false, "Value");
+    if (other != this) other->Assign(other->props_->value, false, ControlProperty::Value);
   }
-  Assign(props_->value, true, "Value");
+  Assign(props_->value, true, ControlProperty::Value);
   Fire(Click);
 }
 

@@ -19,21 +19,29 @@ PictureBox::PictureBox(Place place, std::string name, int index)
   common_->height = 1800;
 }
 
-void PictureBox::SetDrawWidth(int width) { Assign(props_->drawWidth, std::max(1, width), "DrawWidth"); }
-void PictureBox::SetAutoRedraw(bool autoRedraw) { Assign(props_->autoRedraw, autoRedraw, "AutoRedraw"); }
-void PictureBox::SetBorderStyle(int style) { Assign(props_->borderStyle, style, "BorderStyle"); }
-void PictureBox::SetPicture(std::string picture) { Assign(props_->picture, std::move(picture), "Picture"); }
+void PictureBox::SetDrawWidth(int width) {
+  Assign(props_->drawWidth, std::max(1, width), ControlProperty::DrawWidth);
+}
+void PictureBox::SetAutoRedraw(bool autoRedraw) {
+  Assign(props_->autoRedraw, autoRedraw, ControlProperty::AutoRedraw);
+}
+void PictureBox::SetBorderStyle(int style) {
+  Assign(props_->borderStyle, style, ControlProperty::BorderStyle);
+}
+void PictureBox::SetPicture(std::string picture) {
+  Assign(props_->picture, std::move(picture), ControlProperty::Picture);
+}
 
 void PictureBox::Cls() {
   drawing_.clear();
   currentX_ = 0;
   currentY_ = 0;
-  Changed("Drawing");
+  Changed(ControlProperty::Drawing);
 }
 
 void PictureBox::Draw(DrawCommand command) {
   drawing_.push_back(std::move(command));
-  Changed("Drawing");
+  Changed(ControlProperty::Drawing);
 }
 
 void PictureBox::Print(const std::string& text) {

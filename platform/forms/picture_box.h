@@ -73,7 +73,7 @@ class PictureBox : public Control {
   struct Props {
     int drawWidth = 1;
     bool autoRedraw = false;
-    int borderStyle = 1;
+    int borderStyle = vbFixedSingle;
     std::string picture;
   };
 

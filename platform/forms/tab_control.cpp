@@ -28,35 +28,35 @@ long TabControl::HelpContext() const {
 void TabControl::SetTabs(int count) {
   if (count < 1) detail::Fail(380);
   props_->tabs.resize(count);
-  Changed("Tabs");
+  Changed(ControlProperty::Tabs);
   if (props_->tab >= count) SetTab(count - 1);
 }
 
 void TabControl::SetTab(int tab) {
   if (tab < 0 || tab >= Tabs()) detail::Fail(380);
   int previous = props_->tab;
-  if (Assign(props_->tab, tab, "Tab")) Fire(Click, previous);
+  if (Assign(props_->tab, tab, ControlProperty::Tab)) Fire(Click, previous);
 }
 
 std::string TabControl::TabCaption(int tab) const { return At(tab).caption; }
 
 void TabControl::SetTabCaption(int tab, std::string caption) {
   At(tab).caption = std::move(caption);
-  Changed("TabCaption");
+  Changed(ControlProperty::TabCaption);
 }
 
 bool TabControl::TabEnabled(int tab) const { return At(tab).enabled; }
 
 void TabControl::SetTabEnabled(int tab, bool enabled) {
   At(tab).enabled = enabled;
-  Changed("TabEnabled");
+  Changed(ControlProperty::TabEnabled);
 }
 
 bool TabControl::TabVisible(int tab) const { return At(tab).visible; }
 
 void TabControl::SetTabVisible(int tab, bool visible) {
   At(tab).visible = visible;
-  Changed("TabVisible");
+  Changed(ControlProperty::TabVisible);
 }
 
 long TabControl::TabHelpContextID(int tab) const { return At(tab).helpContextID; }

@@ -15,19 +15,23 @@ void TextBox::SetText(std::string text) {
   entry_->text = std::move(text);
   entry_->selStart = 0;
   entry_->selLength = 0;
-  Changed("Text");
+  Changed(ControlProperty::Text);
   Fire(Change);
 }
 
 void TextBox::SetMaxLength(int maxLength) {
-  Assign(props_->maxLength, std::max(0, maxLength), "MaxLength");
+  Assign(props_->maxLength, std::max(0, maxLength), ControlProperty::MaxLength);
 }
 
-void TextBox::SetMultiLine(bool multiLine) { Assign(props_->multiLine, multiLine, "MultiLine"); }
-void TextBox::SetScrollBars(int scrollBars) { Assign(props_->scrollBars, scrollBars, "ScrollBars"); }
+void TextBox::SetMultiLine(bool multiLine) {
+  Assign(props_->multiLine, multiLine, ControlProperty::MultiLine);
+}
+void TextBox::SetScrollBars(int scrollBars) {
+  Assign(props_->scrollBars, scrollBars, ControlProperty::ScrollBars);
+}
 
 void TextBox::SetPasswordChar(std::string passwordChar) {
-  Assign(props_->passwordChar, std::move(passwordChar), "PasswordChar");
+  Assign(props_->passwordChar, std::move(passwordChar), ControlProperty::PasswordChar);
 }
 
 std::string TextBox::SelText() const {

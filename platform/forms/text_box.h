@@ -36,7 +36,7 @@ class TextBox : public TextEntry {
   struct Props {
     int maxLength = 0;
     bool multiLine = false;
-    int scrollBars = 0;
+    int scrollBars = vbSBNone;
     std::string passwordChar;
   };
 

@@ -20,7 +20,7 @@ ToolbarButton Toolbar::AddButton(std::string key, std::string caption, int style
   button.image = std::move(image);
   button.toolTipText = std::move(toolTipText);
   props_->buttons.push_back(std::move(button));
-  Changed("Buttons");
+  Changed(ControlProperty::Buttons);
   return ToolbarButton(*this, ButtonCount());
 }
 
@@ -45,7 +45,7 @@ void Toolbar::Press(int index) {
   if (!button.enabled || !button.visible) return;
   if (button.style == tbrCheck) {
     button.value = !button.value;
-    Changed("Buttons");
+    Changed(ControlProperty::Buttons);
   }
   Fire(ButtonClick, ToolbarButton(*this, index));
 }
@@ -61,27 +61,27 @@ const std::string& ToolbarButton::Image() const { return toolbar_->At(index_).im
 
 void ToolbarButton::SetCaption(std::string caption) {
   toolbar_->At(index_).caption = std::move(caption);
-  toolbar_->Changed("Buttons");
+  toolbar_->Changed(ControlProperty::Buttons);
 }
 
 void ToolbarButton::SetToolTipText(std::string text) {
   toolbar_->At(index_).toolTipText = std::move(text);
-  toolbar_->Changed("Buttons");
+  toolbar_->Changed(ControlProperty::Buttons);
 }
 
 void ToolbarButton::SetEnabled(bool enabled) {
   toolbar_->At(index_).enabled = enabled;
-  toolbar_->Changed("Buttons");
+  toolbar_->Changed(ControlProperty::Buttons);
 }
 
 void ToolbarButton::SetVisible(bool visible) {
   toolbar_->At(index_).visible = visible;
-  toolbar_->Changed("Buttons");
+  toolbar_->Changed(ControlProperty::Buttons);
 }
 
 void ToolbarButton::SetValue(bool value) {
   toolbar_->At(index_).value = value;
-  toolbar_->Changed("Buttons");
+  toolbar_->Changed(ControlProperty::Buttons);
 }
 
 }  // namespace forms

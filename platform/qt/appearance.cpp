@@ -87,18 +87,18 @@ std::optional<Qt::CursorShape> ToCursorShape(int pointer) {
       return Qt::CrossCursor;
     case forms::vbIbeam:
       return Qt::IBeamCursor;
-    case 5:
-    case 15:
+    case forms::vbSizePointer:
+    case forms::vbSizeAll:
       return Qt::SizeAllCursor;
-    case 6:
+    case forms::vbSizeNESW:
       return Qt::SizeBDiagCursor;
-    case 7:
+    case forms::vbSizeNS:
       return Qt::SizeVerCursor;
-    case 8:
+    case forms::vbSizeNWSE:
       return Qt::SizeFDiagCursor;
-    case 9:
+    case forms::vbSizeWE:
       return Qt::SizeHorCursor;
-    case 10:
+    case forms::vbUpArrow:
       return Qt::UpArrowCursor;
     case forms::vbHourglass:
       return Qt::WaitCursor;

@@ -48,7 +48,7 @@ bool ControlView::Call(const std::function<void()>& action) const { return Host(
 void ControlView::Adopt(QWidget* widget) {
   widget_ = widget;
   widget->setParent(window_.ParentFor(*control_));
-  widget->setProperty(kViewProperty, QVariant::fromValue(static_cast<void*>(this)));
+  widget->setProperty(kViewProperty, QVariant::fromValue(this));
   widget->setMouseTracking(true);
   LeaveInputToTheForm(*widget);
   setParent(widget);
@@ -86,37 +86,109 @@ void ControlView::SyncAll() {
     widget_->setToolTip(ToQString(control_->ToolTipText()));
     ApplyColors();
     widget_->setFont(ToQFont(control_->Font()));
-    Changed("MousePointer");
+    ApplyPointer();
   }
   SyncOwn();
   if (widget_) LeaveInputToTheForm(*widget_);
 }
 
-void ControlView::Changed(std::string_view property) {
+// What every control has is applied here; what a kind of control has of its
+// own, by showing all of that again.
+void ControlView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
   if (!widget_) return SyncOwn();
-  if (property == "Left" || property == "Top" || property == "Width" || property == "Height") {
-    Place();
-  } else if (property == "Visible") {
-    ApplyVisibility();
-  } else if (property == "Enabled") {
-    widget_->setEnabled(control_->Enabled());
-  } else if (property == "ToolTipText") {
-    widget_->setToolTip(ToQString(control_->ToolTipText()));
-  } else if (property == "BackColor" || property == "ForeColor") {
-    ApplyColors();
-  } else if (property == "Font") {
-    widget_->setFont(ToQFont(control_->Font()));
-  } else if (property == "MousePointer") {
-    if (auto shape = ToCursorShape(control_->MousePointer())) {
-      widget_->setCursor(*shape);
-    } else {
-      widget_->unsetCursor();
-    }
-  } else if (property == "Refresh") {
-    widget_->update();
+  switch (property) {
+    case Left:
+    case Top:
+    case Width:
+    case Height:
+      return Place();
+    case Visible:
+      return ApplyVisibility();
+    case Enabled:
+      return widget_->setEnabled(control_->Enabled());
+    case ToolTipText:
+      return widget_->setToolTip(ToQString(control_->ToolTipText()));
+    case BackColor:
+    case ForeColor:
+      return ApplyColors();
+    case Font:
+      return widget_->setFont(ToQFont(control_->Font()));
+    case MousePointer:
+      return ApplyPointer();
+    case Refresh:
+      return widget_->update();
+    // The focus order, validation, the program's own data and the help topic
+    // show nowhere.
+    case TabIndex:
+    case TabStop:
+    case CausesValidation:
+    case Tag:
+    case HelpContextID:
+      return;
+    case Caption:
+    case Value:
+    case Alignment:
+    case BorderStyle:
+    case Style:
+    case Picture:
+    case Default:
+    case Cancel:
+    case AutoSize:
+    case WordWrap:
+    case BackStyle:
+    case Checked:
+    case Text:
+    case Locked:
+    case MaxLength:
+    case MultiLine:
+    case ScrollBars:
+    case PasswordChar:
+    case SelStart:
+    case SelLength:
+    case Mask:
+    case PromptChar:
+    case List:
+    case ListIndex:
+    case Sorted:
+    case TopIndex:
+    case DropDownWidth:
+    case Path:
+    case Pattern:
+    case Min:
+    case Max:
+    case SmallChange:
+    case LargeChange:
+    case DrawWidth:
+    case AutoRedraw:
+    case Drawing:
+    case Tabs:
+    case Tab:
+    case TabCaption:
+    case TabEnabled:
+    case TabVisible:
+    case Rows:
+    case Row:
+    case Col:
+    case FirstRow:
+    case RowHeight:
+    case Columns:
+    case Buttons:
+    case numdoc:
+    case razonsocial:
+    case periodo_ejercicio:
+    case formulario:
+    case esruc:
+      return SyncOwn();
+  }
+}
+
+void ControlView::ApplyPointer() {
+  if (auto shape = ToCursorShape(control_->MousePointer())) {
+    widget_->setCursor(*shape);
   } else {
-    SyncOwn();
+    widget_->unsetCursor();
   }
 }
 

@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
-#include <string_view>
 
 #include "platform/forms/control.h"
 
@@ -41,7 +40,7 @@ class ControlView : public QObject {
 
   // Every property again.
   void SyncAll();
-  virtual void Changed(std::string_view property);
+  virtual void Changed(forms::ControlProperty property);
   // Place and visibility again, after the container changed (a tab shown).
   void Place();
   void ApplyVisibility();
@@ -99,6 +98,7 @@ class ControlView : public QObject {
   QPointer<QWidget> widget_;
 
  private:
+  void ApplyPointer();
   bool Press(QWidget* target, QMouseEvent* event);
   bool Release(QWidget* target, QMouseEvent* event);
   bool Move(QWidget* target, QMouseEvent* event);

@@ -71,11 +71,12 @@ void DataGridView::SyncOwn() {
   ShowCurrent();
 }
 
-void DataGridView::Changed(std::string_view property) {
+void DataGridView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
-  if (property == "Rows" || property == "Columns") return SyncOwn();
-  if (property == "Row" || property == "Col" || property == "FirstRow") return ShowCurrent();
-  if (property == "RowHeight") return ShowColumns();
+  if (property == Rows || property == Columns) return SyncOwn();
+  if (property == Row || property == Col || property == FirstRow) return ShowCurrent();
+  if (property == RowHeight) return ShowColumns();
   ControlView::Changed(property);
 }
 

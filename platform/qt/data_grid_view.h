@@ -15,7 +15,7 @@ class DataGridView final : public ControlView {
  public:
   DataGridView(FormWindow& window, forms::DataGrid& grid);
   void Detach() override;
-  void Changed(std::string_view property) override;
+  void Changed(forms::ControlProperty property) override;
   bool Mouse(QWidget* target, QMouseEvent* event) override;
   bool Wheel(QWidget* target, QWheelEvent* event) override;
   QTableView* Table() const { return table_; }

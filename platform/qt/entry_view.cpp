@@ -86,10 +86,11 @@ void EntryView::SyncOwn() {
   }
 }
 
-void EntryView::Changed(std::string_view property) {
+void EntryView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
-  if (property == "Text") return ShowText();
-  if (property == "SelStart" || property == "SelLength") return SyncCaret();
+  if (property == Text) return ShowText();
+  if (property == SelStart || property == SelLength) return SyncCaret();
   ControlView::Changed(property);
 }
 

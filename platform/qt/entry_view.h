@@ -15,7 +15,7 @@ namespace formsqt {
 class EntryView : public ControlView {
  public:
   EntryView(FormWindow& window, forms::Control& control, bool multiLine);
-  void Changed(std::string_view property) override;
+  void Changed(forms::ControlProperty property) override;
   void SyncCaret() override;
 
  protected:

@@ -13,6 +13,7 @@
 #include "platform/forms/services.h"
 #include "platform/forms/user.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/applying_scope.h"
 #include "platform/qt/control_view.h"
 #include "platform/qt/keys.h"
 #include "platform/qt/menu_bar.h"
@@ -25,7 +26,23 @@ namespace formsqt {
 
 namespace {
 
-bool IsFixedBorder(int borderStyle) { return borderStyle != 2 && borderStyle != 5; }
+bool IsFixedBorder(int borderStyle) {
+  return borderStyle != forms::vbSizable && borderStyle != forms::vbSizableToolWindow;
+}
+
+// A form without border has no title bar, so neither control box nor buttons:
+// Qt would draw a frame again for a minimize or maximize button.
+Qt::WindowFlags FrameFlags(const forms::Form& form) {
+  if (form.BorderStyle() == forms::vbBSNone) return Qt::FramelessWindowHint;
+  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (!form.ControlBox()) return flags;
+  flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (form.MinButton()) flags |= Qt::WindowMinimizeButtonHint;
+  if (form.MaxButton() && !IsFixedBorder(form.BorderStyle())) {
+    flags |= Qt::WindowMaximizeButtonHint;
+  }
+  return flags;
+}
 
 }  // namespace
 
@@ -71,7 +88,7 @@ ControlView* FormWindow::ViewOf(const forms::Control* control) const {
 ControlView* FormWindow::ViewAt(QWidget* widget) const {
   for (QWidget* part = widget; part && part != client_ && part != top_; part = part->parentWidget()) {
     QVariant view = part->property(kViewProperty);
-    if (view.isValid()) return static_cast<ControlView*>(view.value<void*>());
+    if (view.isValid()) return view.value<ControlView*>();
   }
   return nullptr;
 }
@@ -106,11 +123,11 @@ void FormWindow::MenuChanged(const forms::Menu& menu) {
   if (menus_) menus_->Update(menu);
 }
 
-void FormWindow::Changed(forms::Control& control, std::string_view property) {
+void FormWindow::Changed(forms::Control& control, forms::ControlProperty property) {
   ControlView* view = ViewOf(&control);
   if (!view) return;
   view->Changed(property);
-  if (property == "Tab") ShowTabPage(control);
+  if (property == forms::ControlProperty::Tab) ShowTabPage(control);
 }
 
 // The controls of the page shown appear, those of the other pages hide.
@@ -120,48 +137,46 @@ void FormWindow::ShowTabPage(const forms::Control& tabs) {
   }
 }
 
-void FormWindow::Changed(std::string_view property) {
+void FormWindow::Changed(forms::FormProperty property) {
+  using enum forms::FormProperty;
   if (!form_ || !top_) return;
-  if (property == "Caption") {
-    top_->setWindowTitle(ToQString(form_->Caption()));
-  } else if (property == "Geometry") {
-    ApplyGeometry();
-  } else if (property == "Visible") {
-    ApplyVisible();
-  } else if (property == "Enabled") {
-    top_->setEnabled(form_->Enabled());
-  } else if (property == "WindowState") {
-    ApplyWindowState();
-  } else if (property == "MousePointer") {
-    ApplyPointer();
-  } else if (property == "BackColor") {
-    ApplyBackColor();
-  } else if (property == "BorderStyle" || property == "ControlBox" || property == "MinButton" ||
-             property == "MaxButton") {
-    ApplyFlags();
-    ApplyGeometry();
-  } else if (property == "Refresh") {
-    top_->update();
+  switch (property) {
+    case Caption:
+      return top_->setWindowTitle(ToQString(form_->Caption()));
+    case Geometry:
+      return ApplyGeometry();
+    case Visible:
+      return ApplyVisible();
+    case Enabled:
+      return top_->setEnabled(form_->Enabled());
+    case WindowState:
+      return ApplyWindowState();
+    case MousePointer:
+      return ApplyPointer();
+    case BackColor:
+      return ApplyBackColor();
+    case BorderStyle:
+    case ControlBox:
+    case MinButton:
+    case MaxButton:
+      ApplyFlags();
+      return ApplyGeometry();
+    case Refresh:
+      return top_->update();
+    // The program's own data and the help topic show nowhere.
+    case Tag:
+    case HelpContextID:
+      return;
   }
 }
 
 void FormWindow::ApplyFlags() {
-  Qt::WindowFlags flags = main_ ? Qt::Window : Qt::Dialog;
-  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (form_->BorderStyle() == 0) flags |= Qt::FramelessWindowHint;
-  if (form_->ControlBox()) {
-    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (form_->MinButton()) flags |= Qt::WindowMinimizeButtonHint;
-    if (form_->MaxButton() && !IsFixedBorder(form_->BorderStyle())) {
-      flags |= Qt::WindowMaximizeButtonHint;
-    }
-  }
+  Qt::WindowFlags flags = (main_ ? Qt::Window : Qt::Dialog) | FrameFlags(*form_);
   if (top_->windowFlags() == flags) return;
   bool shown = top_->isVisible();
-  ++applying_;
+  ApplyingScope applying(applying_);
   top_->setWindowFlags(flags);
   if (shown) top_->show();
-  --applying_;
 }
 
 QSize FormWindow::ClientSize() const {
@@ -172,7 +187,7 @@ QSize FormWindow::ClientSize() const {
 // ScaleHeight) is what the window's client area gets. A form placed at the
 // screen's corner by its design is centred instead the first time it shows.
 void FormWindow::ApplyGeometry() {
-  ++applying_;
+  ApplyingScope applying(applying_);
   QSize inside = ClientSize();
   QSize outer = inside;
   if (main_) outer.rheight() += main_->menuBar()->sizeHint().height();
@@ -193,7 +208,6 @@ void FormWindow::ApplyGeometry() {
   }
   centred_ = true;
   PlaceAll();
-  --applying_;
 }
 
 void FormWindow::PlaceAll() {
@@ -214,16 +228,19 @@ void FormWindow::ApplyVisible() {
     top_->hide();
     top_->setWindowModality(modality);
   }
-  ++applying_;
-  ApplyWindowState();
-  top_->show();
-  --applying_;
+  ShowInItsState();
   Focus(form_->ActiveControl());
   Raise();
 }
 
+void FormWindow::ShowInItsState() {
+  ApplyingScope applying(applying_);
+  ApplyWindowState();
+  top_->show();
+}
+
 void FormWindow::ApplyWindowState() {
-  ++applying_;
+  ApplyingScope applying(applying_);
   switch (form_->WindowState()) {
     case forms::vbMinimized:
       top_->setWindowState(Qt::WindowMinimized);
@@ -234,7 +251,6 @@ void FormWindow::ApplyWindowState() {
     default:
       top_->setWindowState(Qt::WindowNoState);
   }
-  --applying_;
 }
 
 void FormWindow::ApplyPointer() {

@@ -2,7 +2,6 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
-#include <string_view>
 #include <unordered_map>
 
 #include "platform/forms/form.h"
@@ -39,8 +38,8 @@ class FormWindow : public QObject {
   ControlView* ViewAt(QWidget* widget) const;
   QWidget* ParentFor(const forms::Control& control) const;
 
-  void Changed(std::string_view property);
-  void Changed(forms::Control& control, std::string_view property);
+  void Changed(forms::FormProperty property);
+  void Changed(forms::Control& control, forms::ControlProperty property);
   void Add(forms::Control& control);
   void Remove(const forms::Control* control);
   void Focus(forms::Control* control);
@@ -62,6 +61,7 @@ class FormWindow : public QObject {
   void ApplyFlags();
   void ApplyGeometry();
   void ApplyVisible();
+  void ShowInItsState();
   void ApplyWindowState();
   void ApplyPointer();
   void ApplyBackColor();

@@ -14,7 +14,7 @@ FrameView::FrameView(FormWindow& window, forms::Frame& frame)
 
 // A frame without border shows neither line nor caption.
 void FrameView::SyncOwn() {
-  bool bordered = Model().BorderStyle() != 0;
+  bool bordered = Model().BorderStyle() != forms::vbBSNone;
   box_->setTitle(bordered ? ToQString(Model().Caption()) : QString());
   box_->setFlat(!bordered);
 }

@@ -18,14 +18,15 @@ void LabelView::SyncOwn() {
   label_->setText(WithoutAccessKeys(label.Caption()));
   Qt::Alignment horizontal = ToAlignment(label.Alignment()) & Qt::AlignHorizontal_Mask;
   label_->setAlignment(horizontal | Qt::AlignTop);
-  label_->setFrameStyle(label.BorderStyle() != 0 ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+  label_->setFrameStyle(label.BorderStyle() != forms::vbBSNone ? QFrame::Panel | QFrame::Sunken
+                                                               : QFrame::NoFrame);
   ApplyColors();
 }
 
-// A transparent label (BackStyle 0) lets its container show through.
+// A transparent label (vbTransparent) lets its container show through.
 void LabelView::ApplyColors() {
   formsqt::ApplyColors(*label_, control_->BackColor(), control_->ForeColor(),
-                       Model().BackStyle() != 0);
+                       Model().BackStyle() != forms::vbTransparent);
 }
 
 }  // namespace formsqt

@@ -73,13 +73,14 @@ void ComboBoxView::SyncOwn() {
   combo_->view()->setMinimumWidth(width > 0 ? width : 0);
 }
 
-void ComboBoxView::Changed(std::string_view property) {
+void ComboBoxView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
-  if (property == "List") {
+  if (property == List) {
     ShowItems();
     return ShowSelection();
   }
-  if (property == "ListIndex" || property == "Text") return ShowSelection();
+  if (property == ListIndex || property == Text) return ShowSelection();
   ControlView::Changed(property);
 }
 
@@ -135,13 +136,14 @@ void ListBoxView::SyncOwn() {
   }
 }
 
-void ListBoxView::Changed(std::string_view property) {
+void ListBoxView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
-  if (property == "List") {
+  if (property == List) {
     ShowItems();
     return ShowSelection();
   }
-  if (property == "ListIndex") return ShowSelection();
+  if (property == ListIndex) return ShowSelection();
   ControlView::Changed(property);
 }
 

@@ -14,7 +14,7 @@ namespace formsqt {
 class ComboBoxView final : public ControlView {
  public:
   ComboBoxView(FormWindow& window, forms::ComboBox& combo);
-  void Changed(std::string_view property) override;
+  void Changed(forms::ControlProperty property) override;
   bool Wheel(QWidget* target, QWheelEvent* event) override;
 
  protected:
@@ -35,7 +35,7 @@ class ComboBoxView final : public ControlView {
 class ListBoxView final : public ControlView {
  public:
   ListBoxView(FormWindow& window, forms::ListBox& list);
-  void Changed(std::string_view property) override;
+  void Changed(forms::ControlProperty property) override;
   bool Wheel(QWidget* target, QWheelEvent* event) override;
 
  protected:

@@ -63,15 +63,16 @@ void PictureBoxView::Paint(QPainter& painter) {
   if (control_) PaintDrawing(painter, Model().Drawing());
 }
 
-void PictureBoxView::Changed(std::string_view property) {
+void PictureBoxView::Changed(forms::ControlProperty property) {
+  using enum forms::ControlProperty;
   if (!control_) return;
-  if (property == "Drawing") return surface_->update();
+  if (property == Drawing) return surface_->update();
   ControlView::Changed(property);
 }
 
 void PictureBoxView::SyncOwn() {
-  surface_->setFrameStyle(Model().BorderStyle() != 0 ? QFrame::Panel | QFrame::Sunken
-                                                     : QFrame::NoFrame);
+  surface_->setFrameStyle(Model().BorderStyle() != forms::vbBSNone ? QFrame::Panel | QFrame::Sunken
+                                                                   : QFrame::NoFrame);
   surface_->update();
 }
 

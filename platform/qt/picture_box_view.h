@@ -31,7 +31,7 @@ class PictureBoxView final : public ControlView {
  public:
   PictureBoxView(FormWindow& window, forms::PictureBox& picture);
   QWidget* Inside() const override { return widget_; }
-  void Changed(std::string_view property) override;
+  void Changed(forms::ControlProperty property) override;
 
  protected:
   void SyncOwn() override;

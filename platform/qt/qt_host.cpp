@@ -320,12 +320,12 @@ void QtHost::ControlRemoved(forms::Control& control) {
   if (FormWindow* window = WindowOf(control.Parent())) window->Remove(&control);
 }
 
-void QtHost::Changed(forms::Form& form, std::string_view property) {
+void QtHost::Changed(forms::Form& form, forms::FormProperty property) {
   if (FormWindow* window = WindowOf(form)) window->Changed(property);
-  if (property == "Visible" && !form.Visible()) EndModal(form);
+  if (property == forms::FormProperty::Visible && !form.Visible()) EndModal(form);
 }
 
-void QtHost::Changed(forms::Control& control, std::string_view property) {
+void QtHost::Changed(forms::Control& control, forms::ControlProperty property) {
   if (FormWindow* window = WindowOf(control.Parent())) window->Changed(control, property);
 }
 

@@ -64,8 +64,8 @@ class QtHost final : public QObject, public forms::Host {
   void FormUnloaded(forms::Form& form) override;
   void ControlAdded(forms::Control& control) override;
   void ControlRemoved(forms::Control& control) override;
-  void Changed(forms::Form& form, std::string_view property) override;
-  void Changed(forms::Control& control, std::string_view property) override;
+  void Changed(forms::Form& form, forms::FormProperty property) override;
+  void Changed(forms::Control& control, forms::ControlProperty property) override;
   void FocusChanged(forms::Form& form, forms::Control* focused) override;
   void ActiveFormChanged(forms::Form* active) override;
   void MousePointerChanged(int pointer) override;

@@ -24,9 +24,11 @@ void TextBoxView::SyncOwn() {
     return;
   }
   int bars = Box().ScrollBars();
-  lines_->setHorizontalScrollBarPolicy((bars & 1) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  lines_->setVerticalScrollBarPolicy((bars & 2) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  lines_->setLineWrapMode((bars & 1) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  bool horizontal = bars & forms::vbHorizontal;
+  bool vertical = bars & forms::vbVertical;
+  lines_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  lines_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  lines_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
 }
 
 void TextBoxView::ContextMenu(QPoint globalPos) {

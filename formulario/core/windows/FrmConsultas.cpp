@@ -61,7 +61,7 @@ FrmConsultas::FrmConsultas() : forms::Form("FrmConsultas") {
 
 void FrmConsultas::DisenaVentana() {
   SetCaption("Consultas");
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 8460, 5700);

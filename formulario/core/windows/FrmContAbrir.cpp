@@ -88,7 +88,7 @@ SelectorDeclaraciones::SelectorDeclaraciones(std::string sNombre, Lista lista)
 FrmContAbrir::FrmContAbrir() : SelectorDeclaraciones("FrmContAbrir", Lista::Pendientes) {}
 
 void SelectorDeclaraciones::DisenaVentana() {
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 9195, 5460);

@@ -47,7 +47,7 @@ enum BotonBarra {
 
 MDIFrm::MDIFrm() : forms::Form("MDIFrm") {
   SetCaption("0942 - Plexo");
-  SetBorderStyle(1);
+  SetBorderStyle(forms::vbFixedSingle);
   Move(kIzquierda, kArriba, kAncho, kAlto);
   DisenaMenus();
   DisenaBarras();
@@ -111,10 +111,10 @@ void MDIFrm::DisenaBarras() {
   Toolbar1.AddButton("", "", forms::tbrDefault, "", "Help");
 
   Picture1.Move(0, 420, 9600, 1335);
-  Picture1.SetBorderStyle(0);
+  Picture1.SetBorderStyle(forms::vbBSNone);
   Picture1.SetBackColor(forms::RGB(0, 64, 128));
   Image1.Move(240, 180, 9120, 975);
-  Image1.SetBorderStyle(0);
+  Image1.SetBorderStyle(forms::vbBSNone);
   Image1.SetBackColor(forms::RGB(0, 64, 128));
   Image1.SetForeColor(forms::vbWhite);
   Image1.SetFont({"Arial", 14, true});

@@ -25,19 +25,19 @@ frmAcercade::frmAcercade() : forms::Form("frmAcercade") {
 
 void frmAcercade::DisenaVentana() {
   SetCaption("Acerca de Orvane ");
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 5400, 3300);
   SSPanel1.Move(120, 60, 5055, 2055);
   Image1.Move(180, 300, 1335, 1335);
-  Image1.SetBorderStyle(0);
+  Image1.SetBorderStyle(forms::vbBSNone);
   Image1.SetBackColor(forms::RGB(0, 64, 128));
   DisenaTextoFijo(Text3, 300, 12);
   Text3.SetText("Orvane");
   DisenaTextoFijo(txtApp, 720, 10);
   Line1.Move(1680, 1200, 3255, 15);
-  Line1.SetBorderStyle(1);
+  Line1.SetBorderStyle(forms::vbFixedSingle);
   DisenaTextoFijo(txtVersion, 1320, 8.25);
   cmdAceptar.SetCaption("&Aceptar");
   cmdAceptar.Move(3840, 2280, 1335, 375);

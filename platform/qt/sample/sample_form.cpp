@@ -24,7 +24,7 @@ bool IsAmount(const std::string& text) {
 DialogForm::DialogForm() : Form("frmDialogo") {
   SetCaption("Diálogo modal");
   Move(0, 0, 4800, 2400);
-  SetBorderStyle(3);
+  SetBorderStyle(vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   lblObservacion.SetCaption("Escriba una observación:");
@@ -54,7 +54,7 @@ SampleForm::SampleForm() : Form("frmMuestra") {
 void SampleForm::Design() {
   SetCaption(kCaption);
   Move(0, 0, 9600, 8400);
-  SetBorderStyle(2);
+  SetBorderStyle(vbSizable);
   mnuArchivo.SetCaption("&Archivo");
   mnuArchivoNuevo.SetCaption("&Nuevo");
   mnuArchivoSep.SetCaption("-");

@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <optional>
+#include <stdexcept>
 
 #include "platform/forms/constants.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/applying_scope.h"
 #include "platform/qt/entry_view.h"
 #include "platform/qt/keys.h"
 #include "platform/qt/message_box.h"
@@ -114,6 +116,11 @@ TEST(Pointers, MousePointersHaveTheirCursorsAndTheDefaultNone) {
       {forms::vbHourglass, Qt::WaitCursor},
       {forms::vbArrowHourglass, Qt::BusyCursor},
       {forms::vbNoDrop, Qt::ForbiddenCursor},
+      {forms::vbSizePointer, Qt::SizeAllCursor},
+      {forms::vbSizeAll, Qt::SizeAllCursor},
+      {forms::vbSizeNS, Qt::SizeVerCursor},
+      {forms::vbSizeWE, Qt::SizeHorCursor},
+      {forms::vbUpArrow, Qt::UpArrowCursor},
   };
   for (const auto& [pointer, shape] : cases) EXPECT_EQ(ToCursorShape(pointer), shape) << pointer;
 }
@@ -126,6 +133,28 @@ TEST(MultiLineText, PositionsCountTheLineEndAsOneCharacterOnScreen) {
     EXPECT_EQ(ShownPosition(text, position), shown) << position;
     EXPECT_EQ(TextPosition(text, shown), position) << shown;
   }
+}
+
+// A window ignores its own resizes while it applies the form's state; an error
+// thrown meanwhile must not leave it ignoring a person's.
+TEST(ApplyingScope, HoldsTheWindowsStateAsAppliedUntilItEndsHoweverItEnds) {
+  int depth = 0;
+  {
+    ApplyingScope outer(depth);
+    {
+      ApplyingScope inner(depth);
+      EXPECT_EQ(depth, 2);
+    }
+    EXPECT_EQ(depth, 1);
+  }
+  EXPECT_EQ(depth, 0);
+  EXPECT_THROW(
+      {
+        ApplyingScope applying(depth);
+        throw std::runtime_error("geometry");
+      },
+      std::runtime_error);
+  EXPECT_EQ(depth, 0);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
+#include <functional>
 
 #include "platform/qt/bar_views.h"
 #include "platform/qt/form_window.h"
@@ -43,6 +44,7 @@ class QtWidgets : public SampleWindow {
   QTabBar& TabBar() {
     return *static_cast<TabControlView*>(host->WindowOf(*form)->ViewOf(&form->tabPaginas))->Bar();
   }
+  QWidget* TopLevel(const forms::Form& f) { return host->TopLevelOf(f); }
   Texts RowTexts(int row) {
     Texts texts;
     for (int col = 0; col < Grid().model()->columnCount(); ++col) {
@@ -116,6 +118,65 @@ TEST_F(QtWidgets, HidingDisablingAndRecolouringFollowTheControlAndItsFrame) {
   f.txtNombre.SetVisible(false);
   EXPECT_FALSE(WidgetOf(f.txtNombre)->isVisible());
   EXPECT_TRUE(WidgetOf(f.txtImporte)->isVisible());
+}
+
+struct Shown {
+  std::function<void(sample::SampleForm&)> set;
+  std::function<bool(sample::SampleForm&)> shows;
+};
+
+// The properties the window and the widgets apply one by one, and the styles
+// named by their constants.
+TEST_F(QtWidgets, EachPropertySetInCodeShowsOnItsWidgetOrWindow) {
+  using F = sample::SampleForm;
+  const Shown cases[] = {
+      {[](F& f) { f.SetCaption("Deudas"); },
+       [this](F& f) { return TopLevel(f)->windowTitle() == "Deudas"; }},
+      {[](F& f) { f.SetBorderStyle(forms::vbBSNone); },
+       [this](F& f) {
+         return TopLevel(f)->windowFlags().testFlag(Qt::FramelessWindowHint);
+       }},
+      {[](F& f) { f.SetBorderStyle(forms::vbFixedDouble); },
+       [this](F& f) { return TopLevel(f)->minimumSize() == TopLevel(f)->maximumSize(); }},
+      {[](F& f) { f.SetMinButton(false); },
+       [this](F& f) {
+         return !TopLevel(f)->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+       }},
+      {[](F& f) { f.cmdAceptar.SetToolTipText("Grabar"); },
+       [this](F& f) { return WidgetOf(f.cmdAceptar)->toolTip() == "Grabar"; }},
+      {[](F& f) { f.txtNombre.SetFontBold(true); },
+       [this](F& f) { return WidgetOf(f.txtNombre)->font().bold(); }},
+      {[](F& f) { f.lblNombre.SetMousePointer(forms::vbHourglass); },
+       [this](F& f) {
+         return WidgetOf(f.lblNombre)->cursor().shape() == Qt::WaitCursor;
+       }},
+      {[](F& f) { f.lblNombre.SetForeColor(forms::RGB(255, 0, 0)); },
+       [this](F& f) {
+         return WidgetOf(f.lblNombre)->palette().color(QPalette::WindowText) == Qt::red;
+       }},
+      {[](F& f) { f.lblNombre.SetBorderStyle(forms::vbFixedSingle); },
+       [this](F& f) {
+         return WidgetOf<QLabel>(f.lblNombre)->frameShape() == QFrame::Panel;
+       }},
+      {[](F& f) { f.lblNombre.SetBackStyle(forms::vbTransparent); },
+       [this](F& f) { return !WidgetOf(f.lblNombre)->autoFillBackground(); }},
+      {[](F& f) { f.fraTipo.SetBorderStyle(forms::vbBSNone); },
+       [this](F& f) { return WidgetOf<QGroupBox>(f.fraTipo)->isFlat(); }},
+      {[](F& f) { f.txtNombre.SetAlignment(forms::vbRightJustify); },
+       [this](F& f) {
+         return WidgetOf<QLineEdit>(f.txtNombre)->alignment().testFlag(Qt::AlignRight);
+       }},
+      {[](F& f) { f.txtNombre.SetLocked(true); },
+       [this](F& f) { return WidgetOf<QLineEdit>(f.txtNombre)->isReadOnly(); }},
+      {[](F& f) { f.txtNombre.SetPasswordChar("*"); },
+       [this](F& f) {
+         return WidgetOf<QLineEdit>(f.txtNombre)->echoMode() == QLineEdit::Password;
+       }},
+  };
+  for (std::size_t row = 0; row < std::size(cases); ++row) {
+    cases[row].set(*form);
+    EXPECT_TRUE(cases[row].shows(*form)) << "row " << row;
+  }
 }
 
 TEST_F(QtWidgets, ControlsKeepTheirTwipsGeometryAtFifteenTwipsAPixel) {
