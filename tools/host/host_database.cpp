@@ -2,6 +2,7 @@
 
 #include "platform/dao/dbengine.h"
 #include "platform/dao/tabledef.h"
+#include "platform/dao/workspace.h"
 #include "tools/host/host_tables.h"
 #include "tools/host/sample_rows.h"
 
@@ -30,10 +31,21 @@ void AddSampleRows(dao::Database& db, const SuiteOptions& options) {
     db.Execute(statement, dao::dbFailOnError);
 }
 
+// The tables and rows are written in one transaction: one write of the file
+// instead of one per statement.
 void CreateHostDatabase(const std::string& path, const SuiteOptions& options) {
-  dao::DatabasePtr db = dao::Engine().Workspaces(0).CreateDatabase(path);
-  CreateHostTables(*db);
-  if (options.sampleRows) AddSampleRows(*db, options);
+  dao::Workspace& workspace = dao::Engine().Workspaces(0);
+  dao::DatabasePtr db = workspace.CreateDatabase(path);
+  workspace.BeginTrans();
+  try {
+    CreateHostTables(*db);
+    if (options.sampleRows) AddSampleRows(*db, options);
+    workspace.CommitTrans();
+  } catch (...) {
+    workspace.Rollback();
+    db->Close();
+    throw;
+  }
   db->Close();
 }
 

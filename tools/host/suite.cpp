@@ -1,6 +1,7 @@
 #include "tools/host/suite.h"
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <system_error>
 
@@ -41,27 +42,33 @@ void MakeFolders(const Suite& suite) {
 }
 
 // A database that fails half-way is removed: a later run starts clean.
-void MakeDatabase(const Suite& suite, const SuiteOptions& options) {
-  try {
-    CreateHostDatabase(suite.databasePath, options);
-  } catch (...) {
-    std::error_code ec;
-    fs::remove(suite.databasePath, ec);
-    throw;
-  }
-}
-
-}  // namespace
-
-Suite CreateSuite(const std::string& folder, const SuiteOptions& options) {
+Suite MakeSuite(const std::string& folder, const SuiteOptions& options,
+                const std::function<void(const std::string& database)>& makeDatabase) {
   Suite suite = Layout(folder);
   if (fs::exists(suite.databasePath))
     throw std::runtime_error("a suite already exists in " + suite.folder);
   MakeFolders(suite);
   WriteSuiteSettings(suite, options);
   WriteRegionalSettings(suite.windowsFolder);
-  MakeDatabase(suite, options);
+  try {
+    makeDatabase(suite.databasePath);
+  } catch (...) {
+    std::error_code ec;
+    fs::remove(suite.databasePath, ec);
+    throw;
+  }
   return suite;
+}
+
+}  // namespace
+
+Suite CreateSuite(const std::string& folder, const SuiteOptions& options) {
+  return MakeSuite(folder, options, [&](const std::string& path) { CreateHostDatabase(path, options); });
+}
+
+Suite CreateSuiteWithDatabase(const std::string& folder, const SuiteOptions& options,
+                              const std::string& database) {
+  return MakeSuite(folder, options, [&](const std::string& path) { fs::copy_file(database, path); });
 }
 
 }  // namespace host

@@ -32,4 +32,9 @@ inline constexpr const char* kDatabaseName = "TESCA.MDB";
 // second run never replaces a user's declarations.
 Suite CreateSuite(const std::string& folder, const SuiteOptions& options = {});
 
+// The same suite with a copy of `database`, the database of a suite made with the
+// same options, instead of tables made one by one: tests make one and copy it.
+Suite CreateSuiteWithDatabase(const std::string& folder, const SuiteOptions& options,
+                              const std::string& database);
+
 }  // namespace host

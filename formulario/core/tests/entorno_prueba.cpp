@@ -12,7 +12,7 @@ void PruebaConSuite::SetUp() {
   std::filesystem::create_directories(carpeta_ / "programa");
   vb::App::SetPath(carpeta_ / "programa");
   vb::App::SetProductName(" Plexo");
-  suite_ = host::CreateSuite(carpeta_ / "suite", Opciones());
+  suite_ = host::testing::CreateTestSuite(carpeta_ / "suite", Opciones(), Preparacion());
   LeeConfiguracion();
 }
 

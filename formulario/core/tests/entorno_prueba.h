@@ -7,6 +7,7 @@
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
+#include "inserta/ModTablas.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/driver.h"
@@ -19,6 +20,7 @@
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
 #include "tools/host/suite.h"
+#include "tools/host/testing/test_suite.h"
 
 namespace korva::prueba {
 
@@ -30,13 +32,16 @@ using testsupport::TempFolder;
 // Every row of a query, each value as CStr writes it ("Null" for Null).
 using Filas = std::vector<std::vector<std::string>>;
 
+// The module's tables in the suite's database, as the installer makes them.
+inline const host::testing::Preparation kTablasDelModulo{"modulo", &nuvia::CreaTablasModulo};
+
 inline vb::Date Fecha(int anio, int mes, int dia) { return vb::DateSerial(anio, mes, dia); }
 inline vb::Date Momento(int anio, int mes, int dia, int hora = 0, int minuto = 0) {
   return vb::Date{vb::DateSerial(anio, mes, dia).serial + vb::TimeSerial(hora, minuto, 0).serial};
 }
 
 // The main program started against a suite of the host stand-in in a temporary
-// folder: the settings read, the database open, message boxes answered by the
+// folder (its database copied from the test program's template): the settings read, the database open, message boxes answered by the
 // test driver, vb::End() thrown as vb::ProgramEnded, HOME and the Windows folder
 // in the temporary folder and the program's own folder (where errorlog.txt goes)
 // there too. Whatever a test changed of the program's state (globals, windows,
@@ -46,6 +51,8 @@ class PruebaConSuite : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   virtual host::SuiteOptions Opciones() const { return {}; }
+  // What the suite's database holds beyond the host's tables and rows.
+  virtual host::testing::Preparation Preparacion() const { return {}; }
 
   Filas Consulta(const std::string& sql);
   long Cuenta(const std::string& tabla);

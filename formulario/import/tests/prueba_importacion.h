@@ -6,7 +6,6 @@
 
 #include "formulario/core/tests/entorno_prueba.h"
 #include "formulario/import/FrmImportar.h"
-#include "inserta/ModTablas.h"
 #include "tools/debtfile/debt_file.h"
 
 namespace korva::prueba {
@@ -36,9 +35,10 @@ class PruebaImportacion : public PruebaConSuite {
     PruebaConSuite::SetUp();
     std::filesystem::create_directories(carpeta_ / "archivos");
     vb::App::SetProductName("Korva");
-    nuvia::CreaTablasModulo(*gDB);
     FijaHoy(Momento(2010, 5, 15, 12));
   }
+
+  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
 
   // A file generated today at 08:00 for the first sample taxpayer and TESORO.
   debtfile::Options OpcionesArchivo() const {

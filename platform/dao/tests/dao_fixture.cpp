@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/testsupport/shared_template.h"
 #include "platform/vb/conv.h"
 
 namespace dao::testing {
@@ -105,23 +106,17 @@ std::string DebtInsert(const std::string& table, const std::string& ruc, int sem
          ", Null, Null, Null, Null, " + mtoActC + ", Null, Null, 0, 0, '00', '123456')";
 }
 
-// The tables are built once per test program and each test starts from a copy.
-const std::string& TemplateDatabase() {
-  static TempFolder folder;
-  static const std::string path = [] {
-    std::string file = folder / "template.db";
-    DatabasePtr db = Engine().CreateDatabase(file);
-    CreateModuleTables(*db);
-    CreateHostTables(*db);
-    db->Close();
-    return file;
-  }();
-  return path;
+// The tables are made once per test program and each test starts from a copy.
+void MakeTemplate(const std::string& path) {
+  DatabasePtr db = Engine().CreateDatabase(path);
+  CreateModuleTables(*db);
+  CreateHostTables(*db);
+  db->Close();
 }
 
 void DaoTest::SetUp() {
   path_ = folder_ / "tesca.db";
-  std::filesystem::copy_file(TemplateDatabase(), path_);
+  std::filesystem::copy_file(testsupport::SharedTemplate("tables.db", MakeTemplate), path_);
   db_ = Engine().OpenDatabase(path_);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -7,7 +9,9 @@
 
 #include "platform/testsupport/child_process.h"
 #include "platform/testsupport/error_of.h"
+#include "platform/testsupport/file_bytes.h"
 #include "platform/testsupport/scoped_env.h"
+#include "platform/testsupport/shared_template.h"
 #include "platform/testsupport/temp_folder.h"
 #include "platform/vb/error.h"
 
@@ -89,6 +93,71 @@ TEST(ErrorOfTest, GivesTheRaisedNumberOrZero) {
     int number;
   } cases[] = {{[] { vb::Raise(53); }, 53}, {[] { throw vb::Error(3021); }, 3021}, {[] {}, 0}};
   for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.action), c.number);
+}
+
+class SharedTemplateTest : public ::testing::Test {
+ protected:
+  // Makes the template by appending a line to a log, so that the log tells how
+  // many times it was made.
+  std::string Template(const std::string& name) {
+    return SharedTemplate(name, [&](const std::string& path) {
+      WriteBytes(path, name);
+      std::string log = ReadBytes(build_ / "made.log");
+      WriteBytes(build_ / "made.log", log + name + "\n");
+    });
+  }
+  std::string ProgramName() const { return fs::read_symlink("/proc/self/exe").filename(); }
+
+  TempFolder build_;
+  ScopedEnv variable_{"FORM0942_BUILD_DIR", build_.Path()};
+};
+
+TEST_F(SharedTemplateTest, EachTemplateIsMadeOnceInTheProgramsFolderOfTheBuild) {
+  std::string first = Template("first.db");
+  EXPECT_EQ(Template("first.db"), first);
+  std::string second = Template("second.db");
+  EXPECT_EQ(ReadBytes(build_ / "made.log"), "first.db\nsecond.db\n");
+  EXPECT_EQ(ReadBytes(first), "first.db");
+  EXPECT_EQ(fs::path(first).parent_path(), fs::path(second).parent_path());
+  EXPECT_EQ(fs::path(first).parent_path().parent_path(), build_ / "test-templates");
+  EXPECT_TRUE(fs::path(first).parent_path().filename().string().starts_with(ProgramName() + "-"));
+}
+
+TEST_F(SharedTemplateTest, ProcessesAskingAtOnceGetTheTemplateMadeOnce) {
+  std::vector<pid_t> children;
+  for (int i = 0; i < 4; ++i) {
+    pid_t child = fork();
+    if (child == 0) _exit(ReadBytes(Template("shared.db")) == "shared.db" ? 0 : 1);
+    children.push_back(child);
+  }
+  for (pid_t child : children) {
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(ReadBytes(build_ / "made.log"), "shared.db\n");
+}
+
+TEST_F(SharedTemplateTest, TemplatesOfAnEarlierBuildOfTheProgramAreRemoved) {
+  fs::path earlier = build_ / ("test-templates/" + ProgramName() + "-1.0-10");
+  fs::path otherProgram = build_ / "test-templates/other_tests-1.0-10";
+  for (const fs::path& folder : {earlier, otherProgram}) fs::create_directories(folder);
+  Template("current.db");
+  EXPECT_FALSE(fs::exists(earlier));
+  EXPECT_TRUE(fs::exists(otherProgram));
+}
+
+TEST(SharedTemplateWithoutBuildFolderTest, TemplateIsMadeInATemporaryFolder) {
+  ScopedEnv variable("FORM0942_BUILD_DIR", std::nullopt);
+  int made = 0;
+  auto make = [&](const std::string& path) {
+    ++made;
+    WriteBytes(path, "x");
+  };
+  std::string path = SharedTemplate("own.db", make);
+  EXPECT_EQ(SharedTemplate("own.db", make), path);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(fs::path(path).parent_path().parent_path(), fs::temp_directory_path());
 }
 
 }  // namespace

@@ -2,24 +2,34 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
-#include "platform/testsupport/temp_folder.h"
+#include "platform/testsupport/shared_template.h"
 #include "platform/vb/vb.h"
 
 namespace {
 
-using testsupport::TempFolder;
+// Compiles the Spanish locale into the folder `path`.
+void CompileSpanishLocale(const std::string& path) {
+  std::string command = "localedef -i es_ES -f UTF-8 '" + path + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) throw std::runtime_error("localedef failed");
+}
 
 // Sets a C locale whose decimal mark is ",": an installed one, else one compiled
-// into a temporary folder with localedef. Returns false when neither can be had.
-bool SetCommaLocale(const TempFolder& folder) {
+// with localedef once for the test program. Returns false when neither can be had.
+bool SetCommaLocale() {
   for (const char* name : {"es_ES.UTF-8", "es_ES.utf8", "de_DE.UTF-8", "fr_FR.UTF-8", "es_PE.UTF-8"})
     if (std::setlocale(LC_ALL, name) != nullptr && std::string(std::localeconv()->decimal_point) == ",")
       return true;
-  std::string command = "localedef -i es_ES -f UTF-8 '" + (folder / "es_ES.UTF-8") + "' >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) return false;
-  setenv("LOCPATH", folder.Path().c_str(), 1);
+  std::string compiled;
+  try {
+    compiled = testsupport::SharedTemplate("es_ES.UTF-8", CompileSpanishLocale);
+  } catch (const std::exception&) {
+    return false;
+  }
+  setenv("LOCPATH", std::filesystem::path(compiled).parent_path().c_str(), 1);
   return std::setlocale(LC_ALL, "es_ES.UTF-8") != nullptr &&
          std::string(std::localeconv()->decimal_point) == ",";
 }
@@ -27,16 +37,13 @@ bool SetCommaLocale(const TempFolder& folder) {
 class CommaLocale : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!SetCommaLocale(folder_)) GTEST_SKIP() << "no locale with a decimal comma is available";
+    if (!SetCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma is available";
     ASSERT_EQ(std::strtod("1,5", nullptr), 1.5) << "the process locale did not change";
   }
   void TearDown() override {
     std::setlocale(LC_ALL, "C");
     unsetenv("LOCPATH");
   }
-
- private:
-  TempFolder folder_;
 };
 
 TEST_F(CommaLocale, ConversionsAndFormatIgnoreTheProcessLocale) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/dao/dao.h"
+#include "platform/testsupport/shared_template.h"
 #include "platform/testsupport/temp_folder.h"
 #include "platform/vb/conv.h"
 #include "tools/host/host_database.h"
@@ -22,8 +24,11 @@ using testsupport::TempFolder;
 class SampleRowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateHostDatabase(temp_ / "TESCA.MDB", {.user = "USUARIO", .userType = "1"});
+    std::filesystem::copy_file(testsupport::SharedTemplate("host-database.mdb", MakeDatabase), temp_ / "TESCA.MDB");
     db_ = dao::Engine().OpenDatabase(temp_ / "TESCA.MDB");
+  }
+  static void MakeDatabase(const std::string& path) {
+    CreateHostDatabase(path, {.user = "USUARIO", .userType = "1"});
   }
   void TearDown() override {
     if (db_) db_->Close();

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/dao/dao.h"
 #include "platform/testsupport/error_of.h"
+#include "platform/testsupport/shared_template.h"
 #include "platform/testsupport/temp_folder.h"
 #include "tools/host/host_database.h"
 #include "tools/host/tests/test_support.h"
@@ -90,8 +92,13 @@ std::vector<Expected> ExpectedTables() {
 class HostTablesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    db_ = dao::Engine().Workspaces(0).CreateDatabase(temp_ / "TESCA.MDB");
-    CreateHostTables(*db_);
+    std::filesystem::copy_file(testsupport::SharedTemplate("host-tables.mdb", MakeTables), temp_ / "TESCA.MDB");
+    db_ = dao::Engine().Workspaces(0).OpenDatabase(temp_ / "TESCA.MDB");
+  }
+  static void MakeTables(const std::string& path) {
+    dao::DatabasePtr db = dao::Engine().Workspaces(0).CreateDatabase(path);
+    CreateHostTables(*db);
+    db->Close();
   }
   void TearDown() override {
     if (db_) db_->Close();

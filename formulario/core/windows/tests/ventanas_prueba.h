@@ -10,7 +10,6 @@
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/spool/ImpLinea.h"
-#include "inserta/ModTablas.h"
 #include "platform/forms/instance.h"
 #include "platform/vb/sql.h"
 
@@ -59,9 +58,9 @@ class PruebaVentanas : public PruebaConSuite {
  protected:
   void SetUp() override {
     PruebaConSuite::SetUp();
-    nuvia::CreaTablasModulo(*gDB);
     ReiniciaGlobalesImpresion();
   }
+  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
   void TearDown() override {
     RegistraVentana(Ventana::Frm942, nullptr);
     RegistraVentana(Ventana::frmImprimir, nullptr);
