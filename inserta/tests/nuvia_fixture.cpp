@@ -8,12 +8,11 @@
 #include "platform/dao/constants.h"
 #include "platform/dao/dbengine.h"
 #include "platform/vb/error.h"
-#include "tools/host/testing/test_suite.h"
 
 namespace nuvia::testing {
 
 void SuiteTest::SetUp() {
-  suite_ = host::testing::CreateTestSuite(folder_ / "suite", Options());
+  suite_ = host::testing::CreateTestSuite(folder_ / "suite", Options(), Preparation());
   windir_.emplace("WINDIR", suite_.windowsFolder);
   vb::SetEndBehaviour(vb::EndBehaviour::Throw);
 }

@@ -12,6 +12,7 @@
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
 #include "tools/host/suite.h"
+#include "tools/host/testing/test_suite.h"
 
 namespace nuvia::testing {
 
@@ -19,14 +20,17 @@ using testsupport::ErrorOf;
 using dao::testing::QueryRows;
 using Rows = dao::testing::TextRows;
 
-// A suite of the host stand-in in a temporary folder, with the Windows folder
-// pointed at it, message boxes answered by the test driver and End thrown as
-// vb::ProgramEnded. Without sample rows unless a test asks for them.
+// A suite of the host stand-in in a temporary folder (its database copied from the
+// test program's template), with the Windows folder pointed at it, message boxes
+// answered by the test driver and End thrown as vb::ProgramEnded. Without sample
+// rows unless a test asks for them.
 class SuiteTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
   virtual host::SuiteOptions Options() const;
+  // What the suite's database holds beyond the host's tables.
+  virtual host::testing::Preparation Preparation() const { return {}; }
 
   dao::DatabasePtr OpenDatabase() const;
   Rows Select(const std::string& sql) const;

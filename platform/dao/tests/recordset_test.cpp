@@ -9,16 +9,16 @@ class RecordsetTest : public DaoTest {
   void SetUp() override {
     DaoTest::SetUp();
     for (const char* code : {"F36001", "F36002", "F36003", "F36004"})
-      db_->Execute(std::string("insert into reportes values ('") + code + "','Reporte " + code + "',1)");
+      db_->Execute(std::string("insert into Reports values ('") + code + "','Report " + code + "',1)");
   }
-  std::string Code(Recordset& rs) { return rs.Fields()["codrep"].Value().As<std::string>(); }
+  std::string Code(Recordset& rs) { return rs.Fields()["code"].Value().As<std::string>(); }
   void ExpectNoCurrentRecord(const std::function<void()>& action) {
     EXPECT_EQ(ErrorOf(action), kErrNoCurrentRecord);
   }
 };
 
 TEST_F(RecordsetTest, MovingOffEitherEndRaisesNoCurrentRecord) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Reports ORDER BY code", dbOpenDynaset);
   EXPECT_FALSE(rs->Bof());
   rs->MovePrevious();
   EXPECT_TRUE(rs->Bof());
@@ -30,7 +30,7 @@ TEST_F(RecordsetTest, MovingOffEitherEndRaisesNoCurrentRecord) {
   EXPECT_TRUE(rs->Eof());
   ExpectNoCurrentRecord([&] { rs->MoveNext(); });
   ExpectNoCurrentRecord([&] { rs->Edit(); });
-  RecordsetPtr empty = db_->OpenRecordset("SELECT * FROM reportes WHERE codrep = 'X'", dbOpenSnapshot);
+  RecordsetPtr empty = db_->OpenRecordset("SELECT * FROM Reports WHERE code = 'X'", dbOpenSnapshot);
   EXPECT_TRUE(empty->Bof());
   EXPECT_TRUE(empty->Eof());
   EXPECT_EQ(empty->RecordCount(), 0);
@@ -39,16 +39,18 @@ TEST_F(RecordsetTest, MovingOffEitherEndRaisesNoCurrentRecord) {
 
 // A dynaset counts the rows visited until MoveLast; a table-type counts them all.
 TEST_F(RecordsetTest, RecordCountIsCompleteAfterMoveLast) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes", dbOpenSnapshot);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Reports", dbOpenSnapshot);
   EXPECT_EQ(rs->RecordCount(), 1);
   rs->MoveLast();
   rs->MoveFirst();
   EXPECT_EQ(rs->RecordCount(), 4);
-  EXPECT_EQ(db_->OpenRecordset("reportes")->RecordCount(), 4);
+  RecordsetPtr table = db_->OpenRecordset("Reports");
+  EXPECT_EQ(table->Type(), dbOpenTable);
+  EXPECT_EQ(table->RecordCount(), 4);
 }
 
 TEST_F(RecordsetTest, PositionsAndBookmarksFindRowsAgain) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep DESC", dbOpenDynaset);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Reports ORDER BY code DESC", dbOpenDynaset);
   EXPECT_EQ(rs->AbsolutePosition(), 0);
   rs->Move(2);
   EXPECT_EQ(Code(*rs), "F36002");
@@ -63,12 +65,12 @@ TEST_F(RecordsetTest, PositionsAndBookmarksFindRowsAgain) {
   EXPECT_TRUE(rs->Eof());
   EXPECT_EQ(rs->AbsolutePosition(), -1);
   EXPECT_EQ(ErrorOf([&] { rs->SetAbsolutePosition(4); }), kErrInvalidArgument);
-  RecordsetPtr other = db_->OpenRecordset("reportes");
+  RecordsetPtr other = db_->OpenRecordset("Reports");
   EXPECT_THROW(other->SetBookmark(mark), vb::Error);
 }
 
 TEST_F(RecordsetTest, ForwardOnlyMovesOnlyForward) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT codrep FROM reportes", dbOpenForwardOnly);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT code FROM Reports", dbOpenForwardOnly);
   int rows = 0;
   for (; !rs->Eof(); rs->MoveNext()) ++rows;
   EXPECT_EQ(rows, 4);
@@ -80,33 +82,33 @@ TEST_F(RecordsetTest, ForwardOnlyMovesOnlyForward) {
 
 // The record check code is computed from a new row's values before Update.
 TEST_F(RecordsetTest, PendingNewRowIsReadableBeforeUpdate) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Reports ORDER BY code", dbOpenDynaset);
   rs->AddNew();
-  rs->Fields()["codrep"] = "F36005";
-  rs->Fields()["tipo"] = "7";
+  rs->Fields()["code"] = "F36005";
+  rs->Fields()["kind"] = "7";
   EXPECT_EQ(rs->EditMode(), dbEditAdd);
   EXPECT_EQ(Code(*rs), "F36005");
-  EXPECT_EQ(vb::VarType(rs->Fields()["tipo"].Value()), vb::vbInteger);
-  EXPECT_TRUE(rs->Fields()["descripcion"].Value().IsNull());
+  EXPECT_EQ(vb::VarType(rs->Fields()["kind"].Value()), vb::vbInteger);
+  EXPECT_TRUE(rs->Fields()["description"].Value().IsNull());
   rs->Update();
   EXPECT_EQ(Code(*rs), "F36001");
   EXPECT_EQ(rs->RecordCount(), 2);
   rs->SetBookmark(rs->LastModified());
   EXPECT_EQ(Code(*rs), "F36005");
-  EXPECT_EQ(Count("reportes"), 5);
+  EXPECT_EQ(Count("Reports"), 5);
 }
 
 TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT codrep, descripcion, len(codrep) AS n FROM reportes "
-                                       "WHERE codrep >= 'F36003' ORDER BY codrep", dbOpenDynaset);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT code, description, len(code) AS n FROM Reports "
+                                       "WHERE code >= 'F36003' ORDER BY code", dbOpenDynaset);
   rs->Edit();
-  rs->Fields()["descripcion"] = "cambiado";
+  rs->Fields()["description"] = "cambiado";
   rs->Update();
-  EXPECT_EQ(rs->Fields()["descripcion"].Value().As<std::string>(), "cambiado");
+  EXPECT_EQ(rs->Fields()["description"].Value().As<std::string>(), "cambiado");
   rs->Edit();
-  rs->Fields()["descripcion"] = "descartado";
+  rs->Fields()["description"] = "descartado";
   rs->CancelUpdate();
-  EXPECT_EQ(rs->Fields()["descripcion"].Value().As<std::string>(), "cambiado");
+  EXPECT_EQ(rs->Fields()["description"].Value().As<std::string>(), "cambiado");
   rs->Edit();
   EXPECT_EQ(ErrorOf([&] { rs->Fields()["n"] = 3; }), kErrFieldNotUpdatable);
   rs->CancelUpdate();
@@ -115,7 +117,7 @@ TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
   EXPECT_EQ(ErrorOf([&] { rs->Fields()[0].Value(); }), kErrRecordDeleted);
   rs->MovePrevious();
   EXPECT_EQ(Code(*rs), "F36003");
-  EXPECT_EQ(Rows("SELECT codrep, descripcion FROM reportes WHERE codrep >= 'F36003'"),
+  EXPECT_EQ(Rows("SELECT code, description FROM Reports WHERE code >= 'F36003'"),
             (std::vector<std::vector<std::string>>{{"F36003", "cambiado"}}));
   rs->Requery();
   EXPECT_EQ(Code(*rs), "F36003");
@@ -129,14 +131,14 @@ TEST_F(RecordsetTest, AppendOnlyDynasetHoldsOnlyTheRowsAddedThroughIt) {
   struct Case {
     const char* source;
     const char* code;
-  } cases[] = {{"SELECT * FROM reportes", "F37001"}, {"reportes", "F37002"}};
+  } cases[] = {{"SELECT * FROM Reports", "F37001"}, {"Reports", "F37002"}};
   for (const auto& c : cases) {
     RecordsetPtr rs = db_->OpenRecordset(c.source, dbOpenDynaset, dbAppendOnly);
     EXPECT_TRUE(rs->Bof()) << c.source;
     EXPECT_TRUE(rs->Eof()) << c.source;
     EXPECT_EQ(rs->RecordCount(), 0) << c.source;
     rs->AddNew();
-    rs->Fields()["codrep"] = c.code;
+    rs->Fields()["code"] = c.code;
     rs->Update();
     rs->MoveLast();
     EXPECT_EQ(rs->RecordCount(), 1) << c.source;
@@ -144,7 +146,7 @@ TEST_F(RecordsetTest, AppendOnlyDynasetHoldsOnlyTheRowsAddedThroughIt) {
     rs->Requery();
     EXPECT_TRUE(rs->Eof()) << c.source;
   }
-  EXPECT_EQ(Rows("SELECT codrep FROM reportes WHERE codrep >= 'F37' ORDER BY codrep"),
+  EXPECT_EQ(Rows("SELECT code FROM Reports WHERE code >= 'F37' ORDER BY code"),
             (Table{{"F37001"}, {"F37002"}}));
 }
 
@@ -174,26 +176,62 @@ TEST_F(RecordsetTest, WrittenRowsShowWhatTheTableStored) {
   EXPECT_EQ(Count("Numerados"), 2);
 }
 
+// A row that breaks a rule is refused by Update with the rule's number, and the
+// recordset goes on adding; a rollback takes away the rows added before it.
+TEST_F(RecordsetTest, RefusedUpdateRaisesTheRulesNumberAndRollbackTakesTheAddedRows) {
+  auto add = [&](const std::string& doc, const std::string& ref) {
+    RecordsetPtr rs = db_->OpenRecordset("Entries", dbOpenDynaset);
+    rs->AddNew();
+    rs->Fields()["owner"] = "A1";
+    rs->Fields()["batch"] = vb::Variant::Byte(2);
+    rs->Fields()["kind"] = "01";
+    rs->Fields()["period"] = "201003";
+    rs->Fields()["tax"] = 0;
+    rs->Fields()["doc"] = doc;
+    rs->Fields()["ref"] = ref;
+    try {
+      rs->Update();
+    } catch (...) {
+      rs->CancelUpdate();
+      throw;
+    }
+  };
+  struct Case {
+    const char* doc;
+    const char* ref;
+    int error;
+  } cases[] = {{"V9", "P1", 0}, {"V8", "P1", 0}, {"V8", "P2", kErrDuplicateKey}, {"V7", "", kErrZeroLength}};
+  Workspace& ws = Engine().Workspaces(0);
+  ws.BeginTrans();
+  for (const auto& c : cases) EXPECT_EQ(ErrorOf([&] { add(c.doc, c.ref); }), c.error) << c.doc;
+  ws.Rollback();
+  EXPECT_EQ(Count("Entries"), 0);
+  ws.BeginTrans();
+  add("V9", "P1");
+  ws.CommitTrans();
+  EXPECT_EQ(Rows("SELECT doc, ref, tax FROM Entries"), (Table{{"V9", "P1", "0"}}));
+}
+
 TEST_F(RecordsetTest, SnapshotsAndUpdateWithoutEditAreRefused) {
-  RecordsetPtr snapshot = db_->OpenRecordset("SELECT * FROM reportes", dbOpenSnapshot);
-  RecordsetPtr join = db_->OpenRecordset("SELECT a.codrep FROM reportes a, reportes b", dbOpenDynaset);
-  RecordsetPtr table = db_->OpenRecordset("reportes");
+  RecordsetPtr snapshot = db_->OpenRecordset("SELECT * FROM Reports", dbOpenSnapshot);
+  RecordsetPtr join = db_->OpenRecordset("SELECT a.code FROM Reports a, Reports b", dbOpenDynaset);
+  RecordsetPtr table = db_->OpenRecordset("Reports");
   struct Case {
     std::function<void()> action;
     int error;
   } cases[] = {{[&] { snapshot->AddNew(); }, kErrReadOnly},
                {[&] { join->Edit(); }, kErrReadOnly},
                {[&] { table->Update(); }, kErrUpdateWithoutEdit},
-               {[&] { table->Fields()["codrep"] = "x"; }, kErrUpdateWithoutEdit},
+               {[&] { table->Fields()["code"] = "x"; }, kErrUpdateWithoutEdit},
                {[&] { table->Fields()["nada"]; }, kErrItemNotFound},
-               {[&] { db_->OpenRecordset("SELECT * FROM reportes", dbOpenTable); }, kErrInvalidOperation}};
+               {[&] { db_->OpenRecordset("SELECT * FROM Reports", dbOpenTable); }, kErrInvalidOperation}};
   for (auto& c : cases) {
     EXPECT_EQ(ErrorOf([&] { c.action(); }), c.error);
   }
 }
 
 TEST_F(RecordsetTest, ListenersHearMovesAndChanges) {
-  RecordsetPtr rs = db_->OpenRecordset("reportes");
+  RecordsetPtr rs = db_->OpenRecordset("Reports");
   std::vector<std::string> heard;
   int id = rs->AddListener([&](Recordset& r, Recordset::Change change) {
     heard.push_back(change == Recordset::Change::Position ? std::to_string(r.AbsolutePosition()) : "data");
@@ -210,25 +248,25 @@ TEST_F(RecordsetTest, ListenersHearMovesAndChanges) {
 // RecordCount counts the rows visited; the rows loaded are known at once and
 // follow what is added and deleted through the recordset.
 TEST_F(RecordsetTest, LoadedRowCountNeedsNoMoveLastAndFollowsAddsAndDeletes) {
-  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM reportes ORDER BY codrep", dbOpenDynaset);
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Reports ORDER BY code", dbOpenDynaset);
   EXPECT_EQ(rs->RecordCount(), 1);
   EXPECT_EQ(rs->LoadedRowCount(), 4);
   rs->AddNew();
-  rs->Fields()["codrep"] = "F36005";
+  rs->Fields()["code"] = "F36005";
   rs->Update();
   EXPECT_EQ(rs->LoadedRowCount(), 5);
   rs->Delete();
   EXPECT_EQ(rs->LoadedRowCount(), 4);
-  EXPECT_EQ(db_->OpenRecordset("SELECT * FROM reportes WHERE False", dbOpenSnapshot)->LoadedRowCount(), 0);
+  EXPECT_EQ(db_->OpenRecordset("SELECT * FROM Reports WHERE False", dbOpenSnapshot)->LoadedRowCount(), 0);
   rs->Close();
   EXPECT_EQ(ErrorOf([&] { rs->LoadedRowCount(); }), kErrObjectInvalid);
 }
 
 TEST_F(RecordsetTest, ClosingTheDatabaseClosesItsRecordsets) {
-  RecordsetPtr rs = db_->OpenRecordset("reportes");
+  RecordsetPtr rs = db_->OpenRecordset("Reports");
   db_->Close();
   for (auto action : std::vector<std::function<void()>>{[&] { rs->MoveNext(); },
-                                                        [&] { db_->Execute("DELETE FROM reportes"); }}) {
+                                                        [&] { db_->Execute("DELETE FROM Reports"); }}) {
     EXPECT_EQ(ErrorOf(action), kErrObjectInvalid);
   }
 }

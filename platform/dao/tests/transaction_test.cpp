@@ -7,12 +7,10 @@
 namespace dao::testing {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 class TransactionTest : public DaoTest {
  protected:
-  void Insert(const std::string& user) { db_->Execute("INSERT INTO CLAVES VALUES ('" + user + "', '1')"); }
-  Table Users() { return Rows("SELECT Usuario FROM CLAVES ORDER BY Usuario"); }
+  void Insert(const std::string& user) { db_->Execute("INSERT INTO Users VALUES ('" + user + "', '1')"); }
+  Table Users() { return Rows("SELECT Name FROM Users ORDER BY Name"); }
   void Reopen() {
     db_->Close();
     db_ = Engine().OpenDatabase(path_);
@@ -54,11 +52,11 @@ TEST_F(TransactionTest, EndingTheProgramRollsBackItsTransaction) {
 
 // A statement that fails on its second row leaves the first row as it was.
 TEST_F(TransactionTest, FailingStatementIsUndoneAsAWhole) {
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "01", "200901", "010101", "A", "00"));
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "01", "200902", "010101", "A", "00"));
+  AddEntry("Entries", "01", "200901", "010101", "A", "00");
+  AddEntry("Entries", "01", "200902", "010101", "A", "00");
   for (int options : {0, dbInconsistent, dbFailOnError}) {
-    EXPECT_THROW(db_->Execute("UPDATE F0942DEUDAS SET per_doc = '200903'", options), vb::Error);
-    EXPECT_EQ(Rows("SELECT per_doc FROM F0942DEUDAS ORDER BY 1"), (Table{{"200901"}, {"200902"}}));
+    EXPECT_THROW(db_->Execute("UPDATE Entries SET period = '200903'", options), vb::Error);
+    EXPECT_EQ(Rows("SELECT period FROM Entries ORDER BY 1"), (Table{{"200901"}, {"200902"}}));
   }
 }
 
@@ -72,13 +70,13 @@ TEST_F(TransactionTest, CommitWithoutBeginAndTooManyLevelsRaise) {
 
 TEST_F(TransactionTest, ErrorsCollectionHoldsTheLastFailure) {
   Insert("x");
-  db_->Execute("ALTER TABLE CLAVES ADD CONSTRAINT PK_CLAVES PRIMARY KEY (Usuario)");
+  db_->Execute("ALTER TABLE Users ADD CONSTRAINT PK_Users PRIMARY KEY (Name)");
   EXPECT_THROW(Insert("X"), vb::Error);
   ASSERT_EQ(Engine().Errors().size(), 1u);
   const ErrorItem& error = Engine().Errors().front();
   EXPECT_EQ(error.Number, 3022);
   EXPECT_EQ(error.Description,
-            "Los cambios en la tabla 'CLAVES' no se realizaron porque crearían valores duplicados en el "
+            "Los cambios en la tabla 'Users' no se realizaron porque crearían valores duplicados en el "
             "índice, la clave principal o la relación.");
   EXPECT_EQ(error.Source, "DAO.Database");
   EXPECT_EQ(vb::ErrorText(3021), "No hay ningún registro activo.");
@@ -129,7 +127,7 @@ TEST_F(LockingTest, WriteTransactionElsewhereGivesLockedAndLosesNothing) {
   Fork([path](int toParent, int fromParent) {
     DatabasePtr db = Engine().OpenDatabase(path);
     db->connection().BeginTransaction();
-    db->Execute("INSERT INTO CLAVES VALUES ('hijo', '1')");
+    db->Execute("INSERT INTO Users VALUES ('hijo', '1')");
     Signal(toParent);
     Wait(fromParent);
     db->connection().CommitTransaction();
@@ -151,7 +149,7 @@ TEST_F(LockingTest, ExclusiveOpenElsewhereGivesLockedOnOpening) {
   std::string path = path_;
   Fork([path](int toParent, int fromParent) {
     DatabasePtr db = Engine().OpenDatabase(path, true);
-    db->Execute("INSERT INTO CLAVES VALUES ('hijo', '1')");
+    db->Execute("INSERT INTO Users VALUES ('hijo', '1')");
     Signal(toParent);
     Wait(fromParent);
     db->Close();

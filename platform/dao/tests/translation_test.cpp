@@ -4,36 +4,34 @@
 namespace dao::testing {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 class TranslationTest : public DaoTest {
  protected:
-  void AddParam(const std::string& numero, const std::string& argumento, const std::string& funcion) {
-    db_->Execute("INSERT INTO PARAM VALUES (" + vb::SqlText(numero) + ", " + vb::SqlText(argumento) + ", " +
-                 vb::SqlText(funcion) + ", '000')");
+  void AddSetting(const std::string& code, const std::string& argument, const std::string& value) {
+    db_->Execute("INSERT INTO Settings VALUES (" + vb::SqlText(code) + ", " + vb::SqlText(argument) + ", " +
+                 vb::SqlText(value) + ", '000')");
   }
 };
 
 // SQLite's & is a bitwise AND: left alone it would turn these into numbers.
 TEST_F(TranslationTest, AmpersandConcatenatesWithNullAsEmptyAndBelowArithmetic) {
-  AddParam("725", "030701", "RENTA");
-  EXPECT_EQ(Rows("SELECT Mid(argumento,2,3) & right(argumento,1) & '-' & left(funcion,32), "
-                 "'a' & 1 + 2, 'x' & Null & 'y', Null & Null FROM PARAM"),
+  AddSetting("725", "030701", "RENTA");
+  EXPECT_EQ(Rows("SELECT Mid(argument,2,3) & right(argument,1) & '-' & left(value,32), "
+                 "'a' & 1 + 2, 'x' & Null & 'y', Null & Null FROM Settings"),
             (Table{{"3071-RENTA", "a3", "xy", "Null"}}));
 }
 
 TEST_F(TranslationTest, StringLiteralsAreNeverRewritten) {
-  AddParam("001", "A & B", "it's Like '*' -- ; #1/1/2000#");
-  EXPECT_EQ(Rows("SELECT Argumento, Funcion FROM PARAM WHERE Argumento = 'A & B'"),
+  AddSetting("001", "A & B", "it's Like '*' -- ; #1/1/2000#");
+  EXPECT_EQ(Rows("SELECT Argument, Value FROM Settings WHERE Argument = 'A & B'"),
             (Table{{"A & B", "it's Like '*' -- ; #1/1/2000#"}}));
 }
 
 // In Jet "*" is any run of characters; SQLite's LIKE would look for a star.
 TEST_F(TranslationTest, LikeTakesJetWildcardsWithoutRegardToCase) {
-  AddParam("727", "1", "TESORO");
-  AddParam("727", "2", "ESSALUD");
-  AddParam("727", "X5", "ONP");
-  EXPECT_EQ(Rows("SELECT Argumento FROM PARAM WHERE Numero = '727' AND Argumento Like '*' ORDER BY 1"),
+  AddSetting("727", "1", "TESORO");
+  AddSetting("727", "2", "ESSALUD");
+  AddSetting("727", "X5", "ONP");
+  EXPECT_EQ(Rows("SELECT Argument FROM Settings WHERE Code = '727' AND Argument Like '*' ORDER BY 1"),
             (Table{{"1"}, {"2"}, {"X5"}}));
   struct Case {
     const char* pattern;
@@ -42,8 +40,8 @@ TEST_F(TranslationTest, LikeTakesJetWildcardsWithoutRegardToCase) {
                {"[a-x]#", {{"X5"}}},  {"[!1]", {{"2"}}},       {"*SAL*", {{"2"}}},
                {"o*", {{"X5"}}},      {"Z*", {}},              {"[*]", {}}};
   for (const auto& c : cases) {
-    std::string column = c.pattern[0] == '#' || c.pattern[0] == '[' ? "Argumento" : "Funcion";
-    EXPECT_EQ(Rows("SELECT Argumento FROM PARAM WHERE " + column + " Like '" + c.pattern + "' ORDER BY 1"),
+    std::string column = c.pattern[0] == '#' || c.pattern[0] == '[' ? "Argument" : "Value";
+    EXPECT_EQ(Rows("SELECT Argument FROM Settings WHERE " + column + " Like '" + c.pattern + "' ORDER BY 1"),
               c.matches)
         << c.pattern;
   }
@@ -51,42 +49,42 @@ TEST_F(TranslationTest, LikeTakesJetWildcardsWithoutRegardToCase) {
 
 // The engine compares text without regard to case, accented letters included.
 TEST_F(TranslationTest, TextComparesAndSortsWithoutRegardToCase) {
-  db_->Execute("INSERT INTO CLAVES VALUES ('JOSÉ', '0')");
-  db_->Execute("INSERT INTO CLAVES VALUES ('ana', '1')");
-  db_->Execute("INSERT INTO CLAVES VALUES ('Beto', '1')");
-  db_->Execute("INSERT INTO CLAVES VALUES ('jose', '1')");
-  EXPECT_EQ(Rows("SELECT Tipo FROM CLAVES WHERE Usuario='josé'"), (Table{{"0"}}));
-  EXPECT_EQ(Rows("SELECT Usuario FROM CLAVES WHERE ucase(Usuario) = 'Ana'"), (Table{{"ana"}}));
-  EXPECT_EQ(Rows("SELECT Usuario FROM CLAVES ORDER BY Usuario"),
+  db_->Execute("INSERT INTO Users VALUES ('JOSÉ', '0')");
+  db_->Execute("INSERT INTO Users VALUES ('ana', '1')");
+  db_->Execute("INSERT INTO Users VALUES ('Beto', '1')");
+  db_->Execute("INSERT INTO Users VALUES ('jose', '1')");
+  EXPECT_EQ(Rows("SELECT Kind FROM Users WHERE Name='josé'"), (Table{{"0"}}));
+  EXPECT_EQ(Rows("SELECT Name FROM Users WHERE ucase(Name) = 'Ana'"), (Table{{"ana"}}));
+  EXPECT_EQ(Rows("SELECT Name FROM Users ORDER BY Name"),
             (Table{{"ana"}, {"Beto"}, {"jose"}, {"JOSÉ"}}));
-  EXPECT_EQ(Rows("SELECT Usuario FROM CLAVES ORDER BY 1 DESC"),
+  EXPECT_EQ(Rows("SELECT Name FROM Users ORDER BY 1 DESC"),
             (Table{{"JOSÉ"}, {"jose"}, {"Beto"}, {"ana"}}));
 }
 
-// PARAM has five columns; the installer's statement gives four values.
+// Settings has five columns; a statement may give the first four.
 TEST_F(TranslationTest, ShortValuesListFillsTheLeadingColumns) {
-  db_->Execute("insert into Param values ('992','0942','2','')");
-  EXPECT_EQ(Rows("SELECT * FROM PARAM"), (Table{{"992", "0942", "2", "", "Null"}}));
-  EXPECT_THROW(db_->Execute("insert into reportes values ('F1','x',1,2)"), vb::Error);
+  db_->Execute("insert into settings values ('992','0942','2','')");
+  EXPECT_EQ(Rows("SELECT * FROM Settings"), (Table{{"992", "0942", "2", "", "Null"}}));
+  EXPECT_THROW(db_->Execute("insert into reports values ('F1','x',1,2)"), vb::Error);
   EXPECT_EQ(Engine().Errors().front().Number, kErrValueCountMismatch);
 }
 
 // SQLite takes no parentheses around the members of a UNION.
 TEST_F(TranslationTest, ParenthesisedUnionMembersAreUnited) {
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "01", "200901", "010101", "A", "00", "1"));
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "02", "200903", "020101", "B", "07", "1"));
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "04", "200902", "030101", "C", "00"));
-  db_->Execute(DebtInsert("F0942DEUDAS", "20100012345", 1, "02", "200904", "020101", "D", "07", "2"));
-  std::string base = "SELECT * FROM F0942DEUDAS WHERE doc_id_d = '20100012345' AND periodo = '201003' AND Semana = 1 ";
-  std::string sql = base + " AND ind_tip_deu in ( '01', '05' ) AND ind_acog = 1 " +
-                    "AND ind_ver_deu in ( '0','00', '07', '08' )  AND ind_acog = 1 UNION (" + base +
-                    "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) AND ind_acog = 1)"
-                    "  UNION (" + base + " AND ind_tip_deu = '04')  ORDER BY per_doc DESC, cod_tri ";
+  AddEntry("Entries", "01", "200901", "010101", "A", "00", "1");
+  AddEntry("Entries", "02", "200903", "020101", "B", "07", "1");
+  AddEntry("Entries", "04", "200902", "030101", "C", "00");
+  AddEntry("Entries", "02", "200904", "020101", "D", "07", "2");
+  std::string base = "SELECT * FROM Entries WHERE owner = 'A1' AND batch = 1 ";
+  std::string sql = base + " AND kind in ( '01', '05' ) AND flag = 1 " +
+                    "AND state in ( '0','00', '07', '08' )  AND flag = 1 UNION (" + base +
+                    "AND kind in ( '02', '03' ) AND state in ( '00', '07', '08' ) AND flag = 1)"
+                    "  UNION (" + base + " AND kind = '04')  ORDER BY period DESC, tax ";
   Table rows = Rows(sql);
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0][8], "B");
-  EXPECT_EQ(rows[1][8], "C");
-  EXPECT_EQ(rows[2][8], "A");
+  EXPECT_EQ(rows[0][5], "B");
+  EXPECT_EQ(rows[1][5], "C");
+  EXPECT_EQ(rows[2][5], "A");
 }
 
 // SQLite cannot add a key to an existing table: the layer rebuilds it, rows and all.
@@ -134,10 +132,10 @@ TEST_F(TranslationTest, ColumnsKeysAndIndexesChangeWithTheirRows) {
 }
 
 TEST_F(TranslationTest, DateLiteralsAreMonthFirstAndCompareAsDates) {
-  db_->Execute("INSERT INTO SPOOL (CodRep, Fecha) VALUES ('A', #03/15/2010#)");
-  db_->Execute("INSERT INTO SPOOL (CodRep, Fecha) VALUES ('B', #12/01/2009 10:30:00 PM#)");
-  db_->Execute("UPDATE SPOOL SET Usuario = 'x' WHERE Fecha > #01/31/2010#");
-  EXPECT_EQ(Rows("SELECT CodRep, Fecha, Usuario FROM SPOOL ORDER BY Fecha"),
+  db_->Execute("INSERT INTO Log (Code, Stamp) VALUES ('A', #03/15/2010#)");
+  db_->Execute("INSERT INTO Log (Code, Stamp) VALUES ('B', #12/01/2009 10:30:00 PM#)");
+  db_->Execute("UPDATE Log SET UserName = 'x' WHERE Stamp > #01/31/2010#");
+  EXPECT_EQ(Rows("SELECT Code, Stamp, UserName FROM Log ORDER BY Stamp"),
             (Table{{"B", "01/12/2009 10:30:00 p.m.", "Null"}, {"A", "15/03/2010", "x"}}));
 }
 
@@ -152,26 +150,26 @@ TEST_F(TranslationTest, TrueFalseSemicolonAndSelectInto) {
 }
 
 TEST_F(TranslationTest, JoinsWithAliasesAndParenthesesAndCorrelatedSubqueries) {
-  db_->Execute("INSERT INTO CONT VALUES (6, '20100012345', 'ACME SA', 'ANA')");
-  db_->Execute("INSERT INTO CAB (tip_doc_d, doc_id_d, periodo, Formulario, Semana) VALUES (6, '20100012345', '201003', '0942', 1)");
-  AddParam("044", "6", std::string(30, ' ') + "R.U.C.");
-  EXPECT_EQ(Rows("SELECT B.NOMBRE, (SELECT mid(funcion,31,12) FROM PARAM WHERE numero = '044' AND "
-                 "val(argumento) = a.tip_doc_d ) as des FROM CAB A, CONT B WHERE A.TIP_DOC_D = B.TIP_DOC_D"),
+  db_->Execute("INSERT INTO Customers VALUES (6, '20100012345', 'ACME SA', 'ANA')");
+  db_->Execute("INSERT INTO Orders (kind, id, period, batch) VALUES (6, '20100012345', '201003', 1)");
+  AddSetting("044", "6", std::string(30, ' ') + "R.U.C.");
+  EXPECT_EQ(Rows("SELECT B.NAME, (SELECT mid(value,31,12) FROM Settings WHERE code = '044' AND "
+                 "val(argument) = a.kind ) as des FROM Orders A, Customers B WHERE A.KIND = B.KIND"),
             (Table{{"ACME SA", "R.U.C."}}));
-  EXPECT_EQ(Rows("SELECT c.nombre FROM (CAB AS a INNER JOIN CONT AS c ON a.doc_id_d = c.doc_id_d) "
-                 "INNER JOIN PARAM AS p ON val(p.argumento) = a.tip_doc_d"),
+  EXPECT_EQ(Rows("SELECT c.name FROM (Orders AS a INNER JOIN Customers AS c ON a.id = c.id) "
+                 "INNER JOIN Settings AS p ON val(p.argument) = a.kind"),
             (Table{{"ACME SA"}}));
 }
 
 // One translation serves every statement of the same shape: the values still differ.
 TEST_F(TranslationTest, StatementsOfOneShapeKeepTheirOwnValues) {
-  for (int i = 0; i < 3; ++i) AddParam("404", "2010010" + std::to_string(i), std::to_string(i));
+  for (int i = 0; i < 3; ++i) AddSetting("404", "2010010" + std::to_string(i), std::to_string(i));
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(Rows("SELECT Funcion FROM PARAM WHERE numero='404' AND argumento='2010010" + std::to_string(i) + "'"),
+    EXPECT_EQ(Rows("SELECT Value FROM Settings WHERE code='404' AND argument='2010010" + std::to_string(i) + "'"),
               (Table{{std::to_string(i)}}));
   }
-  EXPECT_EQ(Rows("SELECT Argumento FROM PARAM ORDER BY 1 DESC")[0][0], "20100102");
-  EXPECT_EQ(Rows("SELECT Argumento, Funcion FROM PARAM ORDER BY 2 DESC")[0][1], "2");
+  EXPECT_EQ(Rows("SELECT Argument FROM Settings ORDER BY 1 DESC")[0][0], "20100102");
+  EXPECT_EQ(Rows("SELECT Argument, Value FROM Settings ORDER BY 2 DESC")[0][1], "2");
 }
 
 TEST_F(TranslationTest, SyntaxErrorsAndUnknownNamesRaiseTheEngineNumbers) {
@@ -180,10 +178,10 @@ TEST_F(TranslationTest, SyntaxErrorsAndUnknownNamesRaiseTheEngineNumbers) {
     int error;
   } cases[] = {
       {"SELECT * FROM NOEXISTE", kErrTableNotFound},
-      {"SELECT nocolumna FROM PARAM", kErrTooFewParameters},
-      {"SELECT * FROM PARAM WHERE Numero = 'abc", kErrSyntaxInExpression},
-      {"SELECT * FROM PARAM WHERE (Numero = 1", kErrSyntaxInExpression},
-      {"SELECT foo(Numero) FROM PARAM", kErrUndefinedFunction},
+      {"SELECT nocolumn FROM Settings", kErrTooFewParameters},
+      {"SELECT * FROM Settings WHERE Code = 'abc", kErrSyntaxInExpression},
+      {"SELECT * FROM Settings WHERE (Code = 1", kErrSyntaxInExpression},
+      {"SELECT foo(Code) FROM Settings", kErrUndefinedFunction},
       {"PARAMETERS x TEXT; SELECT 1", kErrInvalidSql},
   };
   for (const auto& c : cases) {

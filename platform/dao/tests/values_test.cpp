@@ -8,11 +8,11 @@ class ValuesTest : public DaoTest {
  protected:
   void SetUp() override {
     DaoTest::SetUp();
-    db_->Execute("INSERT INTO PARAM VALUES ('725', 'ñandú', '  Añil  ', '007', Null)");
+    db_->Execute("INSERT INTO Settings VALUES ('725', 'ñandú', '  Añil  ', '007', Null)");
   }
-  // The single value of "SELECT <expression> FROM PARAM".
+  // The single value of "SELECT <expression> FROM Settings".
   vb::Variant Eval(const std::string& expression) {
-    RecordsetPtr rs = db_->OpenRecordset("SELECT " + expression + " FROM PARAM", dbOpenSnapshot);
+    RecordsetPtr rs = db_->OpenRecordset("SELECT " + expression + " FROM Settings", dbOpenSnapshot);
     return rs->Fields()[0].Value();
   }
 };
@@ -22,29 +22,29 @@ TEST_F(ValuesTest, FunctionsCountCharactersAndFollowTheEngine) {
     const char* expression;
     const char* expected;
   } cases[] = {
-      {"mid(Argumento, 2, 3)", "and"},      {"mid(Argumento, 4)", "dú"},
-      {"mid(Argumento, 9, 2)", ""},         {"left(Argumento, 2)", "ña"},
-      {"right(Argumento, 2)", "dú"},        {"len(Argumento)", "5"},
-      {"trim(Funcion)", "Añil"},            {"ltrim(Funcion)", "Añil  "},
-      {"rtrim(Funcion)", "  Añil"},         {"ucase(Argumento)", "ÑANDÚ"},
-      {"lcase('ÑANDÚ')", "ñandú"},          {"instr(Argumento, 'DÚ')", "4"},
+      {"mid(Argument, 2, 3)", "and"},       {"mid(Argument, 4)", "dú"},
+      {"mid(Argument, 9, 2)", ""},          {"left(Argument, 2)", "ña"},
+      {"right(Argument, 2)", "dú"},         {"len(Argument)", "5"},
+      {"trim(Value)", "Añil"},              {"ltrim(Value)", "Añil  "},
+      {"rtrim(Value)", "  Añil"},           {"ucase(Argument)", "ÑANDÚ"},
+      {"lcase('ÑANDÚ')", "ñandú"},          {"instr(Argument, 'DÚ')", "4"},
       {"instr(2, 'abcabc', 'c')", "3"},     {"val(' 12 34.5x')", "1234.5"},
-      {"val(Correl_Param)", "7"},           {"iif(Numero = '725', 'si', 'no')", "si"},
-      {"isnull(Estado)", "True"},           {"nz(Estado, 'vacío')", "vacío"},
-      {"nz(Numero)", "725"},                {"format(1234.5, '#,##0.00')", "1,234.50"},
+      {"val(Seq)", "7"},                    {"iif(Code = '725', 'si', 'no')", "si"},
+      {"isnull(State)", "True"},            {"nz(State, 'vacío')", "vacío"},
+      {"nz(Code)", "725"},                  {"format(1234.5, '#,##0.00')", "1,234.50"},
       {"cstr(12.5)", "12.5"},               {"cint('2.5')", "2"},
       {"clng(3.5)", "4"},                   {"cdbl('1.25')", "1.25"},
       {"ccur('10.12345')", "10.1234"},      {"cdate('15/03/2010')", "15/03/2010"},
       {"str(5)", " 5"},                     {"space(3) & '|'", "   |"},
       {"year(#03/15/2010#)", "2010"},       {"month(#03/15/2010#)", "3"},
-      {"day(#03/15/2010#)", "15"},          {"mid(Funcion, 3, 2) & len(Estado)", "Añ"},
+      {"day(#03/15/2010#)", "15"},          {"mid(Value, 3, 2) & len(State)", "Añ"},
   };
   for (const auto& c : cases) EXPECT_EQ(vb::CStr(Eval(c.expression)), c.expected) << c.expression;
 }
 
 TEST_F(ValuesTest, NullGoesThroughTheTextFunctions) {
-  for (const char* expression : {"mid(Estado, 1, 1)", "left(Estado, 1)", "len(Estado)", "trim(Estado)",
-                                 "ucase(Estado)", "val(Estado)", "Estado & Null"})
+  for (const char* expression : {"mid(State, 1, 1)", "left(State, 1)", "len(State)", "trim(State)",
+                                 "ucase(State)", "val(State)", "State & Null"})
     EXPECT_TRUE(Eval(expression).IsNull()) << expression;
 }
 
@@ -52,7 +52,7 @@ TEST_F(ValuesTest, BadArgumentsRaiseTheirErrors) {
   struct Case {
     const char* expression;
     int error;
-  } cases[] = {{"mid(Argumento, 0, 1)", 5}, {"cint('abc')", kErrTypeMismatch}, {"cstr(Estado)", 94}};
+  } cases[] = {{"mid(Argument, 0, 1)", 5}, {"cint('abc')", kErrTypeMismatch}, {"cstr(State)", 94}};
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf([&] { Eval(c.expression); }), c.error) << c.expression;
   }
@@ -67,9 +67,9 @@ TEST_F(ValuesTest, DateAndNowFollowTheRuntimeClock) {
 
 TEST_F(ValuesTest, ColumnsComeBackAsTheirJetTypes) {
   db_->Execute("CREATE TABLE Tipos (b BYTE, i SHORT, l LONG, s SINGLE, d DOUBLE, c CURRENCY, f DATE, "
-               "t TEXT(5), m MEMO, y YESNO, n COUNTER)");
-  db_->Execute("INSERT INTO Tipos (b, i, l, s, d, c, f, t, m, y) VALUES "
-               "(200, -300, 70000, 1.5, 2.25, 1234.5678, #02/28/2010#, 'abc', 'memo', True)");
+               "t TEXT(5), m MEMO, y YESNO, n COUNTER, g INTEGER)");
+  db_->Execute("INSERT INTO Tipos (b, i, l, s, d, c, f, t, m, y, g) VALUES "
+               "(200, -300, 70000, 1.5, 2.25, 1234.5678, #02/28/2010#, 'abc', 'memo', True, 12345)");
   db_->Execute("INSERT INTO Tipos (b) VALUES (Null)");
   RecordsetPtr rs = db_->OpenRecordset("Tipos");
   struct Case {
@@ -82,7 +82,7 @@ TEST_F(ValuesTest, ColumnsComeBackAsTheirJetTypes) {
                {"d", dbDouble, vb::vbDouble, "2.25"},     {"c", dbCurrency, vb::vbCurrency, "1234.5678"},
                {"f", dbDate, vb::vbDate, "28/02/2010"},   {"t", dbText, vb::vbString, "abc"},
                {"m", dbMemo, vb::vbString, "memo"},       {"y", dbBoolean, vb::vbBoolean, "True"},
-               {"n", dbLong, vb::vbLong, "1"}};
+               {"n", dbLong, vb::vbLong, "1"},            {"g", dbLong, vb::vbLong, "12345"}};
   for (const auto& c : cases) {
     Field& field = rs->Fields()[c.field];
     EXPECT_EQ(field.Type(), c.fieldType) << c.field;
@@ -122,26 +122,30 @@ TEST_F(ValuesTest, ExpressionsTakeTheTypeTheEngineGivesThem) {
   EXPECT_EQ(vb::CStr(rs->Fields()[2].Value()), "1235");
 }
 
-// Assigning to a field converts by the column's type, as the engine does.
+// Assigning to a field converts by the column's type, as the engine does; the
+// fields of a new row not yet assigned are Null.
 TEST_F(ValuesTest, AssignedValuesAreConvertedToTheColumnType) {
-  RecordsetPtr rs = db_->OpenRecordset("F0942DEUDAS");
+  RecordsetPtr rs = db_->OpenRecordset("Entries");
   rs->AddNew();
-  rs->Fields()["Num_cuo"] = "0";
-  rs->Fields()["cod_tri"] = 0;
-  rs->Fields()["Fec_ult_cap"] = "01/01/1901";
-  rs->Fields()["fec_des_deu"] = "15/05/2010 10:20:30";
-  EXPECT_EQ(vb::VarType(rs->Fields()["Num_cuo"].Value()), vb::vbByte);
-  EXPECT_EQ(rs->Fields()["cod_tri"].Value().As<std::string>(), "0");
-  EXPECT_EQ(vb::CStr(rs->Fields()["Fec_ult_cap"].Value()), "01/01/1901");
-  EXPECT_EQ(vb::CStr(rs->Fields()["fec_des_deu"].Value()), "15/05/2010 10:20:30 a.m.");
+  rs->Fields()["installments"] = "0";
+  rs->Fields()["tax"] = 0;
+  rs->Fields()["since"] = "01/01/1901";
+  rs->Fields()["stamp"] = "15/05/2010 10:20:30";
+  EXPECT_EQ(vb::VarType(rs->Fields()["installments"].Value()), vb::vbByte);
+  EXPECT_EQ(rs->Fields()["tax"].Value().As<std::string>(), "0");
+  EXPECT_EQ(vb::CStr(rs->Fields()["since"].Value()), "01/01/1901");
+  EXPECT_EQ(vb::CStr(rs->Fields()["stamp"].Value()), "15/05/2010 10:20:30 a.m.");
+  std::string types;
+  for (Field& field : rs->Fields()) types += std::to_string(vb::VarType(field.Value())) + " ";
+  EXPECT_EQ(types, "1 1 1 1 8 1 7 7 17 1 1 1 1 1 ");
   struct Case {
     const char* field;
     vb::Variant value;
     int error;
-  } cases[] = {{"Num_cuo", "abc", kErrConversion},
-               {"Num_cuo", 300, kErrNumericOverflow},
-               {"Fec_ult_cap", "31/02/2010x", kErrConversion},
-               {"periodo", "2010031", kErrFieldTooSmall}};
+  } cases[] = {{"installments", "abc", kErrConversion},
+               {"installments", 300, kErrNumericOverflow},
+               {"since", "31/02/2010x", kErrConversion},
+               {"period", "2010031", kErrFieldTooSmall}};
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf([&] { rs->Fields()[c.field] = c.value; }), c.error) << c.field;
   }
@@ -149,24 +153,22 @@ TEST_F(ValuesTest, AssignedValuesAreConvertedToTheColumnType) {
 
 // The column rules hold for statements and recordsets alike.
 TEST_F(ValuesTest, ColumnRulesRaiseTheEngineNumbers) {
-  std::string insert = "INSERT INTO F0942DEUDAS (doc_id_d, semana, Ind_tip_deu, per_doc, cod_tri, "
-                       "Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, ";
+  std::string insert = "INSERT INTO Entries (owner, batch, kind, period, tax, doc, ";
   struct Case {
     std::string statement;
     int error;
   } cases[] = {
-      {insert + "mto_act_c) VALUES ('1', 1, '01', '200901', '1', '1', '1', '1', '1', '')", 0},
-      {insert + "mto_act_s) VALUES ('2', 1, '01', '200901', '1', '1', '1', '1', '1', '')", kErrZeroLength},
-      {insert + "Num_pro) VALUES ('3', 1, '01', '200901', '1', '1', '1', '1', '1', '123456789012345')",
-       kErrFieldTooSmall},
-      {insert + "ind_acog) VALUES ('4', 1, '01', '200901', '1', '1', '1', '1', '1', 256)", kErrNumericOverflow},
-      {insert + "ind_acog) VALUES ('5', 1, '01', '200901', '1', '1', '1', '1', Null, 1)", kErrNullInKey},
-      {insert + "mto_act_c) VALUES ('1', 1, '01', '200901', '1', '1', '1', '1', '1', '')", kErrDuplicateKey},
+      {insert + "accepted) VALUES ('1', 1, '01', '200901', '1', '1', '')", 0},
+      {insert + "amount) VALUES ('2', 1, '01', '200901', '1', '1', '')", kErrZeroLength},
+      {insert + "ref) VALUES ('3', 1, '01', '200901', '1', '1', '123456789012345')", kErrFieldTooSmall},
+      {insert + "flag) VALUES ('4', 1, '01', '200901', '1', '1', 256)", kErrNumericOverflow},
+      {insert + "flag) VALUES ('5', 1, '01', '200901', '1', Null, 1)", kErrNullInKey},
+      {insert + "accepted) VALUES ('1', 1, '01', '200901', '1', '1', '')", kErrDuplicateKey},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf([&] { db_->Execute(c.statement, dbFailOnError); }), c.error) << c.statement;
   }
-  EXPECT_EQ(Count("F0942DEUDAS"), 1);
+  EXPECT_EQ(Count("Entries"), 1);
 }
 
 }  // namespace

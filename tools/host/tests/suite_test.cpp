@@ -11,9 +11,11 @@
 #include "platform/testsupport/file_bytes.h"
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
+#include "platform/vb/error.h"
 #include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
 #include "platform/win/profile.h"
+#include "tools/host/testing/test_suite.h"
 #include "tools/host/tests/test_support.h"
 
 namespace host {
@@ -146,6 +148,42 @@ TEST_F(SuiteTest, UserAndHisTypeGoToClavesAndOwnTwoOfTheThreeTaxpayers) {
             (Rows{{"6", "10425187363", "SUPERVISOR"},
                   {"6", "20456712348", "D'ANGELO"},
                   {"6", "20603189753", "D'ANGELO"}}));
+}
+
+// Tests make one suite's database and copy it: the copy's suite writes its own
+// settings and keeps the rows copied.
+TEST_F(SuiteTest, SuiteWithACopiedDatabaseWritesItsOwnSettingsAndKeepsTheCopiedRows) {
+  Suite first = CreateSuite(temp_ / "first", {.user = "PRIMERO"});
+  Suite second = CreateSuiteWithDatabase(temp_ / "second", {.user = "SEGUNDO"}, first.databasePath);
+  ScopedEnv windir("WINDIR", second.windowsFolder);
+  EXPECT_EQ(win::GetPrivateProfileString("Options", "SysUser", "", "TESCA.INI"), "SEGUNDO");
+  EXPECT_EQ(win::GetPrivateProfileString("Options", "SysPath", "", "TESCA.INI"), temp_ / "second/zep/");
+  EXPECT_EQ(Query(second, "SELECT Usuario FROM CLAVES"), (Rows{{"PRIMERO"}}));
+  EXPECT_THROW(CreateSuiteWithDatabase(temp_ / "second", {}, first.databasePath), std::runtime_error);
+}
+
+class TestSuiteTest : public SuiteTest {
+ protected:
+  static void AddNotes(dao::Database& db) {
+    ++made_;
+    db.Execute("CREATE TABLE Notas (texto TEXT(10))");
+  }
+  inline static int made_ = 0;
+  ScopedEnv build_{"FORM0942_BUILD_DIR", temp_ / "build"};
+};
+
+TEST_F(TestSuiteTest, TemplateIsMadeOncePerOptionsAndPreparationAndEachSuiteGetsACopy) {
+  testing::Preparation notes{"notas", &AddNotes};
+  Suite first = testing::CreateTestSuite(temp_ / "first", {.user = "ANA"}, notes);
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(first.databasePath);
+  db->Execute("INSERT INTO Notas VALUES ('primera')");
+  db->Close();
+  Suite second = testing::CreateTestSuite(temp_ / "second", {.user = "ANA"}, notes);
+  Suite plain = testing::CreateTestSuite(temp_ / "plain", {.user = "ANA"});
+  EXPECT_EQ(made_, 1);
+  EXPECT_EQ(Query(second, "SELECT count(*) FROM Notas"), (Rows{{"0"}}));
+  EXPECT_EQ(Query(plain, "SELECT Usuario FROM CLAVES"), (Rows{{"ANA"}}));
+  EXPECT_THROW(Query(plain, "SELECT count(*) FROM Notas"), vb::Error);
 }
 
 class HostSuiteCommandTest : public SuiteTest {
