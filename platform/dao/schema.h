@@ -23,7 +23,7 @@ struct TableSchema {
   std::string name;
   std::vector<ColumnDef> columns;
   // The primary key's constraint name: the engine keeps these names per table, so
-  // two tables may each have a key named PK_F0942DEUDAS.
+  // two tables may each have a key of the same name.
   std::string keyName;
   std::vector<std::string> keyColumns;
 

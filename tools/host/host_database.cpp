@@ -2,6 +2,7 @@
 
 #include "platform/dao/dbengine.h"
 #include "platform/dao/tabledef.h"
+#include "platform/dao/transaction.h"
 #include "platform/dao/workspace.h"
 #include "tools/host/host_tables.h"
 #include "tools/host/sample_rows.h"
@@ -36,15 +37,11 @@ void AddSampleRows(dao::Database& db, const SuiteOptions& options) {
 void CreateHostDatabase(const std::string& path, const SuiteOptions& options) {
   dao::Workspace& workspace = dao::Engine().Workspaces(0);
   dao::DatabasePtr db = workspace.CreateDatabase(path);
-  workspace.BeginTrans();
-  try {
+  {
+    dao::Transaction transaction(workspace);
     CreateHostTables(*db);
     if (options.sampleRows) AddSampleRows(*db, options);
-    workspace.CommitTrans();
-  } catch (...) {
-    workspace.Rollback();
-    db->Close();
-    throw;
+    transaction.Commit();
   }
   db->Close();
 }

@@ -15,6 +15,7 @@ using Tabla = std::vector<std::vector<std::string>>;
 
 class ModGen02Test : public PruebaConSuite {
  protected:
+  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
   // A pending declaration in CAB and DET, and a sent one in HCAB and HDET.
   void InsertaDeclaracion(const std::string& ruc, const std::string& periodo, int semana) {
     std::string clave = "6, " + vb::SqlText(ruc) + ", " + vb::SqlText(periodo) + ", '0942', " +
@@ -108,11 +109,6 @@ TEST_F(ModGen02Test, DeletionSqlNamesTheDeclarationAndTheCorrelativeOfSentOnes) 
   };
   for (const auto& c : cases) {
     giEnviadas = c.enviadas;
-    std::string tabla = c.tabla;
-    if (tabla == "Tmp_F0942DEUDAS")
-      gDB->Execute(
-          "CREATE TABLE Tmp_F0942DEUDAS (tip_doc_d BYTE, doc_id_d TEXT(15), periodo TEXT(6), "
-          "formulario TEXT(4), semana BYTE)");
     EliminaDataTabla(c.tabla, 6, "20456712348", c.filtro, "001");
     EXPECT_EQ(gsSQL, c.sql);
   }

@@ -28,12 +28,12 @@ class FrmGrids : public Form {
       Dat.Add(n).SetVisible(false);
       DataGrid& grid = TDBGrid.Add(n);
       grid.SetDataSource(&Dat(n));
-      grid.AddColumn("per_doc", "Periodo").SetNumberFormat("FormatText Event");
-      grid.AddColumn("cod_tri", "Código tributo");
-      GridColumn acoge = grid.AddColumn("ind_acog", "Acoge deuda");
-      acoge.AddValueItem(1, "SI");
-      acoge.AddValueItem(2, "NO");
-      grid.AddColumn("mto_act_s", "Deuda a acogerse").SetNumberFormat("#,###,###,###,##0.00");
+      grid.AddColumn("period", "Periodo").SetNumberFormat("FormatText Event");
+      grid.AddColumn("code", "Código");
+      GridColumn marca = grid.AddColumn("flag", "Marca");
+      marca.AddValueItem(1, "SI");
+      marca.AddValueItem(2, "NO");
+      grid.AddColumn("amount", "Monto").SetNumberFormat("#,###,###,###,##0.00");
     }
     TDBGrid.Handle(&DataGrid::RowColChange, [this](int index, const vb::Variant& lastRow, int lastCol) {
       log.Add("RowColChange(" + std::to_string(index) + ") last " + Describe(lastRow) + " col " +
@@ -65,8 +65,8 @@ class FrmGrids : public Form {
   // and back to the first.
   void CargaTabIndex(dao::Database& db, int n, const std::string& category) {
     auto rs = db.OpenRecordset(
-        "SELECT per_doc, cod_tri, ind_acog, mto_act_s FROM TMP_F0942DEUDAS "
-        "WHERE ind_tip_deu = '" + category + "' ORDER BY 1 DESC, cod_tri ",
+        "SELECT period, code, flag, amount FROM Items "
+        "WHERE category = '" + category + "' ORDER BY 1 DESC, code ",
         dao::dbOpenSnapshot);
     Dat(n).SetRecordset(rs);
     if (rs->Bof() && rs->Eof()) return;
@@ -86,11 +86,11 @@ class Grids : public ::testing::Test {
     path = folder / "base.mdb";
     db = dao::Engine().CreateDatabase(path);
     db->Execute(
-        "CREATE TABLE TMP_F0942DEUDAS (ind_tip_deu TEXT(2), per_doc TEXT(6), cod_tri TEXT(6), "
-        "ind_acog BYTE, mto_act_s TEXT(15))");
-    db->Execute("INSERT INTO TMP_F0942DEUDAS VALUES ('01', '200912', '030701', 1, '1234.5')");
-    db->Execute("INSERT INTO TMP_F0942DEUDAS VALUES ('01', '201003', '010101', 2, '20')");
-    db->Execute("INSERT INTO TMP_F0942DEUDAS VALUES ('01', '201003', '030701', 1, '0')");
+        "CREATE TABLE Items (category TEXT(2), period TEXT(6), code TEXT(6), "
+        "flag BYTE, amount TEXT(15))");
+    db->Execute("INSERT INTO Items VALUES ('01', '200912', '030701', 1, '1234.5')");
+    db->Execute("INSERT INTO Items VALUES ('01', '201003', '010101', 2, '20')");
+    db->Execute("INSERT INTO Items VALUES ('01', '201003', '030701', 1, '0')");
     form.Show();
     form.log.Take();
   }
@@ -124,11 +124,11 @@ TEST_F(Grids, TheGridShowsTheRowsWithValueItemsFormatsAndFormatText) {
   EXPECT_EQ(shown, (std::vector<Log>{{"03/2010", "010101", "NO", "20.00"},
                                      {"03/2010", "030701", "SI", "0.00"},
                                      {"12/2009", "030701", "SI", "1,234.50"}}));
-  EXPECT_EQ(grid.Columns("COD_TRI").Text(), "010101");
-  EXPECT_EQ(grid.Columns("ind_acog").Value(), vb::Variant::Byte(2));
+  EXPECT_EQ(grid.Columns("CODE").Text(), "010101");
+  EXPECT_EQ(grid.Columns("flag").Value(), vb::Variant::Byte(2));
   EXPECT_EQ(grid.Columns(2).Text(), "NO");
-  EXPECT_EQ(grid.Columns("Periodo").DataField(), "per_doc");
-  EXPECT_EQ(ErrorOf([&] { grid.Columns("num_pro"); }), 9);
+  EXPECT_EQ(grid.Columns("Periodo").DataField(), "period");
+  EXPECT_EQ(ErrorOf([&] { grid.Columns("missing"); }), 9);
 }
 
 TEST_F(Grids, PickingARowMovesTheSharedRecordsetAndRunsRowColChange) {
@@ -136,7 +136,7 @@ TEST_F(Grids, PickingARowMovesTheSharedRecordsetAndRunsRowColChange) {
   form.log.Take();
   driver.PickRow(form.TDBGrid(1), 2);
   EXPECT_EQ(form.Dat(1).Recordset()->AbsolutePosition(), 2);
-  EXPECT_EQ(form.TDBGrid(1).Columns("per_doc").Text(), "12/2009");
+  EXPECT_EQ(form.TDBGrid(1).Columns("period").Text(), "12/2009");
   EXPECT_EQ(form.log.Take(), (Log{"RowColChange(1) last 0 col 0 at 2", "Reposition(1)"}));
   EXPECT_EQ(form.ActiveControl(), &form.TDBGrid(1));
 }
@@ -157,15 +157,15 @@ TEST_F(Grids, AnEmptyRecordsetShowsNoRowsAndRunsNoRowColChange) {
   form.CargaTabIndex(*db, 3, "04");
   EXPECT_TRUE(form.log.Take().empty());
   EXPECT_EQ(form.TDBGrid(3).RowCount(), 0);
-  EXPECT_TRUE(form.TDBGrid(3).Columns("cod_tri").Value().IsEmpty());
-  EXPECT_EQ(form.TDBGrid(3).Columns("cod_tri").Text(), "");
+  EXPECT_TRUE(form.TDBGrid(3).Columns("code").Value().IsEmpty());
+  EXPECT_EQ(form.TDBGrid(3).Columns("code").Text(), "");
   EXPECT_TRUE(form.TDBGrid(3).Bookmark().IsNull());
 }
 
 TEST_F(Grids, ReloadingAfterNewRowsShowsThemAndStartsAgainFromAnEmptyLastRow) {
   form.CargaTabIndex(*db, 1, "01");
   driver.PickRow(form.TDBGrid(1), 2);
-  db->Execute("INSERT INTO TMP_F0942DEUDAS VALUES ('01', '201101', '030701', 1, '5')");
+  db->Execute("INSERT INTO Items VALUES ('01', '201101', '030701', 1, '5')");
   form.log.Take();
   form.CargaTabIndex(*db, 1, "01");
   EXPECT_EQ(form.TDBGrid(1).RowCount(), 4);
@@ -198,10 +198,10 @@ TEST_F(Grids, ADisabledGridCannotBeReached) {
 TEST_F(Grids, TheDataControlOpensItsRecordSourceOnRefresh) {
   form.Dat(3).SetDatabaseName(path);
   form.Dat(3).SetRecordsetType(dao::dbOpenSnapshot);
-  form.Dat(3).SetRecordSource("SELECT * FROM TMP_F0942DEUDAS WHERE cod_tri = '030701' ORDER BY 2");
+  form.Dat(3).SetRecordSource("SELECT * FROM Items WHERE code = '030701' ORDER BY 2");
   form.Dat(3).Refresh();
   EXPECT_EQ(form.TDBGrid(3).RowCount(), 2);
-  EXPECT_EQ(form.TDBGrid(3).Columns("per_doc").Text(), "12/2009");
+  EXPECT_EQ(form.TDBGrid(3).Columns("period").Text(), "12/2009");
   EXPECT_EQ(form.log.Take(), (Log{"RowColChange(3) last Empty col 0 at 0", "Reposition(3)"}));
 }
 
