@@ -1,0 +1,154 @@
+#include "platform/printer/qt_printer.h"
+
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/vb/error.h"
+
+namespace printer {
+namespace {
+
+constexpr int kErrImpresora = 482;
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMargenMm = 6.35;
+// A dot per twip: font sizes of whole points (or twentieths of one) are then a
+// whole number of dots, which the font engine would otherwise round.
+constexpr int kPuntosPorPulgada = 1440;
+
+QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Liberation Mono has the advance widths of Courier New, so a listing's columns
+// fall where they were designed.
+QString FamilyFor(const std::string& name) {
+  if (name == "Courier New" || name == "Courier") return QStringLiteral("Liberation Mono");
+  return ToQString(name);
+}
+
+QPageLayout::Orientation ToQOrientation(int orientation) {
+  return orientation == vbPRORLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device, std::string destination, bool alwaysWrite)
+    : device_(std::move(device)), destination_(std::move(destination)), alwaysWrite_(alwaysWrite) {}
+
+QtPrinter::~QtPrinter() {
+  if (painter_.isActive()) painter_.end();
+}
+
+void QtPrinter::SetFontName(const std::string& name) { fontName_ = name; }
+
+void QtPrinter::SetFontSize(double points) {
+  CheckFontSize(points);
+  fontSize_ = points;
+}
+
+void QtPrinter::SetFontBold(bool bold) { fontBold_ = bold; }
+
+void QtPrinter::SetDrawWidth(int width) {
+  CheckDrawWidth(width);
+  drawWidth_ = width;
+}
+
+void QtPrinter::SetOrientation(int orientation) {
+  CheckOrientation(orientation);
+  orientation_ = orientation;
+}
+
+QFont QtPrinter::CurrentFont() const {
+  QFont font(FamilyFor(fontName_));
+  font.setPointSizeF(fontSize_);
+  font.setBold(fontBold_);
+  // Outlines at their design widths: a hinted advance rounded to whole dots
+  // would move the columns of a long line.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setKerning(false);
+  return font;
+}
+
+double QtPrinter::Dots(double twips) const { return twips * device_->resolution() / kTwipsPerInch; }
+double QtPrinter::Twips(double dots) const { return dots * kTwipsPerInch / device_->resolution(); }
+
+void QtPrinter::Begin() {
+  device_->setPageOrientation(ToQOrientation(orientation_));
+  if (!painter_.begin(device_.get()))
+    vb::Raise(kErrImpresora, "No se pudo iniciar la impresión en " + destination_);
+}
+
+// The sheet the next drawing lands on: the job starts with the first drawing,
+// and each sheet that NewPage ended is followed by a new one in the orientation
+// set meanwhile.
+QPainter& QtPrinter::Sheet() {
+  if (!painter_.isActive()) Begin();
+  for (; sheetsEnded_ > 0; --sheetsEnded_) {
+    device_->setPageOrientation(ToQOrientation(orientation_));
+    device_->newPage();
+  }
+  return painter_;
+}
+
+void QtPrinter::Print(const std::string& text) {
+  QPainter& painter = Sheet();
+  QFont font = CurrentFont();
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  QFontMetricsF metrics(painter.font(), device_.get());
+  painter.drawText(QPointF(Dots(currentX_), Dots(currentY_) + metrics.ascent()), ToQString(text));
+  currentX_ = 0;
+  currentY_ += Twips(metrics.height());
+}
+
+double QtPrinter::TextWidth(const std::string& text) {
+  QFontMetricsF metrics(CurrentFont(), device_.get());
+  return Twips(metrics.horizontalAdvance(ToQString(text)));
+}
+
+void QtPrinter::Line(double x1, double y1, double x2, double y2) {
+  QPainter& painter = Sheet();
+  painter.setPen(QPen(Qt::black, drawWidth_));
+  painter.drawLine(QPointF(Dots(x1), Dots(y1)), QPointF(Dots(x2), Dots(y2)));
+  currentX_ = x2;
+  currentY_ = y2;
+}
+
+void QtPrinter::NewPage() {
+  ++sheetsEnded_;
+  currentX_ = 0;
+  currentY_ = 0;
+}
+
+void QtPrinter::EndDoc() {
+  if (!painter_.isActive() && alwaysWrite_) Begin();
+  sheetsEnded_ = 0;
+  if (painter_.isActive() && !painter_.end())
+    vb::Raise(kErrImpresora, "No se pudo terminar la impresión en " + destination_);
+}
+
+std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
+  QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return nullptr;
+  auto device = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  device->setResolution(kPuntosPorPulgada);
+  std::string name = info.printerName().toStdString();
+  return std::make_unique<QtPrinter>(std::move(device), name, false);
+}
+
+std::unique_ptr<Printer> QtPrintService::PdfPrinter(const std::string& path) {
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setResolution(kPuntosPorPulgada);
+  device->setOutputFileName(ToQString(path));
+  device->setPageSize(QPageSize(QPageSize::A4));
+  device->setPageMargins(QMarginsF(kMargenMm, kMargenMm, kMargenMm, kMargenMm),
+                         QPageLayout::Millimeter);
+  device->setFullPage(false);
+  return std::make_unique<QtPrinter>(std::move(device), path, true);
+}
+
+}  // namespace printer
