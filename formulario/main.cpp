@@ -16,8 +16,11 @@
 #include "formulario/core/windows/Inicio.h"
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/import/RegistroImportacion.h"
+#include "formulario/printing/RegistroImpresion.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/user.h"
+#include "platform/printer/print_service.h"
+#include "platform/printer/qt_printer.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
 #include "platform/vb/app.h"
@@ -66,7 +69,10 @@ void RevisaInstalacion(const std::string& sCarpeta) {
 
 // The windows of the subsystems linked in, which the core opens through its
 // registries.
-void RegistraSubsistemas() { korva::RegistraImportacion(); }
+void RegistraSubsistemas() {
+  korva::RegistraImportacion();
+  korva::RegistraImpresion();
+}
 
 void Inicia() {
   RegistraSubsistemas();
@@ -88,5 +94,7 @@ int main(int argc, char** argv) {
   // End unwinds to the windows' loop, which then returns its exit code: the
   // windows, the database and the files close on the way out of main.
   vb::SetEndBehaviour(vb::EndBehaviour::Throw);
+  printer::QtPrintService impresoras;
+  printer::SetPrintService(&impresoras);
   return formsqt::Run(Inicia);
 }

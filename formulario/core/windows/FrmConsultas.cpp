@@ -182,17 +182,19 @@ void FrmConsultas::EscribeFila(int iPosY) {
   EscribePos(kXDescripcion, iPosY, Texto(rs("descrip").Value()), false, 8, giHoja - 1);
 }
 
-// Any mode but "Vprevia" sends the file to the printer. A report that could not
-// be printed is said so, never announced as printed.
+// Any mode but "Vprevia" sends the file to the printer. A report that did not
+// reach the printer (the renderer has said why) is never announced as printed.
 void FrmConsultas::EnviaImpresora() {
   gsArchivoReporte = kArchivo;
+  bool bImpreso = false;
   try {
-    MuestraReporte(kArchivo, "xx");
+    bImpreso = MuestraReporte(kArchivo, "xx");
   } catch (const vb::Error& error) {
     forms::MsgBox(error.Description(), forms::vbExclamation, Caption());
     return;
   }
-  forms::MsgBox("El reporte fue impreso satisfactoriamente", forms::vbInformation, Caption());
+  if (bImpreso)
+    forms::MsgBox("El reporte fue impreso satisfactoriamente", forms::vbInformation, Caption());
 }
 
 void FrmConsultas::CmdSalir_Click() {

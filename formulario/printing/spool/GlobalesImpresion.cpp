@@ -14,12 +14,17 @@ std::string gsSalida;
 vb::Variant gvLetra;
 vb::Variant gvTamano;
 vb::Variant gvNegrita;
+int giPagDesde = 0;
+int giPagHasta = 0;
+bool gbRangoPag = false;
 
 void ReiniciaGlobalesImpresion() {
   giArchivo = giLinea = giNroHoja = giHoja = giAnchoReporte = 0;
   giPosY = 0;
   gsArchivoReporte = gsNroHojas = gsSalida = "";
   gvLetra = gvTamano = gvNegrita = vb::Variant();
+  giPagDesde = giPagHasta = 0;
+  gbRangoPag = false;
 }
 
 }  // namespace korva

@@ -35,6 +35,12 @@ extern vb::Variant gvLetra;
 extern vb::Variant gvTamano;
 extern vb::Variant gvNegrita;
 
+// The page range of a preview or print, pages counted from 1, honoured only
+// while gbRangoPag is set; no window sets it.
+extern int giPagDesde;
+extern int giPagHasta;
+extern bool gbRangoPag;
+
 // Back to the values the program starts with; for tests.
 void ReiniciaGlobalesImpresion();
 

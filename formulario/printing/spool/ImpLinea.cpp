@@ -127,10 +127,10 @@ std::string IncrementaContador(std::int16_t& iContador, int iIncremento) {
 
 void FijaVisorReporte(VisorReporte visor) { gVisorReporte = std::move(visor); }
 
-void MuestraReporte(const std::string& sArchivo, const std::string& sModo) {
+bool MuestraReporte(const std::string& sArchivo, const std::string& sModo) {
   if (!gVisorReporte)
     vb::Raise(kErrImpresora, "La vista previa y la impresión de reportes aún no están instaladas");
-  gVisorReporte(sArchivo, sModo);
+  return gVisorReporte(sArchivo, sModo);
 }
 
 }  // namespace korva

@@ -41,11 +41,13 @@ std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId,
 std::string IncrementaContador(std::int16_t& iContador, int iIncremento);
 
 // Shows the spool file `sArchivo` of the report folder in the preview window
-// ("Vprevia") or sends it to the printer (any other mode). The preview and
-// printer renderer installs itself here; until it does, MuestraReporte raises
-// error 482 so that no caller takes a report for printed when it was not.
-using VisorReporte = std::function<void(const std::string& sArchivo, const std::string& sModo)>;
+// ("Vprevia") or sends it to the printer (any other mode), and answers whether
+// the report was shown or reached the printer (or the PDF that stands for it),
+// so that no caller takes a report for printed when it was not. The preview
+// and printer renderer installs itself here; until it does, MuestraReporte
+// raises error 482.
+using VisorReporte = std::function<bool(const std::string& sArchivo, const std::string& sModo)>;
 void FijaVisorReporte(VisorReporte visor);
-void MuestraReporte(const std::string& sArchivo, const std::string& sModo);
+bool MuestraReporte(const std::string& sArchivo, const std::string& sModo);
 
 }  // namespace korva

@@ -39,6 +39,7 @@ class FrmConsultasTest : public PruebaVentanas {
     FijaVisorReporte([this](const std::string& sArchivo, const std::string& sModo) {
       impresos_.push_back(sArchivo + " " + sModo);
       escrito_ = vb::FromCp1252(ReadBytes(suite_.installFolder + "RPT/" + sArchivo));
+      return impreso_;
     });
   }
   Lineas LineasEscritas() const {
@@ -86,6 +87,7 @@ class FrmConsultasTest : public PruebaVentanas {
 
   std::vector<std::string> impresos_;
   std::string escrito_;
+  bool impreso_ = true;
 };
 
 TEST_F(FrmConsultasTest, EachKindShowsItsCaptionAndItsStatementAsWritten) {
@@ -194,6 +196,15 @@ TEST_F(FrmConsultasTest, PrintWithoutThePrinterIsNeverAnnouncedAsPrinted) {
   Consulta("R", [this](FrmConsultas& consultas) { driver_.Click(consultas.cmdImprimir); });
   EXPECT_EQ(vb::Split(vb::FromCp1252(ReadBytes(suite_.installFolder + "RPT/Consultas.txt")), "\r\n").size(),
             Listado(1).size() + 1);
+}
+
+TEST_F(FrmConsultasTest, AReportThePrinterDidNotTakeIsNotAnnouncedAsPrinted) {
+  TiposDeResolucion(1);
+  ImpresoraRegistra();
+  impreso_ = false;
+  Consulta("R", [this](FrmConsultas& consultas) { driver_.Click(consultas.cmdImprimir); });
+  EXPECT_EQ(impresos_, std::vector<std::string>{"Consultas.txt xx"});
+  EXPECT_TRUE(driver_.MessageBoxes().empty());
 }
 
 TEST_F(FrmConsultasTest, ExitLetsTheWindowGo) {

@@ -175,15 +175,16 @@ TEST_F(RegistraSpoolTest, NumberingFollowsTheHighestStoredFile) {
             (std::vector<std::vector<std::string>>{{"000001"}}));
 }
 
-TEST(VisorReporte, ReportIsShownOnlyByAnInstalledViewer) {
+TEST(VisorReporte, ReportIsShownOnlyByAnInstalledViewerWhichTellsHowItWent) {
   FijaVisorReporte({});
   EXPECT_EQ(ErrorOf([&] { MuestraReporte("Consultas.txt", "xx"); }), 482);
   std::vector<std::string> llamadas;
   FijaVisorReporte([&](const std::string& archivo, const std::string& modo) {
     llamadas.push_back(archivo + " " + modo);
+    return modo == "Vprevia";
   });
-  MuestraReporte("Consultas.txt", "xx");
-  MuestraReporte("00000003.PRN", "Vprevia");
+  EXPECT_FALSE(MuestraReporte("Consultas.txt", "xx"));
+  EXPECT_TRUE(MuestraReporte("00000003.PRN", "Vprevia"));
   EXPECT_EQ(llamadas, (std::vector<std::string>{"Consultas.txt xx", "00000003.PRN Vprevia"}));
   FijaVisorReporte({});
 }
