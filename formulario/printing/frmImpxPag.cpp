@@ -79,12 +79,10 @@ void frmImpxPag::DisenaVentana() {
   preliminar.SetCaption("&Preliminar");
   preliminar.Move(3360, 2160, 1335, 375);
   preliminar.SetTabIndex(2);
-  preliminar.SetDefault(true);
   forms::CommandButton& cancelar = cmdAccion.Add(1);
   cancelar.SetCaption("&Cancelar");
   cancelar.Move(4800, 2160, 1335, 375);
   cancelar.SetTabIndex(3);
-  cancelar.SetCancel(true);
 }
 
 void frmImpxPag::ConectaEventos() {
