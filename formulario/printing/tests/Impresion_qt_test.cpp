@@ -1,0 +1,132 @@
+// The code lookup list as a person sees it: the preview's pages painted as the
+// screen paints them, and the list printed into a PDF with Qt's print support.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <filesystem>
+
+#include "formulario/core/windows/FrmConsultas.h"
+#include "formulario/printing/tests/prueba_impresion.h"
+#include "platform/printer/qt_printer.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/run.h"
+#include "platform/qt/units.h"
+#include "platform/vb/files.h"
+#include "platform/testsupport/pdf_reader.h"
+
+namespace korva::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+// PDF jobs through Qt, and no printer: the machine of a person without one.
+class SoloPdf final : public printer::PrintService {
+ public:
+  std::unique_ptr<printer::Printer> DefaultPrinter() override { return nullptr; }
+  std::unique_ptr<printer::Printer> PdfPrinter(const std::string& path) override {
+    return qt_.PdfPrinter(path);
+  }
+
+ private:
+  printer::QtPrintService qt_;
+};
+
+class ImpresionQtTest : public PruebaImpresion {
+ protected:
+  void SetUp() override {
+    PruebaImpresion::SetUp();
+    std::string runtime = carpeta_ / "run";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    formsqt::Application();
+    formsqt::InstallFontSubstitutes();
+  }
+
+  // The list of document types 001 to 52, written and printed by the code
+  // lookup window: two pages.
+  void ImprimeTipos() {
+    TiposDeResolucion(52);
+    Principal();
+    gsTipoConsulta = "R";
+    driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
+      driver_.Click(consultas.cmdImprimir);
+      driver_.Click(consultas.CmdSalir);
+    });
+    forms::Instance<FrmConsultas>().Show(forms::vbModal);
+  }
+
+  // A canvas painted as the preview shows it.
+  static QImage Pinta(const forms::PictureBox& lienzo) {
+    QImage imagen(formsqt::ToPixels(lienzo.Width()), formsqt::ToPixels(lienzo.Height()),
+                  QImage::Format_RGB32);
+    imagen.fill(formsqt::ToQColor(lienzo.BackColor()));
+    QPainter pintor(&imagen);
+    formsqt::PaintDrawing(pintor, lienzo.Drawing());
+    return imagen;
+  }
+  // Whether any dot of the area (in twips) is dark.
+  static bool HayTinta(const QImage& imagen, int x1, int y1, int x2, int y2) {
+    for (int y = formsqt::ToPixels(y1); y < formsqt::ToPixels(y2); ++y)
+      for (int x = formsqt::ToPixels(x1); x < formsqt::ToPixels(x2); ++x)
+        if (qGray(imagen.pixel(x, y)) < 100) return true;
+    return false;
+  }
+  static fs::path CarpetaImagenes(const fs::path& otra) {
+    const char* construccion = std::getenv("FORM0942_BUILD_DIR");
+    return construccion && *construccion ? fs::path(construccion) : otra;
+  }
+};
+
+TEST_F(ImpresionQtTest, ThePreviewPaintsEachPageOfTheListOnItsLightBackground) {
+  driver_.Answer(forms::vbOK);
+  ImprimeTipos();
+  std::vector<QImage> paginas;
+  driver_.OnModal<frmPreview>([&](frmPreview& preview) {
+    for (int hoja = 0; hoja < preview.TotalHojas(); ++hoja) paginas.push_back(Pinta(preview.picPrevia(hoja)));
+    driver_.PressToolbarButton(preview.tlbPrevia, 5);
+  });
+  ASSERT_TRUE(MuestraReporte("Consultas.txt", "Vprevia"));
+  ASSERT_EQ(paginas.size(), 2u);
+  for (std::size_t i = 0; i < paginas.size(); ++i) {
+    fs::path png = CarpetaImagenes(carpeta_.Path()) / ("korva-preview-" + std::to_string(i + 1) + ".png");
+    EXPECT_TRUE(paginas[i].save(QString::fromStdString(png.string()), "PNG"));
+    EXPECT_EQ(paginas[i].pixelColor(5, 5), QColor(192, 255, 255)) << i;
+    EXPECT_TRUE(HayTinta(paginas[i], 500, 2500, 1300, 2700)) << "the headings on page " << i + 1;
+  }
+  EXPECT_TRUE(HayTinta(paginas[0], 1000, 1500, 4000, 1750)) << "the title";
+  EXPECT_FALSE(HayTinta(paginas[1], 1000, 1500, 4000, 1750)) << "no title on page 2";
+  EXPECT_TRUE(HayTinta(paginas[0], 500, 2900 + 250 * 50, 900, 2900 + 250 * 51)) << "row 51";
+  EXPECT_FALSE(HayTinta(paginas[1], 500, 2900 + 250, 900, 2900 + 250 * 2)) << "page 2 holds one row";
+}
+
+TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFile) {
+  SoloPdf soloPdf;
+  printer::SetPrintService(&soloPdf);
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
+  driver_.Expect({"No hay una impresora instalada. El reporte se guardó en el archivo " + pdf,
+                  forms::vbInformation, "Presentación Preliminar"});
+  driver_.Expect({"El reporte fue impreso satisfactoriamente", forms::vbInformation,
+                  "Consulta de Tipos de Resolución"});
+  ImprimeTipos();
+  ASSERT_EQ(testsupport::PdfPageSizes(pdf).size(), 2u);
+  std::vector<testsupport::PdfWord> palabras = testsupport::PdfWords(pdf);
+  Lineas hoja1;
+  Lineas hoja2;
+  for (const testsupport::PdfWord& palabra : palabras)
+    (palabra.page == 1 ? hoja1 : hoja2).push_back(palabra.text);
+  Lineas esperada1{"Consulta", "de", "Tipos", "de", "Resolución", "Código", "Descripción", "o", "Valor"};
+  for (int i = 1; i <= 51; ++i) Agrega(esperada1, {vb::Format(i, "000"), "TIPO", vb::Format(i, "000")});
+  EXPECT_EQ(hoja1, esperada1);
+  EXPECT_EQ(hoja2, (Lineas{"Código", "Descripción", "o", "Valor", "052", "TIPO", "052"}));
+  // "Código" at x 500 and y 2500 twips of the printable area, a quarter of an
+  // inch (18 points) inside the sheet.
+  EXPECT_NEAR(palabras[5].xMin, 18 + 500 / 20.0, 0.1);
+  EXPECT_NEAR(palabras[5].yMin, 18 + 2500 / 20.0, 1.5);
+}
+
+}  // namespace
+}  // namespace korva::prueba
