@@ -7,11 +7,21 @@
 // (MDIFrm.png, FrmContAbrir.png) and the chooser's rows (FrmContAbrir.txt: number,
 // name and period of each row, separated by "|") into that folder, closes the
 // chooser with "&Salir" and ends with the main window's "&Salir".
+//
+// KORVA_IMPRIME_TRIBUTOS may name a folder in the same way: the program then
+// opens the code lookup list of taxes as "Tributos" does, prints it with
+// "&Imprimir" (answering each message box with its default button and writing
+// its text as a line of Mensajes.txt in that folder), closes the list with
+// "&Salir" and ends with the main window's "&Salir".
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/core/windows/FrmContAbrir.h"
 #include "formulario/core/windows/Inicio.h"
 #include "formulario/core/windows/MDIFrm.h"
@@ -67,6 +77,49 @@ void RevisaInstalacion(const std::string& sCarpeta) {
   });
 }
 
+// Answers every message box that comes up while it lives with its default
+// button, keeping its text as a line of `sArchivo`.
+class RespondeMensajes {
+ public:
+  explicit RespondeMensajes(const std::string& sArchivo) : salida_(sArchivo, std::ios::binary) {
+    QObject::connect(&reloj_, &QTimer::timeout, [this] { Responde(); });
+    reloj_.start(50);
+  }
+
+ private:
+  void Responde() {
+    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!caja) return;
+    salida_ << caja->text().toStdString() << "\n" << std::flush;
+    caja->defaultButton() ? caja->defaultButton()->click() : caja->accept();
+  }
+
+  std::ofstream salida_;
+  QTimer reloj_;
+};
+
+void ImprimeListado(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::FrmConsultas* consultas = forms::LoadedInstance<korva::FrmConsultas>();
+    if (!consultas) return;
+    {
+      RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt");
+      forms::user::Click(consultas->cmdImprimir);
+    }
+    forms::user::Click(consultas->CmdSalir);
+  });
+}
+
+void ImprimeTributos(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!principal) return;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeListado(sCarpeta); });
+    forms::user::ChooseMenu(principal->mnuCons(4));
+    forms::user::ChooseMenu(principal->mnuSalir);
+  });
+}
+
 // The windows of the subsystems linked in, which the core opens through its
 // registries.
 void RegistraSubsistemas() {
@@ -80,6 +133,10 @@ void Inicia() {
   if (const char* carpeta = std::getenv("KORVA_CAPTURA")) {
     std::string sCarpeta = carpeta;
     QTimer::singleShot(kEsperaMs, [sCarpeta] { RevisaInstalacion(sCarpeta); });
+  }
+  if (const char* carpeta = std::getenv("KORVA_IMPRIME_TRIBUTOS")) {
+    std::string sCarpeta = carpeta;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeTributos(sCarpeta); });
   }
 }
 

@@ -6,13 +6,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/dao/dao.h"
+#include "platform/dao/testing/query_rows.h"
 #include "platform/qt/help_window.h"
 #include "platform/testsupport/child_process.h"
 #include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/pdf_reader.h"
 #include "platform/testsupport/temp_folder.h"
 #include "platform/testsupport/xvfb_server.h"
 #include "tools/host/suite.h"
@@ -57,7 +60,8 @@ class KorvaTest : public testsupport::XvfbTest {
     return suite;
   }
 
-  std::vector<std::string> Entorno(const host::Suite& suite, const fs::path& captura) {
+  std::vector<std::string> Entorno(const host::Suite& suite, const fs::path& captura,
+                                   const std::string& revision = "KORVA_CAPTURA") {
     fs::create_directories(carpeta_ / "home");
     fs::create_directories(carpeta_ / "run");
     fs::permissions(carpeta_ / "run", fs::perms::owner_all);
@@ -66,7 +70,8 @@ class KorvaTest : public testsupport::XvfbTest {
             "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
             "XDG_DATA_HOME=" + home + "/.local/share",
             "XDG_RUNTIME_DIR=" + (carpeta_ / "run"), "DISPLAY=" + DisplayName(),
-            "QT_QPA_PLATFORM=offscreen", "KORVA_CAPTURA=" + captura.string()};
+            "QT_QPA_PLATFORM=offscreen", revision + "=" + captura.string(),
+            "CUPS_SERVER=" + (carpeta_ / "run/no-cups.sock")};
   }
 
   TempFolder carpeta_;
@@ -97,16 +102,69 @@ TEST_F(KorvaTest, BesideTheHostWindowKorvaShowsTheMainWindowAndListsTheDeclarati
   }
 }
 
+// 40 taxes more than the suite's own, 60 in all: a list of two pages.
+void AgregaTributos(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  for (int i = 10; i < 50; ++i)
+    db->Execute("INSERT INTO PARAM (Numero, Argumento, Funcion, Correl_Param) VALUES ('725', '09" +
+                std::to_string(i) + "01', 'TRIBUTO DE PRUEBA " + std::to_string(i) + "', '000')");
+  db->Close();
+}
+
+// The words of each page of the tax list as the code lookup window writes it:
+// the title on the first page, the headings on each, 51 rows to a page.
+std::vector<std::vector<std::string>> PalabrasDelListado(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  auto filas = dao::testing::QueryRows(
+      *db, "SELECT mid(ARGUMENTO,2,3) & mid(ARGUMENTO,6,1), mid(FUNCION,1,55) FROM PARAM "
+           "WHERE NUMERO='725' ORDER BY 1");
+  db->Close();
+  const std::vector<std::string> encabezados{"Código", "Descripción", "o", "Valor"};
+  std::vector<std::vector<std::string>> paginas{{"Consulta", "de", "Tributos"}};
+  paginas[0].insert(paginas[0].end(), encabezados.begin(), encabezados.end());
+  for (std::size_t i = 0; i < filas.size(); ++i) {
+    if (i > 0 && i % 51 == 0) paginas.push_back(encabezados);
+    std::istringstream palabras(filas[i][0] + " " + filas[i][1]);
+    for (std::string palabra; palabras >> palabra;) paginas.back().push_back(palabra);
+  }
+  return paginas;
+}
+
+// Without a printer (no print server) the list goes into a PDF beside its spool
+// file, and the user is told where before being told it was printed.
+TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsTheTaxListIntoAPdfInTheReportFolder) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  AgregaTributos(suite);
+  fs::path salida = carpeta_ / "salida";
+  fs::create_directories(salida);
+
+  ChildProcess korva({KORVA_PATH}, Entorno(suite, salida, "KORVA_IMPRIME_TRIBUTOS"));
+  ASSERT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+
+  std::string pdf = suite.installFolder + "RPT/Consultas.pdf";
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
+            "No hay una impresora instalada. El reporte se guardó en el archivo " + pdf +
+                "\nEl reporte fue impreso satisfactoriamente\n");
+  EXPECT_EQ(testsupport::PdfPageSizes(pdf).size(), 2u);
+  std::vector<std::vector<std::string>> paginas(2);
+  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(pdf)) {
+    ASSERT_TRUE(palabra.page == 1 || palabra.page == 2) << palabra.page;
+    paginas[palabra.page - 1].push_back(palabra.text);
+  }
+  EXPECT_EQ(paginas, PalabrasDelListado(suite));
+}
+
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads
-// it as the HTML page installed beside that name, which holds both topics the
-// main window opens.
-TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageWithBothTopics) {
+// it as the HTML page installed beside that name, which holds the topics the
+// main window and the page-range dialog open.
+TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageWithItsTopics) {
   TempFolder carpeta;
   fs::create_directories(carpeta / "0942");
   fs::copy_file(KORVA_HELP_PATH, carpeta / "0942/Korva.html");
   EXPECT_EQ(formsqt::HelpPageFor(carpeta.Path() + "/0942\\Korva.hlp"), carpeta / "0942/Korva.html");
   std::string pagina = ReadBytes(carpeta / "0942/Korva.html");
-  for (const char* ancla : {"<a name=\"1007\"", "<a name=\"1014\""})
+  for (const char* ancla : {"<a name=\"1007\"", "<a name=\"1014\"", "<a name=\"1027\""})
     EXPECT_NE(pagina.find(ancla), std::string::npos) << ancla;
 }
 
