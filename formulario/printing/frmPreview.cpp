@@ -5,11 +5,13 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/services.h"
 #include "platform/printer/print_service.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
 #include "platform/vb/files.h"
+#include "platform/vb/numbered_file.h"
 #include "platform/vb/strings.h"
 
 namespace korva {
@@ -96,11 +98,10 @@ void frmPreview::ConectaEventos() {
 }
 
 void frmPreview::Form_Load() {
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj;
   sObject = kPresPrevia;
   pDesencripta(sRut, sObject);
   pMostrar(0);
-  forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 bool frmPreview::pDesencripta(const std::string& sNombreArchivo, const std::string& sTipo) {
@@ -161,15 +162,9 @@ std::string frmPreview::RutaPdf() const {
 }
 
 void frmPreview::RecorreArchivo(const std::string& sArchivo) {
-  int iArchivo = vb::FreeFile();
-  vb::Open(sArchivo, vb::OpenMode::Input, iArchivo);
-  try {
-    while (!vb::Eof(iArchivo)) EjecutaLinea(LeeLineaSpool(vb::LineInput(iArchivo)));
-  } catch (...) {
-    vb::Close(iArchivo);
-    throw;
-  }
-  vb::Close(iArchivo);
+  vb::NumberedFile archivo(sArchivo, vb::OpenMode::Input);
+  while (!vb::Eof(archivo.Number())) EjecutaLinea(LeeLineaSpool(vb::LineInput(archivo.Number())));
+  archivo.Close();
 }
 
 void frmPreview::EjecutaLinea(const LineaSpool& linea) {
