@@ -53,7 +53,7 @@ frmImpxPag::frmImpxPag() : forms::Form("frmImpxPag") {
 
 void frmImpxPag::DisenaVentana() {
   SetCaption("Presentación Preliminar por Páginas");
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 6330, 3090);

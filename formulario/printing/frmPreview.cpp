@@ -58,7 +58,7 @@ frmPreview::frmPreview() : forms::Form("frmPreview") {
 
 void frmPreview::DisenaVentana() {
   SetCaption("Presentación Preliminar");
-  SetBorderStyle(1);
+  SetBorderStyle(forms::vbFixedSingle);
   SetMaxButton(false);
   Move(0, 0, kAnchoFondo + 2 * kAnchoScroll + 120, kAltoBarra + kAltoFondo + kAnchoScroll + 465);
   tlbPrevia.Move(0, 0, kAnchoFondo + 2 * kAnchoScroll, kAltoBarra);
@@ -75,11 +75,11 @@ void frmPreview::DisenaVentana() {
     barra.SetLargeChange(3000);
   }
   picFondo.Move(kAnchoScroll, kAltoBarra, kAnchoFondo, kAltoFondo);
-  picFondo.SetBorderStyle(0);
+  picFondo.SetBorderStyle(forms::vbBSNone);
   picFondo.SetBackColor(forms::RGB(128, 128, 128));
   forms::PictureBox& hoja = picPrevia.Add(0);
   hoja.Move(0, 0, kLadoHoja, kLadoHoja);
-  hoja.SetBorderStyle(0);
+  hoja.SetBorderStyle(forms::vbBSNone);
   hoja.SetAutoRedraw(true);
   hoja.SetBackColor(forms::vbWhite);
   hoja.SetForeColor(forms::vbBlack);

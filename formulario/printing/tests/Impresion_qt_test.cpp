@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/printer/qt_printer.h"
 #include "platform/qt/appearance.h"
@@ -46,19 +45,6 @@ class ImpresionQtTest : public PruebaImpresion {
     formsqt::InstallFontSubstitutes();
   }
 
-  // The list of document types 001 to 52, written and printed by the code
-  // lookup window: two pages.
-  void ImprimeTipos() {
-    TiposDeResolucion(52);
-    Principal();
-    gsTipoConsulta = "R";
-    driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
-      driver_.Click(consultas.cmdImprimir);
-      driver_.Click(consultas.CmdSalir);
-    });
-    forms::Instance<FrmConsultas>().Show(forms::vbModal);
-  }
-
   // A canvas painted as the preview shows it.
   static QImage Pinta(const forms::PictureBox& lienzo) {
     QImage imagen(formsqt::ToPixels(lienzo.Width()), formsqt::ToPixels(lienzo.Height()),
@@ -83,7 +69,7 @@ class ImpresionQtTest : public PruebaImpresion {
 
 TEST_F(ImpresionQtTest, ThePreviewPaintsEachPageOfTheListOnItsLightBackground) {
   driver_.Answer(forms::vbOK);
-  ImprimeTipos();
+  ImprimeTipos(52);
   std::vector<QImage> paginas;
   driver_.OnModal<frmPreview>([&](frmPreview& preview) {
     for (int hoja = 0; hoja < preview.TotalHojas(); ++hoja) paginas.push_back(Pinta(preview.picPrevia(hoja)));
@@ -111,7 +97,7 @@ TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFil
                   forms::vbInformation, "Presentación Preliminar"});
   driver_.Expect({"El reporte fue impreso satisfactoriamente", forms::vbInformation,
                   "Consulta de Tipos de Resolución"});
-  ImprimeTipos();
+  ImprimeTipos(52);
   ASSERT_EQ(testsupport::PdfPageSizes(pdf).size(), 2u);
   std::vector<testsupport::PdfWord> palabras = testsupport::PdfWords(pdf);
   Lineas hoja1;

@@ -1,6 +1,5 @@
 #include "formulario/printing/frmPreview.h"
 
-#include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/vb/files.h"
 
@@ -312,15 +311,6 @@ TEST_F(FrmPreviewTest, WithThePageRangeSetPrintingFromTheToolbarClosesThePreview
 
 class CodeLookupPrintTest : public PruebaImpresion {
  protected:
-  void ImprimeTipos() {
-    Principal();
-    gsTipoConsulta = "R";
-    driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
-      driver_.Click(consultas.cmdImprimir);
-      driver_.Click(consultas.CmdSalir);
-    });
-    forms::Instance<FrmConsultas>().Show(forms::vbModal);
-  }
   MessageBoxCall Impreso() const {
     return {"El reporte fue impreso satisfactoriamente", forms::vbInformation,
             "Consulta de Tipos de Resolución"};
@@ -328,9 +318,8 @@ class CodeLookupPrintTest : public PruebaImpresion {
 };
 
 TEST_F(CodeLookupPrintTest, TheListPrintsOnTheDefaultPrinterAsTheSpoolFileSays) {
-  TiposDeResolucion(52);
   driver_.Expect(Impreso());
-  ImprimeTipos();
+  ImprimeTipos(52);
   Lineas esperadas{"Orientation 1", "Orientation 1"};
   Agrega(esperadas, TextoImpreso(1000, 1500, "Consulta de Tipos de Resolución", true, 10));
   auto encabezados = [&] {
@@ -355,21 +344,19 @@ TEST_F(CodeLookupPrintTest, TheListPrintsOnTheDefaultPrinterAsTheSpoolFileSays) 
 
 TEST_F(CodeLookupPrintTest, WithoutAPrinterTheListGoesToAPdfAndTheUserIsToldWhere) {
   impresoras_.SetHasPrinter(false);
-  TiposDeResolucion(2);
   std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
   driver_.Expect({"No hay una impresora instalada. El reporte se guardó en el archivo " + pdf,
                   forms::vbInformation, "Presentación Preliminar"});
   driver_.Expect(Impreso());
-  ImprimeTipos();
+  ImprimeTipos(2);
   ASSERT_EQ(impresoras_.Jobs().size(), 1u);
   EXPECT_EQ(impresoras_.Jobs()[0].pdfPath, pdf);
 }
 
 TEST_F(CodeLookupPrintTest, AListThePrinterRefusesIsNotAnnouncedAsPrinted) {
   impresoras_.SetJobsFail(true);
-  TiposDeResolucion(2);
   driver_.Expect({"La impresora no responde", forms::vbCritical, "Error al Imprimir"});
-  ImprimeTipos();
+  ImprimeTipos(2);
   EXPECT_EQ(driver_.MessageBoxes().size(), 1u);
 }
 

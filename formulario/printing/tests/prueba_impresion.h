@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/core/windows/tests/ventanas_prueba.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/RegistroImpresion.h"
@@ -35,14 +36,18 @@ class PruebaImpresion : public PruebaVentanas {
     for (const std::string& linea : lineas) bytes += vb::ToCp1252(linea) + "\r\n";
     testsupport::WriteBytes(CarpetaRPT() + sNombre, bytes);
   }
-  // The document types replaced by `n` of our own: codes 001 to n.
-  void TiposDeResolucion(int n) {
-    Ejecuta("DELETE FROM PARAM WHERE Numero = '726'");
-    for (int i = 1; i <= n; ++i) {
-      std::string codigo = vb::Format(i, "000");
-      Ejecuta("INSERT INTO PARAM (Numero, Argumento, Funcion, Correl_Param) VALUES ('726', '" +
-              codigo + "', 'TIPO " + codigo + "', '000')");
-    }
+
+  // The document types 001 to n listed by the code lookup window and printed
+  // with its "&Imprimir".
+  void ImprimeTipos(int n) {
+    TiposDeResolucion(n);
+    Principal();
+    gsTipoConsulta = "R";
+    driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
+      driver_.Click(consultas.cmdImprimir);
+      driver_.Click(consultas.CmdSalir);
+    });
+    forms::Instance<FrmConsultas>().Show(forms::vbModal);
   }
 
   // The calls that draw one text and one box on the printer.

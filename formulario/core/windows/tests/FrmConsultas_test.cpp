@@ -26,15 +26,6 @@ class FrmConsultasTest : public PruebaVentanas {
     });
     forms::Instance<FrmConsultas>().Show(forms::vbModal);
   }
-  // The document types replaced by `n` of our own: codes 001 to n.
-  void TiposDeResolucion(int n) {
-    Ejecuta("DELETE FROM PARAM WHERE Numero = '726'");
-    for (int i = 1; i <= n; ++i) {
-      std::string codigo = vb::Format(i, "000");
-      Ejecuta("INSERT INTO PARAM (Numero, Argumento, Funcion, Correl_Param) VALUES ('726', '" +
-              codigo + "', 'TIPO " + codigo + "', '000')");
-    }
-  }
   void ImpresoraRegistra() {
     FijaVisorReporte([this](const std::string& sArchivo, const std::string& sModo) {
       impresos_.push_back(sArchivo + " " + sModo);

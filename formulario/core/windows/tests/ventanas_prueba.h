@@ -11,6 +11,7 @@
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/spool/ImpLinea.h"
 #include "platform/forms/instance.h"
+#include "platform/vb/format.h"
 #include "platform/vb/sql.h"
 
 namespace korva::prueba {
@@ -78,6 +79,17 @@ class PruebaVentanas : public PruebaConSuite {
   }
 
   void Ejecuta(const std::string& sql) { gDB->Execute(sql, dao::dbFailOnError); }
+
+  // The document types of the host's parameters replaced by `n` of our own:
+  // codes 001 to n, described "TIPO 001"...
+  void TiposDeResolucion(int n) {
+    Ejecuta("DELETE FROM PARAM WHERE Numero = '726'");
+    for (int i = 1; i <= n; ++i) {
+      std::string codigo = vb::Format(i, "000");
+      Ejecuta("INSERT INTO PARAM (Numero, Argumento, Funcion, Correl_Param) VALUES ('726', '" +
+              codigo + "', 'TIPO " + codigo + "', '000')");
+    }
+  }
 
   static std::string Clave(const Declaracion& d) {
     return std::to_string(d.tipDoc) + ", " + vb::SqlText(d.ruc) + ", " + vb::SqlText(d.periodo) +
