@@ -59,31 +59,5 @@ TEST(RecordingPrinterTest, RefusesValuesNoPrinterTakesAndKeepsNoTraceOfThem) {
   }
 }
 
-TEST(RecordingPrinterTest, WithoutAPrinterOnlyPdfJobsOpen) {
-  RecordingPrintService service;
-  service.SetHasPrinter(false);
-  EXPECT_EQ(service.DefaultPrinter(), nullptr);
-  EXPECT_NE(service.PdfPrinter("/tmp/r.pdf"), nullptr);
-  EXPECT_EQ(service.Jobs().size(), 1u);
-}
-
-TEST(RecordingPrinterTest, AFailingJobRefusesItsFirstDrawing) {
-  RecordingPrintService service;
-  service.SetJobsFail(true);
-  std::unique_ptr<Printer> job = service.DefaultPrinter();
-  job->SetFontName("Courier New");
-  EXPECT_EQ(ErrorOf([&] { job->Print("x"); }), 482);
-  EXPECT_EQ(ErrorOf([&] { job->Line(0, 0, 1, 1); }), 482);
-  EXPECT_EQ(service.Jobs()[0].calls, Calls{"FontName Courier New"});
-}
-
-TEST(PrintServiceTest, TheCurrentServiceIsTheOneSet) {
-  RecordingPrintService service;
-  SetPrintService(&service);
-  EXPECT_EQ(CurrentPrintService(), &service);
-  SetPrintService(nullptr);
-  EXPECT_EQ(CurrentPrintService(), nullptr);
-}
-
 }  // namespace
 }  // namespace printer
