@@ -496,10 +496,11 @@ void Connection::SyncCatalogue() {
   schemaVersion_ = current;
 }
 
-void Connection::BeginTransaction() {
+void Connection::BeginTransaction(bool immediate) {
   RequireOpen();
   if (depth_ >= kMaxTransactionDepth) RaiseEngineError(kErrTooManyTransactions, {}, "DAO.Workspace");
-  ExecSql(db_, depth_ == 0 ? "BEGIN" : "SAVEPOINT dao_level_" + std::to_string(depth_), &catalogue_);
+  std::string begin = immediate ? "BEGIN IMMEDIATE" : "BEGIN";
+  ExecSql(db_, depth_ == 0 ? begin : "SAVEPOINT dao_level_" + std::to_string(depth_), &catalogue_);
   ++depth_;
 }
 

@@ -81,7 +81,9 @@ class Connection {
   void SetAllowZeroLength(const std::string& table, const std::string& column, bool allow);
 
   int TransactionDepth() const { return depth_; }
-  void BeginTransaction();
+  // `immediate` takes the write lock at once on the first level (3051 when
+  // another program holds it past the busy timeout); inner levels are savepoints.
+  void BeginTransaction(bool immediate = false);
   void CommitTransaction();
   void RollbackTransaction();
   void RollbackAll();

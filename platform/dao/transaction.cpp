@@ -7,6 +7,11 @@ Transaction::Transaction(Workspace& ws) : ws_(ws) {
   level_ = ws_.TransactionLevel();
 }
 
+Transaction::Transaction(Database& writeLocked, Workspace& ws) : ws_(ws) {
+  ws_.BeginWriteTrans(writeLocked);
+  level_ = ws_.TransactionLevel();
+}
+
 // A transaction its database already rolled back (closed, or the program ended)
 // is no longer at its level and is left alone; a roll-back that fails on the way
 // out cannot be reported from here, and its database rolls it back when it closes.

@@ -12,6 +12,9 @@ namespace dao {
 class Transaction {
  public:
   explicit Transaction(Workspace& ws = Engine().Workspaces(0));
+  // The same begun with BeginWriteTrans: `writeLocked`'s write lock is taken at
+  // once, for a read and the write that depends on it.
+  explicit Transaction(Database& writeLocked, Workspace& ws = Engine().Workspaces(0));
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;

@@ -47,6 +47,14 @@ void Workspace::BeginTrans() {
   ++depth_;
 }
 
+void Workspace::BeginWriteTrans(Database& db) {
+  if (depth_ >= Connection::kMaxTransactionDepth) RaiseEngineError(kErrTooManyTransactions, {}, kSource);
+  Connection& locked = db.connection();
+  if (locked.TransactionDepth() == depth_) locked.BeginTransaction(true);
+  ForEachAtLevel(depth_, [](Connection& c) { c.BeginTransaction(); });
+  ++depth_;
+}
+
 void Workspace::CommitTrans() {
   if (depth_ == 0) RaiseEngineError(kErrCommitWithoutBegin, {}, kSource);
   ForEachAtLevel(depth_, [](Connection& c) { c.CommitTransaction(); });

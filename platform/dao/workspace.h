@@ -21,7 +21,15 @@ class Workspace {
   DatabasePtr CreateDatabase(const std::string& path);
   std::vector<DatabasePtr> Databases() const;
 
+  // A transaction takes a database's write lock at its first write, so other
+  // programs may write until then.
   void BeginTrans();
+  // The same, with `db`'s write lock taken at once (3051 when another program
+  // holds it past the wait), so that a number read inside the transaction (the
+  // highest stored, say) and the row written with the next one are one step for
+  // every other program. Only the first level locks; the other databases of the
+  // workspace begin as BeginTrans begins them.
+  void BeginWriteTrans(Database& db);
   void CommitTrans();
   void Rollback();
   int TransactionLevel() const { return depth_; }

@@ -1,7 +1,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
+#include <memory>
+#include <utility>
+
 #include "platform/dao/tests/dao_fixture.h"
+#include "platform/dao/transaction.h"
 #include "platform/vb/error.h"
 
 namespace dao::testing {
@@ -143,6 +148,49 @@ TEST_F(LockingTest, WriteTransactionElsewhereGivesLockedAndLosesNothing) {
   EXPECT_EQ(Finish(), 0);
   Insert("padre");
   EXPECT_EQ(Users(), (Table{{"hijo"}, {"padre"}}));
+}
+
+// A transaction that has written nothing yet holds the write lock only when it
+// was begun as a write transaction: then another program can neither write nor
+// begin one. A second database of the workspace, on the same file, does not
+// lock itself out.
+TEST_F(LockingTest, WriteTransactionHoldsTheLockBeforeItsFirstWrite) {
+  struct Case {
+    const char* name;
+    std::function<std::unique_ptr<Transaction>(Database&)> begin;
+    int error;
+  };
+  const Case cases[] = {
+      {"Transaction", [](Database&) { return std::make_unique<Transaction>(); }, 0},
+      {"write-locked Transaction", [](Database& db) { return std::make_unique<Transaction>(db); },
+       kErrLocked},
+  };
+  for (const Case& c : cases) {
+    std::string path = path_;
+    Fork([path, &c](int toParent, int fromParent) {
+      DatabasePtr db = Engine().OpenDatabase(path);
+      DatabasePtr other = Engine().OpenDatabase(path);
+      std::unique_ptr<Transaction> transaction = c.begin(*db);
+      Signal(toParent);
+      Wait(fromParent);
+      transaction->Commit();
+      Signal(toParent);
+    });
+    Wait(toParent_[0]);
+    Reopen();
+    Workspace& ws = Engine().Workspaces(0);
+    EXPECT_EQ(ErrorOf([&] { Insert("padre"); }), c.error) << c.name;
+    int beginError = ErrorOf([&] { ws.BeginWriteTrans(*db_); });
+    EXPECT_EQ(beginError, c.error) << c.name;
+    if (beginError == 0) ws.Rollback();
+    EXPECT_EQ(ws.TransactionLevel(), 0) << c.name;
+    Signal(toChild_[1]);
+    Wait(toParent_[0]);
+    EXPECT_EQ(Finish(), 0) << c.name;
+    db_->Execute("DELETE FROM Users");
+    for (int* pipeEnds : {toParent_, toChild_})
+      for (int i : {0, 1}) close(std::exchange(pipeEnds[i], -1));
+  }
 }
 
 TEST_F(LockingTest, ExclusiveOpenElsewhereGivesLockedOnOpening) {
