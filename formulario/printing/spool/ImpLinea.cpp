@@ -5,6 +5,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
@@ -42,13 +43,33 @@ int LineasPorHoja() { return giAnchoReporte < 83 ? 85 : 83; }
 bool OrientacionPendiente() { return gsNroHojas == kOrientacionH || gsNroHojas == kOrientacionV; }
 
 // The highest number stored in the query's one column, 0 when there is none.
-double Maximo(const std::string& sql) {
-  gsSQL = sql;
-  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenSnapshot);
+double Maximo(dao::Database& db, const std::string& sql, std::string& sSQL) {
+  sSQL = sql;
+  dao::RecordsetPtr rs = db.OpenRecordset(sSQL, dao::dbOpenSnapshot);
   double maximo = 0;
   if (!rs->Eof() && !(*rs)(0).Value().IsNull()) maximo = vb::Val(vb::CStr((*rs)(0).Value()));
   rs->Close();
   return maximo;
+}
+
+std::string AgregaFilaSpool(dao::Database& db, const FilaSpool& fila, std::string& sSQL) {
+  double secuencia = Maximo(
+      db, "SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = " + vb::SqlText(fila.sCodRep), sSQL);
+  double numero = Maximo(db, "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL", sSQL);
+  std::string sArchivo = vb::Format(numero + 1, "00000000") + ".PRN";
+  sSQL = "SELECT * FROM SPOOL";
+  dao::RecordsetPtr rs = db.OpenRecordset(sSQL, dao::dbOpenDynaset);
+  rs->AddNew();
+  (*rs)("CodRep") = fila.sCodRep;
+  (*rs)("secuencia") = vb::Format(secuencia + 1, "000000");
+  (*rs)("Archivo") = sArchivo;
+  (*rs)("Fecha") = vb::Now();
+  (*rs)("Usuario") = fila.sUsuario;
+  (*rs)("tip_doc_d") = fila.iTipDoc;
+  (*rs)("doc_id_d") = fila.sDocId;
+  rs->Update();
+  rs->Close();
+  return sArchivo;
 }
 
 }  // namespace
@@ -97,22 +118,13 @@ void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja) {
 }
 
 std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId, int iTipDoc) {
-  double secuencia =
-      Maximo("SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = " + vb::SqlText(sCodRep));
-  double numero = Maximo("SELECT max(left(Archivo,8)) as SecRep FROM SPOOL");
-  std::string sArchivo = vb::Format(numero + 1, "00000000") + ".PRN";
-  gsSQL = "SELECT * FROM SPOOL";
-  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
-  rs->AddNew();
-  (*rs)("CodRep") = sCodRep;
-  (*rs)("secuencia") = vb::Format(secuencia + 1, "000000");
-  (*rs)("Archivo") = sArchivo;
-  (*rs)("Fecha") = vb::Now();
-  (*rs)("Usuario") = gsSysUser;
-  (*rs)("tip_doc_d") = iTipDoc;
-  (*rs)("doc_id_d") = sDocId;
-  rs->Update();
-  rs->Close();
+  return AnotaSpool(*gDB, {sCodRep, sDocId, iTipDoc, gsSysUser}, gsSQL);
+}
+
+std::string AnotaSpool(dao::Database& db, const FilaSpool& fila, std::string& sSQL) {
+  dao::Transaction transaccion(db);
+  std::string sArchivo = AgregaFilaSpool(db, fila, sSQL);
+  transaccion.Commit();
   return sArchivo;
 }
 

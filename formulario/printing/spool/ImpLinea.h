@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/dao/database.h"
 #include "platform/vb/variant.h"
 
 // The writers through which every report reaches its spool file: a text file of
@@ -35,6 +36,23 @@ void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja);
 // more than the highest number any report was given ("00000012.PRN"), with the
 // next sequence of its report code. Database errors reach the caller.
 std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId, int iTipDoc);
+
+// What a report's row of SPOOL holds besides its two numbers.
+struct FilaSpool {
+  std::string sCodRep;
+  std::string sDocId;
+  int iTipDoc = 0;
+  std::string sUsuario;
+};
+
+// The registration itself, on any open database: the highest sequence of the
+// report code and the highest file number of every report are read and the row
+// with the next of each is added in one transaction that takes the write lock
+// when it begins, so that korva and the send summary, which number their files
+// in the same table, never take one number twice. Each statement is built in
+// `sSQL` before it runs. Answers the file name; on an error nothing is added and
+// the error reaches the caller.
+std::string AnotaSpool(dao::Database& db, const FilaSpool& fila, std::string& sSQL);
 
 // Adds the step to the counter in place, in 16-bit arithmetic (overflow 6 beyond
 // -32768..32767), and answers the new value as text.

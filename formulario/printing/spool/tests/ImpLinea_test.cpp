@@ -1,9 +1,13 @@
 #include "formulario/printing/spool/ImpLinea.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "formulario/core/tests/entorno_prueba.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/files.h"
+#include "platform/vb/format.h"
 #include "platform/vb/strings.h"
 
 namespace korva::prueba {
@@ -173,6 +177,45 @@ TEST_F(RegistraSpoolTest, NumberingFollowsTheHighestStoredFile) {
   EXPECT_EQ(RegistraSpool("O'X", "20456712348", 6), "00000014.PRN");
   EXPECT_EQ(Consulta("SELECT Secuencia FROM SPOOL WHERE CodRep = 'O''X'"),
             (std::vector<std::vector<std::string>>{{"000001"}}));
+}
+
+// korva and the send summary registering reports at the same moment: each report
+// gets a file number of its own and none is refused.
+TEST_F(RegistraSpoolTest, ProgramsRegisteringAtOnceNeverTakeOneNumber) {
+  constexpr int kPorPrograma = 40;
+  std::string ruta = suite_.databasePath;
+  gDB->Close();
+  int listo[2];
+  ASSERT_EQ(pipe(listo), 0);
+  pid_t otro = fork();
+  ASSERT_GE(otro, 0);
+  if (otro == 0) {
+    try {
+      dao::DatabasePtr db = dao::Engine().OpenDatabase(ruta);
+      std::string sql;
+      if (write(listo[1], "x", 1) != 1) _exit(2);
+      for (int i = 0; i < kPorPrograma; ++i) AnotaSpool(*db, {"F36004", "20456712348", 6, "OTRO"}, sql);
+    } catch (...) {
+      _exit(1);
+    }
+    _exit(0);
+  }
+  gDB = dao::Engine().OpenDatabase(ruta);
+  char senal;
+  ASSERT_EQ(read(listo[0], &senal, 1), 1);
+  close(listo[0]);
+  close(listo[1]);
+  int fallos = 0;
+  for (int i = 0; i < kPorPrograma; ++i)
+    fallos += ErrorOf([] { RegistraSpool("F94201", "20603189753", 6); }) != 0;
+  int estado = 0;
+  waitpid(otro, &estado, 0);
+  EXPECT_EQ(fallos, 0);
+  EXPECT_EQ(WEXITSTATUS(estado), 0);
+  Filas esperadas;
+  for (int i = 1; i <= 2 * kPorPrograma; ++i) esperadas.push_back({vb::Format(i, "00000000") + ".PRN"});
+  EXPECT_EQ(Consulta("SELECT Archivo FROM SPOOL ORDER BY Archivo"), esperadas);
+  EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
 }
 
 TEST(VisorReporte, ReportIsShownOnlyByAnInstalledViewerWhichTellsHowItWent) {
