@@ -1,0 +1,87 @@
+#include "reporte/DatosResumen.h"
+
+#include "platform/dao/dao.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+#include "platform/vb/sql.h"
+#include "platform/vb/strings.h"
+#include "reporte/Globales.h"
+
+namespace tarvel {
+namespace {
+
+constexpr int kErrSubindice = 9;
+constexpr int kErrNull = 94;
+
+struct Entidad {
+  const char* codigo;
+  const char* nombre;
+  int base;
+  int aplazamiento;
+};
+
+constexpr Entidad kEntidades[] = {
+    {"1", "TESORO", 500, 550},  {"2", "ESSALUD", 507, 560},   {"3", "ONP", 514, 570},
+    {"5", "FONAVI", 521, 580},  {"8", "FONCOMUN", 528, 590},
+};
+
+bool CasillaOmitida(int iCasilla) { return iCasilla == 721 || iCasilla == 722 || iCasilla == 790; }
+bool CasillaAceptada(int iCasilla) { return iCasilla >= 861 && iCasilla <= 999; }
+
+std::string Valor(const vb::Variant& valor) {
+  if (valor.IsNull()) vb::Raise(kErrNull);
+  return vb::CStr(valor);
+}
+
+void GuardaCasilla(dao::Recordset& rs) {
+  int iCasilla = static_cast<int>(vb::Val(vb::CStr(rs("CASILLA").Value())));
+  if (CasillaOmitida(iCasilla)) return;
+  bool guardada = iCasilla >= 1 && iCasilla <= kUltimaCasilla;
+  if (!guardada && !CasillaAceptada(iCasilla)) vb::Raise(kErrSubindice);
+  std::string sValor = Valor(rs("I_VALOR").Value());
+  if (guardada) gsCasillas[static_cast<std::size_t>(iCasilla)] = sValor;
+}
+
+}  // namespace
+
+std::string RucConsulta() { return vb::RTrim(gsRuc); }
+
+void LeeCasillasResumen() {
+  gsSQL = "SELECT CASILLA, I_VALOR FROM DET WHERE DOC_ID_D=" + vb::SqlText(RucConsulta()) +
+          " AND PERIODO=" + vb::SqlText(gsPeriodo) + " AND FORMULARIO=" + vb::SqlText("0942") +
+          " AND SEMANA = " + gsSemana + " ";
+  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+  if (!rs->Eof()) {
+    rs->MoveLast();
+    rs->MoveFirst();
+  }
+  for (; !rs->Eof(); rs->MoveNext()) GuardaCasilla(*rs);
+  rs->Close();
+}
+
+void ResuelveEntidad() {
+  for (const Entidad& entidad : kEntidades) {
+    if (gsSemana != entidad.codigo) continue;
+    gsEntidad = entidad.nombre;
+    giCasillaBase = entidad.base;
+    giCasillaAplaz = entidad.aplazamiento;
+    return;
+  }
+}
+
+bool LeeRazonSocial() {
+  gsSQL = "Select nombre from cont where doc_id_d= " + vb::SqlText(RucConsulta()) + "and tip_doc_d=" + "6";
+  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+  if (rs->Eof()) return false;
+  vb::Variant nombre = (*rs)("Nombre").Value();
+  gsRazonSocial = nombre.IsNull() ? "" : vb::CStr(nombre);
+  rs->Close();
+  return true;
+}
+
+const std::string& Casilla(int iCasilla) {
+  if (iCasilla < 1 || iCasilla > kUltimaCasilla) vb::Raise(kErrSubindice);
+  return gsCasillas[static_cast<std::size_t>(iCasilla)];
+}
+
+}  // namespace tarvel

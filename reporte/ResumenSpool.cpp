@@ -1,0 +1,89 @@
+#include "reporte/ResumenSpool.h"
+
+#include "formulario/printing/spool/ImpLinea.h"
+#include "platform/vb/date.h"
+#include "platform/vb/files.h"
+#include "platform/vb/format.h"
+#include "platform/vb/strings.h"
+#include "reporte/Globales.h"
+#include "reporte/ResumenTexto.h"
+
+namespace tarvel {
+namespace {
+
+constexpr const char* kCodigoReporte = "F36004";
+constexpr int kAvanceLinea = 175;
+constexpr int kSangria = 26;
+
+bool EsEtiqueta(const std::string& sLinea) { return vb::Left(sLinea, 2) == "<!"; }
+
+// The spool format has no escape: a text is one field between two "|" of one line.
+std::string TextoDeCampo(const std::string& sTexto) {
+  std::string sCampo = vb::Replace(sTexto, "|", "¦");
+  for (const char* fin : {"\r", "\n"}) sCampo = vb::Replace(sCampo, fin, " ");
+  return sCampo;
+}
+
+void EscribeLineasVacias(int iCuantas) {
+  for (int i = 0; i < iCuantas; ++i) EscribeLineaSpool("");
+}
+
+// The report's tags (with one empty line among them, where the page count tag
+// ends), then the date, the time and the title.
+void EscribeEncabezadoPagina() {
+  EscribeLineaSpool("<!font!>Courier New<!/font!>");
+  EscribeLineaSpool("<!nHojas!>1<!/nHojas!>");
+  EscribeLineasVacias(1);
+  EscribeLineaSpool("<!Orientacion!>V<!/Orientacion!>");
+  EscribeLineaSpool("<!Color!>&H80000005&<!/Color!>");
+  giLineas = 1;
+  EscribeLineasVacias(4);
+  vb::Date ahora = vb::Now();
+  EscribeLineaSpool(vb::Space(10) + vb::Format(ahora, "dd/mm/yyyy") + vb::Space(56) + "Pag. 01/01");
+  EscribeLineaSpool(vb::Space(10) + vb::Format(ahora, "hh:mm:ss"));
+  EscribeLineasVacias(1);
+  EscribeLineaSpool(vb::Space(32) + "Resumen de Envío - ZEP 0942");
+  EscribeLineasVacias(2);
+}
+
+void EscribeCuerpo() {
+  for (const std::string& linea : LineasEncabezado()) EscribeLineaSpool(vb::Space(kSangria) + linea);
+  EscribeLineasVacias(1);
+  for (const LineaResumen& linea : CuerpoResumen()) EscribeLineaSpool(vb::Space(kSangria) + linea());
+}
+
+}  // namespace
+
+void ImprimeResumenSpool() {
+  gsLinea = "";
+  gsArchivoSpool = gsRutaRPT + RegistraSpoolResumen(kCodigoReporte, vb::Trim(gsRuc));
+  giArchivo = vb::FreeFile();
+  vb::Open(gsArchivoSpool, vb::OpenMode::Output, giArchivo);
+  giPagina = 1;
+  giLineas = 0;
+  giPosY = 0;
+  EscribeEncabezadoPagina();
+  EscribeCuerpo();
+  vb::Close(giArchivo);
+}
+
+std::string RegistraSpoolResumen(const std::string& sCodRep, const std::string& sDocId) {
+  if (vb::Trim(gsSysUser).empty()) gsSysUser = "ADMINIST";
+  return korva::AnotaSpool(*gDB, {sCodRep, sDocId, 6, gsSysUser}, gsSQL);
+}
+
+void EscribeLineaSpool(const std::string& sLinea) {
+  if (EsEtiqueta(sLinea)) {
+    if (giPagina > 1) return;
+    vb::Print(giArchivo, sLinea);
+  } else {
+    vb::Print(giArchivo, "pPos|10|" + korva::IncrementaContador(giPosY, kAvanceLinea) + "|" +
+                             TextoDeCampo(sLinea) + "|False|8|" + std::to_string(giPagina - 1) + "|");
+  }
+  if (++giLineas < kLineasPorHoja) return;
+  giLineas = 0;
+  ++giPagina;
+  vb::Print(giArchivo, "pNuevaHoja");
+}
+
+}  // namespace tarvel
