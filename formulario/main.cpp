@@ -27,6 +27,7 @@
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/import/RegistroImportacion.h"
 #include "formulario/printing/RegistroImpresion.h"
+#include "formulario/request/RegistroSolicitud.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/user.h"
 #include "platform/printer/print_service.h"
@@ -125,6 +126,7 @@ void ImprimeTributos(const std::string& sCarpeta) {
 void RegistraSubsistemas() {
   korva::RegistraImportacion();
   korva::RegistraImpresion();
+  korva::RegistraSolicitud();
 }
 
 void Inicia() {

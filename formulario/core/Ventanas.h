@@ -4,12 +4,14 @@
 
 namespace korva {
 
-// The windows that the core opens but other subsystems build: the request form
+// The windows that one subsystem opens but another builds: the request form
 // (from the chooser's "&Actualizar" and "&Ver Declaración"), the print dialog
-// (from the main window's "&Imprimir") and the import window (from the main
-// window's "Impor&tar Estado de Adeudos"). Each subsystem registers how to show
-// its window when it is linked into the program, so the core never depends on it.
-enum class Ventana { Frm942, frmImprimir, FrmImportar };
+// (from the main window's "&Imprimir"), the import window (from the main
+// window's "Impor&tar Estado de Adeudos"), and the detail windows of a reported
+// debt and of a debt the taxpayer adds (from the request form's debt tabs). Each
+// subsystem registers how to show its window when it is linked into the program,
+// so the subsystem that opens it never depends on it.
+enum class Ventana { Frm942, frmImprimir, FrmImportar, frmCondeuDet, FrmNoNotificada };
 
 // How to show a window modally; it returns once the window has closed. Each
 // opening builds the window afresh (the request form unloads any earlier

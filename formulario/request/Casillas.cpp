@@ -1,0 +1,71 @@
+#include "formulario/request/Casillas.h"
+
+#include <algorithm>
+
+#include "platform/vb/conv.h"
+#include "platform/vb/format.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr std::array<const char*, 32> kCasillasTexto = {
+    "002", "005", "007", "012", "015", "028", "501", "541", "551", "561", "571",
+    "581", "591", "593", "594", "595", "596", "597", "599", "721", "790", "802",
+    "806", "812", "816", "822", "826", "832", "836", "842", "846", "871"};
+
+constexpr std::array<const char*, 5> kCasillasGarantia = {"506", "513", "520", "527", "534"};
+
+bool Entre(const auto& lista, const std::string& sCasilla) {
+  return std::find(lista.begin(), lista.end(), sCasilla) != lista.end();
+}
+
+}  // namespace
+
+const Bloque* BloqueDe(int nSemana) {
+  for (const Bloque& bloque : kBloques)
+    if (bloque.semana == nSemana) return &bloque;
+  return nullptr;
+}
+
+int CasillaDe(const Bloque& bloque, Renglon renglon) {
+  switch (renglon) {
+    case Renglon::Cuota: return bloque.cuota;
+    case Renglon::Interes: return bloque.interes;
+    default: return bloque.base + static_cast<int>(renglon);
+  }
+}
+
+std::vector<int> CasillasPorFila() {
+  std::vector<int> casillas;
+  for (int r = 1; r <= 7; ++r)
+    for (int nCasilla = 499 + r; nCasilla <= 527 + r; nCasilla += 7) casillas.push_back(nCasilla);
+  for (const Bloque& bloque : kBloques) casillas.push_back(bloque.cuota);
+  return casillas;
+}
+
+ClaseCasilla ClaseDe(const std::string& sCasilla) {
+  if (Entre(kCasillasTexto, sCasilla)) return ClaseCasilla::Texto;
+  if (Entre(kCasillasGarantia, sCasilla)) return ClaseCasilla::Garantia;
+  return ClaseCasilla::Numero;
+}
+
+std::string ValorMostrado(const std::string& sCasilla, const vb::Variant& valor) {
+  std::string sValor = valor.IsNull() ? "" : vb::CStr(valor);
+  switch (ClaseDe(sCasilla)) {
+    case ClaseCasilla::Texto: return sValor;
+    case ClaseCasilla::Garantia:
+      if (vb::Trim(sValor) == "1") return "SI";
+      if (vb::Trim(sValor) == "0") return "NO";
+      return "";
+    case ClaseCasilla::Numero: break;
+  }
+  return vb::Format(valor, "##,###,###,###0");
+}
+
+std::string NumeroCasilla(int nCasilla) {
+  std::string sNumero = std::to_string(nCasilla);
+  return std::string(sNumero.size() < 3 ? 3 - sNumero.size() : 0, '0') + sNumero;
+}
+
+}  // namespace korva
