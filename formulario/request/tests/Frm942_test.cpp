@@ -1,12 +1,17 @@
 #include "formulario/request/Frm942.h"
 
 #include "formulario/core/ModGen01.h"
+#include "formulario/request/Casillas.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 
 namespace korva::prueba {
 namespace {
 
 using Textos = std::vector<std::vector<std::string>>;
+
+// A tax as the grids name it: its display code, a dash and the first 32
+// characters of its description.
+const std::string kIgv = "1011-IGV - CUENTA PROPIA             ";
 
 class Frm942Test : public PruebaSolicitud {};
 
@@ -44,6 +49,370 @@ TEST_F(Frm942Test, ImportedDeclarationOpensWithItsIdentificationAndExactlyItsRow
   });
   EXPECT_EQ(Cuenta("TMP_F0942DEUDAS"), 0);
   EXPECT_EQ(driver_.MessageBoxes().size(), nMensajes);
+}
+
+// The statement of each grid, joined from the pieces the design gives.
+std::string SentenciaEsperada(int n) {
+  std::string s = "SELECT per_doc, ind_tip_deu, ind_ver_deu, ( ( SELECT Mid(argumento,2,3) & "
+                  "right(argumento,1) & '-' & left(funcion,32) FROM PARAM WHERE numero = '725' AND "
+                  "argumento = cod_tri )) AS des_tributo, ";
+  const std::string soloValores =
+      " iif(ind_tip_deu='01', ( SELECT ucase(Trim(Mid(funcion,22,80))) FROM PARAM WHERE numero = "
+      "'726' AND argumento = trim(Left(cod_tip_Doc,3) & '000'  ) ) , ''  ) AS des_valor, ";
+  const std::string deuda =
+      "num_Doc, cod_tri, Cod_For, Cod_Tip_doc, cod_tri_aso, ( SELECT left(funcion,32) FROM PARAM "
+      "WHERE numero = '725' AND argumento = cod_tri_aso ) AS des_tributo_aso, fec_des_deu, "
+      "mto_tributo_s, mto_int_cap_s, mto_int_s, mto_act_s, ind_acog, ind_conf, mto_tributo_c, "
+      "mto_int_cap_c, mto_int_c, Mto_act_c, Cod_for_dj, Num_Ord_dj, ";
+  const std::string clave = "FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' AND Semana = 1 ";
+  switch (n) {
+    case 1:
+      return s + soloValores + deuda + "Num_pro , ind_impugnado , num_cuo " + clave +
+             "AND ind_tip_deu in ( '01', '05' ) AND ind_ver_deu in ( '0','00', '07', '08' ) "
+             "ORDER BY 1 DESC, cod_tri ";
+    case 2:
+      return s + "( SELECT ucase(Trim(Mid(funcion,22,80))) FROM PARAM WHERE numero = '726' AND "
+                 "argumento = trim(Left(cod_tip_Doc,3) & '000' ) ) AS des_valor, " +
+             deuda + "Num_pro, Num_cuo " + clave +
+             "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "
+             "ORDER BY 1 DESC, cod_tri ";
+    case 3:
+      return s + "( SELECT ucase(Trim(Mid(funcion,22,80))) FROM PARAM WHERE numero = '726' AND "
+                 "argumento = trim(Left(cod_tip_Doc,6) ) ) AS des_valor, " +
+             deuda + "ind_valor, ind_deuda_dj, num_cuo " + clave +
+             "AND ind_tip_deu = '04' ORDER BY 1 DESC, 3, cod_tri  ";
+    default:
+      return s + soloValores + deuda +
+             "Num_pro , ( SELECT left(funcion,50) FROM PARAM WHERE numero = '724' and argumento = "
+             "ind_ver_deu ) AS des_motivo " + clave +
+             "AND ind_tip_deu in ( '01','02','03' ) AND ind_ver_deu not in ( '0','00', '07', '08' ) "
+             "ORDER BY 1 DESC, cod_tri ";
+  }
+}
+
+TEST_F(Frm942Test, GridAndTotalStatementsAreTheDesignsTexts) {
+  Declara(kRucAndina, 1, {Deuda{}});
+  Abre(kRucAndina, [](Frm942& frm) {
+    for (int n : {1, 2, 3, 5}) {
+      EXPECT_EQ(frm.Dat(n).Recordset()->Name(), SentenciaEsperada(n)) << n;
+      EXPECT_EQ(frm.Dat(n).Recordset()->Type(), dao::dbOpenSnapshot);
+    }
+    const std::string inicio = "SELECT SUM(mto_act_c * 1)  FROM  TMP_F0942DEUDAS WHERE doc_id_d = "
+                               "'20456712348' AND Semana = 1 ";
+    const std::pair<int, std::string> totales[] = {
+        {1, inicio + "AND ind_tip_deu = '01' AND ind_ver_deu in ('00','07','08') "},
+        {2, inicio + "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "},
+        {3, inicio + "AND ind_tip_deu = '04' "}};
+    for (const auto& [n, sentencia] : totales) {
+      frm.CalculaMontoTotal(frm.txtmtototal(n), n);
+      EXPECT_EQ(gsSQL, sentencia);
+    }
+    gsSQL = "sin tocar";
+    frm.CalculaMontoTotal(frm.txtmtototal(1), 4);
+    EXPECT_EQ(gsSQL, "sin tocar");
+    frm.CargaTipoPersona();
+    EXPECT_EQ(gsSQL, "SELECT count(*) as nCont FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' "
+                     "AND Semana = 1 AND ind_tip_deu = '04' AND ind_acog = 1 AND cod_tri in "
+                     "('030701','030702','030703','030704') ");
+    frm.Existen_Deudas("2");
+    EXPECT_EQ(gsSQL, "SELECT * FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' AND Semana = 1 "
+                     "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "
+                     "AND ind_acog is null ");
+    frm.Datos_Iniciales();
+    EXPECT_EQ(gsSQL, "SELECT * FROM F0942GARANTIA WHERE tip_doc_d = 6 AND doc_id_d = '20456712348' "
+                     "AND periodo = '201005' AND formulario = '0942' AND Semana = 1");
+  });
+}
+
+// Where each category and verification state is listed, and what adds into the
+// totals; amounts are texts the engine sums.
+TEST_F(Frm942Test, EachGridListsItsCategoriesWithTheirFormatsCountersAndTotals) {
+  Declara(kRucAndina, 1,
+          {{"01", "00", "201003", "010101", "11", "001000", "1234.50", "1234.50"},
+           {"01", "0", "201002", "010101", "12", "003000", "500.00", "500.00"},
+           {"05", "0", "200508", "0", "0", "0", "2650.75", "0.00"},
+           {"01", "16", "201001", "030301", "13", "003000", "75.40", "75.40"},
+           {"02", "07", "200912", "030301", "14", "001000", "1000.00", "999.50"},
+           {"03", "08", "200911", "010101", "15", "002001", "10.00", "10.00"},
+           {"02", "18", "200910", "010101", "16", "001000", "20.00", "20.00"}});
+  Abre(kRucAndina, [this](Frm942& frm) {
+    EXPECT_EQ(Rejilla(frm.TDBGrid(1), {0, 1, 2, 3, 4, 5, 19}),
+              (Textos{{"03/2010", kIgv, "RESOLUCION DE DETERMINACION", "11",
+                       "1,234.50", "1,235", "00"},
+                      {"02/2010", kIgv, "ORDEN DE PAGO", "12", "500.00",
+                       "500", "0"},
+                      {"08/2005", "", "", "0", "2,650.75", "0", "0"}}));
+    EXPECT_EQ(Rejilla(frm.TDBGrid(2), {0, 1, 2, 3, 4, 5}),
+              (Textos{{"12/2009", "3031-RENTA ANUAL - TERCERA CATEGORIA ", "RESOLUCION DE DETERMINACION",
+                       "14", "1,000.00", "1,000"},
+                      {"11/2009", kIgv, "RESOLUCION DE MULTA", "15", "10.00",
+                       "10"}}));
+    EXPECT_EQ(Rejilla(frm.TDBGrid(5), {0, 3, 4, 5, 19, 24}),
+              (Textos{{"01/2010", "13", "75.40", "75.40", "16",
+                       "DEUDA ACOGIDA A OTRO REGIMEN DE FRACCIONAMIENTO"},
+                      {"10/2009", "16", "20.00", "20.00", "18",
+                       "DECLARACION PRESENTADA FUERA DEL PLAZO DE DESCARGA"}}));
+    EXPECT_EQ(frm.TDBGrid(3).RowCount(), 0);
+    EXPECT_EQ(frm.lblTab(1).Caption(), "Total de registros : 1 de 3");
+    EXPECT_EQ(frm.lblTab(3).Caption(), "Sin registros");
+    frm.CalculaMontoTotal(frm.txtmtototal(1), 1);
+    frm.CalculaMontoTotal(frm.txtmtototal(2), 2);
+    frm.CalculaMontoTotal(frm.txtmtototal(3), 3);
+    EXPECT_EQ(frm.txtmtototal(1).Text(), "1,235");
+    EXPECT_EQ(frm.txtmtototal(2).Text(), "1,010");
+    EXPECT_EQ(frm.txtmtototal(3).Text(), "0");
+    EXPECT_EQ(frm.txtmtototal(1).Alignment(), forms::vbRightJustify);
+    Identifica(frm);
+    driver_.ChooseTab(frm.SSTab1, 1);
+    driver_.PickRow(frm.TDBGrid(1), 2);
+    EXPECT_EQ(frm.lblTab(1).Caption(), "Total de registros : 3 de 3");
+  });
+}
+
+// A sent declaration: its header and boxes in the history tables with the
+// correlative, a debt, its motive and its supporting data.
+class Frm942EnviadaTest : public PruebaSolicitud {
+ protected:
+  void SetUp() override {
+    PruebaSolicitud::SetUp();
+    Declaracion d{kRucRio, "201005", 2, "15/06/2010", "15/07/2010", "002"};
+    InsertaDeclaracion(d);
+    std::string clave = Clave(d) + ", '002'";
+    InsertaDeuda("H", clave, {"02", "00", "201001", "052100", "7", "101000", "300.00", "300.00", "1"});
+    for (auto [casilla, valor] : {std::pair{"507", "12345"}, {"508", "0"}, {"510", "12"},
+                                  {"513", "1"}, {"541", "15/05/2010"}, {"028", "4567890"}})
+      Ejecuta("INSERT INTO HDET (tip_doc_d, doc_id_d, periodo, formulario, Semana, Casilla, Correl, "
+              "i_valor) VALUES (" + Clave(d) + ", " + vb::SqlText(casilla) + ", '002', " +
+              vb::SqlText(valor) + ")");
+    // The same declarant's pending declaration, whose rows the sent one must not show.
+    Declara(kRucRio, 2, {Deuda{"02", "00", "201002", "052100", "9"}});
+  }
+};
+
+TEST_F(Frm942EnviadaTest, SentDeclarationIsViewedFromItsHistoryRowsAndCannotBeChanged) {
+  Abre(kRucRio, [this](Frm942& frm) {
+    EXPECT_EQ(frm.Caption(), std::string(kTitulo) + " - Enviadas");
+    EXPECT_EQ(frm.sCorrel, "002");
+    EXPECT_EQ(frm.txtCorrel.Text(), "002");
+    EXPECT_TRUE(frm.txtCorrel.Visible());
+    EXPECT_TRUE(frm.Label1(7).Visible());
+    for (forms::CommandButton* boton :
+         {&frm.CmdValidar, &frm.CmdGrabar, &frm.CmdAcoge(1), &frm.CmdAcoge(2), &frm.CmdNoAcoge(1),
+          &frm.CmdNoAcoge(2), &frm.cmdEdit(1), &frm.cmdEdit(2), &frm.cmdEdit(3), &frm.cmdNew(3),
+          &frm.cmdDelete(3)})
+      EXPECT_FALSE(boton->Visible()) << boton->Name();
+    EXPECT_TRUE(frm.CmdCancelar.Visible());
+    EXPECT_FALSE(frm.txtTelefono.Enabled());
+    EXPECT_FALSE(frm.mkeFechaAcog.Enabled());
+    EXPECT_FALSE(frm.Frame_Garantia.Enabled());
+    EXPECT_EQ(Consulta("SELECT per_doc, cod_tri, num_doc, ind_acog FROM TMP_F0942DEUDAS ORDER BY 1"),
+              (Filas{{"200901", "010101", "1", "Null"}, {"201001", "052100", "7", "1"}}));
+    EXPECT_EQ(Consulta("SELECT count(*) FROM TMP_F0942MOTIVO UNION ALL SELECT count(*) FROM "
+                       "TMP_F0942SUSTEN"),
+              (Filas{{"1"}, {"1"}}));
+    frm.CargaDataTemporales("C");
+    EXPECT_EQ(gsSQL, "INSERT INTO tmp_F0942SUSTEN SELECT tip_doc_d, doc_id_d, periodo, formulario, "
+                     "semana, Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for, cod_motivo, "
+                     "num_sust, cod_formulario, num_orden, num_res, tip_impug, num_exp, des_otros, "
+                     "fec_pago, cnumero  FROM HF0942SUSTEN WHERE tip_doc_d = 6 AND doc_id_d = "
+                     "'20603189753' AND periodo = '201005' AND formulario = '0942' AND Semana = 2 "
+                     "AND Correl = '002' ;");
+    EXPECT_EQ(Cuenta("TMP_F0942DEUDAS"), 2);
+    EXPECT_EQ(frm.txtValor(507).Text(), "12,345");
+    EXPECT_EQ(frm.txtValor(508).Text(), "0");
+    EXPECT_EQ(frm.txtValor(510).Text(), "12");
+    EXPECT_EQ(frm.txtValor(513).Text(), "SI");
+    EXPECT_EQ(frm.txtTelefono.Text(), "4567890");
+    EXPECT_EQ(frm.mkeFechaAcog.Text(), kHoy);
+    // Nothing on tab 0 holds the viewer there; the boxes take no typing.
+    driver_.ChooseTab(frm.SSTab1, 2);
+    EXPECT_EQ(frm.SSTab1.Tab(), 2);
+    driver_.ChooseTab(frm.SSTab1, 4);
+    for (int casilla = 507; casilla <= 513; ++casilla) EXPECT_FALSE(frm.txtValor(casilla).Enabled());
+    driver_.Click(frm.CmdCancelar);
+  }, true);
+  EXPECT_EQ(Cuenta("TMP_F0942DEUDAS"), 0);
+  EXPECT_EQ(Cuenta("TMP_F0942MOTIVO"), 0);
+  EXPECT_EQ(driver_.MessageBoxes(), std::vector<MessageBoxCall>{});
+}
+
+TEST_F(Frm942Test, BoxesComeBackAsStoredAndTheEntitysTaxCodeStaysInItsBox) {
+  Declara(kRucAndina, 1, {Deuda{}});
+  for (auto [casilla, valor] : {std::pair{"005", "1"}, {"028", "987654321"}, {"551", "101"},
+                                {"541", "15/05/2010"}, {"500", "1234.6"}, {"501", "2"},
+                                {"502", "3"}, {"505", "8021"}, {"506", "0"}, {"535", "12345"},
+                                {"515", "0"}})
+    Casilla(kRucAndina, 1, casilla, valor);
+  gsTIM.clear();
+  Abre(kRucAndina, [this](Frm942& frm) {
+    EXPECT_TRUE(frm.OptRectifica(0).Value());
+    EXPECT_EQ(frm.txtTelefono.Text(), "987654321");
+    EXPECT_EQ(frm.ChkGarantia(0).Value(), forms::vbChecked);
+    EXPECT_EQ(frm.ChkGarantia(1).Value(), forms::vbUnchecked);
+    EXPECT_EQ(frm.ChkGarantia(2).Value(), forms::vbChecked);
+    EXPECT_EQ(frm.mkeFechaAcog.Text(), kHoy);
+    EXPECT_EQ(gsTIM, "1.2");
+    EXPECT_EQ(frm.txtValor(500).Text(), "1,235");
+    EXPECT_EQ(frm.txtValor(501).Text(), "2");
+    EXPECT_EQ(frm.txtValor(502).Text(), "3");
+    EXPECT_EQ(frm.txtValor(503).Text(), "");
+    EXPECT_EQ(frm.txtValor(505).Text(), "8021");
+    EXPECT_EQ(frm.txtValor(505).Tag(), "8021");
+    EXPECT_EQ(frm.txtValor(506).Text(), "NO");
+    EXPECT_EQ(gsGarantia, "0");
+    EXPECT_EQ(frm.txtValor(535).Text(), "12,345");
+    EXPECT_EQ(frm.txtValor(515).Text(), "0");
+    EXPECT_EQ(frm.txtValor(512).Text(), "");
+    EXPECT_EQ(frm.txtValor(512).Tag(), "5216");
+    frm.CargaCasillas();
+    EXPECT_EQ(gsSQL, "SELECT * FROM DET WHERE tip_doc_d = 6 AND doc_id_d = '20456712348' AND "
+                     "periodo ='201005' AND formulario ='0942' AND semana = 1 AND casilla = '539'");
+  });
+}
+
+TEST(CasillasTest, StoredValueShowsByItsBoxKind) {
+  struct Caso {
+    const char* casilla;
+    vb::Variant valor;
+    const char* mostrado;
+  } casos[] = {
+      {"500", vb::Variant("1234.6"), "1,235"},   {"535", vb::Variant("1234567"), "1,234,567"},
+      {"505", vb::Variant("8021"), "8,021"},     {"508", vb::Variant("0"), "0"},
+      {"501", vb::Variant(" 2"), " 2"},          {"541", vb::Variant("15/05/2010"), "15/05/2010"},
+      {"551", vb::Variant("010"), "010"},        {"506", vb::Variant(" 1 "), "SI"},
+      {"534", vb::Variant("0"), "NO"},           {"513", vb::Variant("X"), ""},
+      {"028", vb::Variant(vb::Null), ""},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(ValorMostrado(c.casilla, c.valor), c.mostrado) << c.casilla;
+  std::vector<int> orden = CasillasPorFila();
+  EXPECT_EQ(std::vector<int>(orden.begin(), orden.begin() + 7),
+            (std::vector<int>{500, 507, 514, 521, 528, 501, 508}));
+  EXPECT_EQ(std::vector<int>(orden.end() - 6, orden.end()),
+            (std::vector<int>{534, 535, 536, 537, 538, 539}));
+  EXPECT_EQ(orden.size(), 40u);
+  EXPECT_EQ(NumeroCasilla(2), "002");
+}
+
+// A good taxpayer pays no initial instalment and needs no guarantee; a
+// guarantee the stored boxes already require stays required. The stored
+// initial payment replaces the "0" the opening writes first.
+TEST_F(Frm942Test, GoodTaxpayerAndStoredGuaranteeSetTheEntitysBoxes) {
+  struct Caso {
+    const char* cheque;
+    const char* garantia;  // box b+6 stored
+    const char* texto;
+    bool habilitada;
+    bool mensaje;
+    const char* cuota;
+    bool cuotaHabilitada;
+  } casos[] = {
+      {"1", "", "NO", true, false, "", false},
+      {"1", "1", "SI", false, false, "", false},
+      {"0", "", "", true, true, "", true},
+      {"0", "1", "SI", false, true, "", true},
+  };
+  for (const Caso& c : casos) {
+    Ejecuta("DELETE FROM CAB");
+    Ejecuta("DELETE FROM DET");
+    Ejecuta("DELETE FROM F0942GARANTIA");
+    Ejecuta("DELETE FROM F0942DEUDAS");
+    Declara(kRucRio, 3, {Deuda{}}, c.cheque);
+    if (*c.garantia) Casilla(kRucRio, 3, "520", c.garantia);
+    Abre(kRucRio, [&c](Frm942& frm) {
+      EXPECT_EQ(frm.txtValor(520).Text(), c.texto) << c.cheque << c.garantia;
+      EXPECT_EQ(frm.txtValor(520).Enabled(), c.habilitada) << c.cheque << c.garantia;
+      EXPECT_EQ(frm.lblmsg.Visible(), c.mensaje) << c.cheque << c.garantia;
+      EXPECT_EQ(frm.txtValor(537).Text(), c.cuota) << c.cheque << c.garantia;
+      EXPECT_EQ(frm.txtValor(537).Enabled(), c.cuotaHabilitada) << c.cheque << c.garantia;
+      EXPECT_EQ(frm.txtValor(537).BackColor(), c.cuotaHabilitada ? kBlanco : kGris);
+    });
+  }
+}
+
+TEST_F(Frm942Test, OnlyTheFrameOfTheDeclarationsEntityShowsWithItsTaxCode) {
+  for (const Bloque& bloque : kBloques) {
+    Ejecuta("DELETE FROM CAB");
+    Declara(kRucAndina, bloque.semana, {Deuda{}});
+    Abre(kRucAndina, [&bloque](Frm942& frm) {
+      forms::Frame* marcos[] = {&frm.Frame_TELVO, &frm.Frame_ESSALUD, &frm.Frame_ONP,
+                                &frm.Frame_FONAVI, &frm.Frame_FONCOMUN};
+      for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(marcos[i]->Visible(), i == bloque.orden) << bloque.nombre << i;
+        EXPECT_EQ(marcos[i]->Enabled(), i == bloque.orden) << bloque.nombre << i;
+      }
+      EXPECT_EQ(marcos[bloque.orden]->Top(), 1015);
+      EXPECT_EQ(marcos[bloque.orden]->Left(), 5100);
+      EXPECT_EQ(frm.txtValor(bloque.base + 5).Text(), bloque.tributo);
+      EXPECT_EQ(frm.txtdescol(bloque.orden).Text(), bloque.nombre);
+      EXPECT_EQ(frm.nCasillaBase, bloque.base);
+      EXPECT_EQ(frm.nCasillaInteres, bloque.interes);
+      EXPECT_EQ(frm.nCasillaGarantia, bloque.base + 6);
+    });
+  }
+}
+
+TEST_F(Frm942Test, DeclarationWithOnlyTheOtherDebtsRecordCannotSelectTabsOneAndTwo) {
+  Declara(kRucAndina, 1, {{"05", "0", "200508", "0", "0", "0", "2650.75", "0.00"}});
+  Abre(kRucAndina, [](Frm942& frm) {
+    EXPECT_FALSE(frm.SSTab1.TabEnabled(1));
+    EXPECT_FALSE(frm.SSTab1.TabEnabled(2));
+    EXPECT_TRUE(frm.SSTab1.TabEnabled(3));
+  });
+}
+
+// Another taxpayer's guarantee data must not decide this declaration's.
+TEST_F(Frm942Test, DeclarationWithoutAGuaranteeRowStartsWithEmptyGuaranteeData) {
+  Declara(kRucRio, 1, {Deuda{}}, "0", "0");
+  Casilla(kRucRio, 1, "506", "1");
+  Declara(kRucAndina, 1, {Deuda{}}, "0", "");
+  Abre(kRucRio, [](Frm942&) {
+    EXPECT_EQ(gsIndGarantia, "0");
+    EXPECT_EQ(gsIndPersona, "01");
+    EXPECT_EQ(gsMtoDeuda, "1500.00");
+    EXPECT_EQ(gsMtoDeudaGarantia, "0.00");
+    EXPECT_EQ(gsGarantia, "1");
+  });
+  Abre(kRucAndina, [](Frm942& frm) {
+    EXPECT_EQ(gsIndGarantia, "");
+    EXPECT_EQ(gsIndPersona, "");
+    EXPECT_EQ(gsMtoDeuda, "");
+    EXPECT_EQ(gsMtoDeudaGarantia, "");
+    EXPECT_EQ(gsGarantia, "");
+    EXPECT_EQ(gsTipoPersona, "1");
+    EXPECT_TRUE(frm.txtValor(506).Enabled());
+  });
+}
+
+// Copying back replaces this declaration's stored rows and no one else's.
+TEST_F(Frm942Test, CopyingBackTouchesOnlyTheOpenDeclarationsStoredRows) {
+  Importa(kRucRio);
+  Importa(kRucAndina);
+  Filas otras = DeudasDe("F0942DEUDAS", kRucRio);
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_acog = 2");
+    Ejecuta("DELETE FROM TMP_F0942DEUDAS WHERE num_doc = '02300100000000001'");
+    frm.CargaDataTemporales("G");
+    EXPECT_EQ(gsSQL, "INSERT INTO F0942SUSTEN SELECT * FROM tmp_F0942SUSTEN WHERE tip_doc_d = 6 "
+                     "AND doc_id_d = '20456712348' AND periodo = '201005' AND formulario = '0942' "
+                     "AND Semana = 1;");
+  });
+  EXPECT_EQ(DeudasDe("F0942DEUDAS", kRucRio), otras);
+  EXPECT_EQ(Consulta("SELECT count(*), min(ind_acog), max(ind_acog) FROM F0942DEUDAS WHERE "
+                     "doc_id_d = '20456712348'"),
+            (Filas{{"5", "2", "2"}}));
+}
+
+TEST_F(Frm942Test, OpeningThatStopsEarlyIsReportedAndTheWindowCloses) {
+  Declara(kRucAndina, 1, {Deuda{}});
+  Casilla(kRucAndina, 1, "541", "2010-05-15");
+  std::size_t nMensajes = driver_.MessageBoxes().size();
+  driver_.Expect({"Ha habido problemas en la carga del formulario. Reintente de nuevo la operación",
+                  forms::vbCritical, kTitulo});
+  Abre(kRucAndina, [](Frm942&) { ADD_FAILURE() << "the window stayed open"; });
+  EXPECT_EQ(driver_.MessageBoxes().size(), nMensajes + 1);
+  EXPECT_EQ(forms::LoadedInstance<Frm942>(), nullptr);
+  EXPECT_EQ(Cuenta("TMP_F0942DEUDAS"), 0);
+  EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
 }
 
 }  // namespace
