@@ -2,6 +2,8 @@
 
 #include "formulario/core/ModGen01.h"
 #include "formulario/request/Casillas.h"
+#include "platform/vb/encoding.h"
+#include "platform/vb/files.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 
 namespace korva::prueba {
@@ -413,6 +415,136 @@ TEST_F(Frm942Test, OpeningThatStopsEarlyIsReportedAndTheWindowCloses) {
   EXPECT_EQ(forms::LoadedInstance<Frm942>(), nullptr);
   EXPECT_EQ(Cuenta("TMP_F0942DEUDAS"), 0);
   EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+// The identification check in report mode: each finding is one line of the
+// report, in the order of the checks.
+TEST_F(Frm942Test, IdentificationCheckReportsEachTelephoneFindingAsOneLine) {
+  const std::string corto = "Ingrese correctamente el teléfono";
+  const std::string siete = "Identificación-Información general : El número de teléfono ingresado "
+                            "debe ser de 7 dígitos, o un celular de 9 dígitos";
+  const std::string celular = "Identificación-Información general : El celular debe ser de 9 dígitos";
+  struct Caso {
+    const char* telefono;
+    std::vector<std::string> lineas;
+  } casos[] = {
+      {"", {corto}},           {"12345", {corto}},       {"123456", {}},
+      {"1234567", {}},         {"12345678", {siete}},    {"92345678", {celular}},
+      {"912345678", {}},       {"112345678", {}},        {"91", {corto, celular}},
+  };
+  Declara(kRucAndina, 1, {Deuda{}});
+  Abre(kRucAndina, [&](Frm942& frm) {
+    frm.mkeFechaAcog.SetText(kHoy);
+    for (const Caso& c : casos) {
+      std::string archivo = carpeta_ / "Mens.txt";
+      frm.nArchivoReporte = vb::FreeFile();
+      vb::Open(archivo, vb::OpenMode::Output, frm.nArchivoReporte);
+      giInconsistencia = 0;
+      frm.txtTelefono.SetText(c.telefono);
+      bool bValida = frm.ValidaContForm1(0);
+      vb::Close(frm.nArchivoReporte);
+      std::string esperado;
+      for (const std::string& linea : c.lineas) esperado += vb::ToCp1252(linea) + "\r\n";
+      EXPECT_EQ(ReadBytes(archivo), esperado) << c.telefono;
+      EXPECT_EQ(bValida, c.lineas.empty()) << c.telefono;
+      EXPECT_EQ(giInconsistencia, c.lineas.empty() ? 0 : 1) << c.telefono;
+    }
+    // The date's finding is written as well: a date that is not the debt file's.
+    frm.nArchivoReporte = vb::FreeFile();
+    vb::Open(carpeta_ / "Mens.txt", vb::OpenMode::Output, frm.nArchivoReporte);
+    frm.mkeFechaAcog.SetText("__/__/____");
+    frm.txtTelefono.SetText("1234567");
+    EXPECT_FALSE(frm.ValidaContForm1(0));
+    vb::Close(frm.nArchivoReporte);
+    EXPECT_EQ(ReadBytes(carpeta_ / "Mens.txt"),
+              vb::ToCp1252("Debe registrar la Fecha de actualización") + "\r\n");
+  });
+}
+
+TEST_F(Frm942Test, LeavingTabZeroNeedsATelephoneAndTheDebtFilesDate) {
+  Declara(kRucAndina, 1, {Deuda{}, {"04", "00", "201004", "010101", "2", "001000", "50.40", "50.40"}});
+  Abre(kRucAndina, [this](Frm942& frm) {
+    driver_.Expect({"Ingrese correctamente el teléfono", forms::vbCritical, kTitulo});
+    driver_.ChooseTab(frm.SSTab1, 3);
+    EXPECT_EQ(frm.SSTab1.Tab(), 0);
+    EXPECT_EQ(frm.ActiveControl(), &frm.txtTelefono);
+    EXPECT_EQ(frm.lblTab(3).Caption(), "Total de registros : 1 de 1");
+    driver_.Type(frm.txtTelefono, "4567890");
+    // No message on the date's road: the date box gets back its text on entry.
+    driver_.Type(frm.mkeFechaAcog, "14052010");
+    std::size_t nMensajes = driver_.MessageBoxes().size();
+    driver_.ChooseTab(frm.SSTab1, 3);
+    EXPECT_EQ(frm.SSTab1.Tab(), 0);
+    EXPECT_EQ(frm.mkeFechaAcog.Text(), "__/__/____");
+    EXPECT_EQ(driver_.MessageBoxes().size(), nMensajes);
+    driver_.Type(frm.mkeFechaAcog, "15052010");
+    gsTIM.clear();
+    driver_.ChooseTab(frm.SSTab1, 3);
+    EXPECT_EQ(frm.SSTab1.Tab(), 3);
+    EXPECT_EQ(gsTIM, "1.2");
+    EXPECT_EQ(frm.SSTab1.HelpContextID(), 1028);
+    EXPECT_EQ(frm.txtmtototal(3).Text(), "50");
+    EXPECT_EQ(frm.MousePointer(), forms::vbDefault);
+    const std::pair<int, long> ayudas[] = {{5, 1017}, {1, 1016}, {2, 1015}, {4, 1023}, {0, 1029}};
+    for (auto [tab, ayuda] : ayudas) {
+      driver_.ChooseTab(frm.SSTab1, tab);
+      EXPECT_EQ(frm.SSTab1.HelpContextID(), ayuda) << tab;
+    }
+    EXPECT_EQ(frm.SSTab1.TabCaption(4), "Modalida&d de pago");
+    EXPECT_EQ(frm.SSTab1.TabCaption(5), "&Deudas no acogibles");
+  });
+}
+
+// The row a detail window was opened on becomes current again after the tab
+// change reloads the grid.
+TEST_F(Frm942Test, TabChangeReloadsTheGridAndReturnsToThePendingRow) {
+  Declara(kRucAndina, 1, {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"01", "00", "201002", "010101", "2"},
+                          Deuda{"01", "00", "201003", "010101", "3"}});
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Identifica(frm);
+    driver_.ChooseTab(frm.SSTab1, 1);
+    Ejecuta("UPDATE TMP_F0942DEUDAS SET mto_act_c = '2000' WHERE num_doc = '2'");
+    frm.nPosicion = 1;
+    driver_.ChooseTab(frm.SSTab1, 0);
+    driver_.ChooseTab(frm.SSTab1, 1);
+    EXPECT_EQ(frm.TDBGrid(1).CurrentRow(), 1);
+    EXPECT_EQ(frm.TDBGrid(1).Columns(5).Text(), "2,000");
+    EXPECT_EQ(frm.nPosicion, 0);
+    EXPECT_EQ(frm.lblTab(1).Caption(), "Total de registros : 2 de 3");
+    EXPECT_EQ(frm.txtmtototal(1).Text(), "2,200");
+  });
+}
+
+// Person type and unanswered debts, over the working debts of the open form.
+TEST_F(Frm942Test, PersonTypeAndUnansweredDebtsLookAtTheirOwnGroups) {
+  struct Caso {
+    Deuda deuda;
+    const char* tipoPersona;
+    bool sinResponder1;
+    bool sinResponder2;
+  } casos[] = {
+      {{"01", "00", "201001", "010101", "1", "001000", "1", "1", "1"}, "1", false, false},
+      {{"01", "0", "201001", "030701", "1", "001000", "1", "1", "1"}, "0", false, false},
+      {{"02", "07", "201001", "030704", "1", "001000", "1", "1", "1"}, "0", false, false},
+      {{"02", "16", "201001", "030704", "1", "001000", "1", "1", "1"}, "1", false, false},
+      {{"04", "16", "201001", "030702", "1", "001000", "1", "1", "1"}, "0", false, false},
+      {{"03", "08", "201001", "030702", "1", "001000", "1", "1", "2"}, "1", false, false},
+      {{"05", "08", "201001", "010101", "1", "001000", "1", "1"}, "1", true, false},
+      {{"03", "00", "201001", "010101", "1", "001000", "1", "1"}, "1", false, true},
+      {{"04", "00", "201001", "010101", "1", "001000", "1", "1"}, "1", false, false},
+  };
+  Declara(kRucAndina, 1, {});
+  Abre(kRucAndina, [&](Frm942& frm) {
+    for (const Caso& c : casos) {
+      Ejecuta("DELETE FROM TMP_F0942DEUDAS");
+      InsertaDeuda("TMP_", Clave({kRucAndina, "201005", 1}), c.deuda);
+      frm.CargaTipoPersona();
+      EXPECT_EQ(gsTipoPersona, c.tipoPersona) << c.deuda.tipo << c.deuda.tributo;
+      EXPECT_EQ(frm.Existen_Deudas("1"), c.sinResponder1) << c.deuda.tipo;
+      EXPECT_EQ(frm.Existen_Deudas("2"), c.sinResponder2) << c.deuda.tipo;
+      EXPECT_EQ(frm.Existen_Deudas("x"), c.sinResponder2) << c.deuda.tipo;
+    }
+  });
 }
 
 }  // namespace
