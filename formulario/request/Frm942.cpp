@@ -245,6 +245,8 @@ void Frm942::Form_Unload(int& /*Cancel*/) {
   FijaGrillasFechaDescarga(nullptr);
 }
 
+// While the window opens, its own later steps empty the working tables and copy
+// the declaration into them: a copy made here as well would only be replaced.
 void Frm942::cboNumdoc_Click() {
   if (cboNumdoc.ListIndex() < 0) return;
   sFechaAnterior = kFechaVacia;
@@ -253,7 +255,7 @@ void Frm942::cboNumdoc_Click() {
   std::string sNombre = vb::Trim(vb::Mid(sItem, 19, 70));
   forms::DoEvents();
   txtRazon.SetText(sNombre);
-  CargaDataTemporales("C");
+  if (bCargaCompleta) CargaDataTemporales("C");
 }
 
 void Frm942::CmdCancelar_Click() {
