@@ -34,7 +34,9 @@ const std::vector<std::pair<std::string, Variant>> kVariantNames = {
     {"link-entry", Variant::LinkEntry},
 };
 
-LineValues ValuesOf(const Options& options) { return {options.generated, options.goodTaxpayer}; }
+LineValues ValuesOf(const Options& options) {
+  return {options.generated, options.goodTaxpayer, options.entity};
+}
 
 std::vector<Fields> DebtFields(const Options& options) {
   std::vector<Fields> lines;

@@ -5,7 +5,29 @@
 namespace debtfile {
 namespace {
 
-constexpr const char* kTaxCodes[] = {"010101", "030401", "020101", "030301", "020201"};
+// Taxes each entity collects and the family of its document types ("00" for
+// TESORO, FONAVI and FONCOMUN, "10" ESSALUD, "11" ONP), as the host stand-in's
+// sample PARAM rows hold them (725 and 726).
+struct EntityDebts {
+  int entity;
+  const char* family;
+  const char* taxes[5];
+};
+constexpr EntityDebts kEntityDebts[] = {
+    {1, "00", {"010101", "030401", "020101", "030301", "020201"}},
+    {2, "10", {"052100", "052209", "052100", "052302", "061101"}},
+    {3, "11", {"053100", "053208", "053100", "053209", "061201"}},
+    {5, "00", {"050501", "050506", "050501", "050507", "061301"}},
+    {8, "00", {"071501", "070101", "071501", "070101", "071501"}},
+};
+// Determination, payment order and fine resolutions in turn.
+constexpr const char* kDocumentKinds[] = {"1000", "3000", "2000"};
+
+const EntityDebts& DebtsOf(int entity) {
+  for (const EntityDebts& debts : kEntityDebts)
+    if (debts.entity == entity) return debts;
+  return kEntityDebts[0];
+}
 
 std::string Printed(const char* pattern, int a, int b = 0, int c = 0) {
   char text[64];
@@ -56,13 +78,14 @@ Fields SampleDebt(const LineValues& values, const std::string& category, int seq
   f[2] = sequence % 2 == 0 ? "621" : "0621";
   f[3] = "0";
   f[4] = Period(vb::DateAdd("m", -(3 + sequence % 36), values.generated));
-  f[5] = kTaxCodes[sequence % 5];
+  const EntityDebts& debts = DebtsOf(values.entity);
+  f[5] = debts.taxes[sequence % 5];
   f[6] = IsoDate(vb::DateAdd("d", -10, values.generated));
   f[7] = Amount(tax);
   f[8] = Amount(interest);
   f[9] = "0.00";
   f[10] = Amount(tax + interest);
-  f[11] = "000011";
+  f[11] = std::string(debts.family) + kDocumentKinds[sequence % 3];
   f[12] = "000000";
   f[13] = category;
   f[14] = "00";

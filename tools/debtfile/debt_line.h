@@ -27,6 +27,8 @@ enum class Layout { Current, BeforeGuarantee };
 struct LineValues {
   vb::Date generated;
   bool goodTaxpayer = false;
+  // The creditor entity, which decides the debt's taxes and document types.
+  int entity = 1;
 };
 
 // A debt of a category ("01", "02", "03"); `sequence` makes its key unique within

@@ -49,10 +49,12 @@ ParamRow DeclarantDocument(const std::string& type, const std::string& name,
 // Parameter 726, the types of document behind a debt: a 6-character code whose
 // first two characters name the entity family ("00" entities 1, 5 and 8, "10"
 // entity 2, "11" entity 3); the short name in characters 1-20 and the full name
-// from 22 on.
+// in 22-48. The debt grids read the full name from character 22 on, the list of
+// document types characters 1 to 48: a full name of at most 27 characters is
+// whole in both.
 ParamRow DebtDocument(const std::string& code, const std::string& shortName,
                       const std::string& name) {
-  return {"726", code, Slot(shortName, 20) + " " + name};
+  return {"726", code, Slot(shortName, 20) + " " + Slot(name, 27)};
 }
 
 void AddDeclarantDocuments(std::vector<ParamRow>& rows) {
@@ -93,41 +95,88 @@ void AddDebtStates(std::vector<ParamRow>& rows) {
   rows.push_back({"897", "18", "DECLARACION FUERA DE PLAZO"});
 }
 
+// The instalment codes of the three earlier regimes, one per entity that has
+// them, each with the first period the regime accepted.
+void AddRegimeQuotas(std::vector<ParamRow>& rows) {
+  struct Regime {
+    const char* name;
+    const char* first;
+    const char* codes[4];  // TESORO, ESSALUD, ONP, FONAVI
+  };
+  const Regime regimes[] = {
+      {"REFT", "01/01/1998", {"080206", "052209", "053208", "050506"}},
+      {"SEAP", "01/01/2002", {"080207", "052302", "053209", "050507"}},
+      {"RESIT", "01/01/1999", {"080208", "052303", "053300", "050508"}},
+  };
+  const char* entities[] = {"1", "2", "3", "5"};
+  const char* names[] = {"TESORO", "ESSALUD", "ONP", "FONAVI"};
+  for (const Regime& regime : regimes)
+    for (int i = 0; i < 4; ++i)
+      rows.push_back(Tax(regime.codes[i],
+                         std::string(names[i]) + " - CUOTAS " + regime.name, '0', entities[i], '1',
+                         '1', regime.first));
+}
+
+// The taxes of every family the module's rules name, each owed to the entities
+// that collect it: the week-based 2011-2041, the annual and month-13 income
+// taxes 3011-3081, the payments on account 3311/3411/3611/3033/3036, the 40xx
+// and 41xx taxes with their first period, the instalment codes of the earlier
+// regimes (REFT 8026/5229/5328/5056, SEAP 8027/5232/5329/5057, RESIT
+// 8028/5233/5330/5058) with theirs, the fines (6xxx, which take an associated
+// tax), 7011 and 7151 of FONCOMUN, 8131 and 9021.
 void AddTaxes(std::vector<ParamRow>& rows) {
   rows.push_back(Tax("010101", "IGV - CUENTA PROPIA", '1', "1", '1', '1'));
+  for (char week : std::string("1234"))
+    rows.push_back(Tax(std::string("020") + week + "01", std::string("RUS - CATEGORIA ") + week, '1',
+                       "1", '1', '1'));
   rows.push_back(Tax("030101", "RENTA ANUAL - PERSONA NATURAL", '1', "1", '1', '1'));
+  rows.push_back(Tax("030201", "RENTA ANUAL - SEGUNDA CATEGORIA", '1', "1", '1', '1'));
+  rows.push_back(Tax("030202", "RENTA - RETENCIONES SEGUNDA CATEGORIA", '1', "1", '1', '1'));
   rows.push_back(Tax("030301", "RENTA ANUAL - TERCERA CATEGORIA", '1', "1", '1', '1'));
+  rows.push_back(Tax("030303", "RENTA - PAGO A CUENTA TERCERA CATEG.", '1', "1", '1', '1'));
+  rows.push_back(Tax("030304", "RENTA - REGIMEN ESPECIAL", '1', "1", '1', '1'));
+  rows.push_back(Tax("030306", "RENTA - RETENCIONES NO DOMICILIADOS", '1', "1", '1', '1'));
+  rows.push_back(Tax("030307", "RENTA - REGULARIZACION", '1', "1", '1', '1'));
+  rows.push_back(Tax("030401", "RENTA ANUAL - CUARTA CATEGORIA", '1', "1", '1', '1'));
+  rows.push_back(Tax("030601", "RENTA ANUAL - OTRAS RENTAS", '1', "1", '1', '1'));
   rows.push_back(Tax("030701", "RENTA PERS. NATURAL - PRIMERA CATEGORIA", '1', "1", '1', '1'));
   rows.push_back(Tax("030702", "RENTA PERS. NATURAL - SEGUNDA CATEGORIA", '1', "1", '1', '1'));
   rows.push_back(Tax("030703", "RENTA PERS. NATURAL - CUARTA CATEGORIA", '1', "1", '1', '1'));
   rows.push_back(Tax("030704", "RENTA PERS. NATURAL - QUINTA CATEGORIA", '1', "1", '1', '1'));
   rows.push_back(Tax("030801", "RENTA - REGIMEN ESPECIAL", '1', "1", '1', '1', "", "31/12/2005"));
+  rows.push_back(Tax("033101", "RENTA - PAGO A CUENTA PRIMERA CATEG.", '1', "1", '1', '1'));
+  rows.push_back(Tax("034101", "RENTA - PAGO A CUENTA CUARTA CATEG.", '1', "1", '1', '1'));
+  rows.push_back(Tax("036101", "RENTA - PAGO A CUENTA OTRAS RENTAS", '1', "1", '1', '1'));
   rows.push_back(Tax("040101", "IMPUESTO SELECTIVO AL CONSUMO", '1', "1", '1', '1', "01/01/1994"));
+  rows.push_back(Tax("040201", "ISC - JUEGOS DE AZAR Y APUESTAS", '1', "1", '1', '1', "01/07/2004"));
+  rows.push_back(Tax("041101", "IMPUESTO A LAS EMBARCACIONES DE RECREO", '1', "1", '1', '1',
+                     "01/01/2005"));
   rows.push_back(Tax("050501", "CONTRIBUCION AL FONAVI", '1', "5", '1', '1'));
   rows.push_back(Tax("052100", "CONTRIBUCION A ESSALUD", '1', "2", '1', '1'));
-  rows.push_back(Tax("052209", "ESSALUD - CUOTAS DE FRACCIONAMIENTO", '0', "2", '1', '1'));
   rows.push_back(Tax("053100", "CONTRIBUCION AL SIST. NACIONAL PENSIONES", '1', "3", '1', '1'));
-  rows.push_back(Tax("053208", "ONP - CUOTAS DE FRACCIONAMIENTO", '0', "3", '1', '1'));
+  AddRegimeQuotas(rows);
   rows.push_back(Tax("060401", "MULTAS - TESORO", '0', "1", '1', '0'));
   rows.push_back(Tax("061101", "MULTAS - ESSALUD", '0', "2", '1', '0'));
   rows.push_back(Tax("061201", "MULTAS - ONP", '0', "3", '1', '0'));
+  rows.push_back(Tax("061301", "MULTAS - FONAVI", '0', "5", '1', '1'));
+  rows.push_back(Tax("070101", "IMPUESTO PREDIAL", '1', "8", '1', '1'));
   rows.push_back(Tax("071501", "IMPUESTO DE PROMOCION MUNICIPAL", '1', "8", '1', '1'));
-  rows.push_back(Tax("080201", "IMPUESTO EXTRAORDINARIO DE SOLIDARIDAD", '1', "1", '1', '1'));
-  rows.push_back(Tax("080206", "TESORO - CUOTAS DE FRACCIONAMIENTO", '0', "1", '1', '1'));
+  rows.push_back(Tax("080201", "IMPUESTO EXTRAORDINARIO DE SOLIDARIDAD", '1', "1", '0', '1', "",
+                     "31/12/2004"));
+  rows.push_back(Tax("081301", "IMPUESTO TEMPORAL A LOS ACTIVOS NETOS", '1', "1", '1', '1'));
+  rows.push_back(Tax("090201", "ANTICIPO ADICIONAL DEL IMPUESTO A LA RENTA", '1', "1", '1', '1'));
 }
 
 void AddDebtDocuments(std::vector<ParamRow>& rows) {
-  struct Family {
-    const char* prefix;
-    const char* suffix;
-  };
-  for (Family family : {Family{"00", ""}, Family{"10", " - ESSALUD"}, Family{"11", " - ONP"}}) {
-    std::string p = family.prefix;
-    std::string s = family.suffix;
-    rows.push_back(DebtDocument(p + "1000", "RES. DETERMINACION", "RESOLUCION DE DETERMINACION" + s));
-    rows.push_back(DebtDocument(p + "2000", "RESOLUCION DE MULTA", "RESOLUCION DE MULTA" + s));
-    rows.push_back(DebtDocument(p + "2001", "COMUNICACION INFRAC.", "COMUNICACION DE INFRACCION" + s));
-    rows.push_back(DebtDocument(p + "3000", "ORDEN DE PAGO", "ORDEN DE PAGO" + s));
+  for (const char* family : {"00", "10", "11"}) {
+    std::string f = family;
+    rows.push_back(DebtDocument(f + "1000", "RES. DETERMINACION", "RESOLUCION DE DETERMINACION"));
+    rows.push_back(DebtDocument(f + "1004", "CUOTA REFT", "CUOTA DE FRACC. REFT"));
+    rows.push_back(DebtDocument(f + "1005", "CUOTA SEAP", "CUOTA DE FRACC. SEAP"));
+    rows.push_back(DebtDocument(f + "1007", "CUOTA RESIT", "CUOTA DE FRACC. RESIT"));
+    rows.push_back(DebtDocument(f + "2000", "RESOLUCION DE MULTA", "RESOLUCION DE MULTA"));
+    rows.push_back(DebtDocument(f + "2001", "COMUNICACION INFRAC.", "COMUNICACION DE INFRACCION"));
+    rows.push_back(DebtDocument(f + "3000", "ORDEN DE PAGO", "ORDEN DE PAGO"));
   }
 }
 
@@ -152,8 +201,13 @@ void AddFormRules(std::vector<ParamRow>& rows) {
   rows.push_back({"728", "066003", "030703 2005"});
   rows.push_back({"728", "066004", "030704 2005"});
   rows.push_back({"728", "066005", "030801 2005"});
+  rows.push_back({"728", "070101", "030101 2004"});
+  rows.push_back({"728", "069101", "030301 2004"});
   rows.push_back({"729", "1011", EntityFlags("1")});
   rows.push_back({"729", "8026", EntityFlags("1")});
+  rows.push_back({"729", "5229", EntityFlags("2")});
+  rows.push_back({"729", "5328", EntityFlags("3")});
+  rows.push_back({"729", "5056", EntityFlags("5")});
 }
 
 // 856: the module's version record (version, date, and the box that stores the

@@ -10,6 +10,7 @@
 #include "platform/testsupport/temp_folder.h"
 #include "platform/vb/conv.h"
 #include "tools/host/host_database.h"
+#include "tools/debtfile/debt_line.h"
 #include "tools/host/tests/test_support.h"
 
 namespace host {
@@ -119,10 +120,10 @@ TEST_F(SampleRowsTest, EachEntityHasTaxesOnItsMainListAndInfractionCodes) {
     Rows expected;
   };
   const Case cases[] = {
-      {62, {{"052100"}, {"052209"}, {"061101"}}},
-      {63, {{"053100"}, {"053208"}, {"061201"}}},
-      {64, {{"050501"}}},
-      {65, {{"071501"}}},
+      {62, {{"052100"}, {"052209"}, {"052302"}, {"052303"}, {"061101"}}},
+      {63, {{"053100"}, {"053208"}, {"053209"}, {"053300"}, {"061201"}}},
+      {64, {{"050501"}, {"050506"}, {"050507"}, {"050508"}, {"061301"}}},
+      {65, {{"070101"}, {"071501"}}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Query("SELECT argumento FROM PARAM WHERE numero = '725' AND mid(funcion," +
@@ -136,7 +137,11 @@ TEST_F(SampleRowsTest, DocumentTypesFollowTheEntityFamiliesAndInfractionCodes) {
   EXPECT_EQ(Query("SELECT argumento, Left(funcion,20) FROM PARAM WHERE numero = '726'  AND "
                   "Left(argumento,3) not in  ('002', '102', '112')  AND Left(argumento,2) in  "
                   "('10') "),
-            (Rows{{"101000", "RES. DETERMINACION  "}, {"103000", "ORDEN DE PAGO       "}}));
+            (Rows{{"101000", "RES. DETERMINACION  "},
+                  {"101004", "CUOTA REFT          "},
+                  {"101005", "CUOTA SEAP          "},
+                  {"101007", "CUOTA RESIT         "},
+                  {"103000", "ORDEN DE PAGO       "}}));
   EXPECT_EQ(Query("SELECT argumento FROM PARAM WHERE numero = '726'  AND Left(argumento,3) in  "
                   "('002', '102', '112')  AND Right(argumento,1) = '1'  AND Left(argumento,2) in  "
                   "('11') "),
@@ -144,6 +149,37 @@ TEST_F(SampleRowsTest, DocumentTypesFollowTheEntityFamiliesAndInfractionCodes) {
   EXPECT_EQ(Query("SELECT ucase(Trim(Mid(funcion,22,80))) FROM PARAM WHERE numero = '726' AND "
                   "argumento = trim(Left('003714',3) & '000'  )"),
             (Rows{{"ORDEN DE PAGO"}}));
+}
+
+// The debt grids read a document type's name from character 22 on, the list of
+// document types characters 1 to 48: each reading finds whole names.
+TEST_F(SampleRowsTest, DocumentTypeNamesReadWholeFromCharacter22AndInCharacters1To48) {
+  EXPECT_EQ(Query("SELECT ucase(Trim(Mid(funcion,22,80))), Left(funcion,48) FROM PARAM WHERE "
+                  "numero = '726' AND argumento IN ('001000', '112001') ORDER BY argumento"),
+            (Rows{{"RESOLUCION DE DETERMINACION", "RES. DETERMINACION   RESOLUCION DE DETERMINACION"},
+                  {"COMUNICACION DE INFRACCION", "COMUNICACION INFRAC. COMUNICACION DE INFRACCION "}}));
+  EXPECT_EQ(Query("SELECT count(*) FROM PARAM WHERE numero = '726' AND len(funcion) <> 48"),
+            (Rows{{"0"}}));
+}
+
+// Every debt the generator writes names a tax the entity collects and a
+// document type of the entity's family.
+TEST_F(SampleRowsTest, GeneratedDebtsOfEachEntityNameTaxesAndDocumentTypesOfTheseRows) {
+  const std::pair<int, int> entities[] = {{1, 61}, {2, 62}, {3, 63}, {5, 64}, {8, 65}};
+  for (auto [entity, position] : entities) {
+    for (int sequence = 1; sequence <= 15; ++sequence) {
+      debtfile::Fields debt = debtfile::SampleDebt({vb::Now(), false, entity}, "01", sequence);
+      EXPECT_EQ(Query("SELECT mid(funcion," + std::to_string(position) + ",1) FROM PARAM WHERE "
+                      "numero = '725' AND argumento = '" + debt[5] + "'"),
+                (Rows{{"1"}}))
+          << entity << " " << debt[5];
+      EXPECT_EQ(Query("SELECT count(*) FROM PARAM WHERE numero = '726' AND argumento = trim(Left('" +
+                      debt[11] + "',3) & '000') AND left(argumento,2) = '" +
+                      (entity == 2 ? "10" : entity == 3 ? "11" : "00") + "'"),
+                (Rows{{"1"}}))
+          << entity << " " << debt[11];
+    }
+  }
 }
 
 TEST_F(SampleRowsTest, CodeListsOfTheConsultWindowHaveTheirRows) {
@@ -155,7 +191,7 @@ TEST_F(SampleRowsTest, CodeListsOfTheConsultWindowHaveTheirRows) {
   const Case cases[] = {
       {"SELECT ARGUMENTO as codigo, mid(FUNCION,1,20) as descrip FROM PARAM WHERE NUMERO='726' "
        "order by 1",
-       12, {"001000", "RES. DETERMINACION  "}},
+       21, {"001000", "RES. DETERMINACION  "}},
       {"SELECT ARGUMENTO as codigo, mid(FUNCION,1,35) as descrip FROM PARAM WHERE NUMERO='897' "
        "order by 1",
        9, {"00", "DEUDA EXIGIBLE"}},
@@ -167,7 +203,7 @@ TEST_F(SampleRowsTest, CodeListsOfTheConsultWindowHaveTheirRows) {
        4, {"1", "RECLAMACION"}},
       {"SELECT  mid(ARGUMENTO,2,3) & mid(ARGUMENTO,6,1) as codigo, mid(FUNCION,1,55) as descrip "
        "FROM PARAM WHERE NUMERO='725'  order by  1 ",
-       20, {"1011", "IGV - CUENTA PROPIA" + std::string(36, ' ')}},
+       50, {"1011", "IGV - CUENTA PROPIA" + std::string(36, ' ')}},
   };
   for (const Case& c : cases) {
     Rows rows = Query(c.sql);
