@@ -8,6 +8,13 @@
 // name and period of each row, separated by "|") into that folder, closes the
 // chooser with "&Salir" and ends with the main window's "&Salir".
 //
+// With KORVA_CAPTURA_DECLARACION set as well, the chooser's first declaration is
+// opened with "&Actualizar" before the chooser closes: the telephone 4567890 and
+// today's date are typed on its first tab, each of its six tabs is pictured in
+// turn (Frm942-0.png to Frm942-5.png), the counter and total of each debt tab are
+// written (Frm942.txt: tab, counter and total, separated by "|") and "&Salir"
+// closes it.
+//
 // KORVA_IMPRIME_TRIBUTOS may name a folder in the same way: the program then
 // opens the code lookup list of taxes as "Tributos" does, prints it with
 // "&Imprimir" (answering each message box with its default button and writing
@@ -27,6 +34,7 @@
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/import/RegistroImportacion.h"
 #include "formulario/printing/RegistroImpresion.h"
+#include "formulario/request/Frm942.h"
 #include "formulario/request/RegistroSolicitud.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/user.h"
@@ -35,6 +43,8 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
 #include "platform/vb/app.h"
+#include "platform/vb/date.h"
+#include "platform/vb/format.h"
 #include "platform/vb/error.h"
 #include "platform/win/instance_lock.h"
 
@@ -56,6 +66,29 @@ void EscribeFilas(korva::FrmContAbrir& selector, const std::string& sArchivo) {
            << grid.CellText(fila, 8) << "\n";
 }
 
+void Teclea(forms::Control& control, const std::string& sTexto) {
+  forms::user::Focus(control);
+  for (char c : sTexto) forms::user::Char(control.Parent(), static_cast<char32_t>(c));
+}
+
+void CapturaFormulario(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::Frm942* frm = forms::LoadedInstance<korva::Frm942>();
+    if (!frm) return;
+    Teclea(frm->txtTelefono, "4567890");
+    Teclea(frm->mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
+    std::ofstream salida(sCarpeta + "/Frm942.txt", std::ios::binary);
+    for (int tab = 0; tab < frm->SSTab1.Tabs(); ++tab) {
+      forms::user::ChooseTab(frm->SSTab1, tab);
+      formsqt::SaveImage(*frm, sCarpeta + "/Frm942-" + std::to_string(tab) + ".png");
+      if (!frm->lblTab.Exists(tab)) continue;
+      salida << tab << "|" << frm->lblTab(tab).Caption() << "|"
+             << (frm->txtmtototal.Exists(tab) ? frm->txtmtototal(tab).Text() : "") << "\n";
+    }
+    forms::user::Click(frm->CmdCancelar);
+  });
+}
+
 void CapturaSelector(const std::string& sCarpeta) {
   EnLasVentanas([sCarpeta] {
     korva::FrmContAbrir* selector = forms::LoadedInstance<korva::FrmContAbrir>();
@@ -64,6 +97,10 @@ void CapturaSelector(const std::string& sCarpeta) {
     formsqt::SaveImage(*principal, sCarpeta + "/MDIFrm.png");
     formsqt::SaveImage(*selector, sCarpeta + "/FrmContAbrir.png");
     EscribeFilas(*selector, sCarpeta + "/FrmContAbrir.txt");
+    if (std::getenv("KORVA_CAPTURA_DECLARACION") && selector->grdContrib.RowCount() > 0) {
+      QTimer::singleShot(kEsperaMs, [sCarpeta] { CapturaFormulario(sCarpeta); });
+      forms::user::Click(selector->CmdOpciones(0));
+    }
     forms::user::Click(selector->CmdOpciones(1));
   });
 }

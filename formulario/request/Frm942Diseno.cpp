@@ -114,26 +114,27 @@ void Frm942::DisenaVentana() {
   SSTab1.SetTabs(static_cast<int>(kPestanas.size()));
   for (const Pestana& pestana : kPestanas) SSTab1.SetTabCaption(pestana.tab, pestana.titulo);
   SSTab1.SetTabIndex(0);
+  SSTab1.SetHelpContextID(1029);
 }
 
 void Frm942::DisenaIdentificacion() {
   Frame5.SetCaption("Identificación");
   Frame5.Move(240, 480, 8985, 2175);
   Label2.SetCaption("R.U.C.");
-  Label2.Move(240, 360, 1455, 255);
-  cboNumdoc.Move(1800, 300, 3015, 315);
+  Label2.Move(240, 360, 1815, 255);
+  cboNumdoc.Move(2160, 300, 3015, 315);
   Label1.Add(0).SetCaption("Razón social");
-  Label1(0).Move(240, 780, 1455, 255);
-  txtRazon.Move(1800, 720, 6975, 315);
+  Label1(0).Move(240, 780, 1815, 255);
+  txtRazon.Move(2160, 720, 6615, 315);
   txtRazon.SetMaxLength(40);
   Label1.Add(3).SetCaption("Teléfono");
-  Label1(3).Move(240, 1200, 1455, 255);
-  txtTelefono.Move(1800, 1140, 1335, 315);
+  Label1(3).Move(240, 1200, 1815, 255);
+  txtTelefono.Move(2160, 1140, 1335, 315);
   txtTelefono.SetMaxLength(9);
   txtTelefono.SetAlignment(forms::vbRightJustify);
   Label1.Add(4).SetCaption("Entidad");
-  Label1(4).Move(3480, 1200, 855, 255);
-  TxtEntidad.Move(4440, 1140, 1335, 315);
+  Label1(4).Move(3720, 1200, 735, 255);
+  TxtEntidad.Move(4560, 1140, 1335, 315);
   TxtEntidad.SetMaxLength(7);
   TxtEntidad.SetEnabled(false);
   Label1.Add(7).SetCaption("Correlativo");
@@ -146,12 +147,12 @@ void Frm942::DisenaIdentificacion() {
   txtCorrel.SetVisible(false);
   txtCorrel.SetEnabled(false);
   Label1.Add(1).SetCaption("Fecha de actualización");
-  Label1(1).Move(240, 1620, 1455, 255);
-  mkeFechaAcog.Move(1800, 1560, 1335, 315);
+  Label1(1).Move(240, 1620, 1815, 255);
+  mkeFechaAcog.Move(2160, 1560, 1335, 315);
   mkeFechaAcog.SetMask("99/99/9999");
   mkeFechaAcog.SetPromptChar("_");
   Label1.Add(6).SetCaption("Formato: dd/mm/aaaa");
-  Label1(6).Move(3240, 1620, 1815, 255);
+  Label1(6).Move(3720, 1620, 1815, 255);
   cboNumdoc.SetTabIndex(0);
   txtTelefono.SetTabIndex(1);
   mkeFechaAcog.SetTabIndex(2);

@@ -1,5 +1,6 @@
 #include "platform/qt/appearance.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
@@ -42,6 +43,17 @@ QColor SystemColor(int index) {
 }
 
 }  // namespace
+
+// Windows draws the text of a disabled control in its grey text colour, a middle
+// grey that stays readable on the light grey (C0C0C0) of a box the user may not
+// fill; the style's own disabled text is as light as that grey.
+void UseWindowsGreyText(QApplication& application) {
+  QPalette palette = application.palette();
+  QColor grey(128, 128, 128);
+  for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, grey);
+  application.setPalette(palette);
+}
 
 QColor ToQColor(forms::Color color) {
   if (color & kSystemColor) return SystemColor(static_cast<int>(color & 0xFF));

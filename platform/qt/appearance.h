@@ -8,6 +8,7 @@
 #include "platform/forms/constants.h"
 #include "platform/forms/control.h"
 
+class QApplication;
 class QWidget;
 
 namespace formsqt {
@@ -15,6 +16,9 @@ namespace formsqt {
 // An OLE colour as the screen shows it: 0x00BBGGRR, or (high bit set) one of the
 // system's colours, taken from the application's palette.
 QColor ToQColor(forms::Color color);
+
+// Disabled controls show their text in Windows' grey text colour.
+void UseWindowsGreyText(QApplication& application);
 
 // The font a control names, with the families the windows were designed in
 // ("MS Sans Serif", "Courier New"...) standing for metric-compatible ones.

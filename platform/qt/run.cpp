@@ -6,6 +6,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/host.h"
+#include "platform/qt/appearance.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/strings.h"
 
@@ -19,6 +20,7 @@ QApplication& Application() {
   // Kept to the end of the process: destroying it among the other static
   // objects at exit can find Qt's own already gone.
   static QApplication* application = new QApplication(argc, argv);
+  UseWindowsGreyText(*application);
   return *application;
 }
 

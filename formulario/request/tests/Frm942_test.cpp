@@ -490,6 +490,11 @@ TEST_F(Frm942Test, LeavingTabZeroNeedsATelephoneAndTheDebtFilesDate) {
       driver_.ChooseTab(frm.SSTab1, tab);
       EXPECT_EQ(frm.SSTab1.HelpContextID(), ayuda) << tab;
     }
+    EXPECT_EQ(frm.HelpContextID(), 1029);
+    driver_.ChooseTab(frm.SSTab1, 1);
+    driver_.Key(frm, forms::vbKeyF1);
+    ASSERT_FALSE(driver_.HelpRequests().empty());
+    EXPECT_EQ(driver_.HelpRequests().back().context, 1016);
     EXPECT_EQ(frm.SSTab1.TabCaption(4), "Modalida&d de pago");
     EXPECT_EQ(frm.SSTab1.TabCaption(5), "&Deudas no acogibles");
   });
