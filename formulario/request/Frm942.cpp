@@ -10,6 +10,7 @@
 #include "formulario/core/mod_Combo.h"
 #include "formulario/request/Casillas.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
@@ -237,10 +238,9 @@ void Frm942::Form_Activate() {
 void Frm942::Form_Unload(int& /*Cancel*/) {
   forms::DoEvents();
   SetMousePointer(forms::vbArrowHourglass);
-  dao::Workspace& espacio = dao::Engine().Workspaces(0);
-  espacio.BeginTrans();
+  dao::Transaction transaccion;
   VaciaTemporales();
-  espacio.CommitTrans();
+  transaccion.Commit();
   SetMousePointer(forms::vbDefault);
   FijaGrillasFechaDescarga(nullptr);
 }

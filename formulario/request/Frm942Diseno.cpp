@@ -106,7 +106,7 @@ void DisenaNumero(forms::TextBox& numero, int nCasilla, int nArriba) {
 }  // namespace
 
 void Frm942::DisenaVentana() {
-  SetBorderStyle(3);
+  SetBorderStyle(forms::vbFixedDouble);
   SetMinButton(false);
   SetMaxButton(false);
   Move(0, 0, 9720, 7170);
