@@ -553,5 +553,22 @@ TEST_F(Frm942Test, PersonTypeAndUnansweredDebtsLookAtTheirOwnGroups) {
   });
 }
 
+// Counters count past the 32767 rows of a 16-bit integer: a declaration with
+// more debts of one category still opens.
+TEST_F(Frm942Test, CategoryOfMoreThan32767DebtsIsCounted) {
+  Declara(kRucAndina, 1, {Deuda{"02", "00", "201001", "010101", "1", "001000", "1.00", "1.00"}});
+  const std::string columnas =
+      "tip_doc_d, doc_id_d, periodo, formulario, semana, Ind_tip_deu, per_doc, cod_tri, %, "
+      "Cod_for, Cod_tip_doc, Cod_tri_aso, Ind_ver_deu, Fec_des_deu, mto_act_s, mto_act_c";
+  for (int i = 0; i < 15; ++i)
+    Ejecuta("INSERT INTO F0942DEUDAS (" + vb::Replace(columnas, "%", "Num_doc") + ") SELECT " +
+            vb::Replace(columnas, "%", "Num_doc & '" + std::string(1, static_cast<char>('a' + i)) + "'") +
+            " FROM F0942DEUDAS");
+  Abre(kRucAndina, [](Frm942& frm) {
+    EXPECT_EQ(frm.lblTab(2).Caption(), "Total de registros : 1 de 32768");
+    EXPECT_TRUE(frm.bCargaCompleta);
+  });
+}
+
 }  // namespace
 }  // namespace korva::prueba
