@@ -12,74 +12,30 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <filesystem>
-#include <stdexcept>
+#include <algorithm>
 #include <string>
 
-#include "formulario/core/windows/FrmContAbrir.h"
 #include "formulario/core/Globales.h"
-#include "formulario/core/ModGen00.h"
-#include "formulario/import/FrmImportar.h"
+#include "formulario/core/windows/FrmContAbrir.h"
+#include "formulario/import/bench/import_suite.h"
 #include "formulario/request/Frm942.h"
-#include "inserta/ModTablas.h"
-#include "platform/dao/dao.h"
 #include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
-#include "platform/vb/app.h"
-#include "platform/vb/error.h"
-#include "tools/debtfile/debt_file.h"
-#include "tools/host/suite.h"
-#include "platform/testsupport/scoped_env.h"
-#include "platform/testsupport/temp_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using importbench::Check;
+using importbench::kRuc;
 
-constexpr const char* kRuc = "20456712348";
-
-// Answers every message box with OK and keeps the last one's text.
-class Anfitrion : public forms::Host {
+// The suite with its declaration imported, and the chooser of pending
+// declarations on its row.
+class Suite : public importbench::Suite {
  public:
-  int MsgBox(const std::string& prompt, int, const std::string&) override {
-    ultimo = prompt;
-    return forms::vbOK;
-  }
-  void RunModal(forms::Form&) override { throw std::logic_error("no modal window here"); }
-  void ShowHelp(const forms::HelpRequest&) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  std::string ultimo;
-};
-
-// A suite with one imported declaration of `deudas` debts of category 01, and
-// the chooser of pending declarations on its row.
-class Suite {
- public:
-  explicit Suite(int deudas) {
-    fs::create_directories(carpeta_ / "programa");
-    fs::create_directories(carpeta_ / "archivos");
-    vb::App::SetPath(carpeta_ / "programa");
-    vb::SetEndBehaviour(vb::EndBehaviour::Throw);
-    forms::SetHost(&anfitrion_);
-    korva::ReiniciaGlobales();
-    base_ = host::CreateSuite(carpeta_ / "suite").databasePath;
-    korva::LeeConfiguracion();
-    nuvia::CreaTablasModulo(*korva::gDB);
-    debtfile::Options opciones;
-    opciones.ruc = kRuc;
-    opciones.categories = {"01"};
-    opciones.debtsPerCategory = deudas;
-    debtfile::WriteDebtFile(carpeta_ / "archivos", opciones);
-    Importa();
+  explicit Suite(int deudas) : importbench::Suite(deudas) {
+    if (!Import()) throw std::runtime_error("the import did not finish");
+    forms::Release<korva::FrmImportar>();
     korva::giModo = 1;
     forms::Instance<korva::FrmContAbrir>();
-  }
-  ~Suite() {
-    forms::ResetApplication();
-    if (korva::gDB) korva::gDB->Close();
-    korva::ReiniciaGlobales();
-    forms::SetHost(nullptr);
   }
 
   // Opens the form and reads grid 1's first screen; false when it did not load.
@@ -92,33 +48,7 @@ class Suite {
     return frm.bCargaCompleta;
   }
   void Cierra() { forms::Release<korva::Frm942>(); }
-  const std::string& Base() const { return base_; }
-
- private:
-  void Importa() {
-    korva::FrmImportar& frm = forms::Instance<korva::FrmImportar>();
-    frm.Show();
-    frm.CmbRuc.SetListIndex(0);
-    frm.CmbEntidad.SetListIndex(0);
-    frm.flListaFiles.SetPath(carpeta_ / "archivos");
-    frm.flListaFiles.SetListIndex(0);
-    frm.CmdGrabar.SetValue(true);
-    if (anfitrion_.ultimo != "La importación ha terminado satisfactoriamente")
-      throw std::runtime_error("the import did not finish: " + anfitrion_.ultimo);
-    forms::Release<korva::FrmImportar>();
-  }
-
-  testsupport::TempFolder carpeta_;
-  testsupport::ScopedEnv home_{"HOME", carpeta_ / "home"};
-  testsupport::ScopedEnv windir_{"WINDIR", carpeta_ / "suite/windows"};
-  std::string base_;
-  Anfitrion anfitrion_;
 };
-
-void Revisa(int resultado, sqlite3* db) {
-  if (resultado != SQLITE_OK && resultado != SQLITE_DONE && resultado != SQLITE_ROW)
-    throw std::runtime_error(sqlite3_errmsg(db));
-}
 
 void BM_AbreDeclaracion(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
@@ -138,7 +68,7 @@ BENCHMARK(BM_AbreDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_CopiaSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
   sqlite3* db = nullptr;
-  Revisa(sqlite3_open(suite.Base().c_str(), &db), db);
+  Check(sqlite3_open(suite.Database().c_str(), &db), db);
   // The table's text columns compare by the engine's collation.
   dao::RegisterJetSql(db);
   const std::string copia =
@@ -146,9 +76,9 @@ void BM_CopiaSqlitePlana(benchmark::State& state) {
                   "doc_id_d = '") + kRuc + "' AND formulario = '0942' AND semana = 1";
   for (auto _ : state) {
     state.PauseTiming();
-    Revisa(sqlite3_exec(db, "DELETE FROM TMP_F0942DEUDAS", nullptr, nullptr, nullptr), db);
+    Check(sqlite3_exec(db, "DELETE FROM TMP_F0942DEUDAS", nullptr, nullptr, nullptr), db);
     state.ResumeTiming();
-    Revisa(sqlite3_exec(db, copia.c_str(), nullptr, nullptr, nullptr), db);
+    Check(sqlite3_exec(db, copia.c_str(), nullptr, nullptr, nullptr), db);
   }
   sqlite3_close(db);
   state.SetItemsProcessed(state.iterations() * state.range(0));
