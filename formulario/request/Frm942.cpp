@@ -89,14 +89,7 @@ void Frm942::Form_Load() {
     CasillasDeEntidad();
     gbFormCargado = false;
     bCargaCompleta = false;
-    // Another declaration's guarantee data must not decide this one's: the
-    // globals start empty, which the guarantee rule reads on the safe side.
-    gsIndGarantia.clear();
-    gsIndPersona.clear();
-    gsMtoDeuda.clear();
-    gsMtoDeudaGarantia.clear();
-    gsGarantia.clear();
-    gsTipoPersona.clear();
+    OlvidaGarantiaAnterior();
     if (giEnviadas != 0) ModoEnviada();
     Move(-50, -50, 9720, Height());
     SetCaption(std::string("0942 ") + vb::App::ProductName() + (giEnviadas != 0 ? " - Enviadas" : ""));
@@ -111,28 +104,10 @@ void Frm942::Form_Load() {
     gnRucDelito = Lee_RUC_Delito();
     gsBuenContrib = Lee_BuenosCont();
     Datos_Iniciales();
-    if (gsBuenContrib == "1" && BloqueDe(gnSemana)) {
-      forms::TextBox& cuota = txtValor(BloqueDe(gnSemana)->cuota);
-      cuota.SetEnabled(false);
-      cuota.SetBackColor(kGris);
-      cuota.SetText("0");
-    }
+    CuotaBuenContribuyente();
     SSTab1.SetTab(0);
     txtRazon.SetEnabled(false);
-    VaciaTemporales();
-    for (const Bloque& bloque : kBloques) txtValor(CasillaDe(bloque, Renglon::Tributo)).SetTag(bloque.tributo);
-    cboNumdoc.SetEnabled(false);
-    txtRazon.SetEnabled(false);
-    giGrabando = 0;
-    CargaDataTemporales("C");
-    CargaCasillas();
-    MuestraMarcoEntidad();
-    CasillaGarantia();
-    for (int n : kGrillas) CargaTabIndex(n);
-    if ((TDBGrid(1).Columns("cod_tri").Value() & vb::Variant("")).ToString() == "0") {
-      SSTab1.SetTabEnabled(1, false);
-      SSTab1.SetTabEnabled(2, false);
-    }
+    CargaDeclaracion();
     forms::Screen.SetMousePointer(forms::vbDefault);
     gbFormCargado = true;
     bModificado = false;
@@ -140,6 +115,44 @@ void Frm942::Form_Load() {
     bCargaCompleta = true;
   } catch (const vb::Error&) {
     forms::Screen.SetMousePointer(forms::vbDefault);
+  }
+}
+
+// Another declaration's guarantee data must not decide this one's: the globals
+// start empty, which the guarantee rule reads on the safe side.
+void Frm942::OlvidaGarantiaAnterior() {
+  for (std::string* sGlobal : {&gsIndGarantia, &gsIndPersona, &gsMtoDeuda, &gsMtoDeudaGarantia,
+                               &gsGarantia, &gsTipoPersona})
+    sGlobal->clear();
+}
+
+// A good taxpayer pays no initial instalment.
+void Frm942::CuotaBuenContribuyente() {
+  const Bloque* bloque = BloqueDe(gnSemana);
+  if (gsBuenContrib != "1" || !bloque) return;
+  forms::TextBox& cuota = txtValor(bloque->cuota);
+  cuota.SetEnabled(false);
+  cuota.SetBackColor(kGris);
+  cuota.SetText("0");
+}
+
+// The declaration's rows into the emptied working tables, its boxes into the
+// controls, the entity's frame and guarantee, and the four grids.
+void Frm942::CargaDeclaracion() {
+  VaciaTemporales();
+  for (const Bloque& bloque : kBloques)
+    txtValor(CasillaDe(bloque, Renglon::Tributo)).SetTag(bloque.tributo);
+  cboNumdoc.SetEnabled(false);
+  txtRazon.SetEnabled(false);
+  giGrabando = 0;
+  CargaDataTemporales("C");
+  CargaCasillas();
+  MuestraMarcoEntidad();
+  CasillaGarantia();
+  for (int n : kGrillas) CargaTabIndex(n);
+  if ((TDBGrid(1).Columns("cod_tri").Value() & vb::Variant("")).ToString() == "0") {
+    SSTab1.SetTabEnabled(1, false);
+    SSTab1.SetTabEnabled(2, false);
   }
 }
 

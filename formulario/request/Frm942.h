@@ -34,6 +34,13 @@ struct Fila;
 // The program reaches it through its one default instance (forms::Instance);
 // the detail windows of a debt read its grids, tabs and boxes and call back
 // CargaTabIndex and CalculaMontoTotal after they store.
+//
+// The public methods stand in the order of the window's interface. Those that
+// compute the payment mode, recalculate interest, validate and store
+// (CalculaCasillas, CalculaCasillas2, CalculaDeudaAcogida, GrabaFormulario,
+// ValidaTodo, Calcula_deuda_fracc2, Recalcula_deuda, CalculaCuotaInicial2,
+// CambiaGarantia2) are declared but not yet defined in this version: nothing
+// calls them, and the buttons that would are answered "not available".
 class Frm942 : public forms::Form {
  public:
   Frm942();
@@ -191,6 +198,9 @@ class Frm942 : public forms::Form {
   void TDBGrid_RowColChange(int Index, const vb::Variant& LastRow);
 
   void CasillasDeEntidad();
+  void OlvidaGarantiaAnterior();
+  void CuotaBuenContribuyente();
+  void CargaDeclaracion();
   void ModoEnviada();
   void Identifica();
   void CasillaGarantia();
