@@ -120,9 +120,18 @@ TEST_F(Frm942Test, GridAndTotalStatementsAreTheDesignsTexts) {
     EXPECT_EQ(gsSQL, "SELECT * FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' AND Semana = 1 "
                      "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "
                      "AND ind_acog is null ");
+    frm.Existen_Deudas("1");
+    EXPECT_EQ(gsSQL, "SELECT * FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' AND Semana = 1 "
+                     "AND ind_tip_deu in ( '01', '05' ) AND ind_ver_deu in ( '00', '07', '08' ) "
+                     "AND ind_acog is null ");
+    const std::string clave = "WHERE tip_doc_d = 6 AND doc_id_d = '20456712348' AND periodo = "
+                              "'201005' AND formulario = '0942' AND Semana = 1";
     frm.Datos_Iniciales();
-    EXPECT_EQ(gsSQL, "SELECT * FROM F0942GARANTIA WHERE tip_doc_d = 6 AND doc_id_d = '20456712348' "
-                     "AND periodo = '201005' AND formulario = '0942' AND Semana = 1");
+    EXPECT_EQ(gsSQL, "SELECT * FROM F0942GARANTIA " + clave);
+    frm.Lee_BuenosCont();
+    EXPECT_EQ(gsSQL, "SELECT * FROM CAB " + clave);
+    frm.Lee_RUC_Delito();
+    EXPECT_EQ(gsSQL, "SELECT * FROM CAB " + clave);
   });
 }
 
