@@ -1,4 +1,5 @@
 #pragma once
+// The installer's shared state.
 #include <string>
 
 #include "platform/dao/database.h"

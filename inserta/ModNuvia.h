@@ -1,4 +1,5 @@
 #pragma once
+// The installer's run: settings, database, tables and registration.
 #include <functional>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The module's registration in the host tables PARAM, reportes and envio_t.
 #include <string>
 
 namespace nuvia {

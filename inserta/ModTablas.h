@@ -1,4 +1,5 @@
 #pragma once
+// The module's tables: their one definition and the installer's table steps.
 #include <string>
 
 #include "platform/dao/database.h"

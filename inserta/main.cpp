@@ -1,3 +1,4 @@
+// nuvia: the installer of the module's tables and of its registration with the host.
 #include "inserta/ModNuvia.h"
 #include "platform/qt/console_host.h"
 #include "platform/vb/app.h"

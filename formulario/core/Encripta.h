@@ -1,4 +1,5 @@
 #pragma once
+// The box that asks whether to retry after the operating system refused a file.
 
 namespace korva {
 

@@ -1,4 +1,5 @@
 #pragma once
+// AbreArchivo: opening a file by number, asking the user to retry on refusal.
 #include <string>
 
 namespace korva {

@@ -1,4 +1,5 @@
 #pragma once
+// The SHA-1 digest of a file as the import checks it, and its byte-area helpers.
 #include <array>
 #include <cstdint>
 #include <string>

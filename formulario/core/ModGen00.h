@@ -1,4 +1,5 @@
 #pragma once
+// Shared procedures: regional check, settings, database, statements, lookups, padding.
 #include <cstdint>
 #include <string>
 

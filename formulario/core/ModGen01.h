@@ -1,4 +1,5 @@
 #pragma once
+// Shared procedures: record check code, interest, amount and date checks, key filters.
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// The registry through which the core opens windows that later subsystems build.
 #include <functional>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The launch check's view of the desktop's windows.
 #include <string>
 
 namespace korva {

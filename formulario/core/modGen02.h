@@ -1,4 +1,5 @@
 #pragma once
+// Shared procedures: error report, a declaration's rows, declarants, tax unit.
 #include <cstdint>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The width of a combo box's opened list.
 
 namespace forms {
 class ComboBox;

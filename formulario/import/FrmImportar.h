@@ -1,4 +1,5 @@
 #pragma once
+// The debt-file import window and its run.
 #include <cstdint>
 #include <optional>
 #include <string>

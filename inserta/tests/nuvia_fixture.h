@@ -1,4 +1,5 @@
 #pragma once
+// The environment of the installer's tests: a suite of the host stand-in.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -1,4 +1,5 @@
 #pragma once
+// The hidden table that keeps each table's Jet definition.
 #include <cstdint>
 #include <map>
 #include <string>

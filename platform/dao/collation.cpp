@@ -1,3 +1,4 @@
+// Jet's text comparison and LIKE over UTF-8 texts.
 #include <algorithm>
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// Iterating the engine's collections as references.
 #include <cstddef>
 #include <iterator>
 #include <memory>

@@ -1,4 +1,5 @@
 #pragma once
+// One open database file, shared by its Database, TableDefs and Recordsets.
 #include <list>
 #include <memory>
 #include <string>

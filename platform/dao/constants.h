@@ -1,4 +1,5 @@
 #pragma once
+// The engine's named constants: recordset types, options, field types and attributes.
 
 namespace dao {
 

@@ -1,4 +1,5 @@
 #pragma once
+// Definition statements read into what they ask for.
 #include <string>
 #include <vector>
 

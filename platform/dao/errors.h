@@ -1,4 +1,5 @@
 #pragma once
+// The engine's error numbers, their Spanish texts and the Errors collection's entries.
 #include <string>
 
 namespace dao {

@@ -1,4 +1,5 @@
 #pragma once
+// Rewrites of the statement tree from Jet's forms into SQLite's.
 #include "platform/dao/sql_tree.h"
 
 namespace dao {

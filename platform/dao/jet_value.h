@@ -1,4 +1,5 @@
 #pragma once
+// Values between the engine's Jet types and SQLite's storage.
 #include <string_view>
 
 #include "platform/dao/schema.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The engine's column rules, checked on every row written.
 #include <string>
 
 #include "platform/dao/schema.h"

@@ -1,4 +1,5 @@
 #pragma once
+// A table's Jet definition and the SQLite table that stores it.
 #include <string>
 #include <string_view>
 #include <vector>

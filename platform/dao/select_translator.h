@@ -1,4 +1,5 @@
 #pragma once
+// Translation of a statement's outermost SELECT.
 #include "platform/dao/sql_tree.h"
 #include "platform/dao/translator.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The collation, LIKE and functions the translated statements call in SQLite.
 #include <string_view>
 
 struct sqlite3;

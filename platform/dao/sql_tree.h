@@ -1,4 +1,5 @@
 #pragma once
+// A Jet statement as a tree of parenthesised groups.
 #include <initializer_list>
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// Small SQLite helpers: errors as the engine's numbers, self-finalising statements.
 #include <string>
 #include <string_view>
 

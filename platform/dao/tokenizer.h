@@ -1,4 +1,5 @@
 #pragma once
+// Jet SQL split into tokens, with its literals told apart.
 #include <string>
 #include <string_view>
 #include <vector>

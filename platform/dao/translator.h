@@ -1,4 +1,5 @@
 #pragma once
+// Translation of a Jet data statement into SQLite's.
 #include <string>
 #include <vector>
 

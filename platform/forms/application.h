@@ -1,4 +1,5 @@
 #pragma once
+// The state the windows of one program share.
 #include <deque>
 #include <map>
 #include <memory>

@@ -1,4 +1,5 @@
 #pragma once
+// The model's named constants: colours, message boxes, pointers, styles.
 #include <cstdint>
 
 namespace forms {

@@ -1,4 +1,5 @@
 #pragma once
+// Run-time errors of the windows layer.
 
 namespace forms::detail {
 

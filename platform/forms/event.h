@@ -1,4 +1,5 @@
 #pragma once
+// Events as handlers, and the marker of a handler in progress.
 #include <functional>
 
 namespace forms {

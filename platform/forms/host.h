@@ -1,4 +1,5 @@
 #pragma once
+// The seam between the model and whatever shows it: a test driver or a renderer.
 #include <string>
 
 #include "platform/forms/property.h"

@@ -1,4 +1,5 @@
 #pragma once
+// Focus moves and keystrokes in the runtime's order.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The default instances of form classes.
 #include <memory>
 #include <typeindex>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Properties with design values that a form gets back when it unloads.
 #include <vector>
 
 namespace forms {

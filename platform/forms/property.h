@@ -1,4 +1,5 @@
 #pragma once
+// The properties a form or control tells its host changed.
 #include <string_view>
 
 namespace forms {

@@ -1,4 +1,5 @@
 #pragma once
+// A call made when a scope ends, however it ends.
 #include <utility>
 
 namespace forms::detail {

@@ -1,4 +1,5 @@
 #pragma once
+// MsgBox, DoEvents, SendKeys, help, Screen, Clipboard and the Forms collection.
 #include <string>
 #include <vector>
 

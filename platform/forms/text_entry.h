@@ -1,4 +1,5 @@
 #pragma once
+// What text boxes and masked boxes share.
 #include <string>
 
 #include "platform/forms/control.h"

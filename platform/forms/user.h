@@ -1,4 +1,5 @@
 #pragma once
+// A person's actions on the windows, shared by the test driver and the renderer.
 #include <string>
 
 #include "platform/forms/application.h"

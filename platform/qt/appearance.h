@@ -1,4 +1,5 @@
 #pragma once
+// Colours, fonts, alignments, pointers and captions as Qt shows them.
 #include <QColor>
 #include <QFont>
 #include <QString>

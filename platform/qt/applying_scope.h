@@ -1,4 +1,5 @@
 #pragma once
+// The window's applying state for the length of a scope.
 
 namespace formsqt {
 

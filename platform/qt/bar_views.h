@@ -1,4 +1,5 @@
 #pragma once
+// The views of the toolbar, the status bar and the data control.
 #include <vector>
 
 #include "platform/forms/data_control.h"

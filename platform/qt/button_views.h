@@ -1,4 +1,5 @@
 #pragma once
+// The views of command buttons, check boxes and option buttons.
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/option_button.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The base of every control's view: its widget kept in step with the control.
 #include <QObject>
 #include <QPoint>
 #include <QPointer>

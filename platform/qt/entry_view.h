@@ -1,4 +1,5 @@
 #pragma once
+// The base of the text and masked box views.
 #include <string>
 
 #include "platform/qt/control_view.h"

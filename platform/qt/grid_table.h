@@ -1,4 +1,5 @@
 #pragma once
+// The table model behind a data grid's view.
 #include <QAbstractTableModel>
 
 #include "platform/forms/data_grid.h"

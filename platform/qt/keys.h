@@ -1,4 +1,5 @@
 #pragma once
+// Key codes, Shift states and mouse buttons between Qt and the windows.
 #include <Qt>
 
 #include "platform/forms/application.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The views of combo and list boxes.
 #include "platform/forms/combo_box.h"
 #include "platform/forms/list_box.h"
 #include "platform/qt/control_view.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The windows' host that shows them with Qt Widgets.
 #include <QObject>
 #include <QPointer>
 #include <exception>

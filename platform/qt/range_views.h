@@ -1,4 +1,5 @@
 #pragma once
+// The views of progress and scroll bars.
 #include "platform/forms/progress_bar.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/qt/control_view.h"

@@ -1,4 +1,5 @@
 #pragma once
+// Running a program's windows with Qt, and pictures of them.
 #include <functional>
 #include <string>
 

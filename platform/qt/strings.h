@@ -1,4 +1,5 @@
 #pragma once
+// Texts between UTF-8 and Qt's strings.
 #include <QString>
 #include <string>
 

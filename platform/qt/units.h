@@ -1,4 +1,5 @@
 #pragma once
+// Twips and pixels.
 #include <QRect>
 
 namespace formsqt {

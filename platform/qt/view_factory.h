@@ -1,4 +1,5 @@
 #pragma once
+// The view that shows each kind of control.
 
 namespace forms {
 class Control;

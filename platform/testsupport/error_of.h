@@ -1,4 +1,5 @@
 #pragma once
+// The number of the run-time error an action raises.
 #include <functional>
 
 namespace testsupport {

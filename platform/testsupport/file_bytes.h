@@ -1,4 +1,5 @@
 #pragma once
+// Whole files read and written as bytes.
 #include <string>
 
 namespace testsupport {

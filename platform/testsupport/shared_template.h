@@ -1,4 +1,5 @@
 #pragma once
+// Template files made once and kept between the processes of one test program.
 #include <functional>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// A test fixture with its own X server and a connection to it.
 #include <gtest/gtest.h>
 #include <X11/Xlib.h>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The App object and the program's command line.
 #include <string>
 
 namespace vb {

@@ -1,4 +1,5 @@
 #pragma once
+// Val, the regional conversions, CStr, Str, Hex, Oct and rounding.
 #include <cstdint>
 #include <string>
 

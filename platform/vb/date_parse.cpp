@@ -1,3 +1,4 @@
+// Reading dates and times from texts in the enforced regional format.
 #include <cctype>
 #include <optional>
 #include <string_view>

@@ -1,4 +1,5 @@
 #pragma once
+// Numbers as decimal digits, for rounding on the digits the user sees.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// Dir, Kill, FileCopy and Name.
 #include <sys/stat.h>
 #include <unistd.h>
 

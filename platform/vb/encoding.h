@@ -1,4 +1,5 @@
 #pragma once
+// Windows-1252 and UTF-8.
 #include <string>
 
 namespace vb {

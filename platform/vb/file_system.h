@@ -1,4 +1,5 @@
 #pragma once
+// The file functions' shared ground: error numbers, listings, name matching.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Numbered files, Dir, Kill, FileCopy, Name and path resolution.
 #include <string>
 
 #include "platform/vb/date.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The date letters of Format.
 #include <string>
 
 #include "platform/vb/date.h"

@@ -1,4 +1,5 @@
 #pragma once
+// Format patterns split into sections and elements.
 #include <string>
 #include <vector>
 

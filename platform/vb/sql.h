@@ -1,4 +1,5 @@
 #pragma once
+// Values as quoted SQL text literals.
 #include <string>
 
 namespace vb {

@@ -1,4 +1,5 @@
 #pragma once
+// Suite paths with "\" separators and any case, as this system's paths.
 #include <string>
 
 namespace win::detail {

@@ -1,4 +1,5 @@
 #pragma once
+// One profile (INI) file as it stands on disk.
 #include <optional>
 #include <string>
 #include <vector>

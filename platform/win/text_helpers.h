@@ -1,4 +1,5 @@
 #pragma once
+// Text helpers of the profile, locale and path code.
 #include <string>
 
 // Small text helpers shared by the profile, locale and path code of this layer.

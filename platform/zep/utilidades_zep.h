@@ -1,4 +1,5 @@
 #pragma once
+// The suite's utility component: padding, date checks and key filters.
 #include <string>
 
 namespace zep {

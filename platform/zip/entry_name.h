@@ -1,4 +1,5 @@
 #pragma once
+// The safe name of an archive entry.
 #include <optional>
 #include <string>
 

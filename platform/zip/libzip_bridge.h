@@ -1,4 +1,5 @@
 #pragma once
+// The only way into libzip.
 #include <cstdint>
 #include <functional>
 #include <memory>

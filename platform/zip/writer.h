@@ -1,4 +1,5 @@
 #pragma once
+// Writing zip archives, unsafe entries included.
 #include <stdexcept>
 #include <string>
 #include <vector>

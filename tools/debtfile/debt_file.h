@@ -1,4 +1,5 @@
 #pragma once
+// Personalised debt files, valid or with a fault, as the import reads them.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The host's database: its tables and sample rows.
 #include <string>
 
 #include "platform/dao/database.h"

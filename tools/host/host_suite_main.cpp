@@ -1,3 +1,4 @@
+// host-suite: makes a suite folder and prints the line that points the programs at it.
 #include <exception>
 #include <iostream>
 #include <string>

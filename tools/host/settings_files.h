@@ -1,4 +1,5 @@
 #pragma once
+// The suite's settings file and win.ini.
 #include <string>
 
 #include "tools/host/suite.h"

@@ -1,4 +1,5 @@
 #pragma once
+// A suite folder as the host installs it.
 #include <string>
 
 namespace host {

@@ -1,4 +1,5 @@
 #pragma once
+// The main program's test environment: a suite, its database and the program's state.
 #include <gtest/gtest.h>
 
 #include <filesystem>

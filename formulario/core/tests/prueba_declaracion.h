@@ -1,4 +1,5 @@
 #pragma once
+// One declaration in the suite's tables, for the tests of the subsystems' statements.
 #include <string>
 
 #include "formulario/core/tests/entorno_prueba.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The code lookup window and its printed listing.
 #include <string>
 
 #include "platform/forms/command_button.h"

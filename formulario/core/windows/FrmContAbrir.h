@@ -1,4 +1,5 @@
 #pragma once
+// The declaration choosers' shared window, and the chooser of pending declarations.
 #include <string>
 
 #include "platform/forms/command_button.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The chooser of sent declarations.
 
 #include "formulario/core/windows/FrmContAbrir.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The program's start routine.
 
 namespace korva {
 

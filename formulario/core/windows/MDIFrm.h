@@ -1,4 +1,5 @@
 #pragma once
+// The main window: menus, toolbar and status bar.
 
 #include "platform/forms/common_dialog.h"
 #include "platform/forms/control_array.h"

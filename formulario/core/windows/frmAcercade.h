@@ -1,4 +1,5 @@
 #pragma once
+// The about box.
 
 #include "platform/forms/command_button.h"
 #include "platform/forms/form.h"

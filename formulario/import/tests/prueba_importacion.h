@@ -1,4 +1,5 @@
 #pragma once
+// The import's test environment: a fixed day, debt files and counts of stored rows.
 #include <algorithm>
 #include <filesystem>
 #include <string>

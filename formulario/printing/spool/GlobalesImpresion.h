@@ -1,4 +1,5 @@
 #pragma once
+// The state of the report being written, shared by the spool writers.
 #include <cstdint>
 #include <string>
 

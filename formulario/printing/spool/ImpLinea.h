@@ -1,4 +1,5 @@
 #pragma once
+// The spool writers: page commands written to a report's spool file.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// The engine tests' own tables and a fresh database for each test.
 #include <gtest/gtest.h>
 
 #include <string>

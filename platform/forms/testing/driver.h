@@ -1,4 +1,5 @@
 #pragma once
+// The headless host the tests drive the windows with.
 #include <deque>
 #include <functional>
 #include <map>

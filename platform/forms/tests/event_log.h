@@ -1,4 +1,5 @@
 #pragma once
+// The log the test forms' handlers write.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The sample form's database and help page.
 #include <string>
 
 namespace sample {

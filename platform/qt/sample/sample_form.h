@@ -1,4 +1,5 @@
 #pragma once
+// A form with every kind of control the programs use.
 #include <string>
 #include <utility>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// The sample form shown by the Qt host, for the renderer's tests.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -1,4 +1,5 @@
 #pragma once
+// The renderer tests' offscreen application, and helpers for modal windows.
 #include <QString>
 #include <filesystem>
 #include <functional>

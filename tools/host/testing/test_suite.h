@@ -1,4 +1,5 @@
 #pragma once
+// Suites for tests, their databases copied from a template.
 #include <string>
 
 #include "platform/dao/database.h"

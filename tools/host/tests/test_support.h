@@ -1,4 +1,5 @@
 #pragma once
+// A query's rows as texts, for the host stand-in's tests.
 #include <string>
 
 #include "platform/dao/dao.h"

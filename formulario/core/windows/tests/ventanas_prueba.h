@@ -1,4 +1,5 @@
 #pragma once
+// The core windows' test environment: declarations written into the suite's tables.
 #include <memory>
 #include <string>
 #include <vector>
