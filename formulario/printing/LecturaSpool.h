@@ -1,4 +1,5 @@
 #pragma once
+// The spool reader: what one line of a spool file says.
 #include <cstdint>
 #include <optional>
 #include <string>

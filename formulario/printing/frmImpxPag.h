@@ -1,4 +1,5 @@
 #pragma once
+// The page-range dialog of a long report's preview.
 
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The preview window, and the printing of a spool file without showing it.
 #include <optional>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Where print jobs go: the default printer, or a PDF file.
 #include <memory>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Print jobs drawn with Qt's print support.
 #include <QPainter>
 #include <memory>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// The printing tests' environment: the renderer linked in, a recording printer.
 #include <string>
 #include <vector>
 
