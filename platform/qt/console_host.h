@@ -1,4 +1,5 @@
 #pragma once
+// Programs without windows: their message boxes on a console when there is no display.
 #include <functional>
 #include <ostream>
 #include <string>
