@@ -1,5 +1,5 @@
 #pragma once
-// The registry through which the core opens windows that later subsystems build.
+// The registry through which one subsystem opens windows that another builds.
 #include <functional>
 #include <string>
 
