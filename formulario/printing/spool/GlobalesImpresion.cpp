@@ -17,6 +17,11 @@ vb::Variant gvNegrita;
 int giPagDesde = 0;
 int giPagHasta = 0;
 bool gbRangoPag = false;
+std::array<std::string, 900> gsCasillas;
+std::string gsDesFormaPago;
+int giCopias = 0;
+int giHojaAnexo = 0;
+std::uint8_t gnTamanoListado = 0;
 
 void ReiniciaGlobalesImpresion() {
   giArchivo = giLinea = giNroHoja = giHoja = giAnchoReporte = 0;
@@ -25,6 +30,10 @@ void ReiniciaGlobalesImpresion() {
   gvLetra = gvTamano = gvNegrita = vb::Variant();
   giPagDesde = giPagHasta = 0;
   gbRangoPag = false;
+  gsCasillas.fill("");
+  gsDesFormaPago = "";
+  giCopias = giHojaAnexo = 0;
+  gnTamanoListado = 0;
 }
 
 }  // namespace korva

@@ -1,5 +1,6 @@
 #pragma once
 // The state of the report being written, shared by the spool writers.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -41,6 +42,19 @@ extern vb::Variant gvNegrita;
 extern int giPagDesde;
 extern int giPagHasta;
 extern bool gbRangoPag;
+
+// The declaration being printed: the value of each box of the form by its
+// number, 1 to 899 ("" for a box the declaration has no row for; element 0 is
+// not used), and the description of its payment form ("Fraccionamiento",
+// "Aplazamiento", "Aplaz. con fracc." or "").
+extern std::array<std::string, 900> gsCasillas;
+extern std::string gsDesFormaPago;
+// Copies of the declaration the print driver writes into one spool file.
+extern int giCopias;
+// The page the last page starter of an annex or guarantee report started.
+extern int giHojaAnexo;
+// Font size of the listings' texts, in points.
+extern std::uint8_t gnTamanoListado;
 
 // Back to the values the program starts with; for tests.
 void ReiniciaGlobalesImpresion();

@@ -28,6 +28,22 @@ VisorReporte gVisorReporte;
 
 bool EsEtiqueta(const std::string& sTexto) { return vb::Left(sTexto, 2) == "<!"; }
 
+// A text as a field of a command line: the format has no escape for its field
+// separator, and a line break would end the command early, so a name or a
+// description holding either would spoil the line. "|" becomes "¦" and every
+// line break a blank.
+std::string TextoDeCampo(const std::string& sTexto) {
+  std::string campo;
+  campo.reserve(sTexto.size());
+  for (char c : sTexto) {
+    if (c == '|')
+      campo += "\xC2\xA6";
+    else
+      campo += c == '\r' || c == '\n' ? ' ' : c;
+  }
+  return campo;
+}
+
 // Only the spool file is written: a report sent straight to the printer would be
 // lost without a word, so any other output mode is refused before anything moves.
 void ExigeArchivo() {
@@ -78,8 +94,8 @@ void EscribeLinea(std::string sTexto) {
   ExigeArchivo();
   std::string linea;
   if (!EsEtiqueta(sTexto)) {
-    linea = "pPos|10|" + IncrementaContador(giPosY, kAvanceLinea) + "|" + sTexto + "|False|8|" +
-            std::to_string(giNroHoja - 1) + "|";
+    linea = "pPos|10|" + IncrementaContador(giPosY, kAvanceLinea) + "|" + TextoDeCampo(sTexto) +
+            "|False|8|" + std::to_string(giNroHoja - 1) + "|";
   } else {
     if (giNroHoja > 1 && !OrientacionPendiente()) return;
     linea = sTexto;
@@ -98,9 +114,9 @@ void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Va
   if (sTexto == kNuevaHoja) {
     EscribeArchivo(kNuevaHoja);
   } else if (!EsEtiqueta(sTexto)) {
-    EscribeArchivo("pPos|" + std::to_string(X) + "|" + std::to_string(Y) + "|" + sTexto +
-                   (bColo == -1 ? "|True|" : "|False|") + vb::CStr(iTama) + "|" +
-                   std::to_string(iHoja) + "|");
+    EscribeArchivo("pPos|" + std::to_string(X) + "|" + std::to_string(Y) + "|" +
+                   TextoDeCampo(sTexto) + (bColo == -1 ? "|True|" : "|False|") + vb::CStr(iTama) +
+                   "|" + std::to_string(iHoja) + "|");
   } else if (giNroHoja <= 1) {
     EscribeArchivo(sTexto);
   }
@@ -109,6 +125,11 @@ void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Va
 void EscribePos(int X, int Y, const std::string& sTexto, bool bColo, const vb::Variant& iTama,
                 int iHoja) {
   EscribePos(X, Y, sTexto, bColo ? -1 : 0, iTama, iHoja);
+}
+
+void EscribeEtiqueta(const std::string& sEtiqueta) {
+  ExigeArchivo();
+  EscribeArchivo(sEtiqueta);
 }
 
 void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja) {

@@ -12,6 +12,8 @@
 // "pNuevaHoja" and the header tags "<!name!>value<!/name!>"), which the preview
 // draws page by page or sends to the printer. They write to file giArchivo while
 // gsSalida is "ARCHIVO" and handle no errors: a failed write reaches the caller.
+// A text's "|" is written as "¦" and its line breaks as blanks, so that no text
+// can split or end the command that carries it.
 namespace korva {
 
 // One free-text line at x 10 in 8-point regular type, 175 twips below the last,
@@ -29,6 +31,13 @@ void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Va
                 int iHoja);
 void EscribePos(int X, int Y, const std::string& sTexto, bool bColo, const vb::Variant& iTama,
                 int iHoja);
+
+// One header tag line, written whatever the page and never counted as a line of
+// EscribeLinea's page: the page starters of the listings write the tags of each
+// page they start through it, so that however many pages a report has their
+// tags never break a page of their own; the print driver writes its page-count
+// trailer through it.
+void EscribeEtiqueta(const std::string& sEtiqueta);
 
 // The outline of a rectangle on page `iHoja`.
 void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja);

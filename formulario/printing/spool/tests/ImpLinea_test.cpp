@@ -111,10 +111,49 @@ TEST_F(SpoolTest, TextIsStoredInWindows1252) {
   EXPECT_EQ(ReadBytes(Ruta()), "pPos|500|2500|A\xF1o \xD1|False|8|0|\r\n");
 }
 
+// A name or description holding the field separator or a line break would split
+// or end its command line.
+TEST_F(SpoolTest, TextsNeverSplitTheirCommandLine) {
+  struct Caso {
+    const char* texto;
+    const char* campo;
+  } casos[] = {
+      {"SOTO | HIJOS S.A.", "SOTO ¦ HIJOS S.A."},
+      {"linea 1\r\nlinea 2", "linea 1  linea 2"},
+      {"a\nb\rc||", "a b c¦¦"},
+      {"pNuevaHoja|", "pNuevaHoja¦"},
+  };
+  Lineas esperadas;
+  int y = 0;
+  for (const Caso& c : casos) {
+    EscribeLinea(c.texto);
+    EscribePos(300, 1000, c.texto, false, 8, 0);
+    y += 175;
+    esperadas.push_back("pPos|10|" + std::to_string(y) + "|" + c.campo + "|False|8|0|");
+    esperadas.push_back(std::string("pPos|300|1000|") + c.campo + "|False|8|0|");
+  }
+  EXPECT_EQ(Escrito(), esperadas);
+}
+
+// The page starters' tags are written on any page and are no lines of a page, so
+// that a long report never gets a page break of their making.
+TEST_F(SpoolTest, PageStartersTagsAreWrittenOnAnyPageAndNeverCounted) {
+  giAnchoReporte = 104;
+  giLinea = 82;
+  giNroHoja = 80;
+  EscribeEtiqueta("<!Orientacion!>H<!/Orientacion!>");
+  EscribeEtiqueta("<!nHojas!>81<!/nHojas!>");
+  EXPECT_EQ(giLinea, 82);
+  EXPECT_EQ(giNroHoja, 80);
+  EXPECT_EQ(Escrito(),
+            (Lineas{"<!Orientacion!>H<!/Orientacion!>", "<!nHojas!>81<!/nHojas!>"}));
+}
+
 TEST_F(SpoolTest, OnlyTheSpoolFileIsWritten) {
   gsSalida = "IMPRESORA";
   for (auto escribe : {+[] { EscribeLinea("x"); }, +[] { EscribePos(0, 0, "x", 0, 8, 0); },
-                       +[] { EscribeCuadro(0, 0, 1, 1, 0); }}) {
+                       +[] { EscribeCuadro(0, 0, 1, 1, 0); },
+                       +[] { EscribeEtiqueta("<!nHojas!>1<!/nHojas!>"); }}) {
     EXPECT_EQ(ErrorOf(escribe), 482);
   }
   EXPECT_EQ(giLinea, 0);
