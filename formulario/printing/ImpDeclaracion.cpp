@@ -1,0 +1,199 @@
+#include "formulario/printing/ImpDeclaracion.h"
+
+#include "formulario/core/Globales.h"
+#include "formulario/core/ModGen00.h"
+#include "formulario/printing/ImpCabeceras.h"
+#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/printing/spool/ImpLinea.h"
+#include "platform/forms/services.h"
+#include "platform/vb/error.h"
+#include "platform/vb/format.h"
+#include "platform/vb/numbered_file.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr int kErrIndice = 9;
+constexpr int kErrNoDisponible = 438;
+constexpr const char* kTabla = "F0942DEUDAS";
+constexpr int kCasillaActualizacion = 541;
+
+constexpr BloqueEntidad kBloques[] = {
+    {1, 500, 535, 551}, {2, 507, 536, 561}, {3, 514, 537, 571}, {5, 521, 538, 581}, {8, 528, 539, 591}};
+
+// The annexes in the order they are written, each by the index of its box.
+struct Anexo {
+  int iCasilla;
+  const char* sTitulo;
+  const char* sCodigo;
+  bool bAcogido;
+};
+constexpr Anexo kAnexos[] = {
+    {0, "VALORES - ACOGIDOS", "DN", true},
+    {7, "VALORES - NO ACOGIDOS", "DN", false},
+    {1, "DEUDAS AUTOLIQUIDADAS - DD.JJ", "DJ", false},
+    {2, "DEUDAS AUTOLIQUIDADAS - INFRACCIONES", "INF", false},
+    {3, "OTRAS DEUDAS - VALORES", "ODV", false},
+    {4, "OTRAS DEUDAS - DD.JJ.", "ODDJ", false},
+    {5, "OTRAS DEUDAS - INFRACCIONES", "ODINF", false},
+    {6, "DEUDAS  - NO ACOGIBLES", "DN_NA", false},
+};
+
+// The guarantee reports, each written only when its kind is flagged in the
+// guarantee-type box (by the flag's position).
+struct Garantia {
+  int iCasilla;
+  int iMarca;
+  const char* sTitulo;
+  const char* sCodigo;
+};
+constexpr Garantia kGarantias[] = {{8, 1, "CARTA FIANZA", "CF"}, {9, 2, "HIPOTECA", "GH"}};
+
+// The guarantee kinds as the declaration page names them, by flag position.
+constexpr const char* kTiposGarantia[] = {"- Carta fianza ", "- Hipoteca ", "- Garantía mobiliaria"};
+
+EscritorAnexo gImprimeAnexo;
+EscritorAnexo gImprimeGarantia;
+
+void Escribe(const EscritorAnexo& escritor, const std::string& sTitulo, const std::string& sCodigo,
+             bool bAcogido) {
+  if (!escritor)
+    vb::Raise(kErrNoDisponible,
+              "Los anexos y los reportes de garantía no están disponibles en esta versión del "
+              "módulo.");
+  escritor(kTabla, sTitulo, sCodigo, bAcogido);
+}
+
+bool Marcado(const std::string& sTipoGarantia, int iMarca) {
+  return vb::Mid(sTipoGarantia, iMarca, 1) == "1";
+}
+
+// The ticked annexes, then the ticked guarantee reports of the kinds flagged.
+void ImprimeAnexos(const SeleccionImpresion& seleccion, const std::string& sTipoGarantia) {
+  for (const Anexo& a : kAnexos)
+    if (seleccion.bAnexos[a.iCasilla]) Escribe(gImprimeAnexo, a.sTitulo, a.sCodigo, a.bAcogido);
+  for (const Garantia& g : kGarantias)
+    if (seleccion.bAnexos[g.iCasilla] && Marcado(sTipoGarantia, g.iMarca))
+      Escribe(gImprimeGarantia, g.sTitulo, g.sCodigo, true);
+}
+
+void Texto(int x, int y, const std::string& sTexto, bool bNegrita = false, int iTama = 8) {
+  EscribePos(x, y, sTexto, bNegrita, iTama, 0);
+}
+
+// The rules of the table's 13 rows, 270 twips each from y 2820: a box across the
+// page and the two column rules (boxes of no width) where the row has them; row
+// 10 has nothing. In each row the box comes first, then the rule at 8675, then
+// the one at 9175.
+void ImprimeReglasTabla() {
+  for (int r = 0; r <= 12; ++r) {
+    int y1 = 2820 + 270 * r;
+    int y2 = y1 + 270;
+    if (r == 10) continue;
+    EscribeCuadro(150, y1, 11000, y2, 0);
+    if (r != 9) EscribeCuadro(8675, y1, 8675, y2, 0);
+    if (r != 0 && r != 9 && r != 12) EscribeCuadro(9175, y1, 9175, y2, 0);
+  }
+}
+
+// A box's value through a number pattern, right-aligned to 16 characters.
+std::string Cifra(int iCasilla, const std::string& sPatron) {
+  return AlineaDerecha(vb::Format(vb::Variant(gsCasillas[iCasilla]), sPatron), 16);
+}
+
+std::string GarantiaDeDeuda(const std::string& sValor) {
+  if (sValor == "0") return vb::Space(14) + "NO";
+  if (sValor == "1") return vb::Space(14) + "SI";
+  return "";
+}
+
+std::string TiposDeGarantia(const std::string& sTipoGarantia) {
+  std::string sTipos = vb::Space(6);
+  for (int i = 1; i <= 3; ++i)
+    if (Marcado(sTipoGarantia, i)) sTipos += kTiposGarantia[i - 1];
+  return sTipos;
+}
+
+// One row with a box: its label, the box's number and its value.
+void Fila(int y, const std::string& sEtiqueta, int iCasilla, const std::string& sValor) {
+  Texto(300, y, sEtiqueta);
+  Texto(8775, y, std::to_string(iCasilla));
+  Texto(9275, y, sValor);
+}
+
+void ImprimeFilasModalidad(const BloqueEntidad& b) {
+  Texto(300, 2880, "Entidad");
+  Texto(9800, 2880, vb::Trim(LeeParametro("727", std::to_string(gnSemana), 10, 1)), true);
+  Fila(3150, "Deuda acogida", b.iBase, Cifra(b.iBase, "###,###,###,##0"));
+  Fila(3420, "Forma de pago", b.iBase + 1, gsDesFormaPago);
+  Fila(3690, "Número de meses de aplazamiento", b.iBase + 2, Cifra(b.iBase + 2, "##"));
+  Fila(3960, "Número de cuotas de fraccionamiento", b.iBase + 3, Cifra(b.iBase + 3, "##"));
+  Fila(4230, "Monto de la cuota de fraccionamiento", b.iBase + 4,
+       Cifra(b.iBase + 4, "###,###,###,##0"));
+  Fila(4500, "Código de tributo", b.iBase + 5, Cifra(b.iBase + 5, "######"));
+  Fila(4770, "Garantía de deuda", b.iBase + 6, GarantiaDeDeuda(gsCasillas[b.iBase + 6]));
+  Fila(5040, "Cuota de acogimiento", b.iCuotaInicial, Cifra(b.iCuotaInicial, "###,###,###,##0"));
+  Texto(300, 5310, "Tipo de garantía");
+  Texto(3275, 5310, TiposDeGarantia(gsCasillas[b.iTipoGarantia]));
+  Texto(300, 6120, "Fecha de actualización");
+  Texto(9275, 6120, vb::Space(6) + gsCasillas[kCasillaActualizacion]);
+}
+
+}  // namespace
+
+const BloqueEntidad& BloqueDeEntidad(std::uint8_t iSemana) {
+  for (const BloqueEntidad& b : kBloques)
+    if (b.iSemana == iSemana) return b;
+  vb::Raise(kErrIndice);
+}
+
+void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
+  gsNroHojas = "";
+  vb::NumberedFile archivo(gsArchivoReporte, vb::OpenMode::Output);
+  giArchivo = archivo.Number();
+  giNroHoja = 0;
+  bool bDeclaracion = false;
+  bool bAnexos = false;
+  for (int iCopia = 1; iCopia <= giCopias; ++iCopia) {
+    giLinea = 0;
+    giNroHoja = 0;
+    if (seleccion.bDeclaracion) {
+      giNroHoja = 1;
+      ImprimeFormulario();
+      bDeclaracion = true;
+      giNroHoja = giNroHoja - 1;
+    } else {
+      giNroHoja = -1;
+    }
+    const std::string& sTipoGarantia = gsCasillas[BloqueDeEntidad(gnSemana).iTipoGarantia];
+    int iHojaAntes = giNroHoja;
+    ImprimeAnexos(seleccion, sTipoGarantia);
+    bAnexos = bAnexos || giNroHoja != iHojaAntes;
+  }
+  giNroHoja = bAnexos ? giHojaAnexo + 1 : (bDeclaracion ? 1 : 0);
+  gsNroHojas = "<!nHojas!>" + std::to_string(giNroHoja) + "<!/nHojas!>";
+  EscribeEtiqueta(gsNroHojas);
+  archivo.Close();
+  forms::DoEvents();
+}
+
+void ImprimeFormulario() {
+  gnTamanoListado = 8;
+  const BloqueEntidad& bloque = BloqueDeEntidad(gnSemana);
+  EscribeLinea("<!font!>Courier New<!/font!>");
+  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
+  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
+  ImprimeCabeceraFormulario(0);
+  ImprimeReglasTabla();
+  EscribeCuadro(150, 2470, 11000, 2815, 0);
+  Texto(300, 2540, "MODALIDAD DE PAGO", true, 10);
+  ImprimeFilasModalidad(bloque);
+}
+
+void FijaEscritoresAnexos(EscritorAnexo imprimeAnexo, EscritorAnexo imprimeGarantia) {
+  gImprimeAnexo = std::move(imprimeAnexo);
+  gImprimeGarantia = std::move(imprimeGarantia);
+}
+
+}  // namespace korva
