@@ -109,10 +109,13 @@ double QtPrinter::TextWidth(const std::string& text) {
   return Twips(metrics.horizontalAdvance(ToQString(text)));
 }
 
+// A line whose ends are one point (an end of a box of no width) draws nothing:
+// Qt would stroke it into an empty path, which its PDF writer writes as a bare
+// "close and fill" that PDF readers complain of.
 void QtPrinter::Line(double x1, double y1, double x2, double y2) {
   QPainter& painter = Sheet();
   painter.setPen(QPen(Qt::black, drawWidth_));
-  painter.drawLine(QPointF(Dots(x1), Dots(y1)), QPointF(Dots(x2), Dots(y2)));
+  if (x1 != x2 || y1 != y2) painter.drawLine(QPointF(Dots(x1), Dots(y1)), QPointF(Dots(x2), Dots(y2)));
   currentX_ = x2;
   currentY_ = y2;
 }

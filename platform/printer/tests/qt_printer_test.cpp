@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/vb/error.h"
+#include "platform/testsupport/child_process.h"
 #include "platform/testsupport/pdf_reader.h"
 #include "platform/testsupport/temp_folder.h"
 
@@ -151,6 +152,20 @@ TEST_F(QtPrinterTest, AJobThatCannotWriteItsFileRaisesPrinterError) {
     EXPECT_EQ(error.Number(), 482);
     EXPECT_EQ(error.Description(), "No se pudo iniciar la impresión en " + folder_ / "no/such/folder/job.pdf");
   }
+}
+
+// The ends of a box of no width are lines of no length: Qt's PDF writer would
+// write each as an empty path, which PDF readers complain of.
+TEST_F(QtPrinterTest, LineOfNoLengthLeavesNothingForAReaderToComplainOf) {
+  {
+    std::unique_ptr<Printer> job = Pdf();
+    job->Line(1000, 1000, 1000, 1000);
+    job->Line(1000, 1000, 1000, 2000);
+    job->EndDoc();
+  }
+  testsupport::ChildProcess lector({"sh", "-c", "pdftotext \"$0\" /dev/null 2>&1", Path()});
+  EXPECT_EQ(lector.ReadLine(), "");
+  EXPECT_EQ(lector.Wait(), 0);
 }
 
 }  // namespace
