@@ -20,12 +20,19 @@
 // "&Imprimir" (answering each message box with its default button and writing
 // its text as a line of Mensajes.txt in that folder), closes the list with
 // "&Salir" and ends with the main window's "&Salir".
+//
+// KORVA_IMPRIME_DECLARACION may name a folder in the same way: the program then
+// opens the print dialog as "&Imprimir" of "&Declaraciones" does, prints the
+// declaration page of the list's first declaration with "&Imprimir" (answering
+// each message box as above), closes the dialog with "&Salir" and ends with the
+// main window's "&Salir".
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "formulario/core/windows/FrmConsultas.h"
@@ -34,6 +41,7 @@
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/import/RegistroImportacion.h"
 #include "formulario/printing/RegistroImpresion.h"
+#include "formulario/printing/frmImprimir.h"
 #include "formulario/request/Frm942.h"
 #include "formulario/request/RegistroSolicitud.h"
 #include "platform/forms/instance.h"
@@ -136,26 +144,43 @@ class RespondeMensajes {
   QTimer reloj_;
 };
 
-void ImprimeListado(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    korva::FrmConsultas* consultas = forms::LoadedInstance<korva::FrmConsultas>();
-    if (!consultas) return;
-    {
-      RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt");
-      forms::user::Click(consultas->cmdImprimir);
-    }
-    forms::user::Click(consultas->CmdSalir);
+// Clicks `accion`, answering the message boxes it brings up (their texts lines
+// of Mensajes.txt in `sCarpeta`), then `salir`.
+void PulsaYSale(forms::Control& accion, forms::Control& salir, const std::string& sCarpeta) {
+  {
+    RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt");
+    forms::user::Click(accion);
+  }
+  forms::user::Click(salir);
+}
+
+// Chooses the main window's `menu`, runs `enVentana` once the window it opens is
+// up, and ends the program with the main window's "&Salir" when that window
+// has closed.
+void DesdeMenu(std::function<forms::Menu&(korva::MDIFrm&)> menu, std::function<void()> enVentana) {
+  EnLasVentanas([menu, enVentana] {
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!principal) return;
+    QTimer::singleShot(kEsperaMs, [enVentana] { EnLasVentanas(enVentana); });
+    forms::user::ChooseMenu(menu(*principal));
+    forms::user::ChooseMenu(principal->mnuSalir);
   });
 }
 
 void ImprimeTributos(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
-    if (!principal) return;
-    QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeListado(sCarpeta); });
-    forms::user::ChooseMenu(principal->mnuCons(4));
-    forms::user::ChooseMenu(principal->mnuSalir);
-  });
+  DesdeMenu([](korva::MDIFrm& principal) -> forms::Menu& { return principal.mnuCons(4); },
+            [sCarpeta] {
+              if (auto* consultas = forms::LoadedInstance<korva::FrmConsultas>())
+                PulsaYSale(consultas->cmdImprimir, consultas->CmdSalir, sCarpeta);
+            });
+}
+
+void ImprimeDeclaracionGuardada(const std::string& sCarpeta) {
+  DesdeMenu([](korva::MDIFrm& principal) -> forms::Menu& { return principal.mnuImprimir; },
+            [sCarpeta] {
+              if (auto* dialogo = forms::LoadedInstance<korva::frmImprimir>())
+                PulsaYSale(dialogo->CmdImprimir(1), dialogo->CmdImprimir(2), sCarpeta);
+            });
 }
 
 // The windows of the subsystems linked in, which the core opens through its
@@ -176,6 +201,10 @@ void Inicia() {
   if (const char* carpeta = std::getenv("KORVA_IMPRIME_TRIBUTOS")) {
     std::string sCarpeta = carpeta;
     QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeTributos(sCarpeta); });
+  }
+  if (const char* carpeta = std::getenv("KORVA_IMPRIME_DECLARACION")) {
+    std::string sCarpeta = carpeta;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeDeclaracionGuardada(sCarpeta); });
   }
 }
 

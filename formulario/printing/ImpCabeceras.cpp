@@ -189,7 +189,8 @@ void ImprimeCabeceraGarantia(int& iHoja, int iMargen, const std::string& sCodigo
                  T(300, 1750,
                    "Fecha de presentación de la solicitud " + gsCasillas[kCasillaPresentacion],
                    false, 9),
-                 T(300, 2020, "Detalle de la deuda por la que solicita el acogimiento al " + sModalidad,
+                 T(300, 2020,
+                   "Detalle de la deuda por la que solicita el acogimiento al " + sModalidad,
                    false, 9)},
                 iHoja, 0);
 }

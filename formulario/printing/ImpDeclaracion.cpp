@@ -19,8 +19,11 @@ constexpr int kErrNoDisponible = 438;
 constexpr const char* kTabla = "F0942DEUDAS";
 constexpr int kCasillaActualizacion = 541;
 
-constexpr BloqueEntidad kBloques[] = {
-    {1, 500, 535, 551}, {2, 507, 536, 561}, {3, 514, 537, 571}, {5, 521, 538, 581}, {8, 528, 539, 591}};
+constexpr BloqueEntidad kBloques[] = {{1, 500, 535, 551},
+                                      {2, 507, 536, 561},
+                                      {3, 514, 537, 571},
+                                      {5, 521, 538, 581},
+                                      {8, 528, 539, 591}};
 
 // The annexes in the order they are written, each by the index of its box.
 struct Anexo {
@@ -51,7 +54,8 @@ struct Garantia {
 constexpr Garantia kGarantias[] = {{8, 1, "CARTA FIANZA", "CF"}, {9, 2, "HIPOTECA", "GH"}};
 
 // The guarantee kinds as the declaration page names them, by flag position.
-constexpr const char* kTiposGarantia[] = {"- Carta fianza ", "- Hipoteca ", "- Garantía mobiliaria"};
+constexpr const char* kTiposGarantia[] = {"- Carta fianza ", "- Hipoteca ",
+                                          "- Garantía mobiliaria"};
 
 EscritorAnexo gImprimeAnexo;
 EscritorAnexo gImprimeGarantia;

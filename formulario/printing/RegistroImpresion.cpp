@@ -1,10 +1,17 @@
 #include "formulario/printing/RegistroImpresion.h"
 
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/core/Ventanas.h"
+#include "formulario/printing/frmImprimir.h"
 #include "formulario/printing/frmPreview.h"
+#include "formulario/printing/spool/ImpLinea.h"
+#include "platform/forms/instance.h"
 
 namespace korva {
 
-void RegistraImpresion() { FijaVisorReporte(MuestraPreview); }
+void RegistraImpresion() {
+  FijaVisorReporte(MuestraPreview);
+  RegistraVentana(Ventana::frmImprimir,
+                  [] { forms::Instance<frmImprimir>().Show(forms::vbModal); });
+}
 
 }  // namespace korva

@@ -2,8 +2,8 @@
 
 namespace korva {
 
-// Links the preview and printer renderer into the program: from here on
-// MuestraReporte previews a report or prints it.
+// Links printing into the program: from here on MuestraReporte previews a
+// report or prints it, and the main window's "&Imprimir" opens the print dialog.
 void RegistraImpresion();
 
 }  // namespace korva

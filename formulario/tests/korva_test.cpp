@@ -2,6 +2,7 @@
 // display, against a suite folder of the host stand-in, rendering offscreen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "platform/testsupport/pdf_reader.h"
 #include "platform/testsupport/temp_folder.h"
 #include "platform/testsupport/xvfb_server.h"
+#include "platform/vb/encoding.h"
 #include "tools/host/suite.h"
 
 namespace korva::prueba {
@@ -153,6 +155,60 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsTheTaxListIntoAPdfInTheReportFolder)
     paginas[palabra.page - 1].push_back(palabra.text);
   }
   EXPECT_EQ(paginas, PalabrasDelListado(suite));
+}
+
+// The boxes of COMERCIAL ANDINA DEL SUR's declaration of 201003 (TESORO), the
+// first of the print dialog's list.
+void GuardaCasillas(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  for (const auto& [casilla, valor] : std::vector<std::pair<const char*, const char*>>{
+           {"28", "4567890"}, {"500", "125000.5"}, {"501", "0"}, {"503", "12"}, {"504", "10417"},
+           {"506", "1"}, {"535", "25000"}, {"551", "100"}, {"541", "15/04/2010"}})
+    db->Execute(std::string("INSERT INTO DET (tip_doc_d, doc_id_d, periodo, formulario, Semana, "
+                            "Casilla, i_valor) VALUES (6, '20456712348', '201003', '0942', 1, '") +
+                casilla + "', '" + valor + "')");
+  db->Close();
+}
+
+// The words of the spool file's texts, in order.
+std::vector<std::string> PalabrasDelSpool(const std::string& sRuta) {
+  std::vector<std::string> palabras;
+  std::istringstream lineas(vb::FromCp1252(ReadBytes(sRuta)));
+  for (std::string linea; std::getline(lineas, linea);) {
+    if (!linea.starts_with("pPos|")) continue;
+    std::size_t desde = linea.find('|', linea.find('|', 5) + 1) + 1;
+    std::istringstream texto(linea.substr(desde, linea.find('|', desde) - desde));
+    for (std::string palabra; texto >> palabra;) palabras.push_back(palabra);
+  }
+  return palabras;
+}
+
+// Without a printer the declaration page goes into a PDF beside its spool file:
+// the page holds every text the spool file gives it.
+TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  GuardaCasillas(suite);
+  fs::path salida = carpeta_ / "salida";
+  fs::create_directories(salida);
+
+  ChildProcess korva({KORVA_PATH}, Entorno(suite, salida, "KORVA_IMPRIME_DECLARACION"));
+  ASSERT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+
+  std::string rpt = suite.installFolder + "RPT/";
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
+            "No hay una impresora instalada. El reporte se guardó en el archivo " + rpt +
+                "00000001.pdf\n");
+  std::string spool = ReadBytes(rpt + "00000001.PRN");
+  EXPECT_NE(spool.find("pPos|9275|3150|         125,001|False|8|0|\r\n"), std::string::npos);
+  EXPECT_EQ(testsupport::PdfPageSizes(rpt + "00000001.pdf").size(), 1u);
+  std::vector<std::string> palabras;
+  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(rpt + "00000001.pdf"))
+    palabras.push_back(palabra.text);
+  std::vector<std::string> esperadas = PalabrasDelSpool(rpt + "00000001.PRN");
+  std::sort(palabras.begin(), palabras.end());
+  std::sort(esperadas.begin(), esperadas.end());
+  EXPECT_EQ(palabras, esperadas);
 }
 
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads

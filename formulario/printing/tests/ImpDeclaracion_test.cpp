@@ -19,10 +19,18 @@ class DriverTest : public PruebaImpresion {
     gsRazonSocial = kNombreAndina;
     gnSemana = 1;
     gsPeriodo = "201003";
-    for (const auto& [casilla, valor] : std::vector<std::pair<int, std::string>>{
-             {28, "4567890"}, {500, "12345.6"}, {501, "0"}, {502, "0"}, {503, "12"},
-             {504, "1028.5"}, {505, "030701"}, {506, "1"}, {535, "2469.49"}, {551, "110"},
-             {541, "15/04/2010"}})
+    for (const auto& [casilla, valor] :
+         std::vector<std::pair<int, std::string>>{{28, "4567890"},
+                                                  {500, "12345.6"},
+                                                  {501, "0"},
+                                                  {502, "0"},
+                                                  {503, "12"},
+                                                  {504, "1028.5"},
+                                                  {505, "030701"},
+                                                  {506, "1"},
+                                                  {535, "2469.49"},
+                                                  {551, "110"},
+                                                  {541, "15/04/2010"}})
       gsCasillas[static_cast<std::size_t>(casilla)] = valor;
     gsDesFormaPago = "Fraccionamiento";
     gsArchivoReporte = CarpetaRPT() + "00000001.PRN";
@@ -45,7 +53,8 @@ class DriverTest : public PruebaImpresion {
   void Sustitutos(int hojas = 1) {
     auto escritor = [this, hojas](const std::string& sTabla, const std::string& sTitulo,
                                   const std::string& sCodigo, bool bAcogido) {
-      llamadas_.push_back(sTabla + "|" + sTitulo + "|" + sCodigo + "|" + (bAcogido ? "True" : "False"));
+      llamadas_.push_back(sTabla + "|" + sTitulo + "|" + sCodigo + "|" +
+                          (bAcogido ? "True" : "False"));
       for (int i = 0; i < hojas; ++i) {
         int iHoja = 0;
         ImprimeCabeceraVertical(iHoja, 0, "");
@@ -67,11 +76,10 @@ class DriverTest : public PruebaImpresion {
 TEST_F(DriverTest, DeclarationAloneIsOnePageWithTheTableOfTheEntitysBoxes) {
   SeleccionImpresion seleccion;
   seleccion.bDeclaracion = true;
-  Lineas esperadas = PaginaDeclaracion({500, 535, "TESORO", "          12,346", "Fraccionamiento",
-                                        std::string(16, ' '), "              12",
-                                        "           1,029", "           30701",
-                                        "              SI", "           2,469",
-                                        "      - Carta fianza - Hipoteca ", "      15/04/2010"});
+  Lineas esperadas = PaginaDeclaracion(
+      {500, 535, "TESORO", "          12,346", "Fraccionamiento", std::string(16, ' '),
+       "              12", "           1,029", "           30701", "              SI",
+       "           2,469", "      - Carta fianza - Hipoteca ", "      15/04/2010"});
   esperadas.push_back("<!nHojas!>1<!/nHojas!>");
   EXPECT_EQ(Imprime(seleccion), esperadas);
   EXPECT_EQ(gnTamanoListado, 8);
