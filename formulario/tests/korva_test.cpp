@@ -76,9 +76,23 @@ class KorvaTest : public testsupport::XvfbTest {
             "CUPS_SERVER=" + (carpeta_ / "run/no-cups.sock")};
   }
 
+  // korva run to its end on the suite under the unattended check `revision`,
+  // whose folder it answers; there is no print server, as on a machine without
+  // a printer.
+  fs::path Ejecuta(const host::Suite& suite, const std::string& revision) {
+    fs::path salida = carpeta_ / "salida";
+    fs::create_directories(salida);
+    ChildProcess korva({KORVA_PATH}, Entorno(suite, salida, revision));
+    EXPECT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+    return salida;
+  }
+
   TempFolder carpeta_;
   std::unique_ptr<ChildProcess> anfitrion_;
 };
+
+const std::string kSinImpresora =
+    "No hay una impresora instalada. El reporte se guardó en el archivo ";
 
 TEST_F(KorvaTest, BesideTheHostWindowKorvaShowsTheMainWindowAndListsTheDeclarations) {
   MuestraAnfitrion();
@@ -138,16 +152,11 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsTheTaxListIntoAPdfInTheReportFolder)
   MuestraAnfitrion();
   host::Suite suite = CreaSuite();
   AgregaTributos(suite);
-  fs::path salida = carpeta_ / "salida";
-  fs::create_directories(salida);
-
-  ChildProcess korva({KORVA_PATH}, Entorno(suite, salida, "KORVA_IMPRIME_TRIBUTOS"));
-  ASSERT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+  fs::path salida = Ejecuta(suite, "KORVA_IMPRIME_TRIBUTOS");
 
   std::string pdf = suite.installFolder + "RPT/Consultas.pdf";
   EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
-            "No hay una impresora instalada. El reporte se guardó en el archivo " + pdf +
-                "\nEl reporte fue impreso satisfactoriamente\n");
+            kSinImpresora + pdf + "\nEl reporte fue impreso satisfactoriamente\n");
   EXPECT_EQ(testsupport::PdfPageSizes(pdf).size(), 2u);
   std::vector<std::vector<std::string>> paginas(2);
   for (const testsupport::PdfWord& palabra : testsupport::PdfWords(pdf)) {
@@ -189,16 +198,10 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
   MuestraAnfitrion();
   host::Suite suite = CreaSuite();
   GuardaCasillas(suite);
-  fs::path salida = carpeta_ / "salida";
-  fs::create_directories(salida);
-
-  ChildProcess korva({KORVA_PATH}, Entorno(suite, salida, "KORVA_IMPRIME_DECLARACION"));
-  ASSERT_EQ(korva.Wait(std::chrono::seconds(120)), 0);
+  fs::path salida = Ejecuta(suite, "KORVA_IMPRIME_DECLARACION");
 
   std::string rpt = suite.installFolder + "RPT/";
-  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
-            "No hay una impresora instalada. El reporte se guardó en el archivo " + rpt +
-                "00000001.pdf\n");
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"), kSinImpresora + rpt + "00000001.pdf\n");
   std::string spool = ReadBytes(rpt + "00000001.PRN");
   EXPECT_NE(spool.find("pPos|9275|3150|         125,001|False|8|0|\r\n"), std::string::npos);
   EXPECT_EQ(testsupport::PdfPageSizes(rpt + "00000001.pdf").size(), 1u);

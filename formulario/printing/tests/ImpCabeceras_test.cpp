@@ -1,6 +1,7 @@
 #include "formulario/printing/ImpCabeceras.h"
 
-#include "formulario/printing/tests/prueba_spool.h"
+#include "formulario/core/Globales.h"
+#include "formulario/printing/tests/pagina_declaracion.h"
 #include "platform/testsupport/error_of.h"
 #include "platform/vb/date.h"
 
@@ -9,10 +10,18 @@ namespace {
 
 using testsupport::ErrorOf;
 
+// Pages started by hand for the declarant of the page's lines.
 class CabecerasTest : public PruebaSpool {
  protected:
+  void SetUp() override {
+    PruebaSpool::SetUp();
+    gsRuc = "20456712348";
+    gsRazonSocial = "COMERCIAL ANDINA DEL SUR S.A.C.";
+    gsCasillas[28] = "4567890";
+  }
   void TearDown() override {
     vb::SetClock({});
+    gsRuc = gsRazonSocial = "";
     PruebaSpool::TearDown();
   }
 };

@@ -4,7 +4,7 @@
 
 #include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
-#include "formulario/printing/tests/prueba_spool.h"
+#include "formulario/printing/tests/pagina_declaracion.h"
 
 namespace korva::prueba {
 namespace {

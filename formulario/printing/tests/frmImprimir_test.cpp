@@ -5,7 +5,7 @@
 
 #include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
-#include "formulario/printing/tests/prueba_spool.h"
+#include "formulario/printing/tests/pagina_declaracion.h"
 #include "platform/dao/transaction.h"
 
 namespace korva::prueba {

@@ -5,7 +5,7 @@
 
 #include "formulario/core/tests/entorno_prueba.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
-#include "platform/vb/encoding.h"
+#include "formulario/printing/spool/tests/prueba_spool.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
 #include "platform/vb/strings.h"
@@ -13,35 +13,13 @@
 namespace korva::prueba {
 namespace {
 
-using Lineas = std::vector<std::string>;
-
-// A report being written: the spool file open for output and the writers'
-// counters as a report's driver sets them.
-class SpoolTest : public ::testing::Test {
+// A report being written, its page counter as a report's driver sets it.
+class SpoolTest : public PruebaSpool {
  protected:
   void SetUp() override {
-    ReiniciaGlobalesImpresion();
-    giArchivo = vb::FreeFile();
-    vb::Open(Ruta(), vb::OpenMode::Output, giArchivo);
-    gsSalida = "ARCHIVO";
+    PruebaSpool::SetUp();
     giNroHoja = 1;
   }
-  void TearDown() override {
-    vb::Close();
-    ReiniciaGlobalesImpresion();
-  }
-  std::string Ruta() const { return carpeta_ / "00000001.PRN"; }
-  // The file's lines as written, read back from Windows-1252.
-  Lineas Escrito() {
-    vb::Close(giArchivo);
-    std::string texto = vb::FromCp1252(ReadBytes(Ruta()));
-    if (texto.empty()) return {};
-    EXPECT_EQ(vb::Right(texto, 2), "\r\n");
-    Lineas lineas = vb::Split(texto, "\r\n");
-    lineas.pop_back();
-    return lineas;
-  }
-  TempFolder carpeta_;
 };
 
 TEST_F(SpoolTest, FreeTextLinesAdvanceAndPageThemselves) {

@@ -1,30 +1,12 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "formulario/core/Globales.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "platform/testsupport/file_bytes.h"
-#include "platform/testsupport/temp_folder.h"
-#include "platform/vb/encoding.h"
-#include "platform/vb/files.h"
-#include "platform/vb/strings.h"
+#include "formulario/printing/spool/tests/prueba_spool.h"
 
+// The declaration page as the spool file holds it, for the declarant COMERCIAL
+// ANDINA DEL SUR S.A.C. (RUC 20456712348, telephone 4567890).
 namespace korva::prueba {
-
-using Lineas = std::vector<std::string>;
-
-// The lines of a spool file, read back from Windows-1252; each must end with CR LF.
-inline Lineas LeeSpool(const std::string& sRuta) {
-  std::string texto = vb::FromCp1252(testsupport::ReadBytes(sRuta));
-  if (texto.empty()) return {};
-  EXPECT_EQ(vb::Right(texto, 2), "\r\n") << sRuta;
-  Lineas lineas = vb::Split(texto, "\r\n");
-  lineas.pop_back();
-  return lineas;
-}
 
 // The declaration page's header block on page 0 for that declarant, telephone
 // 4567890.
@@ -121,33 +103,5 @@ inline Lineas PaginaDeclaracion(const Modalidad& m) {
     pagina.insert(pagina.end(), parte.begin(), parte.end());
   return pagina;
 }
-
-// A report being written by hand: the spool file open for output and the
-// writers' state as the print driver leaves it before a page, for the
-// declaration of RUC 20456712348.
-class PruebaSpool : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ReiniciaGlobalesImpresion();
-    giArchivo = vb::FreeFile();
-    vb::Open(Ruta(), vb::OpenMode::Output, giArchivo);
-    gsSalida = "ARCHIVO";
-    giAnchoReporte = 104;
-    gsRuc = "20456712348";
-    gsRazonSocial = "COMERCIAL ANDINA DEL SUR S.A.C.";
-    gsCasillas[28] = "4567890";
-  }
-  void TearDown() override {
-    vb::Close();
-    ReiniciaGlobalesImpresion();
-    gsRuc = gsRazonSocial = "";
-  }
-  std::string Ruta() const { return carpeta_ / "00000001.PRN"; }
-  Lineas Escrito() {
-    vb::Close(giArchivo);
-    return LeeSpool(Ruta());
-  }
-  testsupport::TempFolder carpeta_;
-};
 
 }  // namespace korva::prueba
