@@ -17,13 +17,6 @@ constexpr int kSangria = 26;
 
 bool EsEtiqueta(const std::string& sLinea) { return vb::Left(sLinea, 2) == "<!"; }
 
-// The spool format has no escape: a text is one field between two "|" of one line.
-std::string TextoDeCampo(const std::string& sTexto) {
-  std::string sCampo = vb::Replace(sTexto, "|", "¦");
-  for (const char* fin : {"\r", "\n"}) sCampo = vb::Replace(sCampo, fin, " ");
-  return sCampo;
-}
-
 void EscribeLineasVacias(int iCuantas) {
   for (int i = 0; i < iCuantas; ++i) EscribeLineaSpool("");
 }
@@ -78,7 +71,7 @@ void EscribeLineaSpool(const std::string& sLinea) {
     vb::Print(giArchivo, sLinea);
   } else {
     vb::Print(giArchivo, "pPos|10|" + korva::IncrementaContador(giPosY, kAvanceLinea) + "|" +
-                             TextoDeCampo(sLinea) + "|False|8|" + std::to_string(giPagina - 1) + "|");
+                             korva::TextoDeCampo(sLinea) + "|False|8|" + std::to_string(giPagina - 1) + "|");
   }
   if (++giLineas < kLineasPorHoja) return;
   giLineas = 0;

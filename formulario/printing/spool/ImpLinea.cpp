@@ -28,22 +28,6 @@ VisorReporte gVisorReporte;
 
 bool EsEtiqueta(const std::string& sTexto) { return vb::Left(sTexto, 2) == "<!"; }
 
-// A text as a field of a command line: the format has no escape for its field
-// separator, and a line break would end the command early, so a name or a
-// description holding either would spoil the line. "|" becomes "¦" and every
-// line break a blank.
-std::string TextoDeCampo(const std::string& sTexto) {
-  std::string campo;
-  campo.reserve(sTexto.size());
-  for (char c : sTexto) {
-    if (c == '|')
-      campo += "\xC2\xA6";
-    else
-      campo += c == '\r' || c == '\n' ? ' ' : c;
-  }
-  return campo;
-}
-
 // Only the spool file is written: a report sent straight to the printer would be
 // lost without a word, so any other output mode is refused before anything moves.
 void ExigeArchivo() {
@@ -68,10 +52,15 @@ double Maximo(dao::Database& db, const std::string& sql, std::string& sSQL) {
   return maximo;
 }
 
+// The file number is one more than the highest of the names whose stem is eight
+// digits: a name of another form (a report the host registered under a name of
+// its own) would otherwise stand above them as text and read as 0, and the
+// numbering would start again on files that exist.
 std::string AgregaFilaSpool(dao::Database& db, const FilaSpool& fila, std::string& sSQL) {
   double secuencia = Maximo(
       db, "SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = " + vb::SqlText(fila.sCodRep), sSQL);
-  double numero = Maximo(db, "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL", sSQL);
+  double numero = Maximo(
+      db, "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL WHERE Archivo LIKE '########.*'", sSQL);
   std::string sArchivo = vb::Format(numero + 1, "00000000") + ".PRN";
   sSQL = "SELECT * FROM SPOOL";
   dao::RecordsetPtr rs = db.OpenRecordset(sSQL, dao::dbOpenDynaset);
@@ -89,6 +78,18 @@ std::string AgregaFilaSpool(dao::Database& db, const FilaSpool& fila, std::strin
 }
 
 }  // namespace
+
+std::string TextoDeCampo(const std::string& sTexto) {
+  std::string campo;
+  campo.reserve(sTexto.size());
+  for (char c : sTexto) {
+    if (c == '|')
+      campo += "\xC2\xA6";
+    else
+      campo += c == '\r' || c == '\n' ? ' ' : c;
+  }
+  return campo;
+}
 
 void EscribeLinea(std::string sTexto) {
   ExigeArchivo();

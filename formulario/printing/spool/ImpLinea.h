@@ -16,6 +16,11 @@
 // can split or end the command that carries it.
 namespace korva {
 
+// A text as one field of a command line: the format has no escape for its field
+// separator and a line break would end the command, so "|" becomes "¦" and every
+// line break a blank. The writers pass each text through it.
+std::string TextoDeCampo(const std::string& sTexto);
+
 // One free-text line at x 10 in 8-point regular type, 175 twips below the last,
 // on page giNroHoja - 1; or a header tag (a text beginning "<!"), written only on
 // the first page unless gsNroHojas holds an orientation tag. Every line written

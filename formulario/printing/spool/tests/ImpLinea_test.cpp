@@ -194,6 +194,11 @@ TEST_F(RegistraSpoolTest, NumberingFollowsTheHighestStoredFile) {
   EXPECT_EQ(RegistraSpool("O'X", "20456712348", 6), "00000014.PRN");
   EXPECT_EQ(Consulta("SELECT Secuencia FROM SPOOL WHERE CodRep = 'O''X'"),
             (std::vector<std::vector<std::string>>{{"000001"}}));
+  // Names of another form stand above the numbered ones as texts; they are left aside.
+  for (const char* archivo : {"RESUMEN.PRN", "000000099.PR", "0000002X.PRN"})
+    gDB->Execute(std::string("INSERT INTO SPOOL VALUES ('HOST', '000001', '") + archivo +
+                 "', #03/01/2010#, 'OTRO', 6, '1')");
+  EXPECT_EQ(RegistraSpool("F94201", "20456712348", 6), "00000015.PRN");
 }
 
 // korva and the send summary registering reports at the same moment: each report

@@ -13,7 +13,9 @@ class SpoolStatementsTest : public PruebaDeclaracion {
         gDB->OpenRecordset("SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = '" + code + "'", dao::dbOpenSnapshot);
     vb::Variant sequence = rs->Fields()["SecTipo"].Value();
     double last = sequence.IsNull() ? 0 : vb::Val(vb::CStr(sequence));
-    rs = gDB->OpenRecordset("SELECT max(left(Archivo,8)) as SecRep FROM SPOOL", dao::dbOpenSnapshot);
+    rs = gDB->OpenRecordset(
+        "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL WHERE Archivo LIKE '########.*'",
+        dao::dbOpenSnapshot);
     vb::Variant file = rs->Fields()["SecRep"].Value();
     double number = file.IsNull() ? 0 : vb::Val(vb::CStr(file));
     std::string name = vb::Format(vb::Variant(number + 1), "00000000") + ".PRN";
