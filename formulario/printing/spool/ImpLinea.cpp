@@ -1,5 +1,6 @@
 #include "formulario/printing/spool/ImpLinea.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "formulario/core/Globales.h"
@@ -52,15 +53,38 @@ double Maximo(dao::Database& db, const std::string& sql, std::string& sSQL) {
   return maximo;
 }
 
-// The file number is one more than the highest of the names whose stem is eight
-// digits: a name of another form (a report the host registered under a name of
-// its own) would otherwise stand above them as text and read as 0, and the
-// numbering would start again on files that exist.
+bool Numerado(const vb::Variant& nombre) {
+  if (nombre.IsNull()) return false;
+  std::string sNombre = vb::CStr(nombre);
+  return sNombre.size() == 8 &&
+         std::all_of(sNombre.begin(), sNombre.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The highest number of the files registered: the first eight characters of the
+// names that begin with eight digits. The greatest name is read first, and it is
+// the answer but for a name of another form (a report the host registered under
+// a name of its own), which stands above the numbered ones as a text and would
+// read as 0, starting the numbering again on files that exist; only then are the
+// names read one by one.
+double UltimoArchivo(dao::Database& db, std::string& sSQL) {
+  sSQL = "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL";
+  dao::RecordsetPtr rs = db.OpenRecordset(sSQL, dao::dbOpenSnapshot);
+  vb::Variant mayor = rs->Eof() ? vb::Variant() : (*rs)(0).Value();
+  rs->Close();
+  if (mayor.IsNull() || Numerado(mayor)) return mayor.IsNull() ? 0 : vb::Val(vb::CStr(mayor));
+  sSQL = "SELECT left(Archivo,8) as SecRep FROM SPOOL";
+  rs = db.OpenRecordset(sSQL, dao::dbOpenSnapshot);
+  double numero = 0;
+  for (; !rs->Eof(); rs->MoveNext())
+    if (Numerado((*rs)(0).Value())) numero = std::max(numero, vb::Val(vb::CStr((*rs)(0).Value())));
+  rs->Close();
+  return numero;
+}
+
 std::string AgregaFilaSpool(dao::Database& db, const FilaSpool& fila, std::string& sSQL) {
   double secuencia = Maximo(
       db, "SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = " + vb::SqlText(fila.sCodRep), sSQL);
-  double numero = Maximo(
-      db, "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL WHERE Archivo LIKE '########.*'", sSQL);
+  double numero = UltimoArchivo(db, sSQL);
   std::string sArchivo = vb::Format(numero + 1, "00000000") + ".PRN";
   sSQL = "SELECT * FROM SPOOL";
   dao::RecordsetPtr rs = db.OpenRecordset(sSQL, dao::dbOpenDynaset);

@@ -13,9 +13,7 @@ class SpoolStatementsTest : public PruebaDeclaracion {
         gDB->OpenRecordset("SELECT max(Secuencia) as SecTipo FROM SPOOL Where CodRep = '" + code + "'", dao::dbOpenSnapshot);
     vb::Variant sequence = rs->Fields()["SecTipo"].Value();
     double last = sequence.IsNull() ? 0 : vb::Val(vb::CStr(sequence));
-    rs = gDB->OpenRecordset(
-        "SELECT max(left(Archivo,8)) as SecRep FROM SPOOL WHERE Archivo LIKE '########.*'",
-        dao::dbOpenSnapshot);
+    rs = gDB->OpenRecordset("SELECT max(left(Archivo,8)) as SecRep FROM SPOOL", dao::dbOpenSnapshot);
     vb::Variant file = rs->Fields()["SecRep"].Value();
     double number = file.IsNull() ? 0 : vb::Val(vb::CStr(file));
     std::string name = vb::Format(vb::Variant(number + 1), "00000000") + ".PRN";
@@ -40,6 +38,8 @@ TEST_F(SpoolStatementsTest, SpoolFilesAreNumberedAcrossReportCodes) {
   EXPECT_EQ(Register("F36001"), "00000002.PRN");
   EXPECT_EQ(Register("FR0001"), "00000003.PRN");
   vb::SetClock({});
+  EXPECT_EQ(Consulta("SELECT left(Archivo,8) as SecRep FROM SPOOL"),
+            (Filas{{"00000001"}, {"00000002"}, {"00000003"}}));
   EXPECT_EQ(Consulta("SELECT CodRep, Secuencia, Archivo, Fecha, tip_doc_d FROM SPOOL ORDER BY Archivo"),
             (Filas{{"FR0001", "000001", "00000001.PRN", "16/03/2010 06:00:00 a.m.", "6"},
                    {"F36001", "000001", "00000002.PRN", "16/03/2010 06:00:00 a.m.", "6"},
