@@ -1,7 +1,8 @@
 #pragma once
+// The header blocks of the report pages and the page starters of the listings.
 #include <string>
 
-// The header blocks that open the pages of a printed declaration: the
+// Every page of a printed declaration opens with a header block: the
 // administration's name, the form code, the report's title, the declarant's
 // number, name and telephone (box 28) and the copy legend, written as spool
 // commands. The page starters (landscape and portrait annex pages, guarantee

@@ -1,11 +1,11 @@
 #pragma once
+// The print driver and the declaration page of form "0942".
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-// The print driver and the declaration page of form "0942": the driver writes
-// the whole report of the declaration the print dialog chose (its key in the
+// The driver writes the whole report of the declaration the print dialog chose (its key in the
 // declaration globals, its boxes in gsCasillas) into the spool file
 // gsArchivoReporte, the declaration page first when asked, then each annex and
 // guarantee report ticked, in a fixed order, and last the page-count trailer.

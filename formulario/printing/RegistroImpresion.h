@@ -1,4 +1,5 @@
 #pragma once
+// The printing's registration with the program.
 
 namespace korva {
 

@@ -1,4 +1,5 @@
 #pragma once
+// The print dialog of the stored declarations.
 #include <string>
 
 #include "formulario/printing/ImpDeclaracion.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The declaration page as its spool file holds it, line by line.
 #include <string>
 #include <vector>
 

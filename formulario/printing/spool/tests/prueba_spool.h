@@ -1,4 +1,5 @@
 #pragma once
+// A spool file being written in a test, and its lines read back.
 #include <gtest/gtest.h>
 
 #include <string>
