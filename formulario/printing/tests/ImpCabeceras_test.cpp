@@ -26,13 +26,6 @@ class CabecerasTest : public PruebaSpool {
   }
 };
 
-TEST_F(CabecerasTest, DeclarationBlockStaysOnItsPageAndLeavesTheCounter) {
-  giNroHoja = 1;
-  ImprimeCabeceraFormulario(0);
-  EXPECT_EQ(giNroHoja, 1);
-  EXPECT_EQ(Escrito(), CabeceraFormulario());
-}
-
 TEST_F(CabecerasTest, LandscapePageAfterTheDeclarationPageIsPageTwo) {
   int iHoja = 7;
   int iMargen = 0;
@@ -96,34 +89,6 @@ TEST_F(CabecerasTest, PortraitPageFirstInTheFileStartsWithTheHeaderTags) {
                             "pCuadro|8500|1100|11000|1640|0|"})
     esperadas.push_back(linea);
   EXPECT_EQ(Escrito(), esperadas);
-}
-
-TEST_F(CabecerasTest, PortraitMarginMovesEveryXOfTheBlock) {
-  giNroHoja = 4;
-  int iHoja = 0;
-  ImprimeCabeceraVertical(iHoja, 100, "");
-  Lineas lineas = Escrito();
-  ASSERT_EQ(lineas.size(), 24u);
-  EXPECT_EQ(Lineas(lineas.begin(), lineas.begin() + 6),
-            (Lineas{"pNuevaHoja", "<!Orientacion!>V<!/Orientacion!>",
-                    "pPos|500|350|TELVO|True|16|5|", "pPos|700|1330|0942|True|12|5|",
-                    "pCuadro|390|300|1800|1640|5|", "pCuadro|8600|300|11100|650|5|"}));
-}
-
-TEST_F(CabecerasTest, EachSheetAfterABreakTakesItsOwnOrientation) {
-  giNroHoja = 0;
-  int iHoja = 0;
-  int iMargen = 0;
-  ImprimeCabeceraHorizontal(iHoja, iMargen, "");
-  ImprimeCabeceraVertical(iHoja, 0, "");
-  ImprimeCabeceraGarantia(iHoja, 0, "GH");
-  Lineas marcas;
-  Lineas lineas = Escrito();
-  for (std::size_t i = 0; i + 1 < lineas.size(); ++i)
-    if (lineas[i] == "pNuevaHoja") marcas.push_back(lineas[i + 1]);
-  EXPECT_EQ(marcas, (Lineas{"<!Orientacion!>H<!/Orientacion!>", "<!Orientacion!>V<!/Orientacion!>",
-                            "<!Orientacion!>V<!/Orientacion!>"}));
-  EXPECT_EQ(giHojaAnexo, 3);
 }
 
 // The guarantee report's block: its title by code, today's date spelt out, the

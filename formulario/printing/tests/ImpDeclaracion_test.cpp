@@ -4,13 +4,14 @@
 
 #include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
-#include "formulario/printing/tests/pagina_declaracion.h"
+#include "formulario/printing/spool/tests/prueba_spool.h"
 
 namespace korva::prueba {
 namespace {
 
 // The declaration of COMERCIAL ANDINA DEL SUR (entity 1) with a letter of
-// guarantee and a mortgage, as the print dialog leaves it for the driver.
+// guarantee and a mortgage, as the print dialog leaves it for the driver; its
+// page is compared line by line through the dialog (frmImprimir_test.cpp).
 class DriverTest : public PruebaImpresion {
  protected:
   void SetUp() override {
@@ -73,19 +74,6 @@ class DriverTest : public PruebaImpresion {
   Lineas llamadas_;
 };
 
-TEST_F(DriverTest, DeclarationAloneIsOnePageWithTheTableOfTheEntitysBoxes) {
-  SeleccionImpresion seleccion;
-  seleccion.bDeclaracion = true;
-  Lineas esperadas = PaginaDeclaracion(
-      {500, 535, "TESORO", "          12,346", "Fraccionamiento", std::string(16, ' '),
-       "              12", "           1,029", "           30701", "              SI",
-       "           2,469", "      - Carta fianza - Hipoteca ", "      15/04/2010"});
-  esperadas.push_back("<!nHojas!>1<!/nHojas!>");
-  EXPECT_EQ(Imprime(seleccion), esperadas);
-  EXPECT_EQ(gnTamanoListado, 8);
-  EXPECT_EQ(giNroHoja, 1);
-}
-
 // What is written after the declaration page, by the boxes ticked and the kinds
 // of guarantee the declaration's guarantee-type box flags.
 TEST_F(DriverTest, AnnexesFollowTheirFixedOrderAndGuaranteeReportsOnlyForFlaggedKinds) {
@@ -128,18 +116,6 @@ TEST_F(DriverTest, TrailerCountsThePagesWritten) {
       {Anexos({0}, true), "<!nHojas!>3<!/nHojas!>"},
   };
   for (const Caso& c : casos) EXPECT_EQ(Imprime(c.seleccion).back(), c.trailer);
-}
-
-// Without the declaration page the first listing page is the file's page 0: it
-// opens with the header tags and no page break.
-TEST_F(DriverTest, AnnexesAloneStartTheFileWithTheirHeaderTags) {
-  Sustitutos(2);
-  Lineas lineas = Imprime(Anexos({0}));
-  EXPECT_EQ(Lineas(lineas.begin(), lineas.begin() + 4),
-            (Lineas{"<!font!>Courier New<!/font!>", "<!Orientacion!>V<!/Orientacion!>",
-                    "<!Color!>&H00FFFFC0&<!/Color!>", "pPos|400|350|TELVO|True|16|0|"}));
-  EXPECT_EQ(std::count(lineas.begin(), lineas.end(), "pNuevaHoja"), 1);
-  EXPECT_EQ(giHojaAnexo, 1);
 }
 
 // Eighty listing pages after the declaration page: each starts with one page

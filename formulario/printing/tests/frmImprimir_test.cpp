@@ -1,6 +1,5 @@
 #include "formulario/printing/frmImprimir.h"
 
-#include <algorithm>
 #include <map>
 
 #include "formulario/printing/ImpCabeceras.h"
@@ -35,23 +34,15 @@ class ImprimirTest : public PruebaImpresion {
   void Guarda(const Declaracion& d, Casillas casillas) {
     dao::Transaction transaccion;
     InsertaCabecera(d);
-    Ejecuta(std::string("DELETE FROM ") + (d.correl.empty() ? "DET" : "HDET") +
-            " WHERE periodo = " + vb::SqlText(d.periodo) +
-            (d.correl.empty() ? "" : " AND Correl = " + vb::SqlText(d.correl)));
+    std::string tabla = d.correl.empty() ? "DET" : "HDET";
+    std::string correl = d.correl.empty() ? "" : " AND Correl = " + vb::SqlText(d.correl);
+    Ejecuta("DELETE FROM " + tabla + " WHERE periodo = " + vb::SqlText(d.periodo) + correl);
     casillas["28"] = "4567890";
-    for (const auto& [casilla, valor] : casillas) {
-      std::string v = valor == "Null" ? "Null" : vb::SqlText(valor);
-      if (d.correl.empty())
-        Ejecuta(
-            "INSERT INTO DET (tip_doc_d, doc_id_d, periodo, formulario, Semana, Casilla, i_valor) "
-            "VALUES (" +
-            Clave(d) + ", " + vb::SqlText(casilla) + ", " + v + ")");
-      else
-        Ejecuta(
-            "INSERT INTO HDET (tip_doc_d, doc_id_d, periodo, formulario, Semana, Casilla, Correl, "
-            "i_valor) VALUES (" +
-            Clave(d) + ", " + vb::SqlText(casilla) + ", " + vb::SqlText(d.correl) + ", " + v + ")");
-    }
+    for (const auto& [casilla, valor] : casillas)
+      Ejecuta("INSERT INTO " + tabla + " (tip_doc_d, doc_id_d, periodo, formulario, Semana" +
+              (d.correl.empty() ? "" : ", Correl") + ", Casilla, i_valor) VALUES (" + Clave(d) +
+              (d.correl.empty() ? "" : ", " + vb::SqlText(d.correl)) + ", " +
+              vb::SqlText(casilla) + ", " + (valor == "Null" ? "Null" : vb::SqlText(valor)) + ")");
     transaccion.Commit();
   }
 
@@ -340,26 +331,6 @@ TEST_F(ImprimirTest, EmptyListLeavesTheGridDisabledAndTheButtonsIdle) {
   });
   EXPECT_EQ(mostrados_, Lineas{});
   EXPECT_EQ(Spool(), Filas{});
-}
-
-// With the real renderer: the preview shows the page and the printer draws it.
-TEST_F(ImprimirTest, PreviewShowsThePageAndThePrinterDrawsIt) {
-  FijaVisorReporte(MuestraPreview);
-  Guarda({kRucAndina, "201003", 1}, {{"500", "1000"}, {"501", "0"}});
-  Lineas textos;
-  driver_.OnModal<frmPreview>([&](frmPreview& preview) {
-    for (const forms::DrawCommand& c : preview.picPrevia(0).Drawing())
-      if (c.type == forms::DrawCommand::Type::Text && c.y1 == 2540) textos.push_back(c.text);
-    driver_.PressToolbarButton(preview.tlbPrevia, 5);
-  });
-  ConDialogo(false, [&](frmImprimir& frm) {
-    driver_.Click(frm.CmdImprimir(0));
-    driver_.Click(frm.CmdImprimir(1));
-  });
-  EXPECT_EQ(textos, Lineas{"MODALIDAD DE PAGO"});
-  ASSERT_EQ(impresoras_.Jobs().size(), 1u);
-  const Lineas& llamadas = impresoras_.Jobs()[0].calls;
-  EXPECT_NE(std::find(llamadas.begin(), llamadas.end(), "Print MODALIDAD DE PAGO"), llamadas.end());
 }
 
 }  // namespace
