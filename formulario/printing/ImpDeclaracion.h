@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-// The driver writes the whole report of the declaration the print dialog chose (its key in the
-// declaration globals, its boxes in gsCasillas) into the spool file
-// gsArchivoReporte, the declaration page first when asked, then each annex and
-// guarantee report ticked, in a fixed order, and last the page-count trailer.
+// The driver writes the whole report of the declaration the print dialog chose
+// (its key in the declaration globals, its boxes in gsCasillas) into the spool
+// file gsArchivoReporte: the declaration page first when asked, then each annex
+// and guarantee report ticked, in a fixed order, and last the page-count trailer.
 namespace korva {
 
 // What the print dialog asks the driver for: the declaration page, and which of
