@@ -4,5 +4,6 @@ namespace nuvia {
 
 std::string gsSysPath;
 dao::DatabasePtr gDB;
+bool gbPasoFallido = false;
 
 }  // namespace nuvia

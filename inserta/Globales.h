@@ -13,4 +13,9 @@ namespace nuvia {
 extern std::string gsSysPath;
 extern dao::DatabasePtr gDB;
 
+// Set when a step of the run failed and was reported (a statement the database
+// refused, an input file not loaded): the run goes on with the other steps and
+// then ends with a failure status, so that whoever ran the installation knows.
+extern bool gbPasoFallido;
+
 }  // namespace nuvia

@@ -1,5 +1,7 @@
 #include "inserta/ModNuvia.h"
 
+#include <cstdlib>
+
 #include "inserta/Globales.h"
 #include "inserta/ModRegistro.h"
 #include "inserta/ModTablas.h"
@@ -55,24 +57,26 @@ void PreparaMotor(const std::string& sRuta) {
     forms::MsgBox(dao::EngineErrorText(numero) + vb::vbLf + vb::Str(numero), forms::vbOKOnly,
                   "Error de Conección");
   }
-  vb::End();
+  vb::End(EXIT_FAILURE);
 }
 
 }  // namespace
 
 void Main() {
   vb::Command();
+  gbPasoFallido = false;
   // The profile call hands back the value alone, without the terminating NUL the
   // system's call leaves in the buffer, so nothing is cut off: the folder keeps
   // its closing backslash.
   gsSysPath = vb::Trim(LeeOpcion("SysPath"));
   if (vb::Trim(gsSysPath).empty()) {
     forms::MsgBox("Debe instalar primero el ZEP ", forms::vbInformation + forms::vbOKOnly, "Mensaje");
-    vb::End();
+    vb::End(EXIT_FAILURE);
   }
   if (vb::Right(gsSysPath, 2) == "\\\\") gsSysPath = vb::Left(gsSysPath, vb::Len(gsSysPath) - 1);
   ConectaBaseDatos(gsSysPath);
   ActualizaTablas(gsSysPath);
+  if (gbPasoFallido) vb::End(EXIT_FAILURE);
 }
 
 // A folder ending in a backslash gives the workgroup file a doubled one, which the

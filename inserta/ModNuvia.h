@@ -8,7 +8,9 @@ namespace nuvia {
 // The installer's run: reads the install folder from TESCA.INI, opens the host
 // database, brings the module's tables to shape, registers the module and closes
 // the database. It shows nothing when all goes well. Without an install folder it
-// says "Debe instalar primero el ZEP " and ends the program untouched.
+// says "Debe instalar primero el ZEP " and ends the program untouched. A run that
+// failed (no install folder, no database, a step reported as failed) ends the
+// program with EXIT_FAILURE.
 void Main();
 
 // Opens install folder & DBName into gDB; when the database cannot be opened it

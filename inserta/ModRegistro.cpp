@@ -85,7 +85,8 @@ using Filas = std::vector<std::vector<std::string>>;
 // A file the registration cannot load leaves the rows it would have replaced as
 // they are; the person running the installation is told which file and why.
 void InformaArchivo(const std::string& sRuta, const std::string& sDetalle) {
-  forms::MsgBox("No se cargó el archivo " + sRuta + vb::vbLf + sDetalle + vb::vbLf +
+  gbPasoFallido = true;
+  forms::MsgBox("No se cargó el archivo " + vb::ResolvePath(sRuta) + vb::vbLf + sDetalle + vb::vbLf +
                     "Se conservan los registros anteriores.",
                 forms::vbExclamation, "Mensaje");
 }

@@ -119,6 +119,7 @@ void InformaErrorSentencia(const vb::Error& error) {
     case dao::kErrPrimaryKeyExists:
       break;
     default:
+      gbPasoFallido = true;
       forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
                     forms::vbCritical, "Error al Ejecutar Sentencia SQL");
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <initializer_list>
 
 #include "formulario/core/Globales.h"
@@ -152,7 +153,7 @@ bool AbreBaseDatos() {
     return true;
   } catch (const vb::Error& error) {
     AvisaErrorConexion(error);
-    vb::End();
+    vb::End(EXIT_FAILURE);
   }
 }
 

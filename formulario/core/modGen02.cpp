@@ -1,5 +1,6 @@
 #include "formulario/core/modGen02.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "formulario/core/Fileproc.h"
@@ -24,7 +25,7 @@ constexpr const char* kFormulario = "0942";
 // every unexpected error as fatal.
 [[noreturn]] void TerminaPorError(const std::string& sRutina, const vb::Error& error) {
   ManejaError(sRutina, error);
-  vb::End();
+  vb::End(EXIT_FAILURE);
 }
 
 std::string MensajeDeError(const vb::Error& error) {

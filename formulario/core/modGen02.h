@@ -20,9 +20,10 @@ inline constexpr std::uint8_t kErrorTerminaPrograma = 1;
 // date and time, the routine name, the error and the message to errorlog.txt in
 // the program's own folder (four writes, each ended by CR LF), shows the message
 // as a critical box titled "Error crítico: <n> (Rutina: <name>) " and answers 1.
-// Every caller then ends the program through vb::End(), which rolls back an open
-// transaction rather than commit half a change. When the log cannot be opened the
-// box and the answer stand and nothing is written.
+// Every caller then ends the program through vb::End(EXIT_FAILURE), which rolls
+// back an open transaction rather than commit half a change, and tells whoever
+// started the program that it failed. When the log cannot be opened the box and
+// the answer stand and nothing is written.
 std::uint8_t ManejaError(const std::string& sRutina, const vb::Error& error);
 
 // Deletes rows of `sTabla`: with `iFiltro` 1 only the declaration of the given

@@ -1,5 +1,6 @@
 // The import run behind "&Aceptar": unzip, digest check, line load and the
 // declaration's header rows, in one transaction.
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -85,7 +86,7 @@ void FrmImportar::CmdGrabar_Click() {
     if (!sArchivoExtraido_.empty()) BorroErr(sArchivoExtraido_, "");
     if (respuesta == kErrorTerminaPrograma && transaccion && transaccion->Active()) {
       transaccion->Rollback();
-      vb::End();
+      vb::End(EXIT_FAILURE);
     }
   }
 }

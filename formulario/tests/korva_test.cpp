@@ -1,14 +1,18 @@
 // The program itself: korva started beside the host's window on a private X
 // display, against a suite folder of the host stand-in, rendering offscreen.
 #include <gtest/gtest.h>
+// Xlib after gtest: its None would shadow gtest's own.
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/dao/dao.h"
@@ -18,7 +22,7 @@
 #include "platform/testsupport/file_bytes.h"
 #include "platform/testsupport/pdf_reader.h"
 #include "platform/testsupport/temp_folder.h"
-#include "platform/testsupport/xvfb_server.h"
+#include "platform/testsupport/x_display_test.h"
 #include "platform/vb/encoding.h"
 #include "tools/host/suite.h"
 
@@ -30,12 +34,12 @@ using testsupport::ChildProcess;
 using testsupport::ReadBytes;
 using testsupport::TempFolder;
 
-class KorvaTest : public testsupport::XvfbTest {
+class KorvaTest : public testsupport::XDisplayTest {
  protected:
   std::string Screen() const override { return "1024x768x24"; }
   void TearDown() override {
     anfitrion_.reset();
-    XvfbTest::TearDown();
+    XDisplayTest::TearDown();
   }
 
   void MuestraAnfitrion() {
@@ -62,18 +66,68 @@ class KorvaTest : public testsupport::XvfbTest {
     return suite;
   }
 
-  std::vector<std::string> Entorno(const host::Suite& suite, const fs::path& captura,
+  // Closes the top-level window titled `titulo` with its close box, as a person
+  // would; false when no such window came up within a minute.
+  bool CierraVentana(const std::string& titulo) {
+    Atom nombre = XInternAtom(display_, "_NET_WM_NAME", False);
+    Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    for (int intento = 0; intento < 600; ++intento) {
+      Window raiz = 0, padre = 0, *hijas = nullptr;
+      unsigned int cuantas = 0;
+      XQueryTree(display_, DefaultRootWindow(display_), &raiz, &padre, &hijas, &cuantas);
+      std::vector<Window> ventanas(hijas, hijas + cuantas);
+      if (hijas) XFree(hijas);
+      for (Window ventana : ventanas) {
+        if (Titulo(ventana, nombre, utf8) != titulo) continue;
+        XEvent cierre{};
+        cierre.xclient.type = ClientMessage;
+        cierre.xclient.window = ventana;
+        cierre.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+        cierre.xclient.format = 32;
+        cierre.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+        XSendEvent(display_, ventana, False, NoEventMask, &cierre);
+        XFlush(display_);
+        return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+  std::string Titulo(Window ventana, Atom nombre, Atom utf8) {
+    XWindowAttributes atributos{};
+    if (!XGetWindowAttributes(display_, ventana, &atributos) || atributos.map_state != IsViewable) return "";
+    Atom tipo = None;
+    int formato = 0;
+    unsigned long cuantos = 0, resto = 0;
+    unsigned char* datos = nullptr;
+    XGetWindowProperty(display_, ventana, nombre, 0, 1024, False, utf8, &tipo, &formato, &cuantos, &resto,
+                       &datos);
+    std::string titulo = datos ? std::string(reinterpret_cast<char*>(datos), cuantos) : "";
+    if (datos) XFree(datos);
+    return titulo;
+  }
+
+  // The program's environment on the suite: offscreen, with `captura` in the
+  // environment variable `revision` (the pictures' folder of KORVA_CAPTURA, say);
+  // or, with no `captura`, its windows shown on the test's display.
+  std::vector<std::string> Entorno(const host::Suite& suite, const fs::path& captura = {},
                                    const std::string& revision = "KORVA_CAPTURA") {
     fs::create_directories(carpeta_ / "home");
     fs::create_directories(carpeta_ / "run");
     fs::permissions(carpeta_ / "run", fs::perms::owner_all);
     std::string home = carpeta_ / "home";
-    return {"WINDIR=" + suite.windowsFolder, "HOME=" + home,
-            "XDG_CONFIG_HOME=" + home + "/.config", "XDG_CACHE_HOME=" + home + "/.cache",
-            "XDG_DATA_HOME=" + home + "/.local/share",
-            "XDG_RUNTIME_DIR=" + (carpeta_ / "run"), "DISPLAY=" + DisplayName(),
-            "QT_QPA_PLATFORM=offscreen", revision + "=" + captura.string(),
-            "CUPS_SERVER=" + (carpeta_ / "run/no-cups.sock")};
+    std::vector<std::string> entorno = {
+        "WINDIR=" + suite.windowsFolder, "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/.config",
+        "XDG_CACHE_HOME=" + home + "/.cache", "XDG_DATA_HOME=" + home + "/.local/share",
+        "XDG_RUNTIME_DIR=" + (carpeta_ / "run"), "DISPLAY=" + DisplayName(),
+        "CUPS_SERVER=" + (carpeta_ / "run/no-cups.sock")};
+    if (captura.empty()) {
+      entorno.push_back("QT_QPA_PLATFORM=xcb");
+      return entorno;
+    }
+    entorno.push_back("QT_QPA_PLATFORM=offscreen");
+    entorno.push_back(revision + "=" + captura.string());
+    return entorno;
   }
 
   // korva run to its end on the suite under the unattended check `revision`,
@@ -212,6 +266,32 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
   std::sort(palabras.begin(), palabras.end());
   std::sort(esperadas.begin(), esperadas.end());
   EXPECT_EQ(palabras, esperadas);
+}
+
+// A program that refused to start or could not open the database ends with a
+// failure status once its message is closed; "&Salir" ends it with 0 (above).
+TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
+  struct Caso {
+    const char* camino;
+    bool anfitrion;
+    const char* baseDatos;
+    const char* titulo;
+  };
+  const Caso casos[] = {
+      {"sin anfitrion", false, "TESCA.MDB", "Error al ejecutar el módulo"},
+      {"sin base de datos", true, "OTRA.MDB", "Error de Conección"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.camino);
+    if (c.anfitrion && !anfitrion_) MuestraAnfitrion();
+    host::Suite suite = host::CreateSuite(carpeta_ / c.camino);
+    std::ofstream(suite.settingsPath, std::ios::binary)
+        << "[Options]\r\nSysPath=" << suite.installFolder << "\r\nDBPath=" << suite.installFolder
+        << "\r\nDBName=" << c.baseDatos << "\r\nSysUser=USUARIO\r\n";
+    ChildProcess korva({KORVA_PATH}, Entorno(suite));
+    EXPECT_TRUE(CierraVentana(c.titulo));
+    EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
+  }
 }
 
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads

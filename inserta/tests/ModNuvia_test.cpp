@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "inserta/Globales.h"
@@ -15,13 +16,14 @@ namespace {
 
 class ModNuviaTest : public SuiteTest {
  protected:
-  // The whole run as the installation starts it; false when it ended the program.
-  bool RunInstaller() {
+  // The whole run as the installation starts it: the program's exit status, 0
+  // when it came back without ending the program.
+  int RunInstaller() {
     try {
       Main();
-      return true;
-    } catch (const vb::ProgramEnded&) {
-      return false;
+      return EXIT_SUCCESS;
+    } catch (const vb::ProgramEnded& ended) {
+      return ended.exitCode;
     }
   }
   bool HasTable(const std::string& name) const {
@@ -46,7 +48,7 @@ class ModNuviaTest : public SuiteTest {
 
 TEST_F(ModNuviaTest, FreshSuiteIsInstalledWithoutAnyMessage) {
   CopyShippedInputs();
-  EXPECT_TRUE(RunInstaller());
+  EXPECT_EQ(RunInstaller(), EXIT_SUCCESS);
   EXPECT_TRUE(driver_.MessageBoxes().empty());
   EXPECT_EQ(gDB, nullptr);
   for (const char* table : kTablasModulo) EXPECT_TRUE(HasTable(table)) << table;
@@ -54,7 +56,7 @@ TEST_F(ModNuviaTest, FreshSuiteIsInstalledWithoutAnyMessage) {
 
 TEST_F(ModNuviaTest, SecondRunLeavesTheSameTablesAndRowsAndEmptiesWorkingCopies) {
   CopyShippedInputs();
-  ASSERT_TRUE(RunInstaller());
+  ASSERT_EQ(RunInstaller(), EXIT_SUCCESS);
   {
     dao::DatabasePtr db = OpenDatabase();
     db->Execute("INSERT INTO F0942GARANTIA (tip_doc_d, doc_id_d, periodo, formulario, Semana, ind_garantia) "
@@ -65,7 +67,7 @@ TEST_F(ModNuviaTest, SecondRunLeavesTheSameTablesAndRowsAndEmptiesWorkingCopies)
   }
   Rows registered = Registration();
   Rows guarantee = Select("SELECT * FROM F0942GARANTIA");
-  ASSERT_TRUE(RunInstaller());
+  ASSERT_EQ(RunInstaller(), EXIT_SUCCESS);
   EXPECT_TRUE(driver_.MessageBoxes().empty());
   EXPECT_EQ(Registration(), registered);
   EXPECT_EQ(Select("SELECT * FROM F0942GARANTIA"), guarantee);
@@ -79,7 +81,7 @@ TEST_F(ModNuviaTest, NoInstallFolderIsRefusedBeforeTheDatabaseIsTouched) {
     SCOPED_TRACE(settings[0]);
     WriteSettings(settings);
     driver_.Expect({"Debe instalar primero el ZEP ", forms::vbInformation, "Mensaje"});
-    EXPECT_FALSE(RunInstaller());
+    EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
     EXPECT_EQ(gDB, nullptr);
     EXPECT_FALSE(HasTable("F0942DEUDAS"));
   }
@@ -89,7 +91,7 @@ TEST_F(ModNuviaTest, InstallFolderEndingInTwoBackslashesLosesOne) {
   CopyShippedInputs();
   std::string folder = suite_.installFolder.substr(0, suite_.installFolder.size() - 1);
   WriteSettings({"SysPath=" + folder + "\\\\", "DBName=TESCA.MDB"});
-  EXPECT_TRUE(RunInstaller());
+  EXPECT_EQ(RunInstaller(), EXIT_SUCCESS);
   EXPECT_EQ(gsSysPath, folder + "\\");
   EXPECT_TRUE(driver_.MessageBoxes().empty());
   EXPECT_EQ(Select("SELECT COUNT(*) FROM envio_t").at(0).at(0), "4");
@@ -98,7 +100,7 @@ TEST_F(ModNuviaTest, InstallFolderEndingInTwoBackslashesLosesOne) {
 TEST_F(ModNuviaTest, DatabaseHeldExclusivelyByAnotherProgramEndsTheRun) {
   dao::DatabasePtr other = dao::Engine().Workspaces(0).OpenDatabase(suite_.databasePath, true);
   driver_.Expect({" 3051- La Base de datos esta bloqueda", forms::vbOKOnly, "Error de Conección"});
-  EXPECT_FALSE(RunInstaller());
+  EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
   other->Close();
   EXPECT_FALSE(HasTable("F0942DEUDAS"));
 }
@@ -106,7 +108,7 @@ TEST_F(ModNuviaTest, DatabaseHeldExclusivelyByAnotherProgramEndsTheRun) {
 TEST_F(ModNuviaTest, MissingDatabaseShowsTheEngineTextAndNumber) {
   WriteSettings({"SysPath=" + suite_.installFolder, "DBName=OTRA.MDB"});
   driver_.Expect({"No se encontró el archivo.\n 3024", forms::vbOKOnly, "Error de Conección"});
-  EXPECT_FALSE(RunInstaller());
+  EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
 }
 
 TEST_F(ModNuviaTest, VerificaArchivoNeedsTheFolderAndTheFile) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "inserta/Globales.h"
@@ -37,11 +38,13 @@ const std::string kKept = "\nSe conservan los registros anteriores.";
 
 class ModRegistroTest : public SuiteTest {
  protected:
-  void Install() {
+  // The installer's run; the exit status it ends with, 0 when it came back.
+  int Install() {
     try {
       Main();
-    } catch (const vb::ProgramEnded&) {
-      FAIL() << "the installer ended the program";
+      return EXIT_SUCCESS;
+    } catch (const vb::ProgramEnded& ended) {
+      return ended.exitCode;
     }
   }
   Rows Params(const std::string& numero) const {
@@ -53,12 +56,13 @@ class ModRegistroTest : public SuiteTest {
     db->Execute(sql, dao::dbFailOnError);
     db->Close();
   }
-  std::string Tmp(const std::string& name) const { return suite_.installFolder + "tmp\\" + name; }
+  // A file of the install folder's tmp as messages name it.
+  std::string Tmp(const std::string& name) const { return suite_.installFolder + "tmp/" + name; }
 };
 
 TEST_F(ModRegistroTest, FreshDatabaseGetsTheModuleRowsRowByRow) {
   CopyShippedInputs();
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Select("SELECT * FROM PARAM WHERE Numero <> '728' ORDER BY Numero, Argumento"), kModuleParameters);
   EXPECT_EQ(Select("SELECT * FROM reportes ORDER BY codrep"),
             (Rows{{"F36001", "Reporte del formulario - 0942", "1"},
@@ -78,7 +82,7 @@ TEST_F(ModRegistroTest, FreshDatabaseGetsTheModuleRowsRowByRow) {
 TEST_F(ModRegistroTest, ExistingTaxUnitRowIsUpdatedInPlace) {
   CopyShippedInputs();
   Execute("INSERT INTO PARAM VALUES ('404', '20100101', '00009999.99', '007')");
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Select("SELECT * FROM PARAM WHERE Numero = '404' AND Argumento = '20100101'"),
             (Rows{{"404", "20100101", "00003600.00", "000"}}));
 }
@@ -92,7 +96,7 @@ TEST_F(ModRegistroTest, ParameterFileReplacesEveryFormRuleAndPadsTheCorrelative)
                    "885|0942|O'HIGGINS 2016|12|\r\n"
                    "\r\n"
                    "728|066001|030701 2005|0|\r\n");
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Params("728"), (Rows{{"728", "011901", "010101 1999", "005"}}));
   EXPECT_EQ(Params("885"), (Rows{{"885", "0942", "O'HIGGINS 2016", "012"}}));
 }
@@ -100,7 +104,7 @@ TEST_F(ModRegistroTest, ParameterFileReplacesEveryFormRuleAndPadsTheCorrelative)
 TEST_F(ModRegistroTest, ParameterFileIsTakenFromTheInstallFolderWhenTmpHasNone) {
   WriteInstallFile("Par942.txt", "728|011901|010101 1999|0|\n");
   WriteInstallFile("tmp/env942.txt", "");
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Params("728"), (Rows{{"728", "011901", "010101 1999", "000"}}));
 }
 
@@ -108,7 +112,7 @@ TEST_F(ModRegistroTest, ParameterFileInTmpIsPreferred) {
   WriteInstallFile("Par942.txt", "728|011901|010101 1999|0|\n");
   WriteInstallFile("tmp/Par942.txt", "728|062101|010101 2003|0|\n");
   WriteInstallFile("tmp/env942.txt", "");
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Params("728"), (Rows{{"728", "062101", "010101 2003", "000"}}));
 }
 
@@ -145,7 +149,7 @@ TEST_F(ModRegistroTest, FileThatCannotBeLoadedIsReportedAndItsOldRowsKept) {
     Rows forms = Params("728");
     std::string path = c.name == "Par942.txt" && c.text.empty() ? suite_.installFolder + c.name : Tmp(c.name);
     driver_.Expect({"No se cargó el archivo " + path + "\n" + c.reason + kKept, forms::vbExclamation, "Mensaje"});
-    Install();
+    EXPECT_EQ(Install(), EXIT_FAILURE);
     if (c.name == "env942.txt") {
       EXPECT_EQ(Sends(), sends);
       EXPECT_EQ(Params("728").size(), 15u);
@@ -163,7 +167,7 @@ TEST_F(ModRegistroTest, SendFileStopsAtABlankLineAndItsLaterLineForATableWins) {
                    "   \n"
                    "0942|F0942MOTIVO|HF0942MOTIVO|F942MOT|2|0|1|2|4|3|0|0|5|\n");
   WriteInstallFile("tmp/Par942.txt", "");
-  Install();
+  EXPECT_EQ(Install(), EXIT_SUCCESS);
   EXPECT_EQ(Sends(), (Rows{{"0942", "F0942DEUDAS", "HF0942DEUDAS", "O'X", "7", "0", "1", "2.5", "4", "3", "0", "0", "8"}}));
   EXPECT_TRUE(driver_.MessageBoxes().empty());
 }

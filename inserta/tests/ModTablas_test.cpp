@@ -266,11 +266,14 @@ class EjecutaSentenciaTest : public ModTablasTest {
     CreaTablasModulo(*db_);
     db_->Execute(KeyedRow("F0942DEUDAS"), dao::dbFailOnError);
   }
-  // Runs `sql` through the installer's executor on this test's database.
-  void Run(const std::string& sql) {
+  // Runs `sql` through the installer's executor on this test's database; true
+  // when the run is to end as failed.
+  bool Run(const std::string& sql) {
     gDB = db_;
+    gbPasoFallido = false;
     EjecutaSentencia(sql);
     gDB.reset();
+    return gbPasoFallido;
   }
 };
 
@@ -279,22 +282,22 @@ TEST_F(EjecutaSentenciaTest, ExistingTableAsksToOverwriteAndOverwritesNothingWha
     driver_.Expect({"\nSe  detectado que ya existen las tablas del ZEP  Desea Sobreescribirlas?",
                     forms::vbYesNo + forms::vbQuestion + forms::vbDefaultButton2, "Mensaje"},
                    answer);
-    Run(SentenciaCreaTabla("F0942DEUDAS"));
+    EXPECT_FALSE(Run(SentenciaCreaTabla("F0942DEUDAS")));
     EXPECT_EQ(Count(*db_, "F0942DEUDAS"), 1);
   }
 }
 
 TEST_F(EjecutaSentenciaTest, SecondKeyOnATableIsIgnoredSilently) {
-  Run(SentenciaClave("F0942DEUDAS"));
+  EXPECT_FALSE(Run(SentenciaClave("F0942DEUDAS")));
   EXPECT_TRUE(driver_.MessageBoxes().empty());
   EXPECT_EQ(db_->TableDefs()["F0942DEUDAS"].PrimaryKeyName(), "PK_F0942DEUDAS");
 }
 
-TEST_F(EjecutaSentenciaTest, OtherErrorShowsItsNumberAndTextAndTheRunGoesOn) {
+TEST_F(EjecutaSentenciaTest, OtherErrorShowsItsNumberAndTextAndTheRunGoesOnToEndAsFailed) {
   driver_.Expect({"Error Número : 3022\nLos cambios en la tabla 'F0942DEUDAS' no se realizaron porque "
                   "crearían valores duplicados en el índice, la clave principal o la relación.",
                   forms::vbCritical, "Error al Ejecutar Sentencia SQL"});
-  Run(KeyedRow("F0942DEUDAS"));
+  EXPECT_TRUE(Run(KeyedRow("F0942DEUDAS")));
   EXPECT_EQ(Count(*db_, "F0942DEUDAS"), 1);
 }
 

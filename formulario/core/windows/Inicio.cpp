@@ -1,5 +1,7 @@
 #include "formulario/core/windows/Inicio.h"
 
+#include <cstdlib>
+
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/cWindows.h"
 #include "formulario/core/windows/MDIFrm.h"
@@ -15,14 +17,14 @@ void Main() {
   if (!ventanas.CorreApp("Orvane")) {
     forms::MsgBox("Debe ejecutar este módulo desde el Morvel del ZEP", forms::vbCritical,
                   "Error al ejecutar el módulo");
-    vb::End();
+    vb::End(EXIT_FAILURE);
   }
   if (vb::App::PrevInstance()) {
     forms::MsgBox("La Aplicación ya se encuentra en ejecución", forms::vbInformation,
                   vb::App::ProductName());
-    vb::End();
+    vb::End(EXIT_FAILURE);
   }
-  if (!VerificaConfiguracionRegional()) vb::End();
+  if (!VerificaConfiguracionRegional()) vb::End(EXIT_FAILURE);
   forms::Instance<MDIFrm>().Show();
 }
 
