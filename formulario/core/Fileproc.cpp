@@ -33,7 +33,7 @@ vb::OpenMode ModoDeApertura(int iModo) {
 int IntentaAbrir(const std::string& sNombre, int iModo, int iLongitud, int iVerifica) {
   if (!NombreValido(sNombre)) vb::Raise(kErrNombreArchivo);
   if (iVerifica != 0 && iModo == kModoBinarioLectura && !ExisteArchivo(sNombre)) {
-    forms::MsgBox("No existe archivo: " + sNombre, forms::vbCritical, "ERROR!");
+    forms::MsgBox("No existe archivo: " + vb::ResolvePath(sNombre), forms::vbCritical, "ERROR!");
     return 0;
   }
   if (!ModoValido(iModo)) return 0;

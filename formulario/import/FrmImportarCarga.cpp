@@ -281,7 +281,7 @@ bool FrmImportar::DesencriptaArch(const std::string& sNomarch, const std::string
       }
     } catch (const vb::Error& error) {
       oForm.SetMousePointer(forms::vbDefault);
-      int iRespuesta = forms::MsgBox("No se puede desencriptar el Archivo " + sNomarch + vb::vbLf +
+      int iRespuesta = forms::MsgBox("No se puede desencriptar el Archivo " + vb::ResolvePath(sNomarch) + vb::vbLf +
                                          std::to_string(error.Number()) + ":" + error.Description(),
                                      forms::vbCritical + forms::vbRetryCancel, Caption());
       if (iRespuesta == forms::vbRetry) continue;

@@ -295,14 +295,21 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
 }
 
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads
-// it as the HTML page installed beside that name, which holds the topics the
+// it as the HTML page installed beside that name or, without one, as the page
+// beside the program, where the build puts it. The page holds the topics the
 // main window, the page-range dialog and each tab of the request form open.
-TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageWithItsTopics) {
+TEST(AyudaTest, HelpFileTheProgramNamesIsTheInstalledPageOrTheOneBesideTheProgram) {
   TempFolder carpeta;
-  fs::create_directories(carpeta / "0942");
-  fs::copy_file(KORVA_HELP_PATH, carpeta / "0942/Korva.html");
-  EXPECT_EQ(formsqt::HelpPageFor(carpeta.Path() + "/0942\\Korva.hlp"), carpeta / "0942/Korva.html");
-  std::string pagina = ReadBytes(carpeta / "0942/Korva.html");
+  fs::create_directories(carpeta / "instalada/0942");
+  fs::copy_file(KORVA_HELP_PATH, carpeta / "instalada/0942/Korva.html");
+  fs::create_directories(carpeta / "sin ayuda");
+  fs::path programa = fs::path(KORVA_PATH).parent_path();
+  EXPECT_EQ(formsqt::HelpPageFor(carpeta.Path() + "/instalada/0942\\Korva.hlp", programa),
+            carpeta / "instalada/0942/Korva.html");
+  EXPECT_EQ(formsqt::HelpPageFor(carpeta.Path() + "/sin ayuda/0942\\Korva.hlp", programa),
+            programa / "Korva.html");
+  EXPECT_EQ(ReadBytes(programa / "Korva.html"), ReadBytes(KORVA_HELP_PATH));
+  std::string pagina = ReadBytes(KORVA_HELP_PATH);
   for (const char* ancla : {"1007", "1014", "1015", "1016", "1017", "1023", "1027", "1028", "1029"})
     EXPECT_NE(pagina.find(std::string("<a name=\"") + ancla + "\""), std::string::npos) << ancla;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/forms/constants.h"
 #include "platform/qt/strings.h"
+#include "platform/vb/app.h"
 
 namespace formsqt {
 
@@ -18,14 +19,16 @@ bool IsHtml(const std::filesystem::path& path) {
   return extension == ".html" || extension == ".htm";
 }
 
-}  // namespace
-
-std::string HelpPageFor(const std::string& file) {
+// The help file's name with the platform's folder separator.
+std::string Slashed(const std::string& file) {
   std::string slashed = file;
   for (char& c : slashed) {
     if (c == '\\') c = '/';
   }
-  std::filesystem::path path(slashed);
+  return slashed;
+}
+
+std::string PageAt(const std::filesystem::path& path) {
   std::error_code error;
   if (IsHtml(path)) return std::filesystem::is_regular_file(path, error) ? path.string() : "";
   for (const char* extension : {".html", ".htm", ".HTML", ".HTM"}) {
@@ -34,6 +37,16 @@ std::string HelpPageFor(const std::string& file) {
     if (std::filesystem::is_regular_file(page, error)) return page.string();
   }
   return "";
+}
+
+}  // namespace
+
+std::string HelpPageFor(const std::string& file, const std::string& programFolder) {
+  std::filesystem::path path(Slashed(file));
+  std::string page = PageAt(path);
+  if (page.empty() && !programFolder.empty() && path.has_filename())
+    page = PageAt(std::filesystem::path(programFolder) / path.filename());
+  return page;
 }
 
 HelpWindow::HelpWindow() : browser_(std::make_unique<QTextBrowser>()) {
@@ -49,9 +62,9 @@ void HelpWindow::Show(const forms::HelpRequest& request) {
     browser_->hide();
     return;
   }
-  std::string page = HelpPageFor(request.file);
+  std::string page = HelpPageFor(request.file, vb::App::Path());
   if (page.empty()) {
-    browser_->setPlainText("No se puede abrir el archivo de ayuda " + ToQString(request.file) + ".");
+    browser_->setPlainText("No se puede abrir el archivo de ayuda " + ToQString(Slashed(request.file)) + ".");
   } else {
     browser_->setSource(QUrl::fromLocalFile(ToQString(page)));
     if (request.command == forms::cdlHelpContext && request.context != 0) {

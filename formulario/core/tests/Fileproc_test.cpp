@@ -65,11 +65,14 @@ TEST_F(FileprocTest, NameWithABlankIsRefusedUntilTheUserCancels) {
   }
 }
 
+// The name is shown with the platform's folder separator.
 TEST_F(FileprocTest, CheckedBinaryReadOfAMissingFileSaysSo) {
-  std::string nombre = carpeta_ / "falta.bin";
-  driver_.Expect(MessageBoxCall{"No existe archivo: " + nombre, forms::vbCritical, "ERROR!"});
-  EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 1), 0);
-  EXPECT_EQ(vb::FreeFile(), 1);
+  std::string mostrado = carpeta_ / "falta.bin";
+  for (const std::string& nombre : {mostrado, carpeta_.Path() + "\\falta.bin"}) {
+    driver_.Expect(MessageBoxCall{"No existe archivo: " + mostrado, forms::vbCritical, "ERROR!"});
+    EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 1), 0) << nombre;
+    EXPECT_EQ(vb::FreeFile(), 1);
+  }
 }
 
 TEST_F(FileprocTest, RefusedFileIsTriedAgainOnRetry) {

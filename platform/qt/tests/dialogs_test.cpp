@@ -103,23 +103,38 @@ TEST_F(QtDialogs, F1OpensTheHelpPageAtTheTopicOfTheFocusedControlsFrame) {
   EXPECT_EQ(browser.source().toLocalFile().toStdString(), page);
 }
 
-TEST(HelpPages, TheHelpFileStandsForTheHtmlPageOfItsName) {
+// Where the named folder has no page, the program's own folder is looked in.
+TEST(HelpPages, TheHelpFileStandsForTheHtmlPageOfItsNameThereOrInTheProgramsFolder) {
   TempFolder folder;
+  std::filesystem::create_directories(folder / "programa");
   std::ofstream(folder / "AYUDA.htm") << "<p>ayuda</p>";
   std::ofstream(folder / "otra.html") << "<p>otra</p>";
+  std::ofstream(folder / "programa/otra.html") << "<p>la del programa</p>";
+  std::ofstream(folder / "programa/propia.html") << "<p>propia</p>";
   struct Case {
     std::string file;
+    std::string programFolder;
     std::string page;
   };
   const Case cases[] = {
-      {folder / "AYUDA.HLP", folder / "AYUDA.htm"},
-      {folder / "otra.chm", folder / "otra.html"},
-      {folder / "otra.html", folder / "otra.html"},
-      {folder / "ninguna.hlp", ""},
+      {folder / "AYUDA.HLP", "", folder / "AYUDA.htm"},
+      {folder / "otra.chm", "", folder / "otra.html"},
+      {folder / "otra.html", "", folder / "otra.html"},
+      {folder / "ninguna.hlp", "", ""},
+      {folder.Path() + "\\otra.hlp", "", folder / "otra.html"},
+      {folder / "otra.hlp", folder / "programa", folder / "otra.html"},
+      {folder.Path() + "\\0942\\propia.hlp", folder / "programa", folder / "programa/propia.html"},
+      {folder / "ninguna.hlp", folder / "programa", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(HelpPageFor(c.file), c.page) << c.file;
-  std::string backslashed = folder.Path() + "\\otra.hlp";
-  EXPECT_EQ(HelpPageFor(backslashed), folder / "otra.html");
+  for (const Case& c : cases) EXPECT_EQ(HelpPageFor(c.file, c.programFolder), c.page) << c.file;
+}
+
+TEST_F(QtDialogs, AHelpFileFoundNowhereIsNamedWithThePlatformsSeparator) {
+  host->Help().Show({folder.Path() + "\\0942\\Ninguna.hlp", forms::cdlHelpContents, 0});
+  QTextBrowser& browser = host->Help().Browser();
+  EXPECT_TRUE(browser.isVisible());
+  EXPECT_EQ(browser.toPlainText().toStdString(),
+            "No se puede abrir el archivo de ayuda " + folder.Path() + "/0942/Ninguna.hlp.");
 }
 
 // A person's click on a control of the windows of the run in progress.
