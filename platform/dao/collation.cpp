@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/dao/sql_functions.h"
+#include "platform/dao/sqlite_api.h"
 #include "platform/vb/encoding.h"
 
 namespace dao {
@@ -172,6 +173,19 @@ bool JetLike(std::string_view text, std::string_view pattern) {
   }
   while (pi < p.size() && p[pi].kind == PatternElement::Star) ++pi;
   return pi == p.size();
+}
+
+namespace {
+
+int Collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
+  return CompareJetText(std::string_view(static_cast<const char*>(a), lengthA),
+                        std::string_view(static_cast<const char*>(b), lengthB));
+}
+
+}  // namespace
+
+void RegisterJetCollation(sqlite3* db) {
+  sqlite3_create_collation_v2(db, "JET", SQLITE_UTF8, nullptr, Collate, nullptr);
 }
 
 }  // namespace dao

@@ -1,13 +1,7 @@
 #include "platform/dao/row_rules.h"
 
-#include <sqlite3.h>
-
 #include <string>
-#include <string_view>
-#include <unordered_map>
-#include <vector>
 
-#include "platform/dao/errors.h"
 #include "platform/vb/sql.h"
 
 namespace dao {
@@ -16,15 +10,10 @@ namespace {
 // SQLite passes at most 127 arguments to a function; wider tables get one check
 // per group of columns.
 constexpr std::size_t kColumnsPerCheck = 120;
-constexpr char kSeparator = '\x1f';
 
-struct Rule {
-  std::string column;
-  char kind;  // t text, m memo, b byte, i integer, l long, y yes/no, n other numbers
-  int size = 0;
-  bool allowZeroLength = false;
-};
-
+// A column's rule as jet_check_row reads it: name, ':', its kind (t text, m memo,
+// b byte, i integer, l long, y yes/no, n other numbers), a text's size, and 'z'
+// when it may hold "".
 char KindOf(const ColumnDef& column) {
   switch (column.type) {
     case dbText: return 't';
@@ -44,91 +33,6 @@ std::string Encode(const ColumnDef& column) {
   return column.name + ':' + code;
 }
 
-std::vector<Rule> Decode(const std::string& text) {
-  std::vector<Rule> rules;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(kSeparator, start);
-    if (end == std::string::npos) end = text.size();
-    std::string item = text.substr(start, end - start);
-    std::size_t colon = item.rfind(':');
-    Rule rule;
-    rule.column = item.substr(0, colon);
-    rule.kind = item[colon + 1];
-    std::size_t pos = colon + 2;
-    while (pos < item.size() && item[pos] >= '0' && item[pos] <= '9') rule.size = rule.size * 10 + (item[pos++] - '0');
-    rule.allowZeroLength = pos < item.size() && item[pos] == 'z';
-    rules.push_back(std::move(rule));
-    start = end + 1;
-  }
-  return rules;
-}
-
-long Characters(const unsigned char* text, int bytes) {
-  long count = 0;
-  for (int i = 0; i < bytes; ++i) count += (text[i] & 0xC0) != 0x80;
-  return count;
-}
-
-// 0 when the value keeps the rule, else the engine's number.
-int Broken(const Rule& rule, sqlite3_value* value) {
-  int type = sqlite3_value_type(value);
-  if (type == SQLITE_NULL) return 0;
-  switch (rule.kind) {
-    case 't':
-    case 'm': {
-      if (type != SQLITE_TEXT) return kErrTypeMismatch;
-      int bytes = sqlite3_value_bytes(value);
-      if (bytes == 0) return rule.allowZeroLength ? 0 : kErrZeroLength;
-      if (rule.kind == 't' && bytes > rule.size && Characters(sqlite3_value_text(value), bytes) > rule.size)
-        return kErrFieldTooSmall;
-      return 0;
-    }
-    case 'n': return type == SQLITE_INTEGER || type == SQLITE_FLOAT ? 0 : kErrTypeMismatch;
-    case 'y': return type == SQLITE_INTEGER ? 0 : kErrTypeMismatch;
-    default: {
-      if (type != SQLITE_INTEGER) return kErrTypeMismatch;
-      sqlite3_int64 number = sqlite3_value_int64(value);
-      sqlite3_int64 low = rule.kind == 'b' ? 0 : rule.kind == 'i' ? -32768 : -2147483648LL;
-      sqlite3_int64 high = rule.kind == 'b' ? 255 : rule.kind == 'i' ? 32767 : 2147483647LL;
-      return number < low || number > high ? kErrNumericOverflow : 0;
-    }
-  }
-}
-
-// The parsed rules of each table, kept by the table's name and checked against the
-// rules text, so that a statement run once per row does not parse them each time.
-const std::vector<Rule>& RulesOf(sqlite3_value* table, sqlite3_value* text) {
-  struct Parsed {
-    std::string text;
-    std::vector<Rule> rules;
-  };
-  static thread_local std::unordered_map<std::string, Parsed> parsed;
-  std::string_view name(reinterpret_cast<const char*>(sqlite3_value_text(table)), sqlite3_value_bytes(table));
-  std::string_view rules(reinterpret_cast<const char*>(sqlite3_value_text(text)), sqlite3_value_bytes(text));
-  Parsed& entry = parsed[std::string(name)];
-  if (entry.text != rules) {
-    entry.text = std::string(rules);
-    entry.rules = Decode(entry.text);
-  }
-  return entry.rules;
-}
-
-// jet_check_row(table, rules, value...).
-void CheckRow(sqlite3_context* context, int argc, sqlite3_value** argv) {
-  const std::vector<Rule>* rules = &RulesOf(argv[0], argv[1]);
-  for (int i = 2; i < argc && static_cast<std::size_t>(i - 2) < rules->size(); ++i) {
-    const Rule& rule = (*rules)[i - 2];
-    if (int number = Broken(rule, argv[i])) {
-      const unsigned char* table = sqlite3_value_text(argv[0]);
-      std::string message = "jet:" + std::to_string(number) + ":" +
-                            (table ? reinterpret_cast<const char*>(table) : "") + "." + rule.column;
-      return sqlite3_result_error(context, message.c_str(), -1);
-    }
-  }
-  sqlite3_result_int(context, 1);
-}
-
 }  // namespace
 
 std::string RowCheckSql(const TableSchema& schema) {
@@ -137,18 +41,13 @@ std::string RowCheckSql(const TableSchema& schema) {
     std::string rules;
     std::string values;
     for (std::size_t i = first; i < schema.columns.size() && i < first + kColumnsPerCheck; ++i) {
-      if (i > first) rules += kSeparator;
+      if (i > first) rules += kRuleSeparator;
       rules += Encode(schema.columns[i]);
       values += ", " + QuoteName(schema.columns[i].name);
     }
     sql += ", CHECK (jet_check_row(" + vb::SqlText(schema.name) + ", " + vb::SqlText(rules) + values + "))";
   }
   return sql;
-}
-
-void RegisterRowCheck(sqlite3* db) {
-  sqlite3_create_function_v2(db, "jet_check_row", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
-                             nullptr, CheckRow, nullptr, nullptr, nullptr);
 }
 
 }  // namespace dao

@@ -14,6 +14,10 @@ namespace dao {
 // kind 3464. One call per row, with the rules parsed once per statement, keeps
 // writing close to SQLite's own speed.
 std::string RowCheckSql(const TableSchema& schema);
+// The check itself, jet_check_row, which the stored CHECK constraints call.
 void RegisterRowCheck(sqlite3* db);
+
+// Between the column rules of one CHECK's rules text.
+inline constexpr char kRuleSeparator = '\x1f';
 
 }  // namespace dao

@@ -238,11 +238,6 @@ void Like(sqlite3_context* context, int, Args argv) {
   sqlite3_result_int(context, JetLike(TextOf(argv[1]), TextOf(argv[0])) ? 1 : 0);
 }
 
-int Collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
-  return CompareJetText(std::string_view(static_cast<const char*>(a), lengthA),
-                        std::string_view(static_cast<const char*>(b), lengthB));
-}
-
 struct Function {
   const char* name;
   int arguments;
@@ -300,7 +295,7 @@ constexpr Function kFunctions[] = {
 }  // namespace
 
 void RegisterJetSql(sqlite3* db) {
-  sqlite3_create_collation_v2(db, "JET", SQLITE_UTF8, nullptr, Collate, nullptr);
+  RegisterJetCollation(db);
   RegisterRowCheck(db);
   for (const Function& f : kFunctions) {
     int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);

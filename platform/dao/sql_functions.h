@@ -12,6 +12,10 @@ namespace dao {
 // engine's string, conversion and date functions with character positions.
 void RegisterJetSql(sqlite3* db);
 
+// The JET collation alone, which every text column of a stored table is declared
+// with.
+void RegisterJetCollation(sqlite3* db);
+
 // The JET collation: <0, 0, >0. "josé" equals "JOSÉ"; "jose" sorts just before
 // "josé", and both before "josf".
 int CompareJetText(std::string_view a, std::string_view b);
