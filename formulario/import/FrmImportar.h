@@ -18,6 +18,7 @@
 #include "platform/forms/progress_bar.h"
 #include "platform/forms/text_box.h"
 #include "platform/vb/date.h"
+#include "platform/vb/error.h"
 #include "platform/vb/variant.h"
 
 namespace korva {
@@ -95,6 +96,7 @@ class FrmImportar : public forms::Form {
   void CmdCancelar_Click();
 
   void CmdGrabar_Click();
+  void FallaImportacion(const vb::Error& error, std::optional<dao::Transaction>& transaccion);
   bool ArchivoVerificado();
   void ImportaArchivo(dao::Transaction& transaccion);
   bool EleccionCompleta();
@@ -157,14 +159,17 @@ class FrmImportar : public forms::Form {
   FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
   FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
 
-  // The byte offsets of the "|"s of the line last taken apart by RetornaCampo,
-  // and whether the search after the last of them overflowed.
+  // The byte offsets of the "|"s found so far in the line last taken apart by
+  // RetornaCampo, and, once the search after the last of them found none or
+  // overflowed, which.
   struct SeparadoresDeLinea {
     std::string sLinea;
     std::vector<std::size_t> nFines;
+    bool bTerminada = false;
     bool bDesborda = false;
     bool bLeida = false;
-    void Lee(const std::string& sTexto);
+    void Empieza(const std::string& sTexto);
+    void LeeHasta(std::size_t nCuantos);
   };
   mutable SeparadoresDeLinea separadores_;
 };

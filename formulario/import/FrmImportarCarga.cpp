@@ -2,6 +2,7 @@
 // declaration's header rows, in one transaction.
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <optional>
 
 #include "formulario/core/Fileproc.h"
@@ -73,21 +74,28 @@ void AgregaFila(const std::string& sTabla, Asigna asigna) {
 
 // The run's transaction lives until the end of the click: an unexpected error is
 // reported first and only then, when the program is to end, rolled back. On every
-// other road out the guard rolls back whatever was not committed.
+// other road out the guard rolls back whatever was not committed. Memory that
+// runs out is the runtime's error 7 and takes the same road.
 void FrmImportar::CmdGrabar_Click() {
   sArchivoExtraido_.clear();
   std::optional<dao::Transaction> transaccion;
   try {
     if (ArchivoVerificado()) ImportaArchivo(transaccion.emplace());
   } catch (const vb::Error& error) {
-    std::uint8_t respuesta = ManejaError("CmdGrabar_Click", error);
-    // Whatever was extracted goes on this road too, so that a later run cannot
-    // meet it in the extraction folder.
-    if (!sArchivoExtraido_.empty()) BorroErr(sArchivoExtraido_, "");
-    if (respuesta == kErrorTerminaPrograma && transaccion && transaccion->Active()) {
-      transaccion->Rollback();
-      vb::End(EXIT_FAILURE);
-    }
+    FallaImportacion(error, transaccion);
+  } catch (const std::bad_alloc&) {
+    FallaImportacion(vb::Error(vb::kErrOutOfMemory), transaccion);
+  }
+}
+
+void FrmImportar::FallaImportacion(const vb::Error& error, std::optional<dao::Transaction>& transaccion) {
+  std::uint8_t respuesta = ManejaError("CmdGrabar_Click", error);
+  // Whatever was extracted goes on this road too, so that a later run cannot
+  // meet it in the extraction folder.
+  if (!sArchivoExtraido_.empty()) BorroErr(sArchivoExtraido_, "");
+  if (respuesta == kErrorTerminaPrograma && transaccion && transaccion->Active()) {
+    transaccion->Rollback();
+    vb::End(EXIT_FAILURE);
   }
 }
 

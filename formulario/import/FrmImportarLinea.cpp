@@ -34,6 +34,12 @@ constexpr int kErrorMesDistinto = 5;
 // reader; a field of 255 or more characters overflows them.
 constexpr long kMaximoPosicion = 255;
 
+// A line holds 27 fields, each of at most 254 characters and its "|": a longer
+// line is no line of the file, and is refused as an overflow before any of it is
+// read.
+constexpr long kCamposLinea = 27;
+constexpr long kLargoMaximoLinea = kCamposLinea * kMaximoPosicion;
+
 constexpr const char* kMensajeVersion =
     "Se han presentado problemas técnicos al momento de importar su información. Esta versión "
     "del ZEP requiere que el archivo personalizado haya sido generado a partir del 24.07.2006.";
@@ -157,34 +163,44 @@ vb::Variant FrmImportar::FormatoRecordado::Valor(const std::string& sTexto) {
   return dFecha ? vb::Variant(*dFecha) : vb::Variant(sSalida);
 }
 
-// The line's separators in order, each search starting after the one before,
-// up to the search that found none or overflowed.
-void FrmImportar::SeparadoresDeLinea::Lee(const std::string& sTexto) {
+void FrmImportar::SeparadoresDeLinea::Empieza(const std::string& sTexto) {
   sLinea = sTexto;
   nFines.clear();
-  std::size_t nInicio = 0;
-  std::size_t nFin = 0;
-  Separador resultado;
-  while ((resultado = BuscaSeparador(sLinea, nInicio, nFin)) == Separador::Hallado) {
-    nFines.push_back(nFin);
-    nInicio = nFin + 1;
+  bTerminada = false;
+  bDesborda = false;
+  bLeida = true;
+}
+
+// The line's separators in order, each search starting after the one before, up
+// to the `nCuantos`th or to the search that found none or overflowed.
+void FrmImportar::SeparadoresDeLinea::LeeHasta(std::size_t nCuantos) {
+  while (!bTerminada && nFines.size() < nCuantos) {
+    std::size_t nInicio = nFines.empty() ? 0 : nFines.back() + 1;
+    std::size_t nFin = 0;
+    Separador resultado = BuscaSeparador(sLinea, nInicio, nFin);
+    if (resultado == Separador::Hallado) {
+      nFines.push_back(nFin);
+    } else {
+      bTerminada = true;
+      bDesborda = resultado == Separador::Desborda;
+    }
   }
-  bDesborda = resultado == Separador::Desborda;
 }
 
 // Fields are counted from the line's start and the search for the next field's
 // end runs before the field asked for is given, so an overflowing field overflows
 // the field before it too; a field counter past 255 overflows as well. A field
 // that is not there is looked for through every field of the line. A line is
-// asked for some thirty fields: its separators are found once.
+// asked for some thirty fields: its separators are found once, and only as far
+// as a field asked for needs them, which for a field that is not there is where
+// the counter overflows.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       const std::string& PosCampo) const {
-  if (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp) {
-    separadores_.Lee(sCadenaNoEncryp);
-    separadores_.bLeida = true;
-  }
-  const std::vector<std::size_t>& nFines = separadores_.nFines;
+  if (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp) separadores_.Empieza(sCadenaNoEncryp);
   double nBuscado = NumeroDeCampo(PosCampo);
+  bool bNumeroDeCampo = nBuscado >= 0 && nBuscado <= kMaximoPosicion && nBuscado == std::floor(nBuscado);
+  separadores_.LeeHasta(bNumeroDeCampo ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
+  const std::vector<std::size_t>& nFines = separadores_.nFines;
   bool bExiste = nBuscado >= 0 && nBuscado < static_cast<double>(nFines.size()) && nBuscado == std::floor(nBuscado);
   if (!bExiste) {
     if (separadores_.bDesborda || static_cast<long>(nFines.size()) > kMaximoPosicion) vb::Raise(6);
@@ -227,6 +243,7 @@ dao::Recordset& FrmImportar::DeudasParaAgregar() {
 }
 
 bool FrmImportar::CargaLinea(const std::string& sLinea) {
+  if (vb::Len(sLinea) > kLargoMaximoLinea) vb::Raise(6);
   std::string sFecha = fechaArchivo_.Aplica(vb::Left(RetornaCampo(sLinea, "15"), 10));
   if (vb::DateDiff("d", fechaArchivo_.Fecha(), vb::Today()) >= 1) {
     bFechaHoy = false;

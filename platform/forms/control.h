@@ -130,7 +130,7 @@ class Control {
   void Fire(const Event<A...>& event, P&&... args) {
     if (!event || !RaisesEvents()) return;
     detail::Dispatch scope;
-    event(std::forward<P>(args)...);
+    detail::RunHandler(event, std::forward<P>(args)...);
   }
   bool RaisesEvents() const;
   // Tells the host that a property changed.

@@ -106,7 +106,7 @@ class Form {
   void Fire(const Event<A...>& event, P&&... args) {
     if (!event || state_ == State::Unloaded) return;
     detail::Dispatch scope;
-    event(std::forward<P>(args)...);
+    detail::RunHandler(event, std::forward<P>(args)...);
   }
 
  private:

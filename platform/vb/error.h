@@ -21,6 +21,10 @@ class Error : public std::runtime_error {
   std::string source_;
 };
 
+// Out of memory ("Memoria insuficiente"): what an allocation that fails raises
+// once it reaches the program's handlers.
+inline constexpr int kErrOutOfMemory = 7;
+
 // Raises error `number`; an empty description takes the runtime's own text.
 [[noreturn]] void Raise(int number, std::string description = {}, std::string source = {});
 

@@ -25,6 +25,7 @@ const std::vector<std::pair<std::string, Variant>> kVariantNames = {
     {"two-other-debts", Variant::TwoOtherDebts},
     {"blank-line", Variant::BlankLine},
     {"long-field", Variant::LongField},
+    {"long-line", Variant::LongLine},
     {"mixed-months", Variant::MixedMonths},
     {"empty-guarantee", Variant::EmptyGuarantee},
     {"long-guarantee", Variant::LongGuarantee},
@@ -55,6 +56,9 @@ std::vector<std::string> Rendered(const std::vector<Fields>& lines, Layout layou
   return texts;
 }
 
+// How many "|" the long-line variant adds after the last line's fields.
+constexpr std::size_t kLongLineTail = 100000;
+
 // The changes a variant makes to the lines themselves.
 std::vector<std::string> VariantLines(Options options, Variant variant) {
   if (variant == Variant::EmptyFile) return {};
@@ -77,6 +81,7 @@ std::vector<std::string> VariantLines(Options options, Variant variant) {
   }
   std::vector<std::string> texts = Rendered(lines, options.layout);
   if (variant == Variant::BlankLine) texts.push_back("");
+  if (variant == Variant::LongLine) texts.back() += std::string(kLongLineTail, '|');
   return texts;
 }
 

@@ -31,6 +31,7 @@ enum class Variant {
   TwoOtherDebts,      // two "05" records: a duplicate key
   BlankLine,          // an empty last line
   LongField,          // the last line's field 0 has 255 characters
+  LongLine,           // the last line goes on with 100,000 "|" past its 27 fields
   MixedMonths,        // the last line generated in another month
   EmptyGuarantee,     // fields 23 to 26 empty on the last line
   LongGuarantee,      // field 23 longer than its 10 characters on the last line

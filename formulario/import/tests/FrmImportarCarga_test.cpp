@@ -1,6 +1,8 @@
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <new>
 
 #include "formulario/import/FrmImportar.h"
 #include "formulario/import/tests/prueba_importacion.h"
@@ -24,6 +26,27 @@ class FrmImportarCargaTest : public PruebaImportacion {
 };
 
 const std::vector<long> kNada = {0, 0, 0, 0};
+
+// The test driver, except that the message box `prompt` finds the memory run out.
+class SinMemoriaEn : public forms::Host {
+ public:
+  SinMemoriaEn(forms::TestDriver& driver, std::string prompt) : driver_(driver), prompt_(std::move(prompt)) {
+    forms::SetHost(this);
+  }
+  ~SinMemoriaEn() override { forms::SetHost(&driver_); }
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+    if (prompt == prompt_) throw std::bad_alloc();
+    return driver_.MsgBox(prompt, style, title);
+  }
+  void RunModal(forms::Form& form) override { driver_.RunModal(form); }
+  void ShowHelp(const forms::HelpRequest& request) override { driver_.ShowHelp(request); }
+  std::string ClipboardText() override { return driver_.ClipboardText(); }
+  void SetClipboardText(const std::string& text) override { driver_.SetClipboardText(text); }
+
+ private:
+  forms::TestDriver& driver_;
+  std::string prompt_;
+};
 
 // The record check code computed apart from the program, from the row as the
 // database gives it back: the first `n` fields summed as numbers, the rest but
@@ -173,6 +196,7 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
       {"two records of other debts", Variant::TwoOtherDebts, {tecnico(3022), fallida}, 5},
       {"blank last line", Variant::BlankLine, {tecnico(13), fallida}, 5},
       {"field of 255 characters", Variant::LongField, {tecnico(6), fallida}, 5},
+      {"line longer than its 27 fields", Variant::LongLine, {tecnico(6), fallida}, 5},
       {"lines of two months", Variant::MixedMonths, {tecnico(5), fallida}, 5},
       {"empty guarantee fields", Variant::EmptyGuarantee, {tecnico(3315), fallida}, 9},
       {"guarantee indicator too long", Variant::LongGuarantee, {tecnico(3163), fallida}, 9},
@@ -191,6 +215,30 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
     EXPECT_EQ(frm.pbar1.Value(), caso.progreso);
     EsperaDisenoInactivo(frm);
   }
+}
+
+// Memory that runs out while the lines load is the runtime's error 7: the run's
+// own error road reports it, deletes the extracted file, rolls back and ends the
+// program as failed.
+TEST_F(FrmImportarCargaTest, MemoryRunningOutDuringTheLoadTakesTheRunsErrorRoad) {
+  debtfile::WrittenFile archivo = Genera(Variant::StaleDate);
+  FrmImportar& frm = AbreVentana();
+  driver_.Answer(forms::vbOK);
+  int salida = 0;
+  {
+    SinMemoriaEn sinMemoria(driver_, kArchivoViejo);
+    try {
+      Importa(frm, archivo);
+    } catch (const vb::ProgramEnded& fin) {
+      salida = fin.exitCode;
+    }
+  }
+  EXPECT_EQ(salida, EXIT_FAILURE);
+  ASSERT_EQ(driver_.MessageBoxes().size(), 1u);
+  EXPECT_EQ(driver_.MessageBoxes()[0].title, "Error crítico: 7 (Rutina: CmdGrabar_Click) ");
+  EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
+  EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+  EXPECT_EQ(Cuentas(), kNada);
 }
 
 TEST_F(FrmImportarCargaTest, AnArchiveThatIsNotAZipExtractsNothing) {

@@ -111,6 +111,18 @@ TEST_F(FrmImportarLineaTest, RetornaCampoOverflowsOnlyWhereItsSearchReaches) {
   }
 }
 
+// 27 fields of at most 254 characters and their "|": 6,885 characters.
+TEST_F(FrmImportarLineaTest, ALineLongerThanItsTwentySevenFieldsIsRefusedAsAnOverflow) {
+  std::string linea = LineText(debtfile::SampleDebt(Hoy(), "01", 1));
+  std::string llena = linea + std::string(6885 - linea.size(), '|');
+  bool cargada = false;
+  EXPECT_EQ(Carga(Ventana(), llena, &cargada).size(), 1u);
+  EXPECT_TRUE(cargada);
+  driver_.Expect({kErrorTecnico, forms::vbCritical, "Error tecnico : 6"});
+  EXPECT_EQ(Carga(Ventana(), llena + "|", &cargada), Filas{});
+  EXPECT_FALSE(cargada);
+}
+
 TEST_F(FrmImportarLineaTest, DebtLineIsStoredFieldByFieldWithItsDerivedColumns) {
   FrmImportar& frm = Ventana();
   EXPECT_EQ(Carga(frm, LineText(debtfile::SampleDebt(Hoy(), "01", 1))),

@@ -250,3 +250,25 @@ TEST_F(EventRules, ClipTextLeavesOutLiteralsAndPrompts) {
 }
 
 }  // namespace
+
+namespace {
+
+// An allocation that fails in a handler comes out of the event as the runtime's
+// error 7, for the handler that set it off (here txtB's Change, which writes
+// txtA) to take by number like any other.
+TEST_F(EventRules, AnAllocationThatFailsInAHandlerLeavesItAsOutOfMemory) {
+  form.txtA.Change = [] { throw std::bad_alloc(); };
+  int taken = 0;
+  form.txtB.Change = [&] {
+    try {
+      form.txtA.SetText(form.txtB.Text());
+    } catch (const vb::Error& error) {
+      taken = error.Number();
+    }
+  };
+  form.txtB.SetText("7");
+  EXPECT_EQ(taken, vb::kErrOutOfMemory);
+  EXPECT_EQ(ErrorOf([&] { form.txtA.SetText("8"); }), vb::kErrOutOfMemory);
+}
+
+}  // namespace

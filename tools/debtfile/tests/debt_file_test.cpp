@@ -118,6 +118,7 @@ TEST(DebtFileTest, LineVariantsChangeOnlyWhatTheyName) {
       {Variant::TwoOtherDebts, 3, LineText(OtherDebtsRecord(may))},
       {Variant::BlankLine, 2, ""},
       {Variant::LongField, 1, with(0, std::string(255, '9'))},
+      {Variant::LongLine, 1, LineText(debt) + std::string(100000, '|')},
       {Variant::MixedMonths, 1, with(15, "16/06/2010 10:30:00")},
       {Variant::EmptyGuarantee, 1, LineText(noGuarantee)},
       {Variant::LongGuarantee, 1, with(23, "12345678901")},
@@ -169,7 +170,7 @@ TEST(DebtFileTest, EveryVariantHasACommandLineName) {
   }
   Variant variant;
   EXPECT_FALSE(VariantNamed("desconocida", variant));
-  EXPECT_EQ(VariantNames().size(), 17u);
+  EXPECT_EQ(VariantNames().size(), 18u);
 }
 
 }  // namespace
