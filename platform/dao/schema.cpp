@@ -46,6 +46,16 @@ std::string Affinity(int type) {
   }
 }
 
+// SQLite makes a lone key column declared INTEGER an alias of the row number: a
+// Null written to it would be numbered instead of refused (3058), and a Null
+// written over it refused as a mismatch. Such a key is declared INT, the same
+// affinity without the alias; a counter keeps the alias, which numbers it.
+std::string DeclaredType(const TableSchema& schema, const ColumnDef& column) {
+  std::string affinity = Affinity(column.type);
+  bool loneKey = schema.keyColumns.size() == 1 && EqualsNoCase(schema.keyColumns[0], column.name);
+  return affinity == "INTEGER" && loneKey && !column.autoIncrement ? "INT" : affinity;
+}
+
 }  // namespace
 
 int TableSchema::ColumnIndex(std::string_view column) const {
@@ -105,7 +115,7 @@ std::string CreateTableSql(const TableSchema& schema, std::string_view storedNam
   for (std::size_t i = 0; i < schema.columns.size(); ++i) {
     const ColumnDef& column = schema.columns[i];
     if (i > 0) sql += ", ";
-    sql += QuoteName(column.name) + " " + Affinity(column.type);
+    sql += QuoteName(column.name) + " " + DeclaredType(schema, column);
     if (column.required || schema.IsKeyColumn(column.name)) sql += " NOT NULL";
   }
   sql += RowCheckSql(schema);
