@@ -1,6 +1,7 @@
 #include "formulario/core/ModGen01.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "formulario/core/Globales.h"
 #include "platform/dao/recordset.h"
@@ -58,8 +59,28 @@ bool SoloDigitos(const std::string& texto) {
   return true;
 }
 
+// The leading number of a text: its sign, then digits and at most one ".", read
+// up to the first other character. An exponent or a radix prefix is such a
+// character: "12E3" counts 12 and "&H1F" 0, where Val would read 12000 and 31.
+double NumeroInicial(const std::string& texto) {
+  std::size_t inicio = !texto.empty() && texto[0] == '+' ? 1 : 0;
+  std::size_t fin = inicio + (inicio < texto.size() && texto[inicio] == '-' ? 1 : 0);
+  bool punto = false;
+  for (; fin < texto.size(); ++fin) {
+    char c = texto[fin];
+    if (c == '.' && !punto) {
+      punto = true;
+    } else if (c < '0' || c > '9') {
+      break;
+    }
+  }
+  double numero = 0;
+  std::from_chars(texto.data() + inicio, texto.data() + fin, numero);
+  return numero;
+}
+
 double ValorNumerico(const std::string& texto) {
-  if (!SoloDigitos(texto)) return vb::IsNumeric(texto) ? vb::Val(texto) : 0;
+  if (!SoloDigitos(texto)) return vb::IsNumeric(texto) ? NumeroInicial(texto) : 0;
   long long numero = 0;
   for (char c : texto) numero = numero * 10 + (c - '0');
   return static_cast<double>(numero);

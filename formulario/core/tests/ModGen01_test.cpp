@@ -101,6 +101,8 @@ TEST_F(GeneraCNumeroTest, CheckCodeIgnoresItsOwnColumn) {
   EXPECT_EQ(Codigo("SELECT * FROM TMP_F0942MOTIVO", 8), "304334");
 }
 
+// A first-group text counts its leading number, its sign and digits with at most
+// one point, once it is a number at all: no exponent, no radix prefix.
 TEST_F(GeneraCNumeroTest, FirstGroupRoundsHalvesAwayAndDropsTheSign) {
   struct Case {
     const char* fila;
@@ -111,6 +113,10 @@ TEST_F(GeneraCNumeroTest, FirstGroupRoundsHalvesAwayAndDropsTheSign) {
       {"0, '-1234567.5', 'P', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "568000"},
       {"0, '1,234.50', '7', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "008000"},
       {"0, '12AB', 'P', 'F', 0, '  AB  ', Null, Null, Null, Null, Null, Null, Null", "000197"},
+      {"0, '12E3', 'P', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "012000"},
+      {"0, '&H1F', 'P', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "000000"},
+      {"0, '1 234', 'P', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "000000"},
+      {"0, '+7.5', '.5', 'F', 0, Null, Null, Null, Null, Null, Null, Null, Null", "008000"},
   };
   for (const auto& c : cases) {
     gDB->Execute("DELETE FROM CAB");
