@@ -80,7 +80,7 @@ Fields SampleDebt(const LineValues& values, const std::string& category, int seq
   f[4] = Period(vb::DateAdd("m", -(3 + sequence % 36), values.generated));
   const EntityDebts& debts = DebtsOf(values.entity);
   f[5] = debts.taxes[sequence % 5];
-  f[6] = IsoDate(vb::DateAdd("d", -10, values.generated));
+  f[6] = IsoDate(vb::DateAdd("d", -2, values.generated));
   f[7] = Amount(tax);
   f[8] = Amount(interest);
   f[9] = "0.00";

@@ -128,7 +128,7 @@ TEST_F(FrmImportarLineaTest, DebtLineIsStoredFieldByFieldWithItsDerivedColumns) 
   EXPECT_EQ(Carga(frm, LineText(debtfile::SampleDebt(Hoy(), "01", 1))),
             (Filas{{"6",      kRuc,     "201005", "0942",     "1",      "01",      "201001",
                     "030401", "02300100000000001", "0621",    "003000", "000000",  "00",
-                    "15/05/2010 08:00:00 a.m.", "0", "05/05/2010", "00000023000001", "113.50",
+                    "15/05/2010 08:00:00 a.m.", "0", "13/05/2010", "00000023000001", "113.50",
                     "0.00",   "11.35",  "124.85", "Null",     "Null",   "Null",    "Null",
                     "Null",   "Null",   "Null",   "01000001", "Null",   "Null",    "00"}}));
   EXPECT_EQ(driver_.MessageBoxes(), std::vector<MessageBoxCall>{});

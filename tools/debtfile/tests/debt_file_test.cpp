@@ -37,7 +37,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 TEST(DebtFileTest, DebtLineCarriesAllTwentySevenFieldsInTheirForms) {
   LineValues values{May15Of2010(), false};
   EXPECT_EQ(LineText(SampleDebt(values, "01", 1)),
-            "00000023000001|02300100000000001|0621|0|201001|030401|2010-05-05|113.50|11.35|0.00|"
+            "00000023000001|02300100000000001|0621|0|201001|030401|2010-05-13|113.50|11.35|0.00|"
             "124.85|003000|000000|01|00|15/05/2010 10:30:00|0|00|2010-06-14|2010-07-14|24|"
             "01000001|0|0|01|0.00|0.00|");
 }
@@ -45,7 +45,7 @@ TEST(DebtFileTest, DebtLineCarriesAllTwentySevenFieldsInTheirForms) {
 TEST(DebtFileTest, OldLayoutEndsAfterFieldTwentyOne) {
   LineValues values{May15Of2010(), true};
   EXPECT_EQ(LineText(SampleDebt(values, "02", 2), Layout::BeforeGuarantee),
-            "00000023000002|02300200000000002|621|0|200912|020101|2010-05-05|127.00|12.70|0.00|"
+            "00000023000002|02300200000000002|621|0|200912|020101|2010-05-13|127.00|12.70|0.00|"
             "139.70|002000|000000|02|00|15/05/2010 10:30:00|0|00|2010-06-14|2010-07-14|24|"
             "01000002|");
 }
