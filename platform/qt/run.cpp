@@ -1,7 +1,9 @@
 #include "platform/qt/run.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QTranslator>
 #include <QWidget>
 
 #include "platform/forms/form.h"
@@ -12,6 +14,18 @@
 
 namespace formsqt {
 
+namespace {
+
+// Qt's own dialogs (the folder chooser, the print and page dialogs) speak the
+// programs' Spanish through Qt's Spanish translations, where they are installed.
+void InstallSpanishTranslations(QApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
+}
+
+}  // namespace
+
 QApplication& Application() {
   if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   static int argc = 1;
@@ -21,6 +35,7 @@ QApplication& Application() {
   // objects at exit can find Qt's own already gone.
   static QApplication* application = new QApplication(argc, argv);
   UseWindowsGreyText(*application);
+  InstallSpanishTranslations(*application);
   return *application;
 }
 

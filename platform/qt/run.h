@@ -11,7 +11,8 @@ class Form;
 
 namespace formsqt {
 
-// The program's QApplication, created on first use.
+// The program's QApplication, created on first use, with Qt's Spanish
+// translations installed.
 QApplication& Application();
 
 // Shows the windows to a person: creates the QApplication if needed, makes Qt

@@ -1,10 +1,13 @@
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <fstream>
 
@@ -206,6 +209,34 @@ TEST_F(QtRun, AnErrorInsideAModalFormUnwindsFromItsShow) {
   });
   EXPECT_EQ(code, 0);
   EXPECT_EQ(seen, (std::vector<std::string>{"error 380"}));
+}
+
+}  // namespace
+}  // namespace formsqt::testing
+
+namespace formsqt::testing {
+namespace {
+
+// The folder chooser is Qt's own file dialog: its labels, headings and buttons
+// come from Qt's Spanish translations.
+TEST(QtTranslations, TheFolderChoosersButtonsAndLabelsReadInSpanish) {
+  StartApplication();
+  QFileDialog dialog(nullptr, "Elegir carpeta");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  std::vector<std::string> texts;
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) texts.push_back(button->text().toStdString());
+  for (QLabel* label : dialog.findChildren<QLabel*>()) texts.push_back(label->text().toStdString());
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts, (std::vector<std::string>{"&Seleccionar", "Cancelar", "Directorio:", "Ficheros de tipo:",
+                                             "Ver en:"}));
+  QTreeView* detail = dialog.findChild<QTreeView*>();
+  ASSERT_NE(detail, nullptr);
+  std::vector<std::string> headings;
+  for (int column = 0; column < detail->model()->columnCount(); ++column)
+    headings.push_back(detail->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+  EXPECT_EQ(headings, (std::vector<std::string>{"Nombre", "Tamaño", "Tipo", "Última modificación"}));
 }
 
 }  // namespace
