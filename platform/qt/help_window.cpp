@@ -1,5 +1,6 @@
 #include "platform/qt/help_window.h"
 
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <cctype>
@@ -39,6 +40,18 @@ std::string PageAt(const std::filesystem::path& path) {
   return "";
 }
 
+// The help window's page: Esc closes the window, as it closes the system's help.
+class HelpBrowser : public QTextBrowser {
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      hide();
+      return;
+    }
+    QTextBrowser::keyPressEvent(event);
+  }
+};
+
 }  // namespace
 
 std::string HelpPageFor(const std::string& file, const std::string& programFolder) {
@@ -49,7 +62,7 @@ std::string HelpPageFor(const std::string& file, const std::string& programFolde
   return page;
 }
 
-HelpWindow::HelpWindow() : browser_(std::make_unique<QTextBrowser>()) {
+HelpWindow::HelpWindow() : browser_(std::make_unique<HelpBrowser>()) {
   browser_->setWindowTitle("Ayuda");
   browser_->setOpenExternalLinks(false);
   browser_->resize(640, 480);

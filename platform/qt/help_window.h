@@ -18,7 +18,7 @@ namespace formsqt {
 std::string HelpPageFor(const std::string& file, const std::string& programFolder = {});
 
 // The help window: the help file's HTML page in a browser, scrolled to the
-// topic's anchor (the context number as the anchor's name).
+// topic's anchor (the context number as the anchor's name). Esc closes it.
 class HelpWindow {
  public:
   HelpWindow();

@@ -132,6 +132,17 @@ TEST(HelpPages, TheHelpFileStandsForTheHtmlPageOfItsNameThereOrInTheProgramsFold
   for (const Case& c : cases) EXPECT_EQ(HelpPageFor(c.file, c.programFolder), c.page) << c.file;
 }
 
+TEST_F(QtDialogs, EscClosesTheHelpWindow) {
+  sample::WriteSampleHelp(folder.Path());
+  host->Help().Show({folder / "muestra.hlp", forms::cdlHelpContents, 0});
+  QTextBrowser& browser = host->Help().Browser();
+  ASSERT_TRUE(browser.isVisible());
+  QTest::keyClick(&browser, Qt::Key_Down);
+  EXPECT_TRUE(browser.isVisible());
+  QTest::keyClick(&browser, Qt::Key_Escape);
+  EXPECT_FALSE(browser.isVisible());
+}
+
 TEST_F(QtDialogs, AHelpFileFoundNowhereIsNamedWithThePlatformsSeparator) {
   host->Help().Show({folder.Path() + "\\0942\\Ninguna.hlp", forms::cdlHelpContents, 0});
   QTextBrowser& browser = host->Help().Browser();
