@@ -75,12 +75,15 @@ void AgregaFila(const std::string& sTabla, Asigna asigna) {
 // The run's transaction lives until the end of the click: an unexpected error is
 // reported first and only then, when the program is to end, rolled back. On every
 // other road out the guard rolls back whatever was not committed. Memory that
-// runs out is the runtime's error 7 and takes the same road.
+// runs out is the runtime's error 7 and takes the same road. The lines read the
+// database before they write it, so the transaction takes the write lock when
+// it begins: a lock another program holds for a moment is waited for, and one
+// held past the wait is 3051.
 void FrmImportar::CmdGrabar_Click() {
   sArchivoExtraido_.clear();
   std::optional<dao::Transaction> transaccion;
   try {
-    if (ArchivoVerificado()) ImportaArchivo(transaccion.emplace());
+    if (ArchivoVerificado()) ImportaArchivo(transaccion.emplace(*gDB));
   } catch (const vb::Error& error) {
     FallaImportacion(error, transaccion);
   } catch (const std::bad_alloc&) {
