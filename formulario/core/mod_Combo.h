@@ -9,9 +9,8 @@ class Form;
 namespace korva {
 
 // The average character width in pixels of the system's variable-pitch font on
-// the window: the width of the 52 letters A-Z and a-z divided by 52, rounded
-// down. Without a text measure in the window model this is the average of that
-// font at 8 points, 6 pixels, the same for every window.
+// the window: the width of the 52 letters A-Z and a-z, as the windows' host
+// measures it, divided by 52, rounded down.
 long AnchoPromedioCaracter(const forms::Form& frm);
 
 // Widens the combo's opened list to hold `iCaracteres` - 2 average characters,

@@ -5,6 +5,7 @@
 
 #include "platform/forms/constants.h"
 #include "platform/forms/event.h"
+#include "platform/forms/font.h"
 #include "platform/forms/persistent.h"
 #include "platform/forms/property.h"
 
@@ -25,15 +26,6 @@ struct Place {
   Form* form;
   Control* container = nullptr;
   int page = -1;
-};
-
-struct Font {
-  std::string name = "MS Sans Serif";
-  double size = 8.25;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  friend bool operator==(const Font&, const Font&) = default;
 };
 
 // What every control has: geometry in twips, visibility, enabling, the tab order,

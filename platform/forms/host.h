@@ -2,6 +2,7 @@
 // The seam between the model and whatever shows it: a test driver or a renderer.
 #include <string>
 
+#include "platform/forms/font.h"
 #include "platform/forms/property.h"
 
 namespace forms {
@@ -36,6 +37,14 @@ class Host {
   virtual void DoEvents() {}
   virtual std::string ClipboardText() = 0;
   virtual void SetClipboardText(const std::string& text) = 0;
+  // The width in pixels of `text` in `font` as the screen shows it. A host that
+  // shows nothing (the headless driver, a console) measures by a fixed pitch:
+  // 6 pixels a character, the average width of the 8-point variable-pitch font.
+  virtual int TextWidth(const std::string& text, const Font& /*font*/) {
+    int characters = 0;
+    for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return 6 * characters;
+  }
 
   // A form was loaded (its controls exist, it is not shown yet) or unloaded.
   virtual void FormLoaded(Form&) {}

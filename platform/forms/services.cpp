@@ -77,6 +77,8 @@ void SendKeys(const std::string& keys, bool wait) {
   if (wait) app.BackInLoop();
 }
 
+int TextWidth(const std::string& text, const Font& font) { return detail::RequireHost().TextWidth(text, font); }
+
 void ShowHelp(const std::string& file, int command, long context) {
   detail::RequireHost().ShowHelp(HelpRequest{file, command, context});
 }

@@ -32,6 +32,9 @@ std::vector<Keystroke> ParseKeys(const std::string& keys);
 // (vb::App::HelpFile) at the topic of the focused control, its container or form.
 void ShowHelp(const std::string& file, int command, long context);
 
+// The width in pixels of `text` written in `font`, as the host measures it.
+int TextWidth(const std::string& text, const Font& font);
+
 // The runtime's Screen object.
 class ScreenObject {
  public:

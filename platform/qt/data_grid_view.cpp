@@ -1,9 +1,11 @@
 #include "platform/qt/data_grid_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 #include <QWheelEvent>
 #include <algorithm>
@@ -24,6 +26,9 @@ DataGridView::DataGridView(FormWindow& window, forms::DataGrid& grid)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   table_->setWordWrap(false);
+  // A cell too narrow for its text cuts it, as the grid did, with no ellipsis:
+  // the blanks that pad a text to its column's size cost nothing.
+  table_->setTextElideMode(Qt::ElideNone);
   table_->verticalHeader()->setFixedWidth(ToPixels(180));
   table_->horizontalHeader()->setSectionsClickable(false);
   table_->horizontalHeader()->setHighlightSections(false);
@@ -37,11 +42,28 @@ void DataGridView::Detach() {
   ControlView::Detach();
 }
 
+// The width in pixels that shows a column's heading and every text of its rows
+// whole, their padding blanks left out.
+int DataGridView::ContentWidth(int col) const {
+  QFontMetrics metrics(table_->font());
+  int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 1;
+  int widest = table_->horizontalHeader()->sectionSizeHint(col);
+  for (int row = 0; row < rows_->rowCount(); ++row) {
+    QString text = rows_->data(rows_->index(row, col), Qt::DisplayRole).toString();
+    while (text.endsWith(' ')) text.chop(1);
+    widest = std::max(widest, metrics.horizontalAdvance(text) + margins);
+  }
+  return widest;
+}
+
+// Each column keeps its width in twips; one whose texts do not fit in it is
+// widened to show them, as a person would widen it.
 void DataGridView::ShowColumns() {
   forms::DataGrid& grid = Model();
   for (int col = 0; col < grid.ColumnCount(); ++col) {
     forms::GridColumn column = grid.Columns(col);
-    table_->setColumnWidth(col, ToPixels(column.Width()));
+    int width = ToPixels(column.Width());
+    table_->setColumnWidth(col, column.Visible() ? std::max(width, ContentWidth(col)) : width);
     table_->setColumnHidden(col, !column.Visible());
   }
   table_->verticalHeader()->setDefaultSectionSize(std::max(1, ToPixels(grid.RowHeight())));

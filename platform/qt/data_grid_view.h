@@ -29,6 +29,7 @@ class DataGridView final : public ControlView {
  private:
   forms::DataGrid& Model() const { return static_cast<forms::DataGrid&>(*control_); }
   bool IsCellOrHeader(QWidget* target) const;
+  int ContentWidth(int col) const;
   void ShowColumns();
   void ShowCurrent();
   void Scrolled(int top);

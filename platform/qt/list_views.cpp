@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include "platform/forms/user.h"
@@ -16,6 +18,9 @@
 namespace formsqt {
 
 namespace {
+
+// An item's frame and text margins in the opened list, in pixels.
+constexpr int kListMargins = 16;
 
 QStringList ItemsOf(const forms::ListControl& list) {
   QStringList items;
@@ -45,10 +50,12 @@ ComboBoxView::ComboBoxView(FormWindow& window, forms::ComboBox& combo)
 
 void ComboBoxView::ShowItems() {
   QStringList items = ItemsOf(Model());
-  if (ItemsOf(*combo_) == items) return;
-  QSignalBlocker quiet(combo_);
-  combo_->clear();
-  combo_->addItems(items);
+  if (ItemsOf(*combo_) != items) {
+    QSignalBlocker quiet(combo_);
+    combo_->clear();
+    combo_->addItems(items);
+  }
+  ShowListWidth();
 }
 
 void ComboBoxView::ShowSelection() {
@@ -69,8 +76,20 @@ void ComboBoxView::SyncOwn() {
   }
   ShowItems();
   ShowSelection();
-  int width = combo.DropDownWidth();
-  combo_->view()->setMinimumWidth(width > 0 ? width : 0);
+}
+
+// The opened list is DropDownWidth wide, or wider where an item would not show
+// whole: its padding blanks left out, every item can be read while choosing.
+void ComboBoxView::ShowListWidth() {
+  QFontMetrics metrics(combo_->font());
+  int widest = Model().DropDownWidth();
+  for (int i = 0; i < combo_->count(); ++i) {
+    QString text = combo_->itemText(i);
+    while (text.endsWith(' ')) text.chop(1);
+    widest = std::max(widest, metrics.horizontalAdvance(text) + kListMargins +
+                                  combo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  }
+  combo_->view()->setMinimumWidth(widest);
 }
 
 void ComboBoxView::Changed(forms::ControlProperty property) {
@@ -81,6 +100,7 @@ void ComboBoxView::Changed(forms::ControlProperty property) {
     return ShowSelection();
   }
   if (property == ListIndex || property == Text) return ShowSelection();
+  if (property == DropDownWidth) return ShowListWidth();
   ControlView::Changed(property);
 }
 

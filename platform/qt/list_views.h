@@ -27,6 +27,7 @@ class ComboBoxView final : public ControlView {
  private:
   forms::ComboBox& Model() const { return static_cast<forms::ComboBox&>(*control_); }
   void ShowItems();
+  void ShowListWidth();
   void ShowSelection();
   void Chosen(int index);
   QComboBox* combo_;

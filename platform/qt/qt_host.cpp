@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -252,6 +253,10 @@ bool QtHost::Key(FormWindow& window, QKeyEvent* event) {
   forms::Form& form = *window.Model();
   Call([&] { forms::user::Press(form, key); });
   return true;
+}
+
+int QtHost::TextWidth(const std::string& text, const forms::Font& font) {
+  return QFontMetrics(ToQFont(font)).horizontalAdvance(ToQString(text));
 }
 
 int QtHost::MsgBox(const std::string& prompt, int style, const std::string& title) {

@@ -61,6 +61,8 @@ class QtHost final : public QObject, public forms::Host {
   void DoEvents() override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  // Measured with the font the windows show it in.
+  int TextWidth(const std::string& text, const forms::Font& font) override;
   void FormLoaded(forms::Form& form) override;
   void FormUnloaded(forms::Form& form) override;
   void ControlAdded(forms::Control& control) override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPalette>
@@ -7,11 +8,13 @@
 #include <stdexcept>
 
 #include "platform/forms/constants.h"
+#include "platform/forms/services.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/applying_scope.h"
 #include "platform/qt/entry_view.h"
 #include "platform/qt/keys.h"
 #include "platform/qt/message_box.h"
+#include "platform/qt/qt_host.h"
 #include "platform/qt/tests/test_application.h"
 #include "platform/qt/units.h"
 
@@ -83,6 +86,18 @@ TEST(Units, TwipsArePixelsAtTheScreensLogicalDpi) {
   for (const auto& [twips, pixels] : cases) EXPECT_EQ(ToPixels(twips), pixels) << twips;
   EXPECT_EQ(ToTwips(320), 4800);
   EXPECT_EQ(ToPixels(120, 480, 4560, 2640), QRect(8, 32, 304, 176));
+}
+
+// The model's text measure is the screen's, in the font it names.
+TEST(TextMeasure, TheWindowsMeasureATextInTheFontItIsShownIn) {
+  StartApplication();
+  QtHost host;
+  forms::Font variable{"MS Sans Serif", 8};
+  forms::Font bold = variable;
+  bold.bold = true;
+  for (const forms::Font& font : {variable, bold})
+    EXPECT_EQ(forms::TextWidth("FONCOMUN", font), QFontMetrics(ToQFont(font)).horizontalAdvance("FONCOMUN"));
+  EXPECT_GT(forms::TextWidth("WWWW", variable), forms::TextWidth("iiii", variable));
 }
 
 TEST(Colours, OleColoursAreRgbOrTheSystemsOwn) {
