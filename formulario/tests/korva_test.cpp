@@ -69,7 +69,6 @@ class KorvaTest : public testsupport::XDisplayTest {
   // Closes the top-level window titled `titulo` with its close box, as a person
   // would; false when no such window came up within a minute.
   bool CierraVentana(const std::string& titulo) {
-    Atom nombre = XInternAtom(display_, "_NET_WM_NAME", False);
     Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
     for (int intento = 0; intento < 600; ++intento) {
       Window raiz = 0, padre = 0, *hijas = nullptr;
@@ -78,33 +77,15 @@ class KorvaTest : public testsupport::XDisplayTest {
       std::vector<Window> ventanas(hijas, hijas + cuantas);
       if (hijas) XFree(hijas);
       for (Window ventana : ventanas) {
-        if (Titulo(ventana, nombre, utf8) != titulo) continue;
-        XEvent cierre{};
-        cierre.xclient.type = ClientMessage;
-        cierre.xclient.window = ventana;
-        cierre.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-        cierre.xclient.format = 32;
-        cierre.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-        XSendEvent(display_, ventana, False, NoEventMask, &cierre);
-        XFlush(display_);
+        XWindowAttributes atributos{};
+        if (!XGetWindowAttributes(display_, ventana, &atributos) || atributos.map_state != IsViewable) continue;
+        if (Property(ventana, "_NET_WM_NAME", utf8) != titulo) continue;
+        AskToClose(ventana);
         return true;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return false;
-  }
-  std::string Titulo(Window ventana, Atom nombre, Atom utf8) {
-    XWindowAttributes atributos{};
-    if (!XGetWindowAttributes(display_, ventana, &atributos) || atributos.map_state != IsViewable) return "";
-    Atom tipo = None;
-    int formato = 0;
-    unsigned long cuantos = 0, resto = 0;
-    unsigned char* datos = nullptr;
-    XGetWindowProperty(display_, ventana, nombre, 0, 1024, False, utf8, &tipo, &formato, &cuantos, &resto,
-                       &datos);
-    std::string titulo = datos ? std::string(reinterpret_cast<char*>(datos), cuantos) : "";
-    if (datos) XFree(datos);
-    return titulo;
   }
 
   // The program's environment on the suite: offscreen, with `captura` in the

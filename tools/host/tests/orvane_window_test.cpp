@@ -23,31 +23,6 @@ class OrvaneWindowTest : public testsupport::XDisplayTest {
     arguments.push_back(DisplayName());
     return std::make_unique<ChildProcess>(arguments);
   }
-
-  std::string Property(Window window, const char* name, Atom type) {
-    Atom actualType;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    std::string value;
-    if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False, type,
-                           &actualType, &format, &count, &after, &data) == Success && data) {
-      value.assign(reinterpret_cast<char*>(data), count);
-      XFree(data);
-    }
-    return value;
-  }
-
-  void AskToClose(Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-    XSendEvent(display_, window, False, NoEventMask, &event);
-    XSync(display_, False);
-  }
 };
 
 TEST_F(OrvaneWindowTest, HostWindowIsFoundByItsExactTitleUntilItCloses) {
