@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 #include "platform/forms/forms.h"
@@ -57,6 +58,19 @@ class TestDriver : public Host {
   }
   // The names of the forms shown modally, in order.
   const std::vector<std::string>& ModalForms() const { return modalForms_; }
+
+  // The driver's log of events: Trace makes `event` write `name` into it each
+  // time it is raised, before the handler the form gave it runs, so that a test
+  // sees in which order nested handlers ran. TakeLog hands the log over and
+  // empties it.
+  template <class... A>
+  void Trace(Event<A...>& event, std::string name) {
+    event = [this, name = std::move(name), handler = std::move(event)](A... args) {
+      log_.push_back(name);
+      if (handler) handler(std::forward<A>(args)...);
+    };
+  }
+  std::vector<std::string> TakeLog() { return std::exchange(log_, {}); }
 
   const std::vector<HelpRequest>& HelpRequests() const { return help_; }
   const std::vector<int>& MousePointers() const { return pointers_; }
@@ -122,6 +136,7 @@ class TestDriver : public Host {
   std::vector<MessageBoxCall> boxes_;
   std::map<std::type_index, std::function<void(Form&)>> scripts_;
   std::vector<std::string> modalForms_;
+  std::vector<std::string> log_;
   std::vector<HelpRequest> help_;
   std::vector<int> pointers_;
   std::string clipboard_;

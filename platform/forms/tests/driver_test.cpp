@@ -189,4 +189,27 @@ TEST(Driver, KeepsTheClipboardHelpRequestsAndMousePointers) {
   EXPECT_EQ(driver.DoEventsCount(), 1);
 }
 
+// A handler that writes another box runs that box's Change inside its own: the
+// log shows each handler when it starts, the outer one first.
+TEST(Driver, LogsTracedEventsInTheOrderTheyAreRaised) {
+  TestDriver driver;
+  FrmDetail form;
+  TextBox& total = form.txtMonto;
+  TextBox otro{form, "txtOtro"};
+  std::vector<std::string> seen;
+  total.Change = [&] {
+    otro.SetText(total.Text() + "0");
+    seen.push_back("total " + otro.Text());
+  };
+  driver.Trace(total.Change, "txtMonto_Change");
+  driver.Trace(otro.Change, "txtOtro_Change");
+  driver.Trace(form.cmdAceptar.GotFocus, "cmdAceptar_GotFocus");
+  form.Show();
+  driver.Type(total, "7");
+  EXPECT_EQ(driver.TakeLog(), (std::vector<std::string>{"txtMonto_Change", "txtOtro_Change"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"total 70"}));
+  otro.SetText("70");
+  EXPECT_EQ(driver.TakeLog(), std::vector<std::string>{});
+}
+
 }  // namespace
