@@ -42,6 +42,7 @@
 #include "formulario/import/RegistroImportacion.h"
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmImprimir.h"
+#include "formulario/reported_debts/RegistroDeudasNotificadas.h"
 #include "formulario/request/Frm942.h"
 #include "formulario/request/RegistroSolicitud.h"
 #include "platform/forms/instance.h"
@@ -189,6 +190,7 @@ void RegistraSubsistemas() {
   korva::RegistraImportacion();
   korva::RegistraImpresion();
   korva::RegistraSolicitud();
+  korva::RegistraDeudasNotificadas();
 }
 
 void Inicia() {

@@ -58,7 +58,13 @@ class PruebaSolicitud : public PruebaVentanas {
     opciones.entity = entidad;
     opciones.generated = Momento(2010, 5, 15, 8);
     if (ajusta) ajusta(opciones);
-    debtfile::WrittenFile archivo = debtfile::WriteDebtFile(carpeta_ / "archivos", opciones);
+    ImportaArchivo(debtfile::WriteDebtFile(carpeta_ / "archivos", opciones), ruc, entidad);
+  }
+
+  // A debt file already written into the folder "archivos", imported through the
+  // import window for the taxpayer and entity.
+  void ImportaArchivo(const debtfile::WrittenFile& archivo, const std::string& ruc = kRucAndina,
+                      int entidad = 1) {
     FrmImportar& frm = forms::Instance<FrmImportar>();
     frm.Show();
     driver_.Select(frm.CmbRuc, ruc == kRucAndina ? 0 : 1);
