@@ -7,7 +7,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/ModGen01.h"
-#include "formulario/reported_debts/MontosDeuda.h"
+#include "formulario/reported_debts/MontosAcogidos.h"
 #include "formulario/reported_debts/frmCondeuDet.h"
 #include "formulario/request/Frm942.h"
 #include "platform/forms/instance.h"
