@@ -1,31 +1,251 @@
 // The reported-debt window opened from the request form's grids on debts of a
 // generated debt file.
+#include "formulario/reported_debts/DialogoSustento.h"
 #include "formulario/reported_debts/tests/prueba_deudas.h"
 
 namespace korva::prueba {
 namespace {
 
-class FrmCondeuDetTest : public PruebaDeudas {};
+using debtfile::Fields;
+using Textos = std::vector<std::string>;
 
-TEST_F(FrmCondeuDetTest, ShowsTheReportedDebtOfTheChosenRow) {
-  ImportaLineas({Linea("01", "V-1"), Linea("01", "V-2", [](debtfile::Fields& f) {
-                   f[campo::kPeriodo] = "200905";
-                   f[campo::kTributo] = "010101";
-                   f[campo::kTipoDoc] = "001000";
-                   f[campo::kTributoInsoluto] = "12345.8";
-                   f[campo::kInteres] = "3.25";
+constexpr const char* kFecha = "15/05/2010";
+
+// A debt of category `categoria` with its tax, period, state and appeal code.
+std::function<void(Fields&)> Con(const std::string& tributo, const std::string& periodo,
+                                 const std::string& estado = "00", const std::string& impugnado = "00") {
+  return [=](Fields& f) {
+    f[campo::kTributo] = tributo;
+    f[campo::kPeriodo] = periodo;
+    f[campo::kEstado] = estado;
+    f[campo::kImpugnado] = impugnado;
+  };
+}
+
+class FrmCondeuDetTest : public PruebaDeudas {
+ protected:
+  void TearDown() override {
+    FijaDialogoSustento(nullptr);
+    PruebaDeudas::TearDown();
+  }
+  // The stored debt's answer, before the declaration is opened.
+  void Responde(const std::string& numero, const std::string& asignaciones) {
+    Ejecuta("UPDATE F0942DEUDAS SET " + asignaciones + " WHERE num_doc = " + vb::SqlText(numero));
+  }
+  // A stored motive of the debt `numero` with its supporting rows, each given as
+  // its values from cod_formulario to fec_pago.
+  void Motivo(const std::string& numero, int motivo, const Textos& sustentos) {
+    std::string clave = "6, '" + std::string(kRucAndina) + "', '201005', '0942', 1, ind_tip_deu, "
+                        "per_doc, cod_tri, num_doc, cod_for, " + std::to_string(motivo);
+    std::string desde = " FROM F0942DEUDAS WHERE num_doc = " + vb::SqlText(numero);
+    Ejecuta("INSERT INTO F0942MOTIVO SELECT " + clave + ", '000000'" + desde);
+    for (std::size_t n = 0; n < sustentos.size(); ++n)
+      Ejecuta("INSERT INTO F0942SUSTEN SELECT " + clave + ", " + std::to_string(n + 1) + ", " +
+              sustentos[n] + ", '000000'" + desde);
+  }
+  // Answers inclusion "&Si" and then the agreement: 0 "S&i", 1 "N&o".
+  void Contesta(frmCondeuDet& det, int conforme) {
+    driver_.Click(det.optAcogeFrac(0));
+    driver_.Click(det.optConformeMto(conforme));
+  }
+};
+
+// Identification rows by category, tax and state, and the inclusion options
+// enabled again when the next row is loaded into the same window.
+TEST_F(FrmCondeuDetTest, ShowsTheReportedDebtByCategoryTaxAndState) {
+  auto tipo = [](const char* tipoDoc, std::function<void(Fields&)> ajusta) {
+    return [=](Fields& f) {
+      ajusta(f);
+      f[campo::kTipoDoc] = tipoDoc;
+    };
+  };
+  ImportaLineas({Linea("01", "V-1", tipo("001000", [](Fields& f) {
+                   Con("010101", "200905")(f);
+                   f[campo::kTributoInsoluto] = "100.5";
                    f[campo::kInteresCapitalizado] = "20";
-                 })});
-  AbreDetalle(1, "V-2", [](frmCondeuDet& det) {
-    EXPECT_EQ(det.Caption(), "Valores");
-    EXPECT_EQ(det.lblPeriodo.Text(), "05/2009");
-    EXPECT_EQ(det.lblNumvalor.Text(), "V-2");
-    EXPECT_EQ(det.lblCodtributo.Text(), "1011");
-    EXPECT_EQ(det.LblDestributo.Text(), "IGV - CUENTA PROPIA");
-    EXPECT_EQ(det.lblDesEstado.Text(), "DEUDA VÁLIDA");
-    EXPECT_EQ(det.lblFechaAct.Text(), "15/05/2010 08:00:00 a.m.");
-    EXPECT_EQ(det.lblmtotribinsol1.Caption(), "12,345.80");
-    EXPECT_EQ(det.lblmtotot1.Caption(), "12,369.05");
+                   f[campo::kInteres] = "3.25";
+                 })),
+                 Linea("01", "V-7", tipo("002000", Con("010101", "200904", "07"))),
+                 Linea("01", "V-8", tipo("003000", [](Fields& f) {
+                   Con("080206", "200903", "08")(f);
+                   f[campo::kOrdenDj] = "3";
+                   f[campo::kTributoInsoluto] = "12345.8";
+                   f[campo::kInteres] = "0";
+                 })),
+                 Linea("01", "V-9", tipo("001000", [](Fields& f) {
+                   Con("080206", "200902")(f);
+                   f[campo::kOrdenDj] = "7";
+                 })),
+                 Linea("02", "12345", tipo("002000", [](Fields& f) {
+                   Con("010101", "200812")(f);
+                   f[campo::kFormulario] = "12";
+                 })),
+                 Linea("03", "I-1", tipo("003000", [](Fields& f) {
+                   Con("060401", "200811")(f);
+                   f[campo::kTributoAsociado] = "010101";
+                 })),
+                 debtfile::OtherDebtsRecord({generado_, false, 1})});
+  struct Caso {
+    int grilla;
+    const char* numero;
+    const char* caption;
+    const char* label3;
+    const char* numvalor;
+    const char* tributo;
+    const char* tipoDoc;
+    const char* estado;
+    const char* reportados;  // nullptr: the generator's amounts, not compared
+    bool filaTipoDoc;
+    bool filaAsociado;
+    int arribaPeriodo;
+    int arribaEstado;
+    bool acoge;
+  } casos[] = {
+      {1, "V-1", "Valores", "Número de valor", "V-1", "1011 IGV - CUENTA PROPIA",
+       "001000 RESOLUCION DE DETERMINACION", "DEUDA VÁLIDA", "100.50 20.00 3.25 123.75", true,
+       false, 480, 2520, true},
+      {1, "V-7", "Valores", "Número de valor", "V-7", "1011 IGV - CUENTA PROPIA",
+       "002000 RESOLUCION DE MULTA", "VALOR SE ENCUENTRA EN PROCESO CONTENCIOSO", nullptr, true,
+       false, 480, 2520, true},
+      {1, "V-8", "Valores", "Número de valor", "V-8", "8026 TESORO - CUOTAS REFT",
+       "003000 ORDEN DE PAGO - SALDO", "VALOR TIENE COSTAS PENDIENTES",
+       "12,345.80 0.00 0.00 12,345.80", true, false, 480, 2520, true},
+      {1, "V-9", "Valores", "Número de valor", "V-9", "8026 TESORO - CUOTAS REFT",
+       "001000 RESOLUCION DE DETERMINACION", "DEUDA VÁLIDA", nullptr, true, false, 480, 2520, true},
+      {1, "0", "Valores", "Número de valor", "0", "0 ", "0 ", "OTRAS DEUDAS",
+       "2,500.00 120.50 30.25 2,650.75", true, false, 480, 2520, false},
+      {2, "12345", "Deudas autoliquidadas", "Nº de formulario - Nº de orden", "0012-12345",
+       "1011 IGV - CUENTA PROPIA", "002000 RESOLUCION DE MULTA", "DEUDA VÁLIDA", nullptr, false,
+       false, 460, 2180, true},
+      {2, "I-1", "Deudas autoliquidadas", "Nº de infracción", "I-1", "6041 MULTAS - TESORO",
+       "003000 ORDEN DE PAGO", "DEUDA VÁLIDA", nullptr, true, true, 480, 2520, true},
+  };
+  for (const Caso& c : casos) {
+    AbreDetalle(c.grilla, c.numero, [&](frmCondeuDet& det) {
+      EXPECT_EQ(det.Caption(), c.caption);
+      EXPECT_EQ(det.Label3.Caption(), c.label3);
+      EXPECT_EQ(det.lblNumvalor.Text(), c.numvalor);
+      EXPECT_EQ(det.lblCodtributo.Text() + " " + det.LblDestributo.Text(), c.tributo);
+      EXPECT_EQ(det.lblCod_tip_doc.Text() + " " + det.lblDes_tip_doc.Text(), c.tipoDoc);
+      EXPECT_EQ(det.lblDesEstado.Text(), c.estado);
+      if (c.reportados) {
+        EXPECT_EQ(det.lblmtotribinsol1.Caption() + " " + det.lblmtointcapital.Caption() + " " +
+                      det.lblmtointnocapital.Caption() + " " + det.lblmtotot1.Caption(),
+                  c.reportados);
+      }
+      EXPECT_EQ(det.lblFechaAct.Text(), "15/05/2010 08:00:00 a.m.");
+      EXPECT_EQ(det.lblCod_tip_doc.Visible(), c.filaTipoDoc);
+      EXPECT_EQ(det.lblCod_Tri_aso.Visible(), c.filaAsociado);
+      EXPECT_EQ(det.lblPeriodo.Top(), c.arribaPeriodo);
+      EXPECT_EQ(det.lblDesEstado.Top(), c.arribaEstado);
+      EXPECT_EQ(det.optAcogeFrac(0).Enabled(), c.acoge);
+      EXPECT_EQ(det.optAcogeFrac(1).Enabled(), c.acoge);
+    });
+  }
+  AbreDetalle(2, "I-1", [](frmCondeuDet& det) {
+    EXPECT_EQ(det.lblCod_Tri_aso.Text() + " " + det.lblDesetapa.Text(),
+              "1011 IGV - CUENTA PROPIA" + std::string(39, ' ') + "10");
+    EXPECT_EQ(det.lblDesetapa.Top(), 1800);
+  });
+  // The row of other debts disables the inclusion; the next row loaded into the
+  // same window may be answered again.
+  AbreDetalle(1, "0", [](frmCondeuDet& det) {
+    Frm942& frm = forms::Instance<Frm942>();
+    frm.Dat(1).Recordset()->SetAbsolutePosition(0);
+    det.CargaValorDj();
+    EXPECT_EQ(det.lblNumvalor.Text(), "V-1");
+    EXPECT_TRUE(det.optAcogeFrac(0).Enabled());
+    EXPECT_TRUE(det.optAcogeFrac(1).Enabled());
+  });
+}
+
+// The stored answer: its options, each with its handling, and the accepted
+// amounts of a disagreement in whole soles.
+TEST_F(FrmCondeuDetTest, LoadsTheStoredAnswer) {
+  struct Caso {
+    const char* respuesta;
+    Textos montos;
+    Textos opciones;  // inclusion and agreement: each option's value, "+" when enabled
+    const char* label1;
+  } casos[] = {
+      {"ind_acog = 2, ind_conf = 2, mto_tributo_c = '0'", {"", "", "", ""}, {"01+", "01-"}, "Interés"},
+      {"ind_acog = 1, ind_conf = 2, mto_tributo_c = '1234.56', mto_int_cap_c = '', mto_int_c = '10.4', "
+       "mto_act_c = '1245'",
+       {"1,235", "0", "10", "1,245"}, {"10+", "01+"}, "Interés"},
+      {"ind_acog = 1, ind_conf = 1", {"1,000.00", "20.00", "3.25", "1,023.00"}, {"10+", "10+"},
+       "Interés al 15/05/2010"},
+      {"ind_acog = 2, ind_conf = 1", {"0", "0", "0", "0"}, {"01+", "10-"}, "Interés al 15/05/2010"},
+      {"ind_acog = Null, ind_conf = Null", {"", "", "", ""}, {"00+", "00-"}, "Interés"},
+  };
+  std::vector<Fields> lineas;
+  for (int n = 0; n < 5; ++n)
+    lineas.push_back(Linea("01", "R-" + std::to_string(n), [](Fields& f) {
+      Con("010101", "200905")(f);
+      f[campo::kTributoInsoluto] = "1000.00";
+      f[campo::kInteresCapitalizado] = "20.00";
+      f[campo::kInteres] = "3.25";
+    }));
+  ImportaLineas(lineas);
+  for (int n = 0; n < 5; ++n) Responde("R-" + std::to_string(n), casos[n].respuesta);
+  for (int n = 0; n < 5; ++n) {
+    const Caso& c = casos[n];
+    AbreDetalle(1, "R-" + std::to_string(n), [&](frmCondeuDet& det) {
+      auto opciones = [](forms::ControlArray<forms::OptionButton>& o) {
+        return std::string(o(0).Value() ? "1" : "0") + (o(1).Value() ? "1" : "0") +
+               (o(0).Enabled() ? "+" : "-");
+      };
+      EXPECT_EQ(Montos(det), c.montos) << c.respuesta;
+      EXPECT_EQ((Textos{opciones(det.optAcogeFrac), opciones(det.optConformeMto)}), c.opciones)
+          << c.respuesta;
+      EXPECT_EQ(det.Label1.Caption(), c.label1) << c.respuesta;
+      EXPECT_FALSE(det.bModificado);
+    });
+  }
+}
+
+// Motives with their supporting data come back into the window's lists, tags
+// and properties; the debt's values reach the statement quoted, so a document
+// number with an apostrophe is found.
+TEST_F(FrmCondeuDetTest, LoadsTheStoredMotivesAndSupportingData) {
+  ImportaLineas({Linea("01", "O'RE-1", Con("010101", "200905", "07"))});
+  Responde("O'RE-1", "ind_acog = 1, ind_conf = 2, mto_tributo_c = '900'");
+  Motivo("O'RE-1", 1, {"'0621', 12345, '0', 0, '0', '-', '05/01/2010'",
+                       "'1683', 7, '0', 0, '0', '-', '06/01/2010'"});
+  Motivo("O'RE-1", 2, {"'0621', 0, '0', 0, '0', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 3, {"'0', 0, '0', 0, 'EXP-9', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 4, {"'0', 0, 'RES-1', 0, '0', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 5, {"'1683', 77, '0', 3, '0', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 6, {"'0', 0, '0', 0, '0', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 8, {});
+  AbreDetalle(1, "O'RE-1", [](frmCondeuDet& det) {
+    EXPECT_EQ(gsSQL,
+              "SELECT a.cod_motivo, b.cod_formulario, b.num_orden, b.num_res, b.tip_impug, "
+              "b.num_exp, b.des_otros, b.Fec_pago FROM TMP_F0942MOTIVO a, TMP_F0942SUSTEN b WHERE "
+              "a.doc_id_d = b.doc_id_d AND a.semana = b.semana AND a.ind_tip_deu = b.ind_tip_deu AND "
+              "a.per_doc = b.per_doc AND a.cod_tri = b.cod_tri AND a.num_doc = b.num_doc AND "
+              "a.cod_for = b.cod_for AND a.cod_motivo = b.cod_motivo AND a.doc_id_d = '20456712348' "
+              "AND a.semana = 1 AND a.ind_tip_deu = '01' AND a.per_doc = '200905' AND a.cod_tri = "
+              "'010101' AND a.num_doc = 'O''RE-1' AND a.cod_for = '0621' ORDER BY 1 ;");
+    std::string marcados, etiquetas, botones;
+    for (int i = 1; i <= 8; ++i) {
+      marcados += std::to_string(det.chkmotivo(i).Value());
+      etiquetas += det.chkmotivo(i).Tag().empty() ? "-" : det.chkmotivo(i).Tag();
+      botones += det.cmdMotivo.Exists(i) && det.cmdMotivo(i).Enabled() ? "1" : "0";
+    }
+    EXPECT_EQ(marcados + " " + etiquetas + " " + botones, "11111100 111111-- 11111101");
+    EXPECT_EQ((Textos{det.lstForm.List(0), det.lstForm.List(1), det.lstForm2.List(0)}),
+              (Textos{"0621        12345        05/01/2010", "1683            7        06/01/2010",
+                      "0            0        01/01/1901"}));
+    Textos propiedades;
+    for (int motivo : {2, 3, 5, 6}) {
+      gnMotivo = static_cast<std::uint8_t>(motivo);
+      propiedades.push_back(det.pcodform() + "/" + det.pnumorden());
+    }
+    EXPECT_EQ(propiedades, (Textos{"0621/", "/", "1683/77", "1683/77"}));
+    EXPECT_EQ((Textos{det.ptipdoc(), det.pnumdoc(), det.pnumres(), det.pnumexp(), det.ptipimpug(),
+                      det.pdesotro()}),
+              (Textos{"6", kRucAndina, "RES-1", "EXP-9", "", ""}));
+    EXPECT_EQ(Montos(det), (Textos{"900", "0", "0", "0"}));
   });
 }
 
