@@ -249,5 +249,173 @@ TEST_F(FrmCondeuDetTest, LoadsTheStoredMotivesAndSupportingData) {
   });
 }
 
+// A box as a person finds it: "+" editable and white, "-" disabled or locked
+// and grey, "?" when its colour and its state disagree; then its text.
+std::string Caja(const forms::TextBox& caja) {
+  bool bEditable = caja.Enabled() && !caja.Locked();
+  forms::Color color = caja.BackColor();
+  if (color != (bEditable ? kColorEditable : kColorBloqueado)) return "?" + caja.Text();
+  return (bEditable ? "+" : "-") + caja.Text();
+}
+
+// A disagreement locks the tributo and the capitalised interest by tax code,
+// instalments and period; the interest is always open.
+TEST_F(FrmCondeuDetTest, DisagreementLocksAmountsByTaxAndPeriod) {
+  struct Caso {
+    const char* tributo;
+    const char* periodo;
+    const char* cuotas;
+    Textos cajas;  // tributo, capitalised interest, interest
+  } casos[] = {
+      {"030301", "200505", "0", {"-0", "+", "+"}},  {"020101", "200405", "0", {"+", "+", "+"}},
+      {"020101", "200601", "0", {"+", "-0", "+"}},  {"020101", "200601", "3", {"-0", "+", "+"}},
+      {"090201", "200605", "0", {"-0", "-0", "+"}}, {"090201", "200513", "0", {"+", "+", "+"}},
+      {"030701", "200513", "0", {"+", "-0", "+"}},  {"030701", "200413", "0", {"+", "+", "+"}},
+      {"010101", "200512", "0", {"+", "-0", "+"}},
+  };
+  std::vector<Fields> lineas;
+  for (const Caso& c : casos)
+    lineas.push_back(Linea("01", std::string("L-") + c.tributo + c.periodo + c.cuotas, [&c](Fields& f) {
+      Con(c.tributo, c.periodo)(f);
+      f[campo::kCuotasAlternas] = c.cuotas;
+    }));
+  ImportaLineas(lineas);
+  for (const Caso& c : casos) {
+    AbreDetalle(1, std::string("L-") + c.tributo + c.periodo + c.cuotas, [&](frmCondeuDet& det) {
+      Contesta(det, 1);
+      EXPECT_EQ((Textos{Caja(det.txtmtoTributo), Caja(det.lblMtoInteresCAP), Caja(det.lblMtoInteres)}),
+                c.cajas)
+          << c.tributo << " " << c.periodo << " " << c.cuotas;
+    });
+  }
+}
+
+// Which motives may be ticked, by agreement, category, state and appeal code:
+// "1" for each of motives 1 to 6 that is enabled.
+TEST_F(FrmCondeuDetTest, MotivesFollowAgreementCategoryAndAppeal) {
+  ImportaLineas({Linea("01", "M-I6", Con("010101", "201004", "00", "06")),
+                 Linea("01", "M-00", Con("010101", "200905")),
+                 Linea("01", "M-07", Con("010101", "200904", "07")),
+                 Linea("01", "M-I3", Con("010101", "200903", "00", "03")),
+                 Linea("02", "M-02", Con("010101", "200902")),
+                 Linea("03", "M-03", Con("060401", "200901"))});
+  struct Caso {
+    int grilla;
+    const char* numero;
+    int conforme;
+    const char* habilitados;
+  } casos[] = {
+      {1, "M-00", 1, "111110"}, {1, "M-07", 1, "111111"}, {2, "M-02", 1, "100010"},
+      {2, "M-03", 1, "100010"}, {1, "M-00", 0, "000000"}, {1, "M-I6", 0, "000101"},
+      {1, "M-I3", 0, "000100"}, {1, "M-I6", 1, "111111"}, {2, "M-02", 0, "000000"},
+  };
+  for (const Caso& c : casos) {
+    AbreDetalle(
+        c.grilla, c.numero,
+        [&](frmCondeuDet& det) {
+          Contesta(det, c.conforme);
+          EXPECT_EQ(MotivosHabilitados(det), c.habilitados) << c.numero << " " << c.conforme;
+        },
+        // Opened from grid 2, the window still finds grid 1's first row under appeal.
+        [&c](Frm942& frm) {
+          if (c.grilla == 2) {
+            EXPECT_EQ(vb::CStr(frm.TDBGrid(1).Columns("ind_impugnado").Value()), "06");
+          }
+        });
+  }
+}
+
+// Answering the agreement writes the tributo, whose Change computes the
+// interest and writes the two interest boxes, whose own Changes add up the
+// accepted total, each nested in the handler that wrote it.
+TEST_F(FrmCondeuDetTest, AgreementAnswerRecomputesTheBoxesInNestedOrder) {
+  ImportaLineas({Linea("01", "E-1", [](Fields& f) {
+    Con("010101", "200905")(f);
+    f[campo::kTributoInsoluto] = "1000.00";
+    f[campo::kInteresCapitalizado] = "20.00";
+    f[campo::kInteres] = "3.25";
+  })});
+  AbreDetalle(1, "E-1", [this](frmCondeuDet& det) {
+    for (int i = 0; i <= 1; ++i) {
+      driver_.Trace(det.optAcogeFrac(i).Click, "optAcogeFrac_Click(" + std::to_string(i) + ")");
+      driver_.Trace(det.optConformeMto(i).Click, "optConformeMto_Click(" + std::to_string(i) + ")");
+    }
+    driver_.Trace(det.chkmotivo(1).Click, "chkmotivo_Click(1)");
+    driver_.Trace(det.txtmtoTributo.KeyPress, "txtmtoTributo_KeyPress");
+    driver_.Trace(det.txtmtoTributo.Change, "txtmtoTributo_Change");
+    driver_.Trace(det.lblMtoInteresCAP.Change, "lblMtoInteresCAP_Change");
+    driver_.Trace(det.lblMtoInteres.Change, "lblMtoInteres_Change");
+    struct Paso {
+      std::function<void()> accion;
+      Textos log;
+      Textos montos;
+    } pasos[] = {
+        {[&] { driver_.Click(det.optAcogeFrac(0)); }, {"optAcogeFrac_Click(0)"}, {"", "", "", ""}},
+        {[&] { driver_.Click(det.optConformeMto(0)); },
+         {"optConformeMto_Click(0)", "txtmtoTributo_Change", "lblMtoInteresCAP_Change",
+          "lblMtoInteres_Change"},
+         {"1,000.00", "20.00", "3.25", "1,023.00"}},
+        {[&] { driver_.Click(det.optConformeMto(1)); },
+         {"optConformeMto_Click(1)", "lblMtoInteresCAP_Change", "lblMtoInteres_Change",
+          "txtmtoTributo_Change", "lblMtoInteresCAP_Change"},
+         {"", "0", "", "0"}},
+        {[&] { driver_.Type(det.txtmtoTributo, "1x5"); },
+         {"txtmtoTributo_KeyPress", "txtmtoTributo_Change", "txtmtoTributo_KeyPress",
+          "txtmtoTributo_KeyPress", "txtmtoTributo_Change"},
+         {"15", "0", "", "15"}},
+        {[&] { driver_.Click(det.chkmotivo(1)); }, {"chkmotivo_Click(1)"}, {"15", "0", "", "15"}},
+        {[&] { driver_.Click(det.optConformeMto(0)); },
+         {"optConformeMto_Click(0)", "chkmotivo_Click(1)", "txtmtoTributo_Change",
+          "lblMtoInteresCAP_Change", "lblMtoInteres_Change"},
+         {"1,000.00", "20.00", "3.25", "1,023.00"}},
+    };
+    for (std::size_t n = 0; n < std::size(pasos); ++n) {
+      pasos[n].accion();
+      EXPECT_EQ(driver_.TakeLog(), pasos[n].log) << "step " << n;
+      EXPECT_EQ(Montos(det), pasos[n].montos) << "step " << n;
+    }
+    EXPECT_EQ(det.chkmotivo(1).Value(), forms::vbUnchecked);
+    EXPECT_EQ(det.Label1.Caption() + " / " + det.Label24.Caption(),
+              "Interés al 15/05/2010 / Monto acogido al 15/05/2010");
+  });
+}
+
+// The entry boxes show whole soles without separators while they have the
+// focus and with separators after, take digits only, move on with Enter and
+// empty the clipboard before a paste.
+TEST_F(FrmCondeuDetTest, EntryBoxesFormatOnFocusAndRefusePasting) {
+  ImportaLineas({Linea("01", "F-1", Con("020101", "200405"))});
+  AbreDetalle(1, "F-1", [this](frmCondeuDet& det) {
+    Contesta(det, 1);
+    driver_.Type(det.lblMtoInteres, "1234");
+    driver_.Focus(det.txtmtoTributo);
+    EXPECT_EQ(Montos(det), (Textos{"", "", "1,234", "1,234"}));
+    driver_.Focus(det.lblMtoInteres);
+    EXPECT_EQ(det.lblMtoInteres.Text() + " " + std::to_string(det.lblMtoInteres.SelStart()) + "+" +
+                  std::to_string(det.lblMtoInteres.SelLength()),
+              "1234 0+4");
+    driver_.Focus(det.lblMtoInteresCAP);
+    EXPECT_EQ(det.lblMtoInteresCAP.Text(), "0");
+    driver_.Keys(det, "\b");
+    driver_.Focus(det.txtmtoTributo);
+    driver_.Focus(det.lblMtoInteres);
+    EXPECT_EQ(Montos(det), (Textos{"", "", "1234", "1,234"}));
+    driver_.Type(det.txtmtoTributo, "15a00\r");
+    EXPECT_EQ(det.ActiveControl(), &det.lblMtoInteresCAP);
+    EXPECT_EQ(Montos(det), (Textos{"1,500", "0", "1,234", "2,734"}));
+    // Shift+Insert pastes the emptied clipboard over the selected "0".
+    driver_.SetClipboardText("999");
+    driver_.Key(det, forms::vbKeyInsert, forms::vbShiftMask);
+    EXPECT_EQ(driver_.ClipboardText() + "|" + det.lblMtoInteresCAP.Text(), "|");
+    driver_.SetClipboardText("999");
+    driver_.RightClick(det.txtmtoTributo);
+    EXPECT_EQ(driver_.ClipboardText(), "");
+    driver_.Focus(det.lblMtoInteres);
+    driver_.Key(det, forms::vbKeyInsert, forms::vbCtrlMask);
+    EXPECT_EQ(driver_.ClipboardText(), "1234");
+    EXPECT_EQ(Montos(det), (Textos{"1,500", "", "1234", "2,734"}));
+  });
+}
+
 }  // namespace
 }  // namespace korva::prueba
