@@ -43,6 +43,8 @@ class FrmCondeuDetTest : public PruebaDeudas {
       Ejecuta("INSERT INTO F0942SUSTEN SELECT " + clave + ", " + std::to_string(n + 1) + ", " +
               sustentos[n] + ", '000000'" + desde);
   }
+  Textos InteresAceptado(vb::Date generado, const char* capitalizado, const char* interes,
+                         const char* aceptacion);
   // Answers inclusion "&Si" and then the agreement: 0 "S&i", 1 "N&o".
   void Contesta(frmCondeuDet& det, int conforme) {
     driver_.Click(det.optAcogeFrac(0));
@@ -415,6 +417,100 @@ TEST_F(FrmCondeuDetTest, EntryBoxesFormatOnFocusAndRefusePasting) {
     EXPECT_EQ(driver_.ClipboardText(), "1234");
     EXPECT_EQ(Montos(det), (Textos{"1,500", "", "1234", "2,734"}));
   });
+}
+
+// The boxes of an agreed debt of tributo 1,000.00 with the reported interests
+// given, from a debt file generated at `generado`, accepted on `aceptacion` at
+// the monthly rate of 1.5 %; then the interest box's caption.
+Textos FrmCondeuDetTest::InteresAceptado(vb::Date generado, const char* capitalizado,
+                                         const char* interes, const char* aceptacion) {
+  FijaHoy(vb::DateAdd("h", 4, generado));
+  generado_ = generado;
+  ImportaLineas({Linea("01", "C-1", [=](Fields& f) {
+    Con("010101", "200501")(f);
+    f[campo::kTributoInsoluto] = "1000.00";
+    f[campo::kInteresCapitalizado] = capitalizado;
+    f[campo::kInteres] = interes;
+  })});
+  Textos montos;
+  AbreDetalle(
+      1, "C-1",
+      [&](frmCondeuDet& det) {
+        Contesta(det, 0);
+        montos = Montos(det);
+        montos.push_back(det.Label1.Caption());
+      },
+      [aceptacion](Frm942& frm) {
+        frm.mkeFechaAcog.SetText(aceptacion);
+        gsTIM = "1.5";
+      });
+  return montos;
+}
+
+// 32 days at 0.05 % a day on the tributo: 16.00, added to the reported
+// interest.
+TEST_F(FrmCondeuDetTest, AgreedDebtEarnsInterestUpToTheAcceptanceDate) {
+  EXPECT_EQ(InteresAceptado(Momento(2007, 1, 15, 8), "0.00", "50.00", "16/02/2007"),
+            (Textos{"1,000.00", "0.00", "66.00", "1,066.00", "Interés al 16/02/2007"}));
+}
+
+// A request of December 2005 accepted in January: the interest up to 31
+// December (6.05) and the reported interest become capitalised interest, and
+// the interest after it runs on the new base of 1,116.05.
+TEST_F(FrmCondeuDetTest, DecemberRequestAcceptedInJanuaryCapitalisesAtYearEnd) {
+  EXPECT_EQ(InteresAceptado(Momento(2005, 12, 20, 8), "100.00", "10.00", "10/01/2006"),
+            (Textos{"1,000.00", "116.05", "5.58", "1,122.00", "Interés al 10/01/2006"}));
+}
+
+// The motive's button opens the supporting-data dialog for its motive; a motive
+// left without supporting data is unticked. "&Aceptar" reaches the storage,
+// "&Salir" closes without a question, and a failed regional check keeps the
+// window as it is.
+TEST_F(FrmCondeuDetTest, MotiveButtonsAndCommands) {
+  ImportaLineas({Linea("01", "K-1", Con("010101", "200905"))});
+  std::vector<int> dialogos;
+  AbreDetalle(1, "K-1", [&](frmCondeuDet& det) {
+    Contesta(det, 1);
+    FijaDialogoSustento([&] { dialogos.push_back(gnMotivo); });
+    driver_.Click(det.chkmotivo(3));
+    driver_.Click(det.cmdMotivo(3));
+    EXPECT_EQ(det.chkmotivo(3).Value(), forms::vbUnchecked);
+    EXPECT_FALSE(det.cmdMotivo(3).Enabled());
+    EXPECT_EQ(det.ActiveControl(), &det.chkmotivo(3));
+    FijaDialogoSustento([&] {
+      dialogos.push_back(gnMotivo);
+      det.Setpnumexp("EXP-1");
+      det.chkmotivo(gnMotivo).SetTag("1");
+    });
+    driver_.Click(det.chkmotivo(3));
+    driver_.Click(det.cmdMotivo(3));
+    EXPECT_EQ(det.chkmotivo(3).Value(), forms::vbChecked);
+    EXPECT_EQ(det.pnumexp(), "EXP-1");
+    FijaDialogoSustento(nullptr);
+    driver_.Click(det.chkmotivo(2));
+    driver_.Expect({kFuncionNoDisponible, forms::vbInformation, "Información"});
+    driver_.Click(det.cmdMotivo(2));
+    EXPECT_EQ(det.chkmotivo(2).Value(), forms::vbUnchecked);
+
+    gbGrabado = gbOfreceSiguiente = false;
+    driver_.Expect({kFuncionNoDisponible, forms::vbInformation, "Información"});
+    driver_.Click(det.cmdOpcion(0));
+    EXPECT_TRUE(gbGrabado && gbOfreceSiguiente);
+    EscribeRegional("sDate", "-");
+    driver_.Answer(forms::vbOK);
+    driver_.Click(det.cmdOpcion(1));
+    EXPECT_TRUE(det.IsLoaded());
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    EscribeRegional("sDate", "/");
+    driver_.Click(det.cmdOpcion(1));
+    EXPECT_FALSE(det.IsLoaded());
+    EXPECT_FALSE(gbOfreceSiguiente);
+  });
+  EXPECT_EQ(dialogos, (std::vector<int>{3, 3}));
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  AbreDetalle(1, "K-1", [](frmCondeuDet&) {});
+  EXPECT_TRUE(gbOfreceSiguiente);
+  EXPECT_EQ(forms::LoadedInstance<frmCondeuDet>(), nullptr);
 }
 
 }  // namespace
