@@ -11,17 +11,6 @@ using Textos = std::vector<std::string>;
 
 constexpr const char* kFecha = "15/05/2010";
 
-// A debt of category `categoria` with its tax, period, state and appeal code.
-std::function<void(Fields&)> Con(const std::string& tributo, const std::string& periodo,
-                                 const std::string& estado = "00", const std::string& impugnado = "00") {
-  return [=](Fields& f) {
-    f[campo::kTributo] = tributo;
-    f[campo::kPeriodo] = periodo;
-    f[campo::kEstado] = estado;
-    f[campo::kImpugnado] = impugnado;
-  };
-}
-
 class FrmCondeuDetTest : public PruebaDeudas {
  protected:
   void TearDown() override {

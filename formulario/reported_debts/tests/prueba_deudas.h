@@ -30,6 +30,19 @@ inline constexpr int kCuotasAlternas = 20;
 inline constexpr int kOrdenDj = 21;
 }  // namespace campo
 
+// A line's tax, period, state and appeal code.
+inline std::function<void(debtfile::Fields&)> Con(const std::string& tributo,
+                                                  const std::string& periodo,
+                                                  const std::string& estado = "00",
+                                                  const std::string& impugnado = "00") {
+  return [=](debtfile::Fields& f) {
+    f[campo::kTributo] = tributo;
+    f[campo::kPeriodo] = periodo;
+    f[campo::kEstado] = estado;
+    f[campo::kImpugnado] = impugnado;
+  };
+}
+
 // The reported-debt window over the request form: debts come from a debt file
 // generated from lines the test shapes, imported through the import window, and
 // the window is opened on one of them from the request form's grid.

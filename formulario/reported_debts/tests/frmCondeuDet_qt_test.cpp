@@ -1,0 +1,99 @@
+// The reported-debt window as a person sees it: opened from the request form's
+// "Valores" grid under Qt's offscreen platform, answered, and pictured.
+#include <QImage>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+
+#include "formulario/reported_debts/tests/prueba_deudas.h"
+#include "platform/forms/user.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/run.h"
+
+namespace korva::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FrmCondeuDetQtTest : public PruebaDeudas {
+ protected:
+  void SetUp() override {
+    PruebaDeudas::SetUp();
+    std::string runtime = carpeta_ / "run";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    formsqt::Application();
+    formsqt::InstallFontSubstitutes();
+  }
+
+  // Each step runs once the window it needs is up and active, as the windows'
+  // own events run, and opens the next window from inside it.
+  static void Luego(formsqt::QtHost& host, std::function<void()> paso) {
+    QTimer::singleShot(300, [&host, paso] { host.Call(paso); });
+  }
+
+  static void Teclea(forms::Control& control, const std::string& sTexto) {
+    forms::user::Focus(control);
+    for (char c : sTexto) forms::user::Char(control.Parent(), static_cast<char32_t>(c));
+  }
+};
+
+TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
+  ImportaLineas({Linea("01", "V-1", Con("010101", "200905")), Linea("01", "V-2")});
+  const char* construccion = std::getenv("FORM0942_BUILD_DIR");
+  fs::path imagen = fs::path(construccion && *construccion ? construccion : carpeta_.Path()) /
+                    "frmCondeuDet.png";
+  fs::remove(imagen);
+  bool bGuardada = false;
+  std::string sMontos;
+  formsqt::QtHost host;
+  auto detalle = [&] {
+    frmCondeuDet* det = forms::LoadedInstance<frmCondeuDet>();
+    ASSERT_NE(det, nullptr);
+    forms::user::Click(det->optAcogeFrac(0));
+    forms::user::Click(det->optConformeMto(1));
+    Teclea(det->txtmtoTributo, "1500");
+    forms::user::Click(det->chkmotivo(1));
+    sMontos = det->lblMtoAcogido.Text();
+    bGuardada = formsqt::SaveImage(*det, imagen.string());
+    forms::user::Click(det->cmdOpcion(1));
+  };
+  auto solicitud = [&] {
+    Frm942* frm = forms::LoadedInstance<Frm942>();
+    ASSERT_NE(frm, nullptr);
+    Teclea(frm->txtTelefono, "4567890");
+    Teclea(frm->mkeFechaAcog, "15052010");
+    forms::user::ChooseTab(frm->SSTab1, 1);
+    forms::user::ChooseRow(frm->TDBGrid(1), 0);
+    giIndexGrid = 1;
+    Luego(host, detalle);
+    MuestraVentana(Ventana::frmCondeuDet);
+    forms::user::Click(frm->CmdCancelar);
+  };
+  auto selector = [&] {
+    FrmContAbrir* elige = forms::LoadedInstance<FrmContAbrir>();
+    ASSERT_NE(elige, nullptr);
+    Luego(host, solicitud);
+    forms::user::Click(elige->CmdOpciones(0));
+    forms::user::Click(elige->CmdOpciones(1));
+  };
+  int codigo = host.Run(
+      [&] {
+        giModo = 1;
+        Luego(host, selector);
+        forms::Instance<FrmContAbrir>().Show(forms::vbModal);
+      },
+      nullptr);
+  EXPECT_EQ(codigo, 0);
+  EXPECT_EQ(sMontos, "1,500");
+  ASSERT_TRUE(bGuardada);
+  QImage picture(QString::fromStdString(imagen.string()));
+  EXPECT_FALSE(picture.isNull());
+  EXPECT_GT(picture.width(), 500);
+}
+
+}  // namespace
+}  // namespace korva::prueba
