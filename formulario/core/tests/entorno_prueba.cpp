@@ -1,5 +1,8 @@
 #include "formulario/core/tests/entorno_prueba.h"
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "platform/dao/testing/query_rows.h"
 #include "platform/win/profile.h"
 #include "platform/win/window_list.h"
@@ -42,6 +45,14 @@ void PruebaConSuite::EscribeRegional(const std::string& clave, const std::string
 
 void PruebaConSuite::FijaHoy(vb::Date ahora) {
   vb::SetClock([ahora] { return ahora; });
+}
+
+void PruebaConSuite::PreparaQtFueraDePantalla() {
+  std::string runtime = carpeta_ / "run";
+  std::filesystem::create_directories(runtime);
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
 }
 
 }  // namespace korva::prueba

@@ -62,6 +62,10 @@ class PruebaConSuite : public ::testing::Test {
   void EscribeRegional(const std::string& clave, const std::string& valor);
   // Fixes what the program reads as now.
   void FijaHoy(vb::Date ahora);
+  // Qt's offscreen platform, for tests that show the windows without a display:
+  // set in the environment, with a private runtime folder of the test's own,
+  // before the program's QApplication starts.
+  void PreparaQtFueraDePantalla();
 
   std::filesystem::path directorio_ = std::filesystem::current_path();
   TempFolder carpeta_;

@@ -36,11 +36,7 @@ class ImpresionQtTest : public PruebaImpresion {
  protected:
   void SetUp() override {
     PruebaImpresion::SetUp();
-    std::string runtime = carpeta_ / "run";
-    fs::create_directories(runtime);
-    fs::permissions(runtime, fs::perms::owner_all);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    PreparaQtFueraDePantalla();
     formsqt::Application();
     formsqt::InstallFontSubstitutes();
   }
