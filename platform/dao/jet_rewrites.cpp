@@ -5,21 +5,73 @@
 namespace dao {
 namespace {
 
-// Tokens that end an operand of `&`: it binds more loosely than arithmetic and more
-// tightly than comparison, so "'a' & 1 + 2" is "a3" and "x = 'a' & b" compares x.
-bool IsOperandBoundary(const Nodes& nodes, std::size_t i) {
+bool IsSqlKeyword(const Token& token) {
   static const std::set<std::string> kWords = {
       "AND", "OR", "NOT", "XOR", "EQV", "IMP", "LIKE", "IS", "IN", "BETWEEN", "SELECT", "FROM",
       "WHERE", "GROUP", "BY", "HAVING", "ORDER", "AS", "ON", "JOIN", "INNER", "OUTER", "CROSS",
       "UNION", "ALL", "DISTINCT", "DISTINCTROW", "TOP", "SET", "VALUES", "INTO", "ASC", "DESC",
       "INSERT", "UPDATE", "DELETE", "EXISTS", "LIMIT"};
+  return token.kind == TokenKind::Word && kWords.count(token.upper) > 0;
+}
+
+// Tokens that end an operand of `&`: it binds more loosely than arithmetic and more
+// tightly than comparison, so "'a' & 1 + 2" is "a3" and "x = 'a' & b" compares x.
+bool IsOperandBoundary(const Nodes& nodes, std::size_t i) {
   static const std::set<std::string> kSymbols = {",", "=", "<>", "<", ">", "<=", ">=", "!=", ";"};
   const Node& node = nodes[i];
   if (node.group) return false;
   if (node.token.kind == TokenKind::Symbol) return kSymbols.count(node.token.text) > 0;
   if (node.token.kind != TokenKind::Word) return false;
   if (node.token.upper == "LEFT" || node.token.upper == "RIGHT") return !IsCall(nodes, i);
-  return kWords.count(node.token.upper) > 0;
+  return IsSqlKeyword(node.token);
+}
+
+bool IsKeyword(const Node& node) { return !node.group && IsSqlKeyword(node.token); }
+
+// A value an operator may stand beside: a literal, a name, a call's or a
+// parenthesis' group.
+bool IsOperand(const Node& node) {
+  if (node.group) return true;
+  return node.token.IsLiteral() || (node.token.IsName() && !IsKeyword(node));
+}
+
+bool IsArithmetic(const Node& node) {
+  return node.IsSymbol("*") || node.IsSymbol("/") || node.IsSymbol("-") || node.Is("MOD");
+}
+
+bool IsQualifier(const Node& node) { return node.IsSymbol(".") || node.IsSymbol("!"); }
+
+bool IsFunctionCall(const Nodes& nodes, std::size_t i) { return IsCall(nodes, i) && !IsKeyword(nodes[i]); }
+
+// The first node of the operand that ends at `last`: a call's name, a qualified
+// name's table.
+std::size_t OperandStart(const Nodes& nodes, std::size_t last) {
+  std::size_t start = last;
+  if (nodes[start].group && start > 0 && IsFunctionCall(nodes, start - 1)) --start;
+  while (start >= 2 && IsQualifier(nodes[start - 1]) && nodes[start - 2].IsName()) start -= 2;
+  return start;
+}
+
+// One past the last node of the operand that begins at `first`.
+std::size_t OperandEnd(const Nodes& nodes, std::size_t first) {
+  if (IsFunctionCall(nodes, first)) return first + 2;
+  std::size_t end = first + 1;
+  while (end + 1 < nodes.size() && IsQualifier(nodes[end]) && nodes[end + 1].IsName()) end += 2;
+  return end;
+}
+
+// Wraps nodes [first, end) in jet_num( ) unless they are a number or date
+// literal or already wrapped; answers where the operand now ends.
+std::size_t WrapNumber(Nodes& nodes, std::size_t first, std::size_t end) {
+  const Node& head = nodes[first];
+  bool literal = end - first == 1 && !head.group &&
+                 (head.token.kind == TokenKind::Number || head.token.kind == TokenKind::Date);
+  if (literal || (end - first == 2 && head.Is("JET_NUM"))) return end;
+  Nodes operand(std::make_move_iterator(nodes.begin() + first), std::make_move_iterator(nodes.begin() + end));
+  nodes.erase(nodes.begin() + first, nodes.begin() + end);
+  nodes.insert(nodes.begin() + first, Leaf("jet_num", TokenKind::Word));
+  nodes.insert(nodes.begin() + first + 1, Group(std::move(operand)));
+  return first + 2;
 }
 
 void AppendUnwrapped(Node& group, Nodes& out) {
@@ -80,6 +132,22 @@ void RewriteConcat(Nodes& nodes) {
     out.push_back(Group(std::move(arguments)));
   }
   nodes = std::move(out);
+}
+
+// The engine converts a text in arithmetic as the runtime's CDbl does, with the
+// regional settings, so "1,234.50" * 1 is 1234.5; SQLite would read only the
+// leading digits and give 1. `+` is left alone: between two texts the engine
+// joins them, and the module adds no texts.
+void ConvertArithmeticOperands(Nodes& nodes) {
+  for (auto& node : nodes) {
+    if (node.group) ConvertArithmeticOperands(node.children);
+  }
+  for (std::size_t i = 1; i + 1 < nodes.size(); ++i) {
+    if (!IsArithmetic(nodes[i]) || !IsOperand(nodes[i - 1]) || !IsOperand(nodes[i + 1])) continue;
+    WrapNumber(nodes, i + 1, OperandEnd(nodes, i + 1));
+    std::size_t start = OperandStart(nodes, i - 1);
+    i = WrapNumber(nodes, start, i);
+  }
 }
 
 // "SELECT ... UNION (SELECT ...)": SQLite takes the members of a UNION without

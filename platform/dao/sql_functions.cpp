@@ -112,6 +112,19 @@ void Val(sqlite3_context* context, int, Args argv) {
   sqlite3_result_double(context, vb::Val(TextOf(argv[0])));
 }
 
+// An operand of arithmetic: a text is read as the runtime's CDbl reads it under
+// the regional settings ("1,234.50" is 1234.5), a blank text counts as 0 so that
+// an empty amount adds nothing to a sum, and a text that is not a number is the
+// engine's type mismatch. Numbers and Null pass unchanged.
+void Number(sqlite3_context* context, int, Args argv) {
+  Guarded(context, [&] {
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) return sqlite3_result_value(context, argv[0]);
+    std::string text = TextOf(argv[0]);
+    if (vb::Trim(text).empty()) return sqlite3_result_int(context, 0);
+    sqlite3_result_double(context, vb::CDbl(vb::Variant(text)));
+  });
+}
+
 bool Truth(sqlite3_value* value) {
   switch (sqlite3_value_type(value)) {
     case SQLITE_NULL: return false;
@@ -262,6 +275,7 @@ constexpr Function kFunctions[] = {
     {"jet_instr", 3, InStr},
     {"jet_instr", 4, InStr},
     {"jet_val", 1, Val},
+    {"jet_num", 1, Number},
     {"jet_iif", 3, IIf},
     {"jet_isnull", 1, IsNullFunction},
     {"jet_nz", 1, Nz},

@@ -123,6 +123,7 @@ Translation TranslateStatement(std::vector<Token> tokens, const Catalogue& catal
   Nodes nodes = ParseTree(tokens);
   RenameFunctions(nodes);
   RewriteConcat(nodes);
+  ConvertArithmeticOperands(nodes);
   UnwrapUnionMembers(nodes);
   switch (tr.kind) {
     case StatementKind::Select: TranslateSelect(nodes, tr, catalogue, withRowid); break;

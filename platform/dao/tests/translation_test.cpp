@@ -20,6 +20,39 @@ TEST_F(TranslationTest, AmpersandConcatenatesWithNullAsEmptyAndBelowArithmetic) 
             (Table{{"3071-RENTA", "a3", "xy", "Null"}}));
 }
 
+// SQLite reads only the leading digits of a text in arithmetic ("1,234.50" * 1
+// would be 1); the engine reads it as the runtime's CDbl does, and an empty text
+// adds nothing to a sum.
+TEST_F(TranslationTest, TextsInArithmeticAreReadWithTheRegionalSettings) {
+  AddEntry("WorkEntries", "01", "200901", "010101", "D1", "00", "1", "'1,234.50'");
+  AddEntry("WorkEntries", "01", "200902", "010101", "D2", "00", "1", "'1234.50'");
+  AddEntry("WorkEntries", "01", "200903", "010101", "D3", "00", "1", "Null");
+  AddEntry("WorkEntries", "01", "200904", "010101", "D4", "00", "1", "''");
+  struct Case {
+    const char* expression;
+    std::vector<std::string> values;
+  } cases[] = {
+      {"accepted * 1", {"1234.5", "1234.5", "Null", "0"}},
+      {"WorkEntries.accepted * 2", {"2469", "2469", "Null", "0"}},
+      {"accepted - 0.5", {"1234", "1234", "Null", "-0.5"}},
+      {"accepted / 2", {"617.25", "617.25", "Null", "0"}},
+      {"Trim(accepted) * 1 * 2", {"2469", "2469", "Null", "0"}},
+      {"accepted Mod 1000", {"234", "234", "Null", "0"}},
+      {"'1,000' * (batch - 1 + 3)", {"3000", "3000", "3000", "3000"}},
+  };
+  for (const auto& c : cases) {
+    Table expected;
+    for (const auto& value : c.values) expected.push_back({value});
+    EXPECT_EQ(Rows(std::string("SELECT ") + c.expression + " FROM WorkEntries ORDER BY period"), expected)
+        << c.expression;
+  }
+  EXPECT_EQ(Rows("SELECT SUM(accepted * 1) FROM WorkEntries"), (Table{{"2469"}}));
+  EXPECT_EQ(Rows("SELECT count(*) FROM WorkEntries WHERE accepted * 1 > 1000"), (Table{{"2"}}));
+  EXPECT_EQ(Rows("SELECT * FROM WorkEntries WHERE period = '200904'").size(), 1u);
+  AddEntry("WorkEntries", "01", "200905", "010101", "D5", "00", "1", "'mil'");
+  EXPECT_EQ(ErrorOf([&] { Rows("SELECT SUM(accepted * 1) FROM WorkEntries"); }), kErrTypeMismatch);
+}
+
 TEST_F(TranslationTest, StringLiteralsAreNeverRewritten) {
   AddSetting("001", "A & B", "it's Like '*' -- ; #1/1/2000#");
   EXPECT_EQ(Rows("SELECT Argument, Value FROM Settings WHERE Argument = 'A & B'"),
