@@ -36,6 +36,16 @@ int CasillaDe(const Bloque& bloque, Renglon renglon) {
   }
 }
 
+std::optional<Renglon> RenglonDe(int nCasilla) {
+  if (nCasilla >= 500 && nCasilla <= 534) return static_cast<Renglon>((nCasilla - 500) % 7);
+  if (nCasilla >= 535 && nCasilla <= 539) return Renglon::Cuota;
+  return std::nullopt;
+}
+
+const Bloque& BloqueDeCasilla(int nCasilla) {
+  return kBloques[nCasilla >= 535 ? nCasilla - 535 : (nCasilla - 500) / 7];
+}
+
 std::vector<int> CasillasPorFila() {
   std::vector<int> casillas;
   for (int r = 1; r <= 7; ++r)

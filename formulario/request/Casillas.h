@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,12 @@ inline constexpr std::array<Fila, 9> kFilas = {{
 
 // The number of the block's box on that row.
 int CasillaDe(const Bloque& bloque, Renglon renglon);
+
+// The row of a box of the blocks (500 to 534 by their place in the block, 535
+// to 539 the initial payments); nullopt for any other box.
+std::optional<Renglon> RenglonDe(int nCasilla);
+// The block a box 500 to 539 belongs to.
+const Bloque& BloqueDeCasilla(int nCasilla);
 
 // Boxes 500 to 534 of all five blocks, row by row (500, 507, 514, 521, 528,
 // 501, ...), then the initial-payment boxes 535 to 539: the order in which the

@@ -76,10 +76,43 @@ void Frm942::ConectaEventos() {
                  [this](int Index, const vb::Variant& LastRow, int) {
                    TDBGrid_RowColChange(Index, LastRow);
                  });
+  TDBGrid.Handle(&forms::Control::DblClick, [this](int Index) { TDBGrid_DblClick(Index); });
+  txtmtototal.Handle(&forms::TextEntry::Change, [this](int Index) { txtmtototal_Change(Index); });
   CmdValidar.Click = FuncionNoDisponible;
   CmdGrabar.Click = FuncionNoDisponible;
-  for (auto* botones : {&cmdEdit, &CmdAcoge, &CmdNoAcoge, &cmdNew, &cmdDelete})
-    botones->Handle(&forms::Control::Click, [](int) { FuncionNoDisponible(); });
+  ConectaFilas();
+  ConectaFechaAcogida();
+  ConectaCasillas();
+}
+
+void Frm942::ConectaFilas() {
+  cmdEdit.Handle(&forms::Control::Click, [this](int Index) { cmdEdit_Click(Index); });
+  cmdNew.Handle(&forms::Control::Click, [this](int Index) { cmdNew_Click(Index); });
+  cmdDelete.Handle(&forms::Control::Click, [this](int Index) { cmdDelete_Click(Index); });
+  CmdAcoge.Handle(&forms::Control::Click, [this](int Index) { CmdAcoge_Click(Index); });
+  CmdNoAcoge.Handle(&forms::Control::Click, [this](int Index) { CmdNoAcoge_Click(Index); });
+}
+
+void Frm942::ConectaFechaAcogida() {
+  mkeFechaAcog.GotFocus = [this] { mkeFechaAcog_GotFocus(); };
+  mkeFechaAcog.KeyDown = [this](int& KeyCode, int Shift) { mkeFechaAcog_KeyDown(KeyCode, Shift); };
+  mkeFechaAcog.KeyPress = [this](int& KeyAscii) { mkeFechaAcog_KeyPress(KeyAscii); };
+  mkeFechaAcog.LostFocus = [this] { mkeFechaAcog_LostFocus(); };
+  OptRectifica.Handle(&forms::Control::Click, [this](int Index) { OptRectifica_Click(Index); });
+}
+
+void Frm942::ConectaCasillas() {
+  txtValor.Handle(&forms::TextEntry::Change, [this](int Index) { txtValor_Change(Index); });
+  txtValor.Handle(&forms::Control::KeyPress,
+                  [this](int Index, int& KeyAscii) { txtValor_KeyPress(Index, KeyAscii); });
+  txtValor.Handle(&forms::Control::KeyDown, [this](int Index, int& KeyCode, int Shift) {
+    txtValor_KeyDown(Index, KeyCode, Shift);
+  });
+  txtValor.Handle(&forms::Control::MouseDown, [this](int Index, int Button, int, double, double) {
+    txtValor_MouseDown(Index, Button);
+  });
+  txtValor.Handle(&forms::Control::GotFocus, [this](int Index) { txtValor_GotFocus(Index); });
+  txtValor.Handle(&forms::Control::LostFocus, [this](int Index) { txtValor_LostFocus(Index); });
 }
 
 // The opening: an unexpected error leaves bCargaCompleta False, and the
@@ -393,10 +426,6 @@ bool Frm942::ValidaContForm1(std::uint8_t nModo) {
     giInconsistencia = 1;
   }
   return bResultado;
-}
-
-void Frm942::Obtiene_TIM(const std::string& sFecha) {
-  gsTIM = sFecha < std::string("201003") ? "1.5" : "1.2";
 }
 
 }  // namespace korva

@@ -36,11 +36,9 @@ struct Fila;
 // CargaTabIndex and CalculaMontoTotal after they store.
 //
 // The public methods stand in the order of the window's interface. Those that
-// compute the payment mode, recalculate interest, validate and store
-// (CalculaCasillas, CalculaCasillas2, CalculaDeudaAcogida, GrabaFormulario,
-// ValidaTodo, Calcula_deuda_fracc2, Recalcula_deuda, CalculaCuotaInicial2,
-// CambiaGarantia2) are declared but not yet defined in this version: nothing
-// calls them, and the buttons that would are answered "not available".
+// validate and store the whole declaration (GrabaFormulario, ValidaTodo) are
+// declared but not yet defined in this version: nothing calls them, and the
+// buttons that would are answered "not available".
 class Frm942 : public forms::Form {
  public:
   Frm942();
@@ -57,9 +55,9 @@ class Frm942 : public forms::Form {
   // soles ("0" when there is none); nothing for 0, 4 and 5.
   void CalculaMontoTotal(forms::TextBox& oTextBox, int nIndex);
 
-  // The payment-mode arithmetic: box b from the accepted debts, the initial
-  // payment after a debt changed, the instalment, the minimum initial payment
-  // and the guarantee rule.
+  // The payment-mode arithmetic: box b from the accepted debts (on entering
+  // tab 4), box b and the minimum initial payment after a debt changed, and the
+  // accepted debt itself ("" when the declaration has no debt rows).
   void CalculaCasillas();
   void CalculaCasillas2();
   std::string CalculaDeudaAcogida();
@@ -82,8 +80,12 @@ class Frm942 : public forms::Form {
   std::string Lee_BuenosCont();
   void Datos_Iniciales();
 
+  // The instalment at 80 % of gsTIM, unrounded text; "" without a rate or
+  // without instalments.
   std::string Calcula_deuda_fracc2(std::int16_t iCuotas, double cMonto, double cCuotaIni);
-  // Brings the interest of the accepted reported debts up to the acceptance date.
+  // Brings the interest of the accepted reported debts up to the acceptance
+  // date, in one transaction; nothing without a date in the box or a debt
+  // file's date in the grids.
   void Recalcula_deuda();
 
   // True while a reported debt of the group is unanswered: "1" categories 01 and
@@ -92,6 +94,9 @@ class Frm942 : public forms::Form {
   // gsTIM from the acceptance month yyyymm: "1.5" before 201003, "1.2" after.
   void Obtiene_TIM(const std::string& sFecha);
 
+  // The minimum initial payment of a debt box's text for the payment form and
+  // instalments (the months do not count), and the guarantee rule, which writes
+  // box iCasGar ("SI"/"NO"), gsGarantia and the guarantee frame.
   double CalculaCuotaInicial2(const std::string& sDeuda, vb::Currency dUit, const std::string& Tipo,
                               const std::string& sCuotasFrac, const std::string& sMesesAplaz);
   void CambiaGarantia2(const std::string& sDeuda, vb::Currency dUit, std::int16_t iCasGar,
@@ -187,6 +192,9 @@ class Frm942 : public forms::Form {
   void DisenaGarantia();
   void DisenaBotones();
   void ConectaEventos();
+  void ConectaFilas();
+  void ConectaFechaAcogida();
+  void ConectaCasillas();
 
   void Form_Load();
   void Form_Activate();
@@ -196,6 +204,47 @@ class Frm942 : public forms::Form {
   void SSTab1_Click(int PreviousTab);
   void TDBGrid_FormatText(int Index, int ColIndex, vb::Variant& Value);
   void TDBGrid_RowColChange(int Index, const vb::Variant& LastRow);
+  void TDBGrid_DblClick(int Index);
+  void txtmtototal_Change(int Index);
+
+  // The row commands of the debt tabs.
+  void cmdEdit_Click(int Index);
+  void cmdNew_Click(int Index);
+  void cmdDelete_Click(int Index);
+  void CmdAcoge_Click(int Index);
+  void CmdNoAcoge_Click(int Index);
+  bool SinFilas(int n);
+  bool ConfirmaRespuestaGrupo(int Index, const std::string& sPregunta);
+  bool EliminaDeudaAgregada();
+
+  // The acceptance date and the substitution question.
+  void mkeFechaAcog_GotFocus();
+  void mkeFechaAcog_KeyDown(int KeyCode, int Shift);
+  void mkeFechaAcog_KeyPress(int& KeyAscii);
+  void mkeFechaAcog_LostFocus();
+  void OptRectifica_Click(int Index);
+
+  // The payment-mode boxes: entry rules and the recalculation cascade.
+  void txtValor_Change(int Index);
+  void txtValor_KeyPress(int Index, int& KeyAscii);
+  void txtValor_KeyDown(int Index, int KeyCode, int Shift);
+  void txtValor_MouseDown(int Index, int Button);
+  void txtValor_GotFocus(int Index);
+  void txtValor_LostFocus(int Index);
+  void CambiaDeuda(const Bloque& bloque, int d);
+  void CambiaFormaPago(const Bloque& bloque, int f);
+  void CambiaMeses(int m);
+  void CambiaCuotas(const Bloque& bloque, int c);
+  void CambiaCuotaInicial(const Bloque& bloque, int i);
+  void CambiaGarantiaBloque(const Bloque& bloque);
+  void HabilitaCuotaInicial(const Bloque& bloque, int f);
+  void SaleFormaPago(const Bloque& bloque, int f);
+  void PonGarantia(int nCasilla, bool bRequerida);
+  std::string MontoCuota(const std::string& sCuotas, const std::string& sDeuda, double nInicial);
+  void PreparaBloque(const Bloque& bloque);
+  void DeshabilitaEnviada();
+  forms::TextBox& Casilla(int nCasilla);
+  std::string TextoCasilla(int nCasilla);
 
   void CasillasDeEntidad();
   void OlvidaGarantiaAnterior();

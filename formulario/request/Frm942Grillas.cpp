@@ -156,14 +156,6 @@ void Frm942::SSTab1_Click(int PreviousTab) {
   }
 }
 
-// A sent declaration's boxes take no typing.
-void Frm942::EntraModalidadPago() {
-  if (giEnviadas == 0) return;
-  for (const Bloque& bloque : kBloques)
-    for (int nCasilla = bloque.base; nCasilla <= bloque.base + 6; ++nCasilla)
-      txtValor(nCasilla).SetEnabled(false);
-}
-
 void Frm942::TDBGrid_FormatText(int Index, int ColIndex, vb::Variant& Value) {
   try {
     switch (ColIndex) {

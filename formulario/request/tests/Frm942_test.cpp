@@ -105,7 +105,10 @@ TEST_F(Frm942Test, GridAndTotalStatementsAreTheDesignsTexts) {
         {1, inicio + "AND ind_tip_deu = '01' AND ind_ver_deu in ('00','07','08') "},
         {2, inicio + "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "},
         {3, inicio + "AND ind_tip_deu = '04' "}};
+    // A total that changes recomputes the payment-mode boxes with statements of
+    // their own; the second reckoning of the same total changes nothing.
     for (const auto& [n, sentencia] : totales) {
+      frm.CalculaMontoTotal(frm.txtmtototal(n), n);
       frm.CalculaMontoTotal(frm.txtmtototal(n), n);
       EXPECT_EQ(gsSQL, sentencia);
     }
@@ -163,6 +166,9 @@ TEST_F(Frm942Test, EachGridListsItsCategoriesWithTheirFormatsCountersAndTotals) 
                        "DEUDA ACOGIDA A OTRO REGIMEN DE FRACCIONAMIENTO"},
                       {"10/2009", "16", "20.00", "", "18",
                        "DECLARACION PRESENTADA FUERA DEL PLAZO DE DESCARGA"}}));
+    // A total that changes recomputes the accepted debt of tab 4, which sums every
+    // row's amount as a number: the date that grid 5 showed empty cannot be summed.
+    Ejecuta("DELETE FROM TMP_F0942DEUDAS WHERE num_doc = '16'");
     EXPECT_EQ(frm.TDBGrid(3).RowCount(), 0);
     EXPECT_EQ(frm.lblTab(1).Caption(), "Total de registros : 1 de 3");
     EXPECT_EQ(frm.lblTab(3).Caption(), "Sin registros");
@@ -480,9 +486,13 @@ TEST_F(Frm942Test, LeavingTabZeroNeedsATelephoneAndTheDebtFilesDate) {
     EXPECT_EQ(frm.ActiveControl(), &frm.txtTelefono);
     EXPECT_EQ(frm.lblTab(3).Caption(), "Total de registros : 1 de 1");
     driver_.Type(frm.txtTelefono, "4567890");
-    // No message on the date's road: the date box gets back its text on entry.
+    // Leaving the date box reports a rejected date once and gives the box back the
+    // text it had on entry; the tab change then holds on tab 0 without a second message.
     driver_.Type(frm.mkeFechaAcog, "14052010");
-    std::size_t nMensajes = driver_.MessageBoxes().size();
+    driver_.Expect({"La Fecha de actualización no debe ser menor a la fecha de pedido de archivo "
+                    "personalizado. \nFecha de pedido de archivo personalizado: 15/05/2010",
+                    forms::vbCritical, kTitulo});
+    std::size_t nMensajes = driver_.MessageBoxes().size() + 1;
     driver_.ChooseTab(frm.SSTab1, 3);
     EXPECT_EQ(frm.SSTab1.Tab(), 0);
     EXPECT_EQ(frm.mkeFechaAcog.Text(), "__/__/____");

@@ -1,0 +1,126 @@
+// The acceptance date and the interest it brings the accepted debts up to: the
+// rate of its month and the recalculation of the working debts.
+#include <string>
+
+#include "formulario/core/Globales.h"
+#include "formulario/core/ModGen00.h"
+#include "formulario/core/ModGen01.h"
+#include "formulario/core/modGen02.h"
+#include "formulario/request/Calculos.h"
+#include "formulario/request/Frm942.h"
+#include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
+#include "platform/forms/services.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+#include "platform/vb/sql.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr const char* kFechaVacia = "__/__/____";
+constexpr int kTeclaInsert = 45;
+constexpr int kShift = 1;
+
+std::string Texto(dao::Recordset& rs, const char* sCampo) {
+  vb::Variant valor = rs(sCampo).Value();
+  return valor.IsNull() ? "" : vb::CStr(valor);
+}
+
+bool EsUno(dao::Recordset& rs, const char* sCampo) {
+  vb::Variant valor = rs(sCampo).Value();
+  return !valor.IsNull() && vb::CDbl(valor) == 1;
+}
+
+// Included and agreed reported debts are brought up to date; the others keep
+// what the taxpayer or the administration gave them.
+bool SeActualiza(dao::Recordset& rs) {
+  std::string sTipo = Texto(rs, "ind_tip_deu");
+  return (sTipo == "01" || sTipo == "02" || sTipo == "03") && EsUno(rs, "ind_acog") &&
+         EsUno(rs, "ind_conf");
+}
+
+}  // namespace
+
+void Frm942::Obtiene_TIM(const std::string& sFecha) { gsTIM = TasaInteresMensual(sFecha); }
+
+// Every accepted reported debt starts again from its reported interest and is
+// brought from the debt file's date up to the acceptance date, each row with its
+// new check code. Without an acceptance date or a debt file's date there is no
+// span to compute: nothing changes. The rows are stored in one transaction, so
+// an error leaves every debt as it was; it is reported centrally and ends the
+// program, as the other routines of the window do.
+void Frm942::Recalcula_deuda() {
+  std::string sFecha = mkeFechaAcog.Text();
+  if (sFecha == kFechaVacia || !vb::IsDate(sFecha)) return;
+  vb::Date dDescarga = ObtieneFechaDescarga();
+  if (dDescarga.serial == 0) return;
+  try {
+    dDescarga = vb::CDate(vb::Left(vb::CStr(dDescarga), 10));
+    gsSQL = "SELECT * " + std::string("FROM TMP_F0942DEUDAS ") + "WHERE doc_id_d = " +
+            vb::SqlText(sNumDoc) + " " + "AND Semana = " + std::to_string(gnSemana) + " " +
+            "AND ind_tip_deu in ( '01', '02', '03') " + "AND ind_ver_deu in ( '00', '07', '08' ) ";
+    dao::Transaction transaccion;
+    dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      if (!SeActualiza(*rs)) continue;
+      InteresActualizado montos = ActualizaInteres(
+          {Texto(*rs, "mto_tributo_c"), Texto(*rs, "mto_int_cap_s"), Texto(*rs, "mto_int_s")},
+          dDescarga, sFecha, gsPeriodo);
+      rs->Edit();
+      (*rs)("mto_int_c") = montos.sIntC;
+      (*rs)("mto_act_c") = montos.sActC;
+      (*rs)("cnumero") = GeneraCNumero(*rs, 9);
+      rs->Update();
+    }
+    rs->Close();
+    transaccion.Commit();
+  } catch (const vb::Error& error) {
+    ManejaError("Recalcula_deuda", error);
+    vb::End();
+  }
+}
+
+void Frm942::mkeFechaAcog_GotFocus() { sFechaAnterior = mkeFechaAcog.Text(); }
+
+void Frm942::mkeFechaAcog_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode == kTeclaInsert && Shift == kShift) forms::Clipboard.SetText("");
+}
+
+void Frm942::mkeFechaAcog_KeyPress(int& KeyAscii) {
+  if (KeyAscii == 13) {
+    EnviaTab("TAB");
+    KeyAscii = 0;
+  }
+  bModificado = true;
+}
+
+// A rejected date is told once and the date the box had on entry comes back. A
+// new date replacing an earlier one, once confirmed, brings the debts up to it
+// and clears the payment form, so that the payment mode is entered again
+// against the updated debt; declined, the earlier date comes back.
+void Frm942::mkeFechaAcog_LostFocus() {
+  if (!ValidaCampoFecha("PRE", Label1(1).Caption(), mkeFechaAcog.Text(), Caption(), false)) {
+    mkeFechaAcog.SetText(sFechaAnterior);
+    return;
+  }
+  if (mkeFechaAcog.Text() == sFechaAnterior || sFechaAnterior == kFechaVacia) return;
+  int nRespuesta = forms::MsgBox("Se procederá a la actualización de la deuda. ¿Desea continuar?",
+                                 forms::vbQuestion + forms::vbYesNo, Caption());
+  if (nRespuesta == forms::vbYes) {
+    Recalcula_deuda();
+    if (nCasillaBase != 0) txtValor(nCasillaBase + 1).SetText("");
+    return;
+  }
+  SSTab1.SetTab(0);
+  mkeFechaAcog.SetText(sFechaAnterior);
+  if (mkeFechaAcog.Enabled()) mkeFechaAcog.SetFocus();
+}
+
+void Frm942::OptRectifica_Click(int Index) {
+  OptRectifica(Index).SetValue(true);
+  bModificado = true;
+}
+
+}  // namespace korva
