@@ -118,11 +118,14 @@ class PruebaSolicitud : public PruebaVentanas {
 
   // Opens the declaration of `ruc` from the chooser of pending (or sent)
   // declarations with "&Actualizar" (or "&Ver Declaración"), runs `durante` on the
-  // request form and closes it with "&Salir" if it is still open.
+  // request form and closes it with "&Salir" if it is still open. The form must
+  // have opened unless `seAbre` says otherwise.
   void Abre(const std::string& ruc, const std::function<void(Frm942&)>& durante,
-            bool enviadas = false) {
+            bool enviadas = false, bool seAbre = true) {
     MDIFrm& principal = Principal();
-    driver_.OnModal<Frm942>([this, durante](Frm942& frm) {
+    bool abierta = false;
+    driver_.OnModal<Frm942>([this, durante, &abierta](Frm942& frm) {
+      abierta = true;
       durante(frm);
       if (frm.IsLoaded() && frm.Visible()) driver_.Click(frm.CmdCancelar);
     });
@@ -139,6 +142,7 @@ class PruebaSolicitud : public PruebaVentanas {
       driver_.OnModal<FrmContAbrir>([elige](FrmContAbrir& s) { elige(s); });
       driver_.ChooseMenu(principal.mnuModificar);
     }
+    EXPECT_EQ(abierta, seAbre) << ruc;
   }
 
   // Types a telephone and today's date, so that tab 0 may be left.
