@@ -19,28 +19,11 @@ struct Lectura {
   friend bool operator==(const Lectura&, const Lectura&) = default;
 };
 
-class frmCondeuDetSustituto : public forms::Form {
- public:
-  frmCondeuDetSustituto() : forms::Form("frmCondeuDet") {}
-};
-
-class FrmNoNotificadaSustituto : public forms::Form {
- public:
-  FrmNoNotificadaSustituto() : forms::Form("FrmNoNotificada") {}
-};
-
 class VentanasDetalleTest : public PruebaSolicitud {
  protected:
   void SetUp() override {
     PruebaSolicitud::SetUp();
-    RegistraVentana(Ventana::frmCondeuDet, [] {
-      forms::Release<frmCondeuDetSustituto>();
-      forms::Instance<frmCondeuDetSustituto>().Show(forms::vbModal);
-    });
-    RegistraVentana(Ventana::FrmNoNotificada, [] {
-      forms::Instance<FrmNoNotificadaSustituto>().Show(forms::vbModal);
-      forms::Release<FrmNoNotificadaSustituto>();
-    });
+    RegistraSustitutos();
     Declara(kRucAndina, 1,
             {Deuda{"01", "00", "201003", "010101", "1", "001000", "100.00", "", "Null"},
              Deuda{"01", "00", "201002", "010101", "2", "001000", "200.00", "", "Null"}});

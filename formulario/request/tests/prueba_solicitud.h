@@ -31,6 +31,18 @@ struct Deuda {
   std::string codFor = "0621";
 };
 
+// Stand-ins for the detail windows of a debt, which later subsystems build: a
+// test registers them and scripts what they do with the request form.
+class frmCondeuDetSustituto : public forms::Form {
+ public:
+  frmCondeuDetSustituto() : forms::Form("frmCondeuDet") {}
+};
+
+class FrmNoNotificadaSustituto : public forms::Form {
+ public:
+  FrmNoNotificadaSustituto() : forms::Form("FrmNoNotificada") {}
+};
+
 // The request form over a suite of the host stand-in with the module's tables:
 // today is 15/05/2010 at noon, the request form is the window the choosers open,
 // and declarations come from a debt file imported through the import window or
@@ -43,6 +55,19 @@ class PruebaSolicitud : public PruebaVentanas {
     FijaHoy(Momento(2010, 5, 15, 12));
     RegistraSolicitud();
   }
+  // The stand-ins opened as the program opens the real windows: the reported-debt
+  // window afresh, the non-notified-debt window released after it closes.
+  void RegistraSustitutos() {
+    RegistraVentana(Ventana::frmCondeuDet, [] {
+      forms::Release<frmCondeuDetSustituto>();
+      forms::Instance<frmCondeuDetSustituto>().Show(forms::vbModal);
+    });
+    RegistraVentana(Ventana::FrmNoNotificada, [] {
+      forms::Instance<FrmNoNotificadaSustituto>().Show(forms::vbModal);
+      forms::Release<FrmNoNotificadaSustituto>();
+    });
+  }
+
   void TearDown() override {
     RegistraVentana(Ventana::frmCondeuDet, nullptr);
     RegistraVentana(Ventana::FrmNoNotificada, nullptr);
