@@ -117,6 +117,26 @@ std::string TresUltimosDigitos(double suma) {
   return digitos.substr(digitos.size() - 3);
 }
 
+// The rounded daily rate of gsTIM times the days, rounded again. A debt
+// recalculation asks it for every row with the same rate and mostly the same
+// days, so the last answer is kept.
+double FactorInteres(long long dias) {
+  thread_local std::string tasaLeida;
+  thread_local double tasaDiaria = 0;
+  thread_local long long diasLeidos = -1;
+  thread_local double factor = 0;
+  if (diasLeidos < 0 || tasaLeida != gsTIM) {
+    tasaLeida = gsTIM;
+    tasaDiaria = vb::CDbl(vb::Format(vb::Val(gsTIM) / 100 / 30, "0.0000000"));
+    diasLeidos = -1;
+  }
+  if (dias != diasLeidos) {
+    factor = vb::CDbl(vb::Format(static_cast<double>(dias) * tasaDiaria, "0.00000"));
+    diasLeidos = dias;
+  }
+  return factor;
+}
+
 std::string TextoLimites(int iEnteros, int iDecimales) {
   return "Registre como máximo " + std::to_string(iEnteros) + " enteros y " +
          std::to_string(iDecimales) + " decimales";
@@ -204,8 +224,7 @@ std::string CalculaInteres(const std::string& sMonto, const std::string& sIntere
   std::string capitalizado = sInteresCap.empty() ? "0" : sInteresCap;
   long long dias = vb::DateDiff("d", vb::CDate(dDesde), vb::CDate(dHasta));
   if (dias < 0) dias = 0;
-  double tasaDiaria = vb::CDbl(vb::Format(vb::Val(gsTIM) / 100 / 30, "0.0000000"));
-  double factor = vb::CDbl(vb::Format(static_cast<double>(dias) * tasaDiaria, "0.00000"));
+  double factor = FactorInteres(dias);
   double base = vb::CDbl(sMonto) + vb::CDbl(capitalizado);
   return vb::Format(base * factor, "#,###,###,##0.00");
 }

@@ -23,23 +23,38 @@ constexpr const char* kFechaVacia = "__/__/____";
 constexpr int kTeclaInsert = 45;
 constexpr int kShift = 1;
 
-std::string Texto(dao::Recordset& rs, const char* sCampo) {
-  vb::Variant valor = rs(sCampo).Value();
+std::string Texto(const dao::Field& campo) {
+  vb::Variant valor = campo.Value();
   return valor.IsNull() ? "" : vb::CStr(valor);
 }
 
-bool EsUno(dao::Recordset& rs, const char* sCampo) {
-  vb::Variant valor = rs(sCampo).Value();
+bool EsUno(const dao::Field& campo) {
+  vb::Variant valor = campo.Value();
   return !valor.IsNull() && vb::CDbl(valor) == 1;
 }
 
-// Included and agreed reported debts are brought up to date; the others keep
-// what the taxpayer or the administration gave them.
-bool SeActualiza(dao::Recordset& rs) {
-  std::string sTipo = Texto(rs, "ind_tip_deu");
-  return (sTipo == "01" || sTipo == "02" || sTipo == "03") && EsUno(rs, "ind_acog") &&
-         EsUno(rs, "ind_conf");
-}
+// The columns the recalculation reads and writes, looked up once for all rows.
+struct CamposDeuda {
+  explicit CamposDeuda(dao::Recordset& rs)
+      : tipo(rs("ind_tip_deu")), acoge(rs("ind_acog")), conforme(rs("ind_conf")),
+        tributo(rs("mto_tributo_c")), capitalizado(rs("mto_int_cap_s")), interes(rs("mto_int_s")),
+        interesAcogido(rs("mto_int_c")), acogido(rs("mto_act_c")), numero(rs("cnumero")) {}
+  // Included and agreed reported debts are brought up to date; the others keep
+  // what the taxpayer or the administration gave them.
+  bool SeActualiza() const {
+    std::string sTipo = Texto(tipo);
+    return (sTipo == "01" || sTipo == "02" || sTipo == "03") && EsUno(acoge) && EsUno(conforme);
+  }
+  dao::Field& tipo;
+  dao::Field& acoge;
+  dao::Field& conforme;
+  dao::Field& tributo;
+  dao::Field& capitalizado;
+  dao::Field& interes;
+  dao::Field& interesAcogido;
+  dao::Field& acogido;
+  dao::Field& numero;
+};
 
 }  // namespace
 
@@ -63,15 +78,16 @@ void Frm942::Recalcula_deuda() {
             "AND ind_tip_deu in ( '01', '02', '03') " + "AND ind_ver_deu in ( '00', '07', '08' ) ";
     dao::Transaction transaccion;
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+    CamposDeuda campos(*rs);
     for (; !rs->Eof(); rs->MoveNext()) {
-      if (!SeActualiza(*rs)) continue;
+      if (!campos.SeActualiza()) continue;
       InteresActualizado montos = ActualizaInteres(
-          {Texto(*rs, "mto_tributo_c"), Texto(*rs, "mto_int_cap_s"), Texto(*rs, "mto_int_s")},
-          dDescarga, sFecha, gsPeriodo);
+          {Texto(campos.tributo), Texto(campos.capitalizado), Texto(campos.interes)}, dDescarga,
+          sFecha, gsPeriodo);
       rs->Edit();
-      (*rs)("mto_int_c") = montos.sIntC;
-      (*rs)("mto_act_c") = montos.sActC;
-      (*rs)("cnumero") = GeneraCNumero(*rs, 9);
+      campos.interesAcogido = montos.sIntC;
+      campos.acogido = montos.sActC;
+      campos.numero = GeneraCNumero(*rs, 9);
       rs->Update();
     }
     rs->Close();

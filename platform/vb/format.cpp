@@ -1,6 +1,7 @@
 #include "platform/vb/format.h"
 
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -118,23 +119,45 @@ std::string FractionText(const NumberLayout& layout, const Decimal& rounded) {
   return out;
 }
 
-std::string FormatNumberSection(Decimal value, const std::vector<PatternToken>& tokens, bool withSign) {
-  NumberLayout layout = LayoutOf(tokens);
+std::string FormatNumberSection(Decimal value, const NumberLayout& layout, bool withSign) {
   if (!value.IsZero()) value.pointPos += (layout.percent ? 2 : 0) - 3 * layout.thousandScales;
   Decimal rounded = value.RoundedHalfAway(FractionPlaceholders(layout));
   std::string sign = withSign && rounded.negative && !rounded.IsZero() ? "-" : "";
   return sign + WholeText(layout, rounded.IntegerDigits()) + FractionText(layout, rounded);
 }
 
-std::string FormatNumber(const Decimal& value, const std::vector<std::string>& sections) {
+// A pattern as Format reads it: its sections, whether it writes a date, and each
+// section's number layout.
+struct ReadPattern {
+  std::vector<std::string> sections;
+  bool date = false;
+  std::vector<NumberLayout> layouts;
+};
+
+// The programs format amounts with a handful of patterns, row after row: each is
+// read once and kept (a few hundred at most, then the keeping starts over).
+const ReadPattern& Read(const std::string& pattern) {
+  thread_local std::map<std::string, ReadPattern, std::less<>> known;
+  if (auto it = known.find(pattern); it != known.end()) return it->second;
+  if (known.size() >= 256) known.clear();
+  ReadPattern read;
+  read.sections = SplitPatternSections(pattern);
+  read.date = IsDatePattern(read.sections[0]) && !IsNumberPattern(read.sections[0]);
+  for (const std::string& section : read.sections)
+    read.layouts.push_back(LayoutOf(TokenizeNumberPattern(section)));
+  return known.emplace(pattern, std::move(read)).first->second;
+}
+
+std::string FormatNumber(const Decimal& value, const ReadPattern& pattern) {
+  const auto& sections = pattern.sections;
   if (value.negative && sections.size() >= 2 && !sections[1].empty()) {
     Decimal magnitude = value;
     magnitude.negative = false;
-    return FormatNumberSection(magnitude, TokenizeNumberPattern(sections[1]), false);
+    return FormatNumberSection(magnitude, pattern.layouts[1], false);
   }
   if (value.IsZero() && sections.size() >= 3 && !sections[2].empty())
-    return FormatNumberSection(value, TokenizeNumberPattern(sections[2]), false);
-  return FormatNumberSection(value, TokenizeNumberPattern(sections[0]), true);
+    return FormatNumberSection(value, pattern.layouts[2], false);
+  return FormatNumberSection(value, pattern.layouts[0], true);
 }
 
 std::optional<Decimal> NumberOf(const Variant& value) {
@@ -166,14 +189,14 @@ std::string GeneralText(const Variant& value) {
 std::string Format(const Variant& value, const std::string& pattern) {
   if (value.IsNull()) return "";
   if (pattern.empty()) return GeneralText(value);
-  std::vector<std::string> sections = SplitPatternSections(pattern);
-  if (IsDatePattern(sections[0]) && !IsNumberPattern(sections[0])) {
+  const ReadPattern& read = Read(pattern);
+  if (read.date) {
     std::optional<Date> date = DateOf(value);
-    return date ? FormatDate(*date, sections[0]) : value.As<std::string>();
+    return date ? FormatDate(*date, read.sections[0]) : value.As<std::string>();
   }
   std::optional<Decimal> number = NumberOf(value);
   if (!number) return value.As<std::string>();
-  return FormatNumber(*number, sections);
+  return FormatNumber(*number, read);
 }
 
 // A whole Double below 10^15 is its own 15-digit form; any other value is rounded

@@ -1,14 +1,24 @@
-// Opening a declaration in the request form against a plain SQLite copy of the
-// same debt rows: the window's price for its statements, its grids and its boxes.
+// The request form on a declaration of 10,000 debts against plain SQLite doing
+// the same rows' work: the window's price for its statements, its grids and its
+// boxes.
 //
 //   korva_request_bench [--benchmark_filter=...]
 //
 // One suite holds a declaration of 10,000 debts made by importing a generated
-// debt file. Each iteration opens the request form on it, as the chooser does
-// (the working tables emptied and filled, the boxes loaded, the four grids read
-// with their counters and totals) and reads the first screen of grid 1; the
-// window is closed outside the timing. The comparison copies the same rows into
-// the working table with one INSERT ... SELECT, the table emptied beforehand.
+// debt file.
+// - Opening: each iteration opens the request form on it, as the chooser does
+//   (the working tables emptied and filled, the boxes loaded, the four grids read
+//   with their counters and totals) and reads the first screen of grid 1; the
+//   window is closed outside the timing. The comparison copies the same rows
+//   into the working table with one INSERT ... SELECT, the table emptied
+//   beforehand.
+// - Interest: with every debt included and agreed, each iteration brings the
+//   accepted debts up to an acceptance date 31 days after the debt file's
+//   (Recalcula_deuda, one transaction). The comparison is one plain UPDATE of
+//   the same rows computing the same interest in SQL.
+// - Payment mode: each iteration writes one box of the open entity, whose change
+//   runs its whole cascade (the payment form, the instalments, the initial
+//   payment), or enters tab 4, which sums the 10,000 accepted amounts first.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -16,11 +26,15 @@
 #include <string>
 
 #include "formulario/core/Globales.h"
+#include "formulario/core/ModGen01.h"
 #include "formulario/core/windows/FrmContAbrir.h"
 #include "formulario/import/bench/import_suite.h"
+#include "formulario/request/Calculos.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/format.h"
 
 namespace {
 
@@ -48,6 +62,22 @@ class Suite : public importbench::Suite {
     return frm.bCargaCompleta;
   }
   void Cierra() { forms::Release<korva::Frm942>(); }
+
+  // The open form with every debt included and agreed, as "Acoger todas" leaves
+  // them, an acceptance date 31 days after the debt file's and its rate.
+  korva::Frm942& AbreAcogida() {
+    korva::Frm942& frm = forms::Instance<korva::Frm942>();
+    korva::gDB->Execute("UPDATE TMP_F0942DEUDAS SET ind_ver_deu = '00', ind_acog = 1, ind_conf = 1, "
+                        "mto_tributo_c = mto_tributo_s, mto_int_cap_c = mto_int_cap_s, "
+                        "mto_int_c = mto_int_s, mto_act_c = mto_act_s");
+    vb::Date descarga = korva::ObtieneFechaDescarga();
+    frm.mkeFechaAcog.SetText(vb::Format(vb::Variant(vb::Date{descarga.serial + 31}), "dd/mm/yyyy"));
+    // The ordinary case, whatever month the suite was made in.
+    if (korva::EsCierreAnual(korva::gsPeriodo, frm.mkeFechaAcog.Text()))
+      frm.mkeFechaAcog.SetText(vb::Format(vb::Variant(vb::Date{descarga.serial + 62}), "dd/mm/yyyy"));
+    frm.Obtiene_TIM(vb::Format(frm.mkeFechaAcog.Text(), "YYYYMM"));
+    return frm;
+  }
 };
 
 void BM_AbreDeclaracion(benchmark::State& state) {
@@ -84,6 +114,85 @@ void BM_CopiaSqlitePlana(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CopiaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Two acceptance dates a day apart in turn, so that every run changes every row.
+void BM_RecalculaDeuda(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  korva::Frm942& frm = suite.AbreAcogida();
+  const std::string fechas[] = {frm.mkeFechaAcog.Text(),
+                                vb::Format(vb::Variant(vb::Date{vb::CDate(frm.mkeFechaAcog.Text()).serial + 1}),
+                                           "dd/mm/yyyy")};
+  int vez = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    frm.mkeFechaAcog.SetText(fechas[vez++ % 2]);
+    state.ResumeTiming();
+    frm.Recalcula_deuda();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_RecalculaDeuda)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same interest as one UPDATE: 31 days at 0.04 % a day (the rate 1.2) on the
+// tax and the capitalised interest, the reported interest added, two decimals
+// and whole soles.
+void BM_ActualizacionSqlitePlana(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  suite.AbreAcogida();
+  sqlite3* db = nullptr;
+  Check(sqlite3_open(suite.Database().c_str(), &db), db);
+  dao::RegisterJetSql(db);
+  const std::string actualiza =
+      std::string("UPDATE TMP_F0942DEUDAS SET "
+                  "mto_int_c = printf('%.2f', mto_int_s + round((mto_tributo_c + mto_int_cap_s) * 0.0124, 2)), "
+                  "mto_act_c = printf('%.0f', mto_tributo_c + mto_int_cap_s + mto_int_s + "
+                  "round((mto_tributo_c + mto_int_cap_s) * 0.0124, 2)), cnumero = '000000' "
+                  "WHERE doc_id_d = '") + kRuc + "' AND semana = 1 AND ind_tip_deu in ('01', '02', '03') "
+                  "AND ind_ver_deu in ('00', '07', '08') AND ind_acog = 1 AND ind_conf = 1";
+  for (auto _ : state) Check(sqlite3_exec(db, actualiza.c_str(), nullptr, nullptr, nullptr), db);
+  sqlite3_close(db);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ActualizacionSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One box of the open entity written with two values in turn; the payment form
+// "0" stands while the instalments and the initial payment change.
+void BM_CambioCasilla(benchmark::State& state) {
+  Suite suite(10000);
+  korva::Frm942& frm = suite.AbreAcogida();
+  frm.CalculaCasillas();
+  frm.txtValor(501).SetText("0");
+  frm.txtValor(503).SetText("12");
+  if (frm.txtValor(503).Text() != "12") state.SkipWithError("the instalments box did not take 12");
+  const int casilla = static_cast<int>(state.range(0));
+  const std::string valores[][2] = {{"0", "2"}, {"12", "24"}, {"100000", "200000"}};
+  const auto& par = valores[casilla == 501 ? 0 : casilla == 503 ? 1 : 2];
+  int vez = 0;
+  for (auto _ : state) {
+    frm.txtValor(casilla).SetText(par[vez++ % 2]);
+    if (casilla == 501) {
+      state.PauseTiming();
+      frm.txtValor(503).SetText("12");
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_CambioCasilla)->Arg(501)->Arg(503)->Arg(535)->Unit(benchmark::kMillisecond);
+
+// Entering tab 4: the accepted debt summed over the 10,000 rows, then box b's
+// cascade.
+void BM_CalculaCasillas(benchmark::State& state) {
+  Suite suite(10000);
+  korva::Frm942& frm = suite.AbreAcogida();
+  int vez = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    frm.txtValor(500).SetText(vez++ % 2 ? "1" : "");
+    state.ResumeTiming();
+    frm.CalculaCasillas();
+  }
+}
+BENCHMARK(BM_CalculaCasillas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
