@@ -1,0 +1,106 @@
+// A person fills a payment mode with real key presses and clicks on the request
+// form shown by the Qt renderer (offscreen), and sees what the test driver shows.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+
+#include <optional>
+
+#include "formulario/request/tests/prueba_solicitud.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/tab_control_view.h"
+#include "platform/qt/tests/test_application.h"
+
+namespace korva::prueba {
+namespace {
+
+class Frm942QtTest : public PruebaSolicitud {
+ protected:
+  void SetUp() override {
+    formsqt::testing::StartApplication();
+    PruebaSolicitud::SetUp();
+  }
+  void TearDown() override {
+    forms::Release<Frm942>();
+    host_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    PruebaSolicitud::TearDown();
+  }
+
+  // The request form on the declaration of `ruc`, named by the chooser's row as
+  // "&Actualizar" leaves it, shown by the Qt renderer.
+  Frm942& Muestra(const std::string& ruc) {
+    FrmContAbrir& selector = forms::Instance<FrmContAbrir>();
+    selector.Show();
+    for (long fila = 0; fila < selector.grdContrib.RowCount(); ++fila)
+      if (selector.grdContrib.CellText(fila, 2) == ruc) driver_.PickRow(selector.grdContrib, fila);
+    giModo = 1;
+    giEnviadas = 0;
+    gsPeriodo = "201005";
+    gnSemana = 1;
+    host_.emplace();
+    Frm942& frm = forms::Instance<Frm942>();
+    frm.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(host_->TopLevelOf(frm)));
+    return frm;
+  }
+  QWidget* Widget(const forms::Control& control) const { return host_->WidgetOf(control); }
+  void Clic(const forms::Control& control) {
+    QTest::mouseClick(Widget(control), Qt::LeftButton, {}, QPoint(4, Widget(control)->height() / 2));
+  }
+  void Escribe(const forms::Control& control, const QString& teclas) {
+    Clic(control);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QTest::keyClicks(QApplication::focusWidget(), teclas);
+  }
+  void EligeTab(Frm942& frm, int tab) {
+    auto* vista = static_cast<formsqt::TabControlView*>(host_->WindowOf(frm)->ViewOf(&frm.SSTab1));
+    QTabBar* barra = vista->Bar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(tab).center());
+  }
+  // What the line edit shows a person.
+  std::string Texto(const forms::Control& control) const {
+    return qobject_cast<QLineEdit*>(Widget(control))->text().toStdString();
+  }
+
+  std::optional<formsqt::QtHost> host_;
+};
+
+TEST_F(Frm942QtTest, PaymentModeTypedWithRealKeysRunsTheSameCascade) {
+  Declara(kRucAndina, 1,
+          {Deuda{"01", "00", "201003", "010101", "1", "001000", "10000.00", "10000.00", "1"},
+           Deuda{"02", "00", "201002", "010101", "2", "001000", "2000.00", "2000.00", "1"}});
+  Frm942& frm = Muestra(kRucAndina);
+  Escribe(frm.txtTelefono, "4567890");
+  Escribe(frm.mkeFechaAcog, "15x052010");
+  EXPECT_EQ(Texto(frm.mkeFechaAcog), "15/05/2010");
+  EligeTab(frm, 4);
+  ASSERT_EQ(frm.SSTab1.Tab(), 4);
+  EXPECT_EQ(Texto(frm.txtValor(500)), "12,000");
+  Escribe(frm.txtValor(501), "1");
+  EXPECT_EQ(Texto(frm.txtValor(501)), "");
+  Escribe(frm.txtValor(501), "0");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Texto(frm.txtValor(535)), "720");
+  Escribe(frm.txtValor(503), "7.3");
+  EXPECT_EQ(Texto(frm.txtValor(503)), "");
+  Escribe(frm.txtValor(503), "72");
+  EXPECT_EQ(Texto(frm.txtValor(535)), "1680");
+  EXPECT_EQ(Texto(frm.txtValor(504)), "199");
+  Clic(frm.txtValor(535));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  QTest::keyClicks(QApplication::focusWidget(), "00");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(Texto(frm.txtValor(535)), "1,600");
+  EXPECT_EQ(frm.txtValor(535).Text(), "1,600");
+  EXPECT_EQ(Texto(frm.txtValor(504)), "201");
+  EXPECT_EQ(Texto(frm.txtValor(506)), "NO");
+  EXPECT_TRUE(frm.bModificado);
+}
+
+}  // namespace
+}  // namespace korva::prueba
