@@ -50,6 +50,15 @@ class Frm942InteresTest : public PruebaSolicitud {
     Ejecuta("UPDATE TMP_F0942DEUDAS SET fec_des_deu = " + fecha);
     for (int n : {1, 2, 5}) frm.CargaTabIndex(n);
   }
+  // The stored date 14/05/2010 changed into the debt file's 15/05/2010 by a
+  // person, who answers the question with `respuesta` and leaves the box.
+  void CambiaFecha(Frm942& frm, int respuesta) {
+    driver_.Focus(frm.mkeFechaAcog);
+    frm.mkeFechaAcog.SetSelStart(0);
+    driver_.Keys(frm, "15");
+    driver_.Expect(kPregunta, respuesta);
+    driver_.Focus(frm.txtTelefono);
+  }
   // The check code of a working row, computed again over its stored fields.
   std::string CodigoDe(const std::string& numDoc) {
     dao::RecordsetPtr rs = gDB->OpenRecordset(
@@ -134,11 +143,7 @@ TEST_F(Frm942InteresTest, ConfirmedNewDateRecalculatesAndClearsThePaymentForm) {
   Casilla(kRucAndina, 1, "503", "12");
   Abre(kRucAndina, [this](Frm942& frm) {
     EXPECT_EQ(frm.mkeFechaAcog.Text(), "14/05/2010");
-    driver_.Focus(frm.mkeFechaAcog);
-    frm.mkeFechaAcog.SetSelStart(0);
-    driver_.Keys(frm, "15");
-    driver_.Expect(kPregunta, forms::vbYes);
-    driver_.Focus(frm.txtTelefono);
+    CambiaFecha(frm, forms::vbYes);
     EXPECT_EQ(frm.mkeFechaAcog.Text(), "15/05/2010");
     EXPECT_EQ(Montos(), Recalculadas("120.50", "1621"));
     EXPECT_EQ(frm.txtValor(501).Text(), "");
@@ -151,11 +156,7 @@ TEST_F(Frm942InteresTest, DeclinedNewDateComesBackOnTabZero) {
   Casilla(kRucAndina, 1, "541", "14/05/2010");
   Casilla(kRucAndina, 1, "501", "0");
   Abre(kRucAndina, [this](Frm942& frm) {
-    driver_.Focus(frm.mkeFechaAcog);
-    frm.mkeFechaAcog.SetSelStart(0);
-    driver_.Keys(frm, "15");
-    driver_.Expect(kPregunta, forms::vbNo);
-    driver_.Focus(frm.txtTelefono);
+    CambiaFecha(frm, forms::vbNo);
     EXPECT_EQ(frm.mkeFechaAcog.Text(), "14/05/2010");
     EXPECT_EQ(frm.SSTab1.Tab(), 0);
     EXPECT_EQ(frm.ActiveControl(), &frm.mkeFechaAcog);

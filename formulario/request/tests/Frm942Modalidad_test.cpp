@@ -75,6 +75,12 @@ class Frm942ModalidadTest : public PruebaSolicitud {
     Identifica(frm);
     driver_.ChooseTab(frm.SSTab1, 4);
   }
+  // Tab 4 with instalments only ("0") and that many instalments typed.
+  void PagaEnCuotas(Frm942& frm, const std::string& cuotas) {
+    EntraModalidad(frm);
+    driver_.Type(frm.txtValor(501), "0");
+    driver_.Type(frm.txtValor(503), cuotas);
+  }
   // Empties a box as a person does (select all, paste nothing), then types.
   void Escribe(forms::TextBox& casilla, const std::string& texto) {
     driver_.Replace(casilla, "");
@@ -186,9 +192,7 @@ TEST_F(Frm942ModalidadTest, MonthsAndInstalmentsOutOfRangeAreEmptied) {
 TEST_F(Frm942ModalidadTest, FormTwoEmptiesMonthsAndInstalmentsAndTakesTheComputedInitialPayment) {
   Declara12000();
   Abre(kRucAndina, [this](Frm942& frm) {
-    EntraModalidad(frm);
-    driver_.Type(frm.txtValor(501), "0");
-    driver_.Type(frm.txtValor(503), "30");
+    PagaEnCuotas(frm, "30");
     EXPECT_EQ(frm.txtValor(535).Text(), "960");
     EXPECT_EQ(frm.txtValor(504).Text(), "425");
     driver_.Replace(frm.txtValor(501), "2");
@@ -205,9 +209,7 @@ TEST_F(Frm942ModalidadTest, FormTwoEmptiesMonthsAndInstalmentsAndTakesTheCompute
 TEST_F(Frm942ModalidadTest, DebtOfZeroEmptiesAndDisablesThePaymentMode) {
   Declara12000();
   Abre(kRucAndina, [this](Frm942& frm) {
-    EntraModalidad(frm);
-    driver_.Type(frm.txtValor(501), "0");
-    driver_.Type(frm.txtValor(503), "12");
+    PagaEnCuotas(frm, "12");
     EXPECT_EQ(frm.txtValor(504).Text(), "1,000");
     Cambios cambios(frm);
     frm.txtValor(500).SetText("0");
@@ -232,9 +234,7 @@ TEST_F(Frm942ModalidadTest, DebtOfZeroEmptiesAndDisablesThePaymentMode) {
 TEST_F(Frm942ModalidadTest, DebtChangeRecomputesTheInstalmentWithoutInitialPayment) {
   Declara12000();
   Abre(kRucAndina, [this](Frm942& frm) {
-    EntraModalidad(frm);
-    driver_.Type(frm.txtValor(501), "0");
-    driver_.Type(frm.txtValor(503), "12");
+    PagaEnCuotas(frm, "12");
     EXPECT_EQ(frm.txtValor(504).Text(), "1,000");
     frm.txtValor(500).SetText("12,001");
     EXPECT_EQ(frm.txtValor(504).Text(), "1,064");
