@@ -40,6 +40,7 @@
 #include "formulario/core/windows/Inicio.h"
 #include "formulario/core/windows/MDIFrm.h"
 #include "formulario/import/RegistroImportacion.h"
+#include "formulario/non_notified_debts/RegistroDeudasNoNotificadas.h"
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmImprimir.h"
 #include "formulario/reported_debts/RegistroDeudasNotificadas.h"
@@ -191,6 +192,7 @@ void RegistraSubsistemas() {
   korva::RegistraImpresion();
   korva::RegistraSolicitud();
   korva::RegistraDeudasNotificadas();
+  korva::RegistraDeudasNoNotificadas();
 }
 
 void Inicia() {

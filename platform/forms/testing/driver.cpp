@@ -34,6 +34,39 @@ std::string Show(const MessageBoxCall& box) {
 
 }  // namespace
 
+void TestDriver::LogEvents(Form& form) {
+  logsMessageBoxes_ = true;
+  auto trace = [this](auto& event, std::string name) {
+    if (event) Trace(event, std::move(name));
+  };
+  trace(form.Load, "Form_Load");
+  trace(form.Activate, "Form_Activate");
+  trace(form.Deactivate, "Form_Deactivate");
+  trace(form.QueryUnload, "Form_QueryUnload");
+  trace(form.Unload, "Form_Unload");
+  for (Control* control : form.Controls()) {
+    std::string index = control->Index() >= 0 ? "(" + std::to_string(control->Index()) + ")" : "";
+    auto name = [&](const char* event) { return control->Name() + "_" + event + index; };
+    trace(control->Click, name("Click"));
+    trace(control->DblClick, name("DblClick"));
+    trace(control->GotFocus, name("GotFocus"));
+    trace(control->LostFocus, name("LostFocus"));
+    trace(control->Validate, name("Validate"));
+    trace(control->KeyDown, name("KeyDown"));
+    trace(control->KeyUp, name("KeyUp"));
+    trace(control->KeyPress, name("KeyPress"));
+    trace(control->MouseDown, name("MouseDown"));
+    trace(control->MouseUp, name("MouseUp"));
+    trace(control->MouseMove, name("MouseMove"));
+    if (auto* entry = dynamic_cast<TextEntry*>(control)) trace(entry->Change, name("Change"));
+    if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+      trace(combo->Change, name("Change"));
+      trace(combo->DropDown, name("DropDown"));
+    }
+    if (auto* label = dynamic_cast<Label*>(control)) trace(label->Change, name("Change"));
+  }
+}
+
 TestDriver::TestDriver() {
   ResetApplication();
   SetHost(this);
@@ -59,6 +92,7 @@ void TestDriver::Expect(const MessageBoxCall& box, int answer) { answers_.push_b
 int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& title) {
   MessageBoxCall box{prompt, style, title};
   boxes_.push_back(box);
+  if (logsMessageBoxes_) log_.push_back("MsgBox: " + prompt);
   if (answers_.empty()) Fail("unexpected message box " + Show(box));
   Reply next = answers_.front();
   answers_.pop_front();

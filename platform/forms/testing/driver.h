@@ -71,6 +71,13 @@ class TestDriver : public Host {
     };
   }
   std::vector<std::string> TakeLog() { return std::exchange(log_, {}); }
+  // Traces, from now on, every handler the form's code set for the form's own
+  // events ("Form_Load") and for those of the controls it has now
+  // ("cboTributo_Click", "OptRespDDJJ_Click(0)"): every control's Click,
+  // DblClick, focus, Validate, key and mouse events and the Change of text,
+  // masked and combo boxes and labels. Message boxes then go into the log too, as
+  // "MsgBox: " and their text. A handler set after this call is not traced.
+  void LogEvents(Form& form);
 
   const std::vector<HelpRequest>& HelpRequests() const { return help_; }
   const std::vector<int>& MousePointers() const { return pointers_; }
@@ -137,6 +144,7 @@ class TestDriver : public Host {
   std::map<std::type_index, std::function<void(Form&)>> scripts_;
   std::vector<std::string> modalForms_;
   std::vector<std::string> log_;
+  bool logsMessageBoxes_ = false;
   std::vector<HelpRequest> help_;
   std::vector<int> pointers_;
   std::string clipboard_;

@@ -49,6 +49,29 @@ class FrmList : public Form {
   CommandButton cmdEdit{*this, "cmdEdit"};
 };
 
+// A cascade: choosing a kind selects an answer in code, whose handler asks a
+// question and relabels; the box's Change and the form's Load run too.
+class FrmCascade : public Form {
+ public:
+  FrmCascade() : Form("FrmCascade") {
+    Load = [this] { cboKind.AddItem("uno"); };
+    cboKind.Click = [this] { optAnswer(0).SetValue(true); };
+    optAnswer.Add(0);
+    optAnswer.Add(1);
+    optAnswer.Handle(&Control::Click, [this](int index) {
+      MsgBox("Elegido", vbInformation, "Mensaje");
+      lblAnswer.SetCaption(std::to_string(index));
+    });
+    lblAnswer.Change = [this] { txtEcho.SetText(lblAnswer.Caption()); };
+    txtEcho.Change = [] {};
+  }
+  ComboBox cboKind{*this, "cboKind"};
+  ControlArray<OptionButton> optAnswer{*this, "optAnswer"};
+  Label lblAnswer{*this, "lblAnswer"};
+  TextBox txtEcho{*this, "txtEcho"};
+  TextBox txtQuiet{*this, "txtQuiet"};
+};
+
 // Runs `action` under a reporter that keeps the test's failures, and answers
 // their messages without the "Failed" line ADD_FAILURE puts first.
 template <class F>
@@ -171,6 +194,21 @@ TEST(Driver, AnswersNeverAskedForFailTheTestWhenTheDriverEnds) {
     driver.Answer(vbOK);
   });
   EXPECT_EQ(failures, (std::vector<std::string>{"1 message box answer(s) were never asked for"}));
+}
+
+TEST(Driver, LoggedFormTracesEveryHandlerItSetAndTheMessageBoxesInTheOrderTheyRan) {
+  TestDriver driver;
+  FrmCascade form;
+  driver.LogEvents(form);
+  form.Show();
+  driver.Answer(vbOK);
+  driver.Select(form.cboKind, 0);
+  EXPECT_EQ(driver.TakeLog(),
+            (std::vector<std::string>{"Form_Load", "cboKind_Click", "optAnswer_Click(0)",
+                                      "MsgBox: Elegido", "lblAnswer_Change", "txtEcho_Change"}));
+  form.txtQuiet.SetText("sin manejador");
+  form.optAnswer(0).SetValue(true);
+  EXPECT_EQ(driver.TakeLog(), std::vector<std::string>{});
 }
 
 TEST(Driver, KeepsTheClipboardHelpRequestsAndMousePointers) {

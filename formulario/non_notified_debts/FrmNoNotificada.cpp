@@ -1,0 +1,272 @@
+#include "formulario/non_notified_debts/FrmNoNotificada.h"
+
+#include "formulario/core/Globales.h"
+#include "formulario/core/ModGen00.h"
+#include "formulario/core/Ventanas.h"
+#include "formulario/core/modGen02.h"
+#include "formulario/core/mod_Combo.h"
+#include "formulario/request/Frm942.h"
+#include "platform/forms/hourglass.h"
+#include "platform/forms/instance.h"
+#include "platform/forms/services.h"
+#include "platform/vb/conv.h"
+#include "platform/vb/error.h"
+#include "platform/vb/format.h"
+#include "platform/vb/strings.h"
+
+namespace korva {
+namespace {
+
+constexpr const char* kFechaVacia = "__/__/____";
+
+// The columns of the request form's grid of other debts that the window reads.
+constexpr int kColPeriodo = 0;
+constexpr int kColNumDoc = 3;
+constexpr int kColTributo = 6;
+constexpr int kColFormulario = 7;
+constexpr int kColTipoDoc = 8;
+constexpr int kColConforme = 14;
+constexpr int kColTributoAsociado = 18;
+constexpr int kColTipoDeuda = 20;
+constexpr int kColTipoPago = 21;
+constexpr int kColDeudaDJ = 24;
+constexpr int kColCuota = 25;
+
+// The stored value of a cell as text, "" for Null.
+std::string Valor(forms::DataGrid& G, int nCol) { return (G.Columns(nCol).Value() & vb::Variant("")).ToString(); }
+
+// The first item whose leading code digit equals `sCodigo` as a number is
+// selected, which runs the list's Click.
+void EligePorCodigo(forms::ComboBox& lista, const std::string& sCodigo) {
+  for (int i = 0; i < lista.ListCount(); ++i) {
+    if (vb::Val(vb::Trim(vb::Left(lista.List(i), 1))) == vb::Val(sCodigo)) {
+      lista.SetListIndex(i);
+      return;
+    }
+  }
+}
+
+void Deshabilita(forms::Control& control) {
+  control.SetEnabled(false);
+  control.SetBackColor(FrmNoNotificada::kGris);
+}
+
+}  // namespace
+
+FrmNoNotificada::FrmNoNotificada() : forms::Form("FrmNoNotificada") {
+  DisenaVentana();
+  DisenaTipoYTributo();
+  DisenaValor();
+  DisenaDeclaracion();
+  DisenaMontos();
+  DisenaBotones();
+  ConectaEventos();
+  ConectaCascada();
+  ConectaFiltros();
+}
+
+void FrmNoNotificada::ConectaEventos() {
+  Load = [this] { Form_Load(); };
+  cmdOpcion.Handle(&forms::Control::Click, [this](int Index) { cmdOpcion_Click(Index); });
+  cboDocumento.Click = [this] { cboDocumento_Click(); };
+  cboDocumento.KeyPress = [this](int& KeyAscii) { cboDocumento_KeyPress(KeyAscii); };
+  CboTributoAsociado.Click = [this] { CboTributoAsociado_Click(); };
+}
+
+Frm942& FrmNoNotificada::Solicitud() { return forms::Instance<Frm942>(); }
+
+bool FrmNoNotificada::ModoNuevo() { return Solicitud().Tag() == "N"; }
+
+void FrmNoNotificada::Form_Load() {
+  Frm942& frm = Solicitud();
+  msRuc = vb::Trim(vb::Left(frm.cboNumdoc.List(frm.cboNumdoc.ListIndex()), 11));
+  miIndexGrid = frm.SSTab1.Tab();
+  Deshabilita_campos();
+  forms::DataGrid& G = frm.TDBGrid(miIndexGrid);
+  bool bEdita = frm.Tag() == "E";
+  CargaTributo(cboTributo, bEdita ? Valor(G, kColTributo) : "", "");
+  AjustaAnchoCombo(*this, cboTributo, 55);
+  CboTributoAsociado.Clear();
+  CargaTributo(CboTributoAsociado, bEdita ? Valor(G, kColTributoAsociado) : "", "");
+  AjustaAnchoCombo(*this, CboTributoAsociado, 55);
+  AjustaAnchoCombo(*this, cboTipoDeuda, 75);
+  std::string sModo;
+  if (frm.Tag() == "N") {
+    sModo = " - (Nuevo)";
+  } else if (bEdita) {
+    sModo = " - (Modificación)";
+    CargaCampos(1, miIndexGrid);
+  }
+  Frame1.SetCaption(vb::Mid(frm.SSTab1.TabCaption(miIndexGrid), 2, 40));
+  SetCaption(Frame1.Caption() + sModo);
+}
+
+void FrmNoNotificada::Deshabilita_campos() {
+  mkePeriodo.SetText("__/____");
+  cboTributo.SetListIndex(-1);
+  OptRespValor(1).SetEnabled(false);
+  OptRespValor(0).SetEnabled(false);
+  cboDocumento.SetBackColor(kGris);
+  cboDocumento.SetEnabled(false);
+  cboDocumento.SetListIndex(-1);
+  for (forms::TextBox* caja : {&txtNumDocumento, &txtcodform, &txtNumOrd}) {
+    Deshabilita(*caja);
+    caja->SetText("");
+  }
+  Deshabilita(CboTributoAsociado);
+  CboTributoAsociado.SetListIndex(-1);
+  for (forms::TextBox* caja : {&TxtTributoAsociado, &txtDocumento}) {
+    caja->SetBackColor(kGris);
+    caja->SetText("");
+  }
+  for (forms::ControlArray<forms::OptionButton>* par : {&OptRespValor, &OptRespDDJJ}) {
+    (*par)(1).SetValue(false);
+    (*par)(0).SetValue(false);
+  }
+  OptRespDDJJ(1).SetEnabled(false);
+  OptRespDDJJ(0).SetEnabled(false);
+  for (forms::TextBox* caja : {&txtmtoTributo, &TxtMtoInteresesCAP, &TxtMtoIntereses, &lblMtoAcogido})
+    caja->SetText("");
+  cboSemana.SetListIndex(-1);
+  cboTipoPago.SetListIndex(-1);
+  cboTipoDeuda.SetListIndex(-1);
+  Deshabilita(cboSemana);
+  Deshabilita(cboTipoPago);
+}
+
+void FrmNoNotificada::CargaCampos(int nModo, int nIndexGrid) {
+  for (int i = 0; i < 3; ++i) forms::DoEvents();
+  bool bBloquea = nModo == 1;
+  forms::DataGrid& G = Solicitud().TDBGrid(nIndexGrid);
+  mkePeriodo.SetText(G.Columns(kColPeriodo).Text());
+  if (bBloquea) Deshabilita(mkePeriodo);
+  CargaTributo(cboTributo, Valor(G, kColTributo), "");
+  AjustaAnchoCombo(*this, cboTributo, 49);
+  CargaTipoYDocumento(G);
+  CargaDeclaracionJurada(G);
+  if (Valor(G, kColTipoDeuda) == "3" && vb::Val(Valor(G, kColDeudaDJ)) == 0 &&
+      vb::Left(cboTributo.Text(), 1) == "6") {
+    CargaTributo(CboTributoAsociado, Valor(G, kColTributoAsociado), "");
+    AjustaAnchoCombo(*this, CboTributoAsociado, 49);
+  }
+  if (bBloquea) BloqueaCampos();
+  txtmtoTributo.SetText(G.Columns("mto_tributo_c").Text());
+  TxtMtoInteresesCAP.SetText(G.Columns("mto_int_cap_c").Text());
+  TxtMtoIntereses.SetText(G.Columns("mto_int_c").Text());
+  lblMtoAcogido.SetText(G.Columns("mto_act_c").Text());
+}
+
+// The debt type from its digit, and for a valor or an infraction its document.
+void FrmNoNotificada::CargaTipoYDocumento(forms::DataGrid& G) {
+  std::string sTipo = Valor(G, kColTipoDeuda);
+  EligePorCodigo(cboTipoDeuda, sTipo);
+  if (sTipo != "1" && sTipo != "3") return;
+  CargaValoresNEW(cboDocumento, Valor(G, kColTipoDoc));
+  AjustaAnchoCombo(*this, cboDocumento, 46);
+  txtNumDocumento.SetText(Valor(G, kColNumDoc));
+}
+
+// A self-assessed debt with a sworn declaration shows its form, order number,
+// week and payment type; "0" in the row is an empty box, except that FONCOMUN's
+// form "0000" shows order number "0".
+void FrmNoNotificada::CargaDeclaracionJurada(forms::DataGrid& G) {
+  double nDeudaDJ = vb::Val(Valor(G, kColDeudaDJ));
+  if (nDeudaDJ == 1 && Valor(G, kColTipoDeuda) == "2") {
+    OptRespDDJJ(1).SetValue(true);
+    if ((gnSemana == 8 || gnSemana == 1) && vb::Val(Valor(G, kColConforme)) == 0)
+      OptRespDDJJ(0).SetValue(true);
+    std::string sFormulario = Valor(G, kColFormulario);
+    std::string sOrden = Valor(G, kColNumDoc);
+    txtcodform.SetText(sFormulario == "0" ? "" : sFormulario);
+    txtNumOrd.SetText(sOrden == "0" ? "" : sOrden);
+    if (vb::Trim(txtcodform.Text()) == "0000" && vb::Trim(txtNumOrd.Text()).empty() && gnSemana == 8)
+      txtNumOrd.SetText("0");
+    EligePorCodigo(cboSemana, Valor(G, kColCuota));
+    EligePorCodigo(cboTipoPago, Valor(G, kColTipoPago));
+  } else if (nDeudaDJ == 0) {
+    OptRespDDJJ(0).SetValue(true);
+  }
+}
+
+// An edited debt keeps its key: only the amounts stay open.
+void FrmNoNotificada::BloqueaCampos() {
+  for (forms::Control* control :
+       std::initializer_list<forms::Control*>{&cboTributo, &cboTipoDeuda, &txtTipoDeuda, &txtNumDocumento,
+                                              &cboDocumento, &txtDocumento})
+    Deshabilita(*control);
+  OptRespDDJJ(1).SetEnabled(false);
+  OptRespDDJJ(0).SetEnabled(false);
+  for (forms::Control* control : std::initializer_list<forms::Control*>{
+           &txtcodform, &txtNumOrd, &cboSemana, &cboTipoPago, &CboTributoAsociado, &txtTributo})
+    Deshabilita(*control);
+}
+
+std::string FrmNoNotificada::Retorna_Columna(const std::string& sColumna) {
+  std::string sCampo = vb::UCase(sColumna);
+  std::string sResultado;
+  Frm942& frm = Solicitud();
+  for (int nGrilla : {1, 2, 5}) {
+    if (const dao::RecordsetPtr& rs = frm.Dat(nGrilla).Recordset(); rs && !(rs->Bof() && rs->Eof()))
+      rs->MoveFirst();
+    forms::DataGrid& G = frm.TDBGrid(nGrilla);
+    if (sCampo == "FEC_DES_DEU") {
+      vb::Variant fecha = G.Columns("fec_des_deu").Value();
+      std::string sFecha = (fecha & vb::Variant("")).ToString();
+      if (sFecha == kFechaVacia || sFecha.empty()) continue;
+      sResultado = vb::CStr(vb::CDate(fecha));
+      if (nGrilla != 2) break;
+    } else if (sCampo == "NUM_PRO") {
+      std::string sNumero = (G.Columns("num_pro").Value() & vb::Variant("")).ToString();
+      if (!sNumero.empty()) return sNumero;
+    }
+  }
+  return sResultado;
+}
+
+void FrmNoNotificada::cmdOpcion_Click(int Index) {
+  try {
+    if (!VerificaConfiguracionRegional()) {
+      forms::Screen.SetMousePointer(forms::vbDefault);
+      return;
+    }
+    txtcodform.SetText(vb::Format(vb::Variant(txtcodform.Text()), "0###"));
+    if (ModoNuevo() && TipoDeuda() == "2" && OptRespDDJJ(1).Value() && !vb::Trim(txtNumOrd.Text()).empty())
+      txtNumOrd.SetText(vb::NumberText(vb::Val(txtNumOrd.Text())));
+    if (Index == 0) {
+      if (!Valida_Datos()) return;
+      {
+        forms::Hourglass reloj;
+        gbGrabado = true;
+        GrabaDatos();
+      }
+      mbModificado = false;
+      if (Solicitud().Tag() == "E") forms::Unload(*this);
+    } else if (Index == 1) {
+      forms::Unload(*this);
+    }
+  } catch (const vb::Error& error) {
+    ManejaError("cmdOpcion_Click", error);
+    vb::End();
+  }
+}
+
+void FrmNoNotificada::cboDocumento_Click() {
+  txtDocumento.SetText(vb::Trim(vb::Mid(cboDocumento.Text(), 7, 60)));
+}
+
+void FrmNoNotificada::cboDocumento_KeyPress(int& KeyAscii) {
+  if (KeyAscii == forms::vbKeyReturn) EnviaTab("TAB");
+}
+
+void FrmNoNotificada::CboTributoAsociado_Click() {
+  TxtTributoAsociado.SetText(vb::Trim(vb::Mid(CboTributoAsociado.Text(), 7, 46)));
+}
+
+bool FrmNoNotificada::Valida_Datos() {
+  forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información");
+  return false;
+}
+
+void FrmNoNotificada::GrabaDatos() { forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información"); }
+
+}  // namespace korva

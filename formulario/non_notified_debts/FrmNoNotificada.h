@@ -1,0 +1,184 @@
+#pragma once
+#include <string>
+
+#include "platform/forms/combo_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/form.h"
+#include "platform/forms/frame.h"
+#include "platform/forms/label.h"
+#include "platform/forms/masked_edit.h"
+#include "platform/forms/option_button.h"
+#include "platform/forms/text_box.h"
+
+namespace forms {
+class DataGrid;
+}
+
+namespace korva {
+
+class Frm942;
+
+// The window in which the taxpayer adds to the open declaration a debt that the
+// administration did not notify (category "04"), or changes the amounts of one
+// already added. The request form opens it modally from its tab of other debts
+// with its own Tag "N" (a new debt) or "E" (the debt of the grid's current row);
+// the window reads the taxpayer, the tab and the row from the request form.
+//
+// Choosing the debt type, the tax, the period, the week and the sworn-declaration
+// answer narrows the other fields: each handler enables, empties, recolours,
+// shows or relabels them and rebuilds lists, and a selection made in code runs
+// that control's own handler at once, nested in the handler that made it.
+//
+// The public methods stand in the order of the window's interface.
+// ValidaPerMensual, Existe_Deuda and Tributo_Req_DDJJ belong to the checking of
+// an entry, which this version does not do: they are declared but not yet
+// defined, and nothing calls them.
+class FrmNoNotificada : public forms::Form {
+ public:
+  FrmNoNotificada();
+
+  // An editable field is white, one the user must not fill grey; colour and
+  // state change together.
+  static constexpr forms::Color kBlanco = 0x00FFFFFF;
+  static constexpr forms::Color kGris = 0x00C0C0C0;
+
+  // Clears the window for a new entry; the debt type, tax, period and amount
+  // boxes keep whether they are enabled.
+  void Deshabilita_campos();
+  // Fills a tax list from PARAM 725 for the entity and the debt type ("1", "2",
+  // "3" or "") and selects the stored code sCodTributo. oCombo is cboTributo or
+  // CboTributoAsociado.
+  void CargaTributo(forms::ComboBox& oCombo, const std::string& sCodTributo,
+                    const std::string& sTipoDeuda);
+  // Fills the document types from PARAM 726 for the entity's family, the tax
+  // and the debt type chosen, and selects sCodValor.
+  void CargaValoresNEW(forms::ComboBox& oCombo, const std::string& sCodValor);
+  // "fec_des_deu" or "Num_pro" (any case) of the request form's grids 1, 2 and
+  // 5: the download date (grid 1, else 5, else 2) or the procedure number (grid
+  // 1, else 2, else 5); "" when no grid has one.
+  std::string Retorna_Columna(const std::string& sColumna);
+  // Fills the fields from the current row of the request form's grid nIndexGrid;
+  // with nModo 1 every field but the three amounts ends disabled and grey.
+  void CargaCampos(int nModo, int nIndexGrid);
+  // Checking and storing the entry are not done by this version: each tells
+  // the user that the function is not available, and Valida_Datos answers
+  // False, so "Aceptar" stores nothing. They are virtual so that a test can
+  // stand in for them.
+  virtual bool Valida_Datos();
+  bool ValidaPerMensual(const std::string& xPerIngresado, const std::string& xPerInicio,
+                        const std::string& xPerFinal, int xTipo);
+  virtual void GrabaDatos();
+  bool Existe_Deuda(const std::string& sTabla, const std::string& sOpcion);
+  // Resets the document, sworn-declaration, associated-tax, form-code and
+  // order-number fields for the debt type and tax chosen.
+  void Procesa_CboTributo();
+  // Disables the associated tax when PARAM 725 says that the tax chosen takes
+  // none (character 69 of its Funcion is "1"); never enables it.
+  void Verifica_Tributo_Asociado();
+  bool Tributo_Req_DDJJ(const std::string& sCodTributo);
+
+  forms::Frame Frame1{*this, "Frame1"};
+  forms::ControlArray<forms::Label> Label1{Frame1, "Label1"};
+  forms::ComboBox cboTipoDeuda{Frame1, "cboTipoDeuda"};
+  forms::TextBox txtTipoDeuda{Frame1, "txtTipoDeuda"};
+  forms::MaskedEdit mkePeriodo{Frame1, "mkePeriodo"};
+  forms::ComboBox cboTributo{Frame1, "cboTributo"};
+  forms::TextBox txtTributo{Frame1, "txtTributo"};
+
+  // "Valor o Infracción": the document behind the debt.
+  forms::Frame Frame2{Frame1, "Frame2"};
+  forms::ControlArray<forms::OptionButton> OptRespValor{Frame2, "OptRespValor"};
+  forms::ComboBox cboDocumento{Frame2, "cboDocumento"};
+  forms::TextBox txtDocumento{Frame2, "txtDocumento"};
+  forms::Label lblNumvalor{Frame2, "lblNumvalor"};
+  forms::TextBox txtNumDocumento{Frame2, "txtNumDocumento"};
+
+  // "Declaración jurada": OptRespDDJJ(1) "Si", OptRespDDJJ(0) "No".
+  forms::Frame Frame3{Frame1, "Frame3"};
+  forms::ControlArray<forms::OptionButton> OptRespDDJJ{Frame3, "OptRespDDJJ"};
+  forms::TextBox txtcodform{Frame3, "txtcodform"};
+  forms::TextBox txtNumOrd{Frame3, "txtNumOrd"};
+  forms::Label lblTipoPago{Frame3, "lblTipoPago"};
+  forms::ComboBox cboTipoPago{Frame3, "cboTipoPago"};
+  forms::Label lblSemana{Frame3, "lblSemana"};
+  forms::ComboBox cboSemana{Frame3, "cboSemana"};
+
+  forms::ComboBox CboTributoAsociado{Frame1, "CboTributoAsociado"};
+  forms::TextBox TxtTributoAsociado{Frame1, "TxtTributoAsociado"};
+  forms::TextBox txtmtoTributo{Frame1, "txtmtoTributo"};
+  forms::TextBox TxtMtoInteresesCAP{Frame1, "TxtMtoInteresesCAP"};
+  forms::TextBox TxtMtoIntereses{Frame1, "TxtMtoIntereses"};
+  // A locked box, not a label: the sum of the three amounts.
+  forms::TextBox lblMtoAcogido{Frame1, "lblMtoAcogido"};
+
+  // 0 "Aceptar", 1 "&Salir".
+  forms::ControlArray<forms::CommandButton> cmdOpcion{*this, "cmdOpcion"};
+
+  // The request form's tab when the window loaded: the index of its grid and
+  // data control that the window reads and refreshes.
+  int miIndexGrid = 0;
+  // The taxpayer's RUC, from the request form's document list.
+  std::string msRuc;
+  // Something was typed since the window opened or last stored.
+  bool mbModificado = false;
+
+ private:
+  void DisenaVentana();
+  void DisenaTipoYTributo();
+  void DisenaValor();
+  void DisenaDeclaracion();
+  void DisenaMontos();
+  void DisenaBotones();
+  void ConectaEventos();
+  void ConectaCascada();
+  void ConectaFiltros();
+
+  void Form_Load();
+  void cmdOpcion_Click(int Index);
+  void cboDocumento_Click();
+  void cboDocumento_KeyPress(int& KeyAscii);
+  void CboTributoAsociado_Click();
+
+  void cboTipoDeuda_Click();
+  void cboTributo_Click();
+  void cboTributo_KeyPress(int& KeyAscii);
+  void cboTributo_LostFocus();
+  void cboSemana_Click();
+  void mkePeriodo_Change();
+  void mkePeriodo_KeyDown(int& KeyCode, int Shift);
+  void mkePeriodo_KeyPress(int& KeyAscii);
+  void mkePeriodo_LostFocus();
+  void OptRespDDJJ_Click(int Index);
+  void OptRespDDJJ_KeyPress(int Index, int& KeyAscii);
+
+  void NumeroFiltro_KeyPress(int& KeyAscii);
+  void txtcodform_LostFocus();
+  void txtNumDocumento_KeyPress(int& KeyAscii);
+  void Monto_GotFocus(forms::TextBox& B);
+  void Monto_KeyPress(forms::TextBox& B, int& KeyAscii);
+  void Monto_Change(forms::TextBox& B);
+  void Monto_LostFocus(forms::TextBox& B);
+
+  bool VerificaExclusionTributo(const std::string& sCodTributo, int iPosicion);
+  bool SeListaTributo(const std::string& sArgumento, const std::string& sTipoDeuda, bool bAsociado);
+
+  // The cascade's rules and the slices of the fields it reads.
+  void ReglaInteresCapitalizado();
+  void ReglaCuotaDelMes();
+  void MuestraSemanaYCuota();
+  void RecargaDocumentos(int iAncho);
+  void TipoDeudaValorOInfraccion(const std::string& D);
+  void DeshabilitaAsociadoSiCorresponde();
+  std::string Tributo() const;
+  std::string TipoDeuda() const;
+  std::string TipoDocumentoDeFila();
+  bool ModoNuevo();
+  Frm942& Solicitud();
+
+  void CargaTipoYDocumento(forms::DataGrid& G);
+  void CargaDeclaracionJurada(forms::DataGrid& G);
+  void BloqueaCampos();
+};
+
+}  // namespace korva
