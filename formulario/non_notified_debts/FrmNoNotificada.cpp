@@ -33,7 +33,10 @@ constexpr int kColDeudaDJ = 24;
 constexpr int kColCuota = 25;
 
 // The stored value of a cell as text, "" for Null.
-std::string Valor(forms::DataGrid& G, int nCol) { return (G.Columns(nCol).Value() & vb::Variant("")).ToString(); }
+template <class Columna>
+std::string Valor(forms::DataGrid& G, Columna columna) {
+  return (G.Columns(columna).Value() & vb::Variant("")).ToString();
+}
 
 // The first item whose leading code digit equals `sCodigo` as a number is
 // selected, which runs the list's Click.
@@ -150,7 +153,9 @@ void FrmNoNotificada::CargaCampos(int nModo, int nIndexGrid) {
     AjustaAnchoCombo(*this, CboTributoAsociado, 49);
   }
   if (bBloquea) BloqueaCampos();
-  txtmtoTributo.SetText(G.Columns("mto_tributo_c").Text());
+  // The grid shows the tax in whole soles; its box takes the stored amount with
+  // its cents, so that accepting an edit that changed nothing keeps them.
+  txtmtoTributo.SetText(Valor(G, "mto_tributo_c"));
   TxtMtoInteresesCAP.SetText(G.Columns("mto_int_cap_c").Text());
   TxtMtoIntereses.SetText(G.Columns("mto_int_c").Text());
   lblMtoAcogido.SetText(G.Columns("mto_act_c").Text());

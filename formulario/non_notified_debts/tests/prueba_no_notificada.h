@@ -1,0 +1,118 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "formulario/core/tests/prueba_declaracion.h"
+#include "formulario/non_notified_debts/FrmNoNotificada.h"
+#include "formulario/non_notified_debts/RegistroDeudasNoNotificadas.h"
+#include "formulario/request/tests/prueba_solicitud.h"
+
+namespace korva::prueba {
+
+// A debt the taxpayer added, as the request form's grid of other debts reads
+// it: debt type, period, stored tax code, document or order number, form code,
+// document type, associated tax, payment type, sworn-declaration flag, quota,
+// agreement and the four accepted amounts.
+struct Otra {
+  std::string tipo = "1";
+  std::string periodo = "200905";
+  std::string tributo = "010101";
+  std::string numero = "123";
+  std::string formulario = "0";
+  std::string tipoDoc = "001000";
+  std::string asociado = "000000";
+  std::string pago = "Null";
+  int deudaDJ = 0;
+  int cuota = 0;
+  int conforme = 1;
+  std::string montos[4] = {"100.00", "0.00", "0.00", "100"};
+};
+
+// The window over the request form of a pending declaration of period 201005
+// of the taxpayer kRucAndina: the request form opens on it, tab 3 is chosen and
+// the window is shown as the request form shows it, with its Tag "N" or "E".
+// The window's handlers are recorded by the test driver (driver_.Events()).
+class PruebaNoNotificada : public PruebaSolicitud {
+ protected:
+  void TearDown() override {
+    RegistraVentana(Ventana::FrmNoNotificada, nullptr);
+    PruebaSolicitud::TearDown();
+  }
+
+  // The declaration of entity `semana` with one reported debt, downloaded today
+  // at 08:00, and the added debts `otras`.
+  void Declara942(int semana, const std::vector<Otra>& otras = {}) {
+    Declara(kRucAndina, semana, {Deuda{}});
+    for (const Otra& o : otras)
+      Ejecuta("INSERT INTO F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, Ind_tip_deu, per_doc, "
+              "cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, Ind_ver_deu, Fec_des_deu, Num_cuo, "
+              "mto_tributo_s, mto_int_cap_s, mto_int_s, mto_act_s, ind_acog, ind_conf, mto_tributo_c, "
+              "mto_int_cap_c, mto_int_c, mto_act_c, Cod_for_dj, Num_ord_dj, Ind_valor, Ind_deuda_dj) VALUES (" +
+              Clave({kRucAndina, "201005", semana}) + ", '04', " + vb::SqlText(o.periodo) + ", " +
+              vb::SqlText(o.tributo) + ", " + vb::SqlText(o.numero) + ", " + vb::SqlText(o.formulario) + ", " +
+              vb::SqlText(o.tipoDoc) + ", " + vb::SqlText(o.asociado) + ", '00', #05/15/2010 08:00:00#, " +
+              std::to_string(o.cuota) + ", '0.00', '0.00', '0.00', '0.00', 1, " + std::to_string(o.conforme) +
+              ", " + vb::SqlText(o.montos[0]) + ", " + vb::SqlText(o.montos[1]) + ", " + vb::SqlText(o.montos[2]) +
+              ", " + vb::SqlText(o.montos[3]) + ", " + vb::SqlText(o.tipo) + ", " +
+              (o.pago == "Null" ? o.pago : vb::SqlText(o.pago)) + ", " + (o.tipo == "1" ? "1" : "0") + ", " +
+              std::to_string(o.deudaDJ) + ")");
+  }
+
+  // Opens the window (of class V: the window or a test's stand-in) in mode
+  // `tag` on row `fila` of the grid of other debts, runs `durante` on it and
+  // leaves with "&Salir" if it is still open.
+  template <class V = FrmNoNotificada>
+  void Entra(const std::string& tag, std::type_identity_t<std::function<void(V&)>> durante, long fila = 0) {
+    RegistraVentana(Ventana::FrmNoNotificada, [this] {
+      V ventana;
+      driver_.LogEvents(ventana);
+      ventana.Show(forms::vbModal);
+    });
+    driver_.OnModal<V>([this, durante](V& ventana) {
+      durante(ventana);
+      if (ventana.IsLoaded() && ventana.Visible()) driver_.Click(ventana.cmdOpcion(1));
+    });
+    Abre(kRucAndina, [this, tag, fila](Frm942& frm) {
+      Identifica(frm);
+      driver_.ChooseTab(frm.SSTab1, 3);
+      if (tag == "E") driver_.PickRow(frm.TDBGrid(3), fila);
+      frm.SetTag(tag);
+      EXPECT_TRUE(MuestraVentana(Ventana::FrmNoNotificada));
+    });
+  }
+
+  // The first four characters (the tax or document code) of each item.
+  static std::vector<std::string> Codigos(const forms::ComboBox& lista, int largo = 4) {
+    std::vector<std::string> codigos;
+    for (int i = 0; i < lista.ListCount(); ++i) codigos.push_back(lista.List(i).substr(0, largo));
+    return codigos;
+  }
+  static std::vector<std::string> Items(const forms::ComboBox& lista) {
+    std::vector<std::string> items;
+    for (int i = 0; i < lista.ListCount(); ++i) items.push_back(lista.List(i));
+    return items;
+  }
+
+  // How a control looks: enabled or not, white, grey or the system's window
+  // colour it has by design, and its value.
+  static std::string Aspecto(const forms::Control& control) {
+    std::string color = control.BackColor() == FrmNoNotificada::kBlanco       ? "blanco"
+                        : control.BackColor() == FrmNoNotificada::kGris       ? "gris"
+                        : control.BackColor() == forms::vbWindowBackground ? "ventana"
+                                                                           : "-";
+    std::string valor;
+    if (auto* caja = dynamic_cast<const forms::TextEntry*>(&control)) valor = "'" + caja->Text() + "'";
+    if (auto* lista = dynamic_cast<const forms::ComboBox*>(&control)) valor = "'" + lista->Text() + "'";
+    if (auto* opcion = dynamic_cast<const forms::OptionButton*>(&control)) valor = opcion->Value() ? "(o)" : "( )";
+    return (control.Enabled() ? "habilitado " : "deshabilitado ") + color + " " + valor;
+  }
+  static std::vector<std::string> Aspectos(const std::vector<const forms::Control*>& controles) {
+    std::vector<std::string> aspectos;
+    for (const forms::Control* control : controles) aspectos.push_back(Aspecto(*control));
+    return aspectos;
+  }
+};
+
+}  // namespace korva::prueba
