@@ -240,5 +240,85 @@ TEST_F(FrmNoNotificadaTest, DownloadDateAndProcedureNumberComeFromTheFirstGridTh
   }
 }
 
+// "Aceptar" writes the form code with four digits and, for a new sworn
+// declaration, the order number without its leading zeros, before the check;
+// an accepted entry is stored under the hourglass with gbGrabado set, and the
+// window stays open for the next debt in new mode and closes in edit mode.
+TEST_F(FrmNoNotificadaTest, AcceptPreparesTheNumbersChecksStoresAndClosesOnlyAnEdit) {
+  Declara942(1, {Autoliquidada()});
+  Entra<FrmNoNotificadaSustituta>("N", [this](FrmNoNotificadaSustituta& v) {
+    driver_.Select(v.cboTipoDeuda, 1);
+    driver_.Select(v.cboTributo, 0);
+    driver_.Click(v.OptRespDDJJ(1));
+    driver_.Type(v.txtcodform, "621");
+    driver_.Type(v.txtNumOrd, "000123");
+    driver_.TakeLog();
+    driver_.Click(v.cmdOpcion(0));
+    EXPECT_EQ(FrmNoNotificadaSustituta::llamadas, (Textos{"Valida_Datos 0621 123", "GrabaDatos 1 11"}));
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    EXPECT_TRUE(v.Visible());
+  });
+  gbGrabado = false;
+  Entra<FrmNoNotificadaSustituta>("E", [](FrmNoNotificadaSustituta& v) {
+    v.txtNumOrd.SetText("0099");
+    v.cmdOpcion(0).SetValue(true);
+    EXPECT_FALSE(v.IsLoaded());
+  });
+  EXPECT_TRUE(gbGrabado);
+  EXPECT_EQ(FrmNoNotificadaSustituta::llamadas.back(), "GrabaDatos 1 11");
+  EXPECT_EQ(FrmNoNotificadaSustituta::llamadas[2], "Valida_Datos 0621 0099");
+}
+
+// A refused check and wrong regional settings leave every field as it was.
+TEST_F(FrmNoNotificadaTest, AcceptStopsAtTheRegionalCheckAndAtARefusedCheck) {
+  Declara942(1);
+  FrmNoNotificadaSustituta::bValida = false;
+  Entra<FrmNoNotificadaSustituta>("N", [this](FrmNoNotificadaSustituta& v) {
+    driver_.Select(v.cboTipoDeuda, 1);
+    driver_.Select(v.cboTributo, 0);
+    driver_.Click(v.OptRespDDJJ(1));
+    driver_.Type(v.txtcodform, "7");
+    driver_.Type(v.txtmtoTributo, "50");
+    EscribeRegional("sDate", "-");
+    driver_.Expect({"- Debe configurar como separador de Fechas : ( / ) \n" + kCierreRegional, forms::vbCritical,
+                    "Error de configuración"});
+    driver_.Click(v.cmdOpcion(0));
+    EXPECT_EQ(v.txtcodform.Text(), "0007");
+    EXPECT_TRUE(FrmNoNotificadaSustituta::llamadas.empty());
+    EscribeRegional("sDate", "/");
+    driver_.Click(v.cmdOpcion(0));
+    EXPECT_EQ(FrmNoNotificadaSustituta::llamadas, Textos{"Valida_Datos 0007 "});
+    EXPECT_FALSE(gbGrabado);
+    EXPECT_TRUE(v.Visible());
+    EXPECT_EQ(Aspectos({&v.txtcodform, &v.txtmtoTributo, &v.lblMtoAcogido}),
+              (Textos{"habilitado blanco '0007'", "habilitado ventana '50.00'", "habilitado gris '50.00'"}));
+  });
+}
+
+// This version neither checks nor stores: "Aceptar" says so and stores nothing;
+// "&Salir" closes the window without a question, and the program's opener
+// lets its instance go.
+TEST_F(FrmNoNotificadaTest, TheProgramsWindowSaysStoringIsNotAvailableAndLeavesWithoutAQuestion) {
+  Declara942(1);
+  RegistraDeudasNoNotificadas();
+  driver_.OnModal<FrmNoNotificada>([this](FrmNoNotificada& v) {
+    driver_.Type(v.txtmtoTributo, "80");
+    driver_.Expect({kFuncionNoDisponible, forms::vbInformation, "Información"});
+    driver_.Click(v.cmdOpcion(0));
+    EXPECT_TRUE(v.Visible());
+    driver_.Click(v.cmdOpcion(1));
+    EXPECT_FALSE(v.IsLoaded());
+  });
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Identifica(frm);
+    driver_.ChooseTab(frm.SSTab1, 3);
+    frm.SetTag("N");
+    EXPECT_TRUE(MuestraVentana(Ventana::FrmNoNotificada));
+    EXPECT_EQ(forms::LoadedInstance<FrmNoNotificada>(), nullptr);
+  });
+  EXPECT_FALSE(gbGrabado);
+  EXPECT_EQ(driver_.ModalForms(), (Textos{"FrmContAbrir", "Frm942", "FrmNoNotificada"}));
+}
+
 }  // namespace
 }  // namespace korva::prueba
