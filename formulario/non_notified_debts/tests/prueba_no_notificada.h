@@ -89,6 +89,12 @@ class PruebaNoNotificada : public PruebaSolicitud {
     for (int i = 0; i < lista.ListCount(); ++i) codigos.push_back(lista.List(i).substr(0, largo));
     return codigos;
   }
+  // The index of the item whose code is `codigo`, -1 when none.
+  static int Indice(const forms::ComboBox& lista, const std::string& codigo) {
+    for (int i = 0; i < lista.ListCount(); ++i)
+      if (lista.List(i).substr(0, codigo.size()) == codigo) return i;
+    return -1;
+  }
   static std::vector<std::string> Items(const forms::ComboBox& lista) {
     std::vector<std::string> items;
     for (int i = 0; i < lista.ListCount(); ++i) items.push_back(lista.List(i));
