@@ -15,6 +15,12 @@ void Etiqueta(forms::Label& etiqueta, const char* sTitulo, int nArriba) {
   etiqueta.Move(kEtiqueta, nArriba + 45, kAnchoEtiqueta, 255);
 }
 
+// A question on one line across the frame, its "Si" and "No" after it.
+void Pregunta(forms::Label& etiqueta, const char* sTitulo, int nArriba) {
+  etiqueta.SetCaption(sTitulo);
+  etiqueta.Move(kEtiqueta, nArriba, 3975, 255);
+}
+
 // A box the user reads but never types into: its description beside a code.
 void Descripcion(forms::TextBox& caja, int nIzquierda, int nArriba, int nAncho, int nTab) {
   caja.Move(nIzquierda, nArriba, nAncho, 315);
@@ -31,10 +37,10 @@ void Lista(forms::ComboBox& lista, int nIzquierda, int nArriba, int nAncho, int 
 
 void Opciones(forms::ControlArray<forms::OptionButton>& opciones, int nArriba, int nTabSi) {
   opciones.Add(1).SetCaption("Si");
-  opciones(1).Move(kCampo + 1200, nArriba, 615, 255);
+  opciones(1).Move(4200, nArriba, 615, 255);
   opciones(1).SetTabIndex(nTabSi);
   opciones.Add(0).SetCaption("No");
-  opciones(0).Move(kCampo + 1920, nArriba, 615, 255);
+  opciones(0).Move(4920, nArriba, 615, 255);
   opciones(0).SetTabIndex(nTabSi + 1);
 }
 
@@ -54,7 +60,7 @@ void FrmNoNotificada::DisenaVentana() {
   SetMaxButton(false);
   Move(0, 0, 7260, 6945);
   Frame1.SetCaption("Deudas no notificadas - detalle");
-  Frame1.Move(60, 0, 7020, 5835);
+  Frame1.Move(60, 0, 7020, 5880);
 }
 
 void FrmNoNotificada::DisenaTipoYTributo() {
@@ -64,29 +70,30 @@ void FrmNoNotificada::DisenaTipoYTributo() {
   cboTipoDeuda.AddItem("2 - DEUDA AUTOLIQUIDADA (Dec. Jurada/Cuotas Frac. REFT/SEAP/RESIT)");
   cboTipoDeuda.AddItem("3 - INFRACCION" + std::string(20, ' '));
   Descripcion(txtTipoDeuda, kCampo + 1155, 240, 3255, 42);
-  Etiqueta(Label1.Add(1), "Periodo", 600);
-  mkePeriodo.Move(kCampo, 600, 1095, 315);
+  Etiqueta(Label1.Add(1), "Periodo", 585);
+  mkePeriodo.Move(kCampo, 585, 1095, 315);
   mkePeriodo.SetMask("##/####");
   mkePeriodo.SetPromptChar("_");
   mkePeriodo.SetTabIndex(1);
-  Etiqueta(Label1.Add(2), "Código de tributo", 960);
-  Lista(cboTributo, kCampo, 960, 1095, 2);
-  Descripcion(txtTributo, kCampo + 1155, 960, 3255, 16);
+  Etiqueta(Label1.Add(2), "Código de tributo", 930);
+  Lista(cboTributo, kCampo, 930, 1095, 2);
+  Descripcion(txtTributo, kCampo + 1155, 930, 3255, 16);
 }
 
 void FrmNoNotificada::DisenaValor() {
   Frame2.SetCaption("Valor o Infracción");
-  Frame2.Move(60, 1335, 6900, 1245);
+  Frame2.Move(60, 1290, 6900, 1380);
   Frame2.SetTabIndex(19);
-  Etiqueta(Label1.Add(3, Frame2), "¿Tiene valor emitido o infracción?", 180);
-  Opciones(OptRespValor, 225, 3);
-  Etiqueta(Label1.Add(4, Frame2), "Tipo de resolución", 525);
-  Lista(cboDocumento, kCampo - 60, 525, 1095, 5);
+  Pregunta(Label1.Add(3, Frame2), "¿Tiene valor emitido o infracción?", 270);
+  Opciones(OptRespValor, 270, 3);
+  Etiqueta(Label1.Add(4, Frame2), "Tipo de resolución", 615);
+  Lista(cboDocumento, kCampo - 60, 615, 1095, 5);
   cboDocumento.SetEnabled(false);
-  Descripcion(txtDocumento, kCampo + 1095, 525, 3255, 21);
-  Etiqueta(lblNumvalor, "Número de Resolución o Comunicación de Infracción", 870);
+  Descripcion(txtDocumento, kCampo + 1095, 615, 3255, 21);
+  lblNumvalor.SetCaption("Número de Resolución o Comunicación de Infracción");
   lblNumvalor.SetWordWrap(true);
-  txtNumDocumento.Move(kCampo - 60, 870, 2295, 315);
+  lblNumvalor.Move(kEtiqueta, 945, kAnchoEtiqueta, 390);
+  txtNumDocumento.Move(kCampo - 60, 975, 2295, 315);
   txtNumDocumento.SetMaxLength(16);
   txtNumDocumento.SetEnabled(false);
   txtNumDocumento.SetTabIndex(6);
@@ -94,56 +101,56 @@ void FrmNoNotificada::DisenaValor() {
 
 void FrmNoNotificada::DisenaDeclaracion() {
   Frame3.SetCaption("Declaración jurada");
-  Frame3.Move(60, 2640, 6900, 1245);
+  Frame3.Move(60, 2700, 6900, 1320);
   Frame3.SetTabIndex(24);
-  Etiqueta(Label1.Add(5, Frame3), "¿Tiene deuda con Declaración Jurada?", 180);
-  Opciones(OptRespDDJJ, 225, 7);
-  Etiqueta(Label1.Add(6, Frame3), "Código del formulario", 525);
-  txtcodform.Move(kCampo - 60, 525, 735, 315);
+  Pregunta(Label1.Add(5, Frame3), "¿Tiene deuda con Declaración Jurada?", 270);
+  Opciones(OptRespDDJJ, 270, 7);
+  Etiqueta(Label1.Add(6, Frame3), "Código del formulario", 615);
+  txtcodform.Move(kCampo - 60, 615, 735, 315);
   txtcodform.SetMaxLength(4);
   txtcodform.SetEnabled(false);
   txtcodform.SetTabIndex(9);
   Label1.Add(7, Frame3).SetCaption("Número de orden");
-  Label1(7).Move(3360, 570, 1335, 255);
-  txtNumOrd.Move(4740, 525, 1335, 315);
+  Label1(7).Move(3360, 660, 1335, 255);
+  txtNumOrd.Move(4740, 615, 1335, 315);
   txtNumOrd.SetMaxLength(9);
   txtNumOrd.SetEnabled(false);
   txtNumOrd.SetTabIndex(10);
-  Etiqueta(lblTipoPago, "Tipo de Pago", 870);
-  Lista(cboTipoPago, kCampo - 60, 870, 1455, 38);
+  Etiqueta(lblTipoPago, "Tipo de Pago", 960);
+  Lista(cboTipoPago, kCampo - 60, 960, 1455, 38);
   cboTipoPago.AddItem("0 - Contado");
   cboTipoPago.AddItem("1 - Fraccionado");
   cboTipoPago.SetEnabled(false);
   lblSemana.SetCaption("Semana");
-  lblSemana.Move(4200, 915, 735, 255);
-  Lista(cboSemana, 4980, 870, 735, 36);
+  lblSemana.Move(4200, 1005, 735, 255);
+  Lista(cboSemana, 4980, 960, 735, 36);
   for (const char* sSemana : {"0", "1", "2", "3", "4", "5"}) cboSemana.AddItem(sSemana);
   cboSemana.SetEnabled(false);
 }
 
 void FrmNoNotificada::DisenaMontos() {
-  Etiqueta(Label1.Add(8), "Código de tributo asociado", 3960);
-  Lista(CboTributoAsociado, kCampo, 3960, 1095, 11);
+  Etiqueta(Label1.Add(8), "Código de tributo asociado", 4080);
+  Lista(CboTributoAsociado, kCampo, 4080, 1095, 11);
   CboTributoAsociado.SetEnabled(false);
-  Descripcion(TxtTributoAsociado, kCampo + 1155, 3960, 3255, 29);
-  Etiqueta(Label1.Add(9), "Tributo insoluto", 4320);
-  Monto(txtmtoTributo, 4320, 12);
-  Etiqueta(Label1.Add(10), "Interés capitalizado", 4680);
-  Monto(TxtMtoInteresesCAP, 4680, 13);
-  Etiqueta(Label1.Add(11), "Interés no capitalizado", 5040);
-  Monto(TxtMtoIntereses, 5040, 14);
-  Etiqueta(Label1.Add(12), "Monto acogido", 5400);
-  Monto(lblMtoAcogido, 5400, 31);
+  Descripcion(TxtTributoAsociado, kCampo + 1155, 4080, 3255, 29);
+  Etiqueta(Label1.Add(9), "Tributo insoluto", 4425);
+  Monto(txtmtoTributo, 4425, 12);
+  Etiqueta(Label1.Add(10), "Interés capitalizado", 4770);
+  Monto(TxtMtoInteresesCAP, 4770, 13);
+  Etiqueta(Label1.Add(11), "Interés no capitalizado", 5115);
+  Monto(TxtMtoIntereses, 5115, 14);
+  Etiqueta(Label1.Add(12), "Monto acogido", 5460);
+  Monto(lblMtoAcogido, 5460, 31);
   lblMtoAcogido.SetLocked(true);
   lblMtoAcogido.SetBackColor(kGris);
 }
 
 void FrmNoNotificada::DisenaBotones() {
   cmdOpcion.Add(0).SetCaption("Aceptar");
-  cmdOpcion(0).Move(4080, 5955, 1335, 375);
+  cmdOpcion(0).Move(4080, 5985, 1335, 375);
   cmdOpcion(0).SetTabIndex(15);
   cmdOpcion.Add(1).SetCaption("&Salir");
-  cmdOpcion(1).Move(5640, 5955, 1335, 375);
+  cmdOpcion(1).Move(5640, 5985, 1335, 375);
   cmdOpcion(1).SetTabIndex(28);
 }
 

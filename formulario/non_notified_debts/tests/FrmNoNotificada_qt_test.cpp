@@ -1,0 +1,91 @@
+// The window as a person sees it: opened under Qt's offscreen platform from the
+// request form's tab of other debts, a debt type, tax and period chosen, and
+// pictured. The picture is copied into the build folder for a look.
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+
+#include "formulario/non_notified_debts/tests/prueba_no_notificada.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/run.h"
+
+namespace korva::prueba {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kEsperaMs = 50;
+
+class FrmNoNotificadaQtTest : public PruebaNoNotificada {
+ protected:
+  void SetUp() override {
+    PruebaNoNotificada::SetUp();
+    std::string runtime = carpeta_ / "run";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    formsqt::Application();
+    formsqt::InstallFontSubstitutes();
+  }
+
+  // Runs `accion` from Qt's event loop once the modal window now being opened
+  // is up, through the host, as a person's action would run.
+  void Luego(const std::function<void()>& accion) {
+    QTimer::singleShot(kEsperaMs, [this, accion] { host_->Call(accion); });
+  }
+
+  std::optional<formsqt::QtHost> host_;
+};
+
+TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPictured) {
+  Declara942(1);
+  RegistraDeudasNoNotificadas();
+  fs::path imagen = carpeta_ / "FrmNoNotificada.png";
+  bool bGuardada = false;
+  host_.emplace();
+  MDIFrm& principal = Principal();
+  Luego([&] {
+    auto* selector = forms::LoadedInstance<FrmContAbrir>();
+    ASSERT_NE(selector, nullptr);
+    forms::user::ChooseRow(selector->grdContrib, 0);
+    Luego([&] {
+      Frm942* frm = forms::LoadedInstance<Frm942>();
+      ASSERT_NE(frm, nullptr);
+      Identifica(*frm);
+      forms::user::ChooseTab(frm->SSTab1, 3);
+      frm->SetTag("N");
+      Luego([&] {
+        FrmNoNotificada* v = forms::LoadedInstance<FrmNoNotificada>();
+        ASSERT_NE(v, nullptr);
+        forms::user::SelectItem(v->cboTipoDeuda, 1);
+        forms::user::Focus(v->mkePeriodo);
+        for (char c : std::string("052009")) forms::user::Char(*v, static_cast<char32_t>(c));
+        forms::user::SelectItem(v->cboTributo, Indice(v->cboTributo, "3034"));
+        forms::user::Click(v->OptRespDDJJ(1));
+        bGuardada = formsqt::SaveImage(*v, imagen.string());
+        forms::user::Click(v->cmdOpcion(1));
+      });
+      MuestraVentana(Ventana::FrmNoNotificada);
+      forms::user::Click(frm->CmdCancelar);
+    });
+    forms::user::Click(selector->CmdOpciones(0));
+    if (selector->IsLoaded()) forms::user::Click(selector->CmdOpciones(1));
+  });
+  host_->Call([&] { forms::user::ChooseMenu(principal.mnuModificar); });
+  forms::ResetApplication();
+  host_.reset();
+
+  ASSERT_TRUE(bGuardada);
+  QImage picture(QString::fromStdString(imagen.string()));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_GT(picture.width(), 400);
+  if (const char* construccion = std::getenv("FORM0942_BUILD_DIR"))
+    fs::copy_file(imagen, fs::path(construccion) / "FrmNoNotificada.png", fs::copy_options::overwrite_existing);
+}
+
+}  // namespace
+}  // namespace korva::prueba
