@@ -15,6 +15,13 @@ void Etiqueta(forms::Label& etiqueta, const char* sTitulo, int nArriba) {
   etiqueta.Move(kEtiqueta, nArriba + 45, kAnchoEtiqueta, 255);
 }
 
+// A frame of the window with its caption.
+void Marco(forms::Frame& marco, const char* sTitulo, int nArriba, int nAlto, int nTab) {
+  marco.SetCaption(sTitulo);
+  marco.Move(60, nArriba, 6900, nAlto);
+  marco.SetTabIndex(nTab);
+}
+
 // A question on one line across the frame, its "Si" and "No" after it.
 void Pregunta(forms::Label& etiqueta, const char* sTitulo, int nArriba) {
   etiqueta.SetCaption(sTitulo);
@@ -81,9 +88,7 @@ void FrmNoNotificada::DisenaTipoYTributo() {
 }
 
 void FrmNoNotificada::DisenaValor() {
-  Frame2.SetCaption("Valor o Infracción");
-  Frame2.Move(60, 1290, 6900, 1380);
-  Frame2.SetTabIndex(19);
+  Marco(Frame2, "Valor o Infracción", 1290, 1380, 19);
   Pregunta(Label1.Add(3, Frame2), "¿Tiene valor emitido o infracción?", 270);
   Opciones(OptRespValor, 270, 3);
   Etiqueta(Label1.Add(4, Frame2), "Tipo de resolución", 615);
@@ -100,9 +105,7 @@ void FrmNoNotificada::DisenaValor() {
 }
 
 void FrmNoNotificada::DisenaDeclaracion() {
-  Frame3.SetCaption("Declaración jurada");
-  Frame3.Move(60, 2700, 6900, 1320);
-  Frame3.SetTabIndex(24);
+  Marco(Frame3, "Declaración jurada", 2700, 1320, 24);
   Pregunta(Label1.Add(5, Frame3), "¿Tiene deuda con Declaración Jurada?", 270);
   Opciones(OptRespDDJJ, 270, 7);
   Etiqueta(Label1.Add(6, Frame3), "Código del formulario", 615);

@@ -162,9 +162,7 @@ TEST_F(CascadaTest, QuotaOfTheMonthIsSelectedAsThePeriodChanges) {
             << c.tributo << " " << c.periodo;
       }
     });
-    Ejecuta("DELETE FROM CAB");
-    Ejecuta("DELETE FROM F0942DEUDAS");
-    Ejecuta("DELETE FROM F0942GARANTIA");
+    OlvidaDeclaracion();
   }
 }
 
@@ -218,9 +216,7 @@ TEST_F(CascadaTest, SwornDeclarationAnswerOpensOrFillsTheFormAndOrderNumber) {
               (Textos{"deshabilitado gris ''", "deshabilitado gris ''", "habilitado blanco ''", "habilitado blanco ''",
                       "deshabilitado gris ''"}));
   });
-  Ejecuta("DELETE FROM CAB");
-  Ejecuta("DELETE FROM F0942DEUDAS");
-  Ejecuta("DELETE FROM F0942GARANTIA");
+  OlvidaDeclaracion();
   Declara942(8);
   Entra("N", [this](FrmNoNotificada& v) {
     driver_.Select(v.cboTipoDeuda, 1);

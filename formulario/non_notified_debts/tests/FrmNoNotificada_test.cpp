@@ -31,6 +31,14 @@ class FrmNoNotificadaTest : public PruebaNoNotificada {
     FrmNoNotificadaSustituta::bValida = true;
     FrmNoNotificadaSustituta::llamadas.clear();
   }
+  // A new self-assessed debt of the first tax with a sworn declaration of form
+  // `formulario`.
+  void DeclaracionJurada(FrmNoNotificada& v, const std::string& formulario) {
+    driver_.Select(v.cboTipoDeuda, 1);
+    driver_.Select(v.cboTributo, 0);
+    driver_.Click(v.OptRespDDJJ(1));
+    driver_.Type(v.txtcodform, formulario);
+  }
 };
 
 TEST_F(FrmNoNotificadaTest, NewModeOpensWithTheTabsCaptionAndOnlyTypeTaxPeriodAndAmountsOpen) {
@@ -182,9 +190,7 @@ TEST_F(FrmNoNotificadaTest, EditModeLoadsTheAssociatedTaxOfAFineAndTheDocumentOf
                 c.aspectos)
           << c.tipo << " " << c.tributo;
     });
-    Ejecuta("DELETE FROM CAB");
-    Ejecuta("DELETE FROM F0942DEUDAS");
-    Ejecuta("DELETE FROM F0942GARANTIA");
+    OlvidaDeclaracion();
   }
 }
 
@@ -234,9 +240,7 @@ TEST_F(FrmNoNotificadaTest, DownloadDateAndProcedureNumberComeFromTheFirstGridTh
                 c.momento);
       EXPECT_EQ(v.Retorna_Columna("Num_pro"), c.procedimiento);
     });
-    Ejecuta("DELETE FROM CAB");
-    Ejecuta("DELETE FROM F0942DEUDAS");
-    Ejecuta("DELETE FROM F0942GARANTIA");
+    OlvidaDeclaracion();
   }
 }
 
@@ -247,10 +251,7 @@ TEST_F(FrmNoNotificadaTest, DownloadDateAndProcedureNumberComeFromTheFirstGridTh
 TEST_F(FrmNoNotificadaTest, AcceptPreparesTheNumbersChecksStoresAndClosesOnlyAnEdit) {
   Declara942(1, {Autoliquidada()});
   Entra<FrmNoNotificadaSustituta>("N", [this](FrmNoNotificadaSustituta& v) {
-    driver_.Select(v.cboTipoDeuda, 1);
-    driver_.Select(v.cboTributo, 0);
-    driver_.Click(v.OptRespDDJJ(1));
-    driver_.Type(v.txtcodform, "621");
+    DeclaracionJurada(v, "621");
     driver_.Type(v.txtNumOrd, "000123");
     driver_.TakeLog();
     driver_.Click(v.cmdOpcion(0));
@@ -274,10 +275,7 @@ TEST_F(FrmNoNotificadaTest, AcceptStopsAtTheRegionalCheckAndAtARefusedCheck) {
   Declara942(1);
   FrmNoNotificadaSustituta::bValida = false;
   Entra<FrmNoNotificadaSustituta>("N", [this](FrmNoNotificadaSustituta& v) {
-    driver_.Select(v.cboTipoDeuda, 1);
-    driver_.Select(v.cboTributo, 0);
-    driver_.Click(v.OptRespDDJJ(1));
-    driver_.Type(v.txtcodform, "7");
+    DeclaracionJurada(v, "7");
     driver_.Type(v.txtmtoTributo, "50");
     EscribeRegional("sDate", "-");
     driver_.Expect({"- Debe configurar como separador de Fechas : ( / ) \n" + kCierreRegional, forms::vbCritical,

@@ -97,9 +97,7 @@ TEST_F(ListasTest, DocumentTypesFollowTheEntitysFamilyTheTaxAndTheDebtType) {
       EXPECT_EQ(Codigos(v.cboDocumento, 6), c.codigos) << c.entidad << " " << c.tipo << " " << c.tributo;
       EXPECT_EQ(v.cboDocumento.ListIndex(), -1);
     });
-    Ejecuta("DELETE FROM CAB");
-    Ejecuta("DELETE FROM F0942DEUDAS");
-    Ejecuta("DELETE FROM F0942GARANTIA");
+    OlvidaDeclaracion();
   }
 }
 

@@ -60,6 +60,11 @@ class PruebaNoNotificada : public PruebaSolicitud {
               std::to_string(o.deudaDJ) + ")");
   }
 
+  // The declaration written by Declara942 gone again, for the next case.
+  void OlvidaDeclaracion() {
+    for (const char* tabla : {"CAB", "DET", "F0942DEUDAS", "F0942GARANTIA"}) Ejecuta(std::string("DELETE FROM ") + tabla);
+  }
+
   // Opens the window (of class V: the window or a test's stand-in) in mode
   // `tag` on row `fila` of the grid of other debts, runs `durante` on it and
   // leaves with "&Salir" if it is still open.
