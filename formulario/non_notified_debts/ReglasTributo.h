@@ -1,4 +1,5 @@
 #pragma once
+// The tax and period rules of a debt the administration did not report.
 #include <string>
 
 // What the tax code, the period and the week decide in the entry of a debt the

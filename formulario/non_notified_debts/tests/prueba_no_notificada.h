@@ -1,4 +1,5 @@
 #pragma once
+// The non-notified debt window's test environment: a declaration and the window opened over it.
 #include <functional>
 #include <string>
 #include <type_traits>
