@@ -128,7 +128,8 @@ void FrmNoNotificada::Deshabilita_campos() {
   }
   OptRespDDJJ(1).SetEnabled(false);
   OptRespDDJJ(0).SetEnabled(false);
-  for (forms::TextBox* caja : {&txtmtoTributo, &TxtMtoInteresesCAP, &TxtMtoIntereses, &lblMtoAcogido})
+  for (forms::TextBox* caja :
+       {&txtmtoTributo, &TxtMtoInteresesCAP, &TxtMtoIntereses, &lblMtoAcogido})
     caja->SetText("");
   cboSemana.SetListIndex(-1);
   cboTipoPago.SetListIndex(-1);
@@ -184,7 +185,8 @@ void FrmNoNotificada::CargaDeclaracionJurada(forms::DataGrid& G) {
     std::string sOrden = Valor(G, kColNumDoc);
     txtcodform.SetText(sFormulario == "0" ? "" : sFormulario);
     txtNumOrd.SetText(sOrden == "0" ? "" : sOrden);
-    if (vb::Trim(txtcodform.Text()) == "0000" && vb::Trim(txtNumOrd.Text()).empty() && gnSemana == 8)
+    if (vb::Trim(txtcodform.Text()) == "0000" && vb::Trim(txtNumOrd.Text()).empty() &&
+        gnSemana == 8)
       txtNumOrd.SetText("0");
     EligePorCodigo(cboSemana, Valor(G, kColCuota));
     EligePorCodigo(cboTipoPago, Valor(G, kColTipoPago));
@@ -196,8 +198,8 @@ void FrmNoNotificada::CargaDeclaracionJurada(forms::DataGrid& G) {
 // An edited debt keeps its key: only the amounts stay open.
 void FrmNoNotificada::BloqueaCampos() {
   for (forms::Control* control :
-       std::initializer_list<forms::Control*>{&cboTributo, &cboTipoDeuda, &txtTipoDeuda, &txtNumDocumento,
-                                              &cboDocumento, &txtDocumento})
+       std::initializer_list<forms::Control*>{&cboTributo, &cboTipoDeuda, &txtTipoDeuda,
+                                              &txtNumDocumento, &cboDocumento, &txtDocumento})
     Deshabilita(*control);
   OptRespDDJJ(1).SetEnabled(false);
   OptRespDDJJ(0).SetEnabled(false);
@@ -235,7 +237,8 @@ void FrmNoNotificada::cmdOpcion_Click(int Index) {
       return;
     }
     txtcodform.SetText(vb::Format(vb::Variant(txtcodform.Text()), "0###"));
-    if (ModoNuevo() && TipoDeuda() == "2" && OptRespDDJJ(1).Value() && !vb::Trim(txtNumOrd.Text()).empty())
+    if (ModoNuevo() && TipoDeuda() == "2" && OptRespDDJJ(1).Value() &&
+        !vb::Trim(txtNumOrd.Text()).empty())
       txtNumOrd.SetText(vb::NumberText(vb::Val(txtNumOrd.Text())));
     if (Index == 0) {
       if (!Valida_Datos()) return;
@@ -272,6 +275,8 @@ bool FrmNoNotificada::Valida_Datos() {
   return false;
 }
 
-void FrmNoNotificada::GrabaDatos() { forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información"); }
+void FrmNoNotificada::GrabaDatos() {
+  forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información");
+}
 
 }  // namespace korva

@@ -20,7 +20,8 @@ namespace {
 constexpr int kColTipoDoc = 8;
 
 constexpr const char* kNumeroResolucion = "Número de Resolución";
-constexpr const char* kNumeroResolucionOInfraccion = "Número de Resolución o Comunicación de Infracción";
+constexpr const char* kNumeroResolucionOInfraccion =
+    "Número de Resolución o Comunicación de Infracción";
 constexpr const char* kComunicacionInfraccion = "Comunicación de Infracción (de corresponder)";
 
 void Pinta(forms::Control& control, forms::Color color, bool bHabilitado) {
@@ -100,9 +101,11 @@ void FrmNoNotificada::TipoDeudaValorOInfraccion(const std::string& D) {
     return;
   }
   bool bHayMultas = false;
-  for (int i = 0; i < cboTributo.ListCount(); ++i) bHayMultas = bHayMultas || EmpiezaConSeis(cboTributo.List(i));
+  for (int i = 0; i < cboTributo.ListCount(); ++i)
+    bHayMultas = bHayMultas || EmpiezaConSeis(cboTributo.List(i));
   if (gnSemana == 5 && !bHayMultas) {
-    forms::MsgBox("Entidad no posee códigos de multas acogibles", forms::vbCritical + forms::vbOKOnly, Caption());
+    forms::MsgBox("Entidad no posee códigos de multas acogibles",
+                  forms::vbCritical + forms::vbOKOnly, Caption());
     cboTipoDeuda.SetListIndex(-1);
   }
   lblNumvalor.SetCaption(kComunicacionInfraccion);
@@ -113,10 +116,11 @@ void FrmNoNotificada::cboTributo_Click() {
   if (cboTributo.ListIndex() == -1) return;
   std::string sRegimen = RegimenDeCuota(Tributo());
   if (!sRegimen.empty() && ModoNuevo())
-    forms::MsgBox("Usted ha seleccionado un código de tributo de fraccionamiento " + sRegimen +
-                      ", por lo cual se entiende que desea acoger al fraccionamiento una cuota vencida " +
-                      "pendiente de pago por la que no se ha emitido su correspondiente orden de pago.",
-                  forms::vbInformation + forms::vbOKOnly, "Información");
+    forms::MsgBox(
+        "Usted ha seleccionado un código de tributo de fraccionamiento " + sRegimen +
+            ", por lo cual se entiende que desea acoger al fraccionamiento una cuota vencida " +
+            "pendiente de pago por la que no se ha emitido su correspondiente orden de pago.",
+        forms::vbInformation + forms::vbOKOnly, "Información");
   ReglaInteresCapitalizado();
   Procesa_CboTributo();
   if (TipoDeuda() == "3") {
@@ -169,7 +173,8 @@ void FrmNoNotificada::RecargaDocumentos(int iAncho) {
 }
 
 std::string FrmNoNotificada::TipoDocumentoDeFila() {
-  return (Solicitud().TDBGrid(miIndexGrid).Columns(kColTipoDoc).Value() & vb::Variant("")).ToString();
+  return (Solicitud().TDBGrid(miIndexGrid).Columns(kColTipoDoc).Value() & vb::Variant(""))
+      .ToString();
 }
 
 void FrmNoNotificada::cboSemana_Click() { ReglaInteresCapitalizado(); }
@@ -294,13 +299,15 @@ void FrmNoNotificada::Procesa_CboTributo() {
     Gris(*caja);
     caja->SetText("");
   }
-  if (!vb::Trim(vb::Left(cboDocumento.Text(), 2)).empty() || !vb::Trim(txtDocumento.Text()).empty() ||
-      !vb::Trim(txtNumDocumento.Text()).empty() || OptRespDDJJ(1).Value() || !EmpiezaConSeis(cboTributo.Text()))
+  if (!vb::Trim(vb::Left(cboDocumento.Text(), 2)).empty() ||
+      !vb::Trim(txtDocumento.Text()).empty() || !vb::Trim(txtNumDocumento.Text()).empty() ||
+      OptRespDDJJ(1).Value() || !EmpiezaConSeis(cboTributo.Text()))
     DeshabilitaAsociadoSiCorresponde();
 }
 
 void FrmNoNotificada::Verifica_Tributo_Asociado() {
-  std::string sCodigo = ConvierteCodTributo(vb::Left(cboTributo.List(cboTributo.ListIndex()), 6), 1);
+  std::string sCodigo =
+      ConvierteCodTributo(vb::Left(cboTributo.List(cboTributo.ListIndex()), 6), 1);
   if (LeeParametro("725", std::string(sCodigo), 1, 69) != "1") return;
   Gris(CboTributoAsociado);
   TxtTributoAsociado.SetBackColor(kGris);

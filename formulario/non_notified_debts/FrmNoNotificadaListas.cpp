@@ -22,12 +22,18 @@ namespace {
 // 729 is that position minus 60.
 int PosicionEntidad(int nSemana) {
   switch (nSemana) {
-    case 1: return 61;
-    case 2: return 62;
-    case 3: return 63;
-    case 5: return 64;
-    case 8: return 65;
-    default: return 0;
+    case 1:
+      return 61;
+    case 2:
+      return 62;
+    case 3:
+      return 63;
+    case 5:
+      return 64;
+    case 8:
+      return 65;
+    default:
+      return 0;
   }
 }
 
@@ -36,16 +42,22 @@ std::string FamiliaDocumentos(int nSemana) {
   switch (nSemana) {
     case 1:
     case 5:
-    case 8: return " AND Left(argumento,2) in  ('00') ";
-    case 2: return " AND Left(argumento,2) in  ('10') ";
-    case 3: return " AND Left(argumento,2) in  ('11') ";
-    default: return "";
+    case 8:
+      return " AND Left(argumento,2) in  ('00') ";
+    case 2:
+      return " AND Left(argumento,2) in  ('10') ";
+    case 3:
+      return " AND Left(argumento,2) in  ('11') ";
+    default:
+      return "";
   }
 }
 
 bool EsInfraccion(const std::string& sArgumento) { return vb::Left(sArgumento, 2) == "06"; }
 
-std::string Campo(dao::Recordset& rs, int nCampo) { return (rs(nCampo).Value() & vb::Variant("")).ToString(); }
+std::string Campo(dao::Recordset& rs, int nCampo) {
+  return (rs(nCampo).Value() & vb::Variant("")).ToString();
+}
 
 // The lists' errors are fatal: reported centrally, then the program ends.
 [[noreturn]] void Termina(const char* sRutina, const vb::Error& error) {
@@ -59,8 +71,9 @@ void FrmNoNotificada::CargaTributo(forms::ComboBox& oCombo, const std::string& s
                                    const std::string& sTipoDeuda) {
   try {
     bool bAsociado = vb::UCase(oCombo.Name()) == "CBOTRIBUTOASOCIADO";
-    gsSQL = std::string("SELECT argumento, left(funcion,40) ") + "FROM PARAM " + "WHERE numero = '725' " +
-            "AND mid(funcion," + std::to_string(PosicionEntidad(gnSemana)) + ",1) = '1' ";
+    gsSQL = std::string("SELECT argumento, left(funcion,40) ") + "FROM PARAM " +
+            "WHERE numero = '725' " + "AND mid(funcion," +
+            std::to_string(PosicionEntidad(gnSemana)) + ",1) = '1' ";
     gsSQL += bAsociado ? "AND mid(argumento,1,2) <> '06' " : "AND mid(funcion,68,1) = '1' ";
     gsSQL += "ORDER BY argumento ";
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenForwardOnly, dao::dbReadOnly);
@@ -107,7 +120,8 @@ bool FrmNoNotificada::VerificaExclusionTributo(const std::string& sCodTributo, i
 
 void FrmNoNotificada::CargaValoresNEW(forms::ComboBox& oCombo, const std::string& sCodValor) {
   try {
-    gsSQL = std::string("SELECT argumento, Left(funcion,48) ") + "FROM PARAM " + "WHERE numero = '726' ";
+    gsSQL = std::string("SELECT argumento, Left(funcion,48) ") + "FROM PARAM " +
+            "WHERE numero = '726' ";
     if (vb::Left(cboTributo.Text(), 1) == "6") {
       gsSQL += " AND Left(argumento,3) in  ('002', '102', '112') ";
       std::string D = vb::Left(vb::Trim(cboTipoDeuda.Text()), 1);

@@ -34,15 +34,16 @@ void VaciaPortapapelesAlPulsar(int Button) {
 // A valor's number holds digits and the letters of its series: A to D, H to K
 // and W.
 bool TeclaDeValor(int KeyAscii) {
-  return KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9') || (KeyAscii >= 'A' && KeyAscii <= 'D') ||
-         (KeyAscii >= 'H' && KeyAscii <= 'K') || KeyAscii == 'W';
+  return KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9') ||
+         (KeyAscii >= 'A' && KeyAscii <= 'D') || (KeyAscii >= 'H' && KeyAscii <= 'K') ||
+         KeyAscii == 'W';
 }
 
 }  // namespace
 
 void FrmNoNotificada::ConectaFiltros() {
-  for (forms::TextBox* caja : {&txtcodform, &txtNumOrd, &txtNumDocumento, &txtmtoTributo, &TxtMtoInteresesCAP,
-                               &TxtMtoIntereses}) {
+  for (forms::TextBox* caja : {&txtcodform, &txtNumOrd, &txtNumDocumento, &txtmtoTributo,
+                               &TxtMtoInteresesCAP, &TxtMtoIntereses}) {
     caja->KeyDown = [](int& KeyCode, int Shift) { VaciaPortapapelesAlTeclear(KeyCode, Shift); };
     caja->MouseDown = [](int Button, int, double, double) { VaciaPortapapelesAlPulsar(Button); };
   }
@@ -84,7 +85,8 @@ void FrmNoNotificada::Monto_GotFocus(forms::TextBox& B) {
   if (B.Text().empty()) {
     B.SetText("0.00");
   } else {
-    double dMonto = vb::Abs(vb::CDbl(vb::Variant(vb::Format(vb::Variant(B.Text()), kFormatoEdicion))));
+    double dMonto =
+        vb::Abs(vb::CDbl(vb::Variant(vb::Format(vb::Variant(B.Text()), kFormatoEdicion))));
     B.SetText(vb::Format(vb::Variant(QuitaComas(vb::NumberText(dMonto))), kFormatoEdicion));
   }
   B.SetSelStart(0);
@@ -110,7 +112,8 @@ void FrmNoNotificada::Monto_Change(forms::TextBox& B) {
     B.SetText("0.");
     B.SetSelStart(2);
   }
-  lblMtoAcogido.SetText(MontoAcogido(txtmtoTributo.Text(), TxtMtoInteresesCAP.Text(), TxtMtoIntereses.Text()));
+  lblMtoAcogido.SetText(
+      MontoAcogido(txtmtoTributo.Text(), TxtMtoInteresesCAP.Text(), TxtMtoIntereses.Text()));
 }
 
 void FrmNoNotificada::Monto_LostFocus(forms::TextBox& B) {

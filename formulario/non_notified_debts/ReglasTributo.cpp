@@ -60,7 +60,9 @@ bool EsTributoAnual(const std::string& sTributo) {
   return EsUno(sTributo, std::array{"3011", "3021", "3031", "3041"});
 }
 
-bool EsTributoPorCuotas(const std::string& sTributo) { return sTributo == "7151" || sTributo == "3034"; }
+bool EsTributoPorCuotas(const std::string& sTributo) {
+  return sTributo == "7151" || sTributo == "3034";
+}
 
 bool InteresCapitalizadoEditable(const std::string& sTributo, const std::string& sMes,
                                  const std::string& sAnio, const std::string& sSemana) {
@@ -79,7 +81,8 @@ std::string MontoAcogido(const std::string& sTributo, const std::string& sIntere
   if (sTributo.empty() && sInteresCap.empty() && sInteres.empty()) return "";
   auto numero = [](const std::string& s) { return vb::CDbl(vb::Variant(s.empty() ? "0" : s)); };
   double dSuma = numero(sTributo) + numero(sInteresCap) + numero(sInteres);
-  return vb::Format(vb::Variant(vb::Format(vb::Variant(dSuma), "#,###,###,##0")), "#,###,###,##0.00");
+  return vb::Format(vb::Variant(vb::Format(vb::Variant(dSuma), "#,###,###,##0")),
+                    "#,###,###,##0.00");
 }
 
 }  // namespace korva

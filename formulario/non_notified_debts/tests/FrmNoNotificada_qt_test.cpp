@@ -84,7 +84,8 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
   ASSERT_FALSE(picture.isNull());
   EXPECT_GT(picture.width(), 400);
   if (const char* construccion = std::getenv("FORM0942_BUILD_DIR"))
-    fs::copy_file(imagen, fs::path(construccion) / "FrmNoNotificada.png", fs::copy_options::overwrite_existing);
+    fs::copy_file(imagen, fs::path(construccion) / "FrmNoNotificada.png",
+                  fs::copy_options::overwrite_existing);
 }
 
 }  // namespace

@@ -35,8 +35,10 @@ TEST_F(ListasTest, TaxListsFollowTheEntityTheDebtTypeAndTheExclusionsOfParameter
       EXPECT_EQ(Codigos(lista), c.codigos) << lista.Name() << " tipo '" << c.tipo << "'";
     }
     v.CargaTributo(v.cboTributo, "", " 3 ");
-    EXPECT_EQ(gsSQL, "SELECT argumento, left(funcion,40) FROM PARAM WHERE numero = '725' AND mid(funcion,62,1) = '1' "
-                     "AND mid(funcion,68,1) = '1' ORDER BY argumento ");
+    EXPECT_EQ(gsSQL,
+              "SELECT argumento, left(funcion,40) FROM PARAM WHERE numero = '725' AND "
+              "mid(funcion,62,1) = '1' "
+              "AND mid(funcion,68,1) = '1' ORDER BY argumento ");
     EXPECT_EQ(Items(v.cboTributo), Textos{"6111  " + Rellena("MULTAS - ESSALUD", 40)});
   });
 }
@@ -49,8 +51,10 @@ TEST_F(ListasTest, TaxListSelectsTheStoredCodeAndKeepsItsItemsWhenNoRowComes) {
   Entra("N", [this](FrmNoNotificada& v) {
     driver_.TakeLog();
     const forms::MessageBoxCall regimen{
-        "Usted ha seleccionado un código de tributo de fraccionamiento SEAP, por lo cual se entiende que desea acoger "
-        "al fraccionamiento una cuota vencida pendiente de pago por la que no se ha emitido su correspondiente orden "
+        "Usted ha seleccionado un código de tributo de fraccionamiento SEAP, por lo cual se "
+        "entiende que desea acoger "
+        "al fraccionamiento una cuota vencida pendiente de pago por la que no se ha emitido su "
+        "correspondiente orden "
         "de pago.",
         forms::vbInformation, "Información"};
     driver_.Expect(regimen);
@@ -94,7 +98,8 @@ TEST_F(ListasTest, DocumentTypesFollowTheEntitysFamilyTheTaxAndTheDebtType) {
       v.cboTipoDeuda.SetListIndex(c.tipo);
       v.CargaTributo(v.cboTributo, c.tributo, "");
       v.CargaValoresNEW(v.cboDocumento, "");
-      EXPECT_EQ(Codigos(v.cboDocumento, 6), c.codigos) << c.entidad << " " << c.tipo << " " << c.tributo;
+      EXPECT_EQ(Codigos(v.cboDocumento, 6), c.codigos)
+          << c.entidad << " " << c.tipo << " " << c.tributo;
       EXPECT_EQ(v.cboDocumento.ListIndex(), -1);
     });
     OlvidaDeclaracion();
@@ -107,10 +112,14 @@ TEST_F(ListasTest, DocumentTypeOfTheStoredCodeIsSelectedAndDescribed) {
     v.cboTipoDeuda.SetListIndex(2);
     v.CargaTributo(v.cboTributo, "060401", "");
     v.CargaValoresNEW(v.cboDocumento, "2001");
-    EXPECT_EQ(gsSQL, "SELECT argumento, Left(funcion,48) FROM PARAM WHERE numero = '726'  AND Left(argumento,3) in  "
-                     "('002', '102', '112')  AND Right(argumento,1) = '1'  AND Left(argumento,2) in  ('00') ");
+    EXPECT_EQ(
+        gsSQL,
+        "SELECT argumento, Left(funcion,48) FROM PARAM WHERE numero = '726'  AND Left(argumento,3) "
+        "in  "
+        "('002', '102', '112')  AND Right(argumento,1) = '1'  AND Left(argumento,2) in  ('00') ");
     EXPECT_EQ(v.cboDocumento.Text(),
-              "002001" + std::string(12, ' ') + Rellena("COMUNICACION INFRAC. COMUNICACION DE INFRACCION", 48));
+              "002001" + std::string(12, ' ') +
+                  Rellena("COMUNICACION INFRAC. COMUNICACION DE INFRACCION", 48));
     EXPECT_EQ(v.txtDocumento.Text(), "COMUNICACION INFRAC. COMUNICACION DE INFRACCION");
   });
 }
@@ -127,24 +136,54 @@ TEST_F(ListasTest, ResetOfTheFieldsFollowsTheDebtTypeAndWhetherTheTaxIsAFine) {
     const char* descripcion;
     Textos aspectos;
   } casos[] = {
-      {"tipo 2 y multa", 1, "060401", "0", "",
-       {"deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado - ( )", "habilitado - (o)",
-        "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''"}},
-      {"tipo 1 y multa", 0, "060401", "0", "",
-       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''", "deshabilitado - ( )", "deshabilitado - (o)",
-        "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''"}},
-      {"tipo 3, multa que toma tributo asociado", 2, "060401", "0", "",
-       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''", "deshabilitado - ( )", "deshabilitado - (o)",
-        "deshabilitado gris ''", "deshabilitado gris ''", "habilitado blanco ''"}},
-      {"tipo 3, multa sin tributo asociado", 2, "060401", "1", "",
-       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''", "deshabilitado - ( )", "deshabilitado - (o)",
-        "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''"}},
-      {"tipo 3 y otro tributo", 2, "010101", "0", "",
-       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''", "habilitado - ( )", "deshabilitado - ( )",
-        "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''"}},
-      {"tipo 3, multa y descripción escrita", 2, "060401", "0", "ESCRITA",
-       {"habilitado blanco ''", "deshabilitado blanco 'ESCRITA'", "habilitado blanco ''", "deshabilitado - ( )",
-        "deshabilitado - (o)", "deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''"}},
+      {"tipo 2 y multa",
+       1,
+       "060401",
+       "0",
+       "",
+       {"deshabilitado gris ''", "deshabilitado gris ''", "deshabilitado gris ''",
+        "deshabilitado - ( )", "habilitado - (o)", "deshabilitado gris ''", "deshabilitado gris ''",
+        "deshabilitado gris ''"}},
+      {"tipo 1 y multa",
+       0,
+       "060401",
+       "0",
+       "",
+       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''",
+        "deshabilitado - ( )", "deshabilitado - (o)", "deshabilitado gris ''",
+        "deshabilitado gris ''", "deshabilitado gris ''"}},
+      {"tipo 3, multa que toma tributo asociado",
+       2,
+       "060401",
+       "0",
+       "",
+       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''",
+        "deshabilitado - ( )", "deshabilitado - (o)", "deshabilitado gris ''",
+        "deshabilitado gris ''", "habilitado blanco ''"}},
+      {"tipo 3, multa sin tributo asociado",
+       2,
+       "060401",
+       "1",
+       "",
+       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''",
+        "deshabilitado - ( )", "deshabilitado - (o)", "deshabilitado gris ''",
+        "deshabilitado gris ''", "deshabilitado gris ''"}},
+      {"tipo 3 y otro tributo",
+       2,
+       "010101",
+       "0",
+       "",
+       {"habilitado blanco ''", "deshabilitado blanco ''", "habilitado blanco ''",
+        "habilitado - ( )", "deshabilitado - ( )", "deshabilitado gris ''", "deshabilitado gris ''",
+        "deshabilitado gris ''"}},
+      {"tipo 3, multa y descripción escrita",
+       2,
+       "060401",
+       "0",
+       "ESCRITA",
+       {"habilitado blanco ''", "deshabilitado blanco 'ESCRITA'", "habilitado blanco ''",
+        "deshabilitado - ( )", "deshabilitado - (o)", "deshabilitado gris ''",
+        "deshabilitado gris ''", "deshabilitado gris ''"}},
   };
   Declara942(1);
   Entra("N", [&](FrmNoNotificada& v) {
@@ -158,8 +197,9 @@ TEST_F(ListasTest, ResetOfTheFieldsFollowsTheDebtTypeAndWhetherTheTaxIsAFine) {
       v.txtNumOrd.SetText("9");
       v.txtDocumento.SetText(c.descripcion);
       v.Procesa_CboTributo();
-      Textos aspectos = Aspectos({&v.txtNumDocumento, &v.txtDocumento, &v.cboDocumento, &v.OptRespDDJJ(1),
-                                  &v.OptRespDDJJ(0), &v.txtcodform, &v.txtNumOrd, &v.CboTributoAsociado});
+      Textos aspectos =
+          Aspectos({&v.txtNumDocumento, &v.txtDocumento, &v.cboDocumento, &v.OptRespDDJJ(1),
+                    &v.OptRespDDJJ(0), &v.txtcodform, &v.txtNumOrd, &v.CboTributoAsociado});
       EXPECT_EQ(aspectos, c.aspectos) << c.caso;
       EXPECT_EQ(v.cboDocumento.ListCount(), 0) << c.caso;
     }

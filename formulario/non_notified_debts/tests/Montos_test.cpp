@@ -17,7 +17,8 @@ class MontosTest : public PruebaNoNotificada {
 // On focus an amount shows plain and whole-selected, so a digit replaces it,
 // but a point is refused while the text holds one; an emptied box takes "." as
 // "0." with the caret after it; eleven integer digits are taken while typing
-// and refused on Enter, which keeps the focus.
+// and refused on Enter, which keeps the focus. Left, it shows the display
+// format; focused again, plain.
 TEST_F(MontosTest, AmountBoxesEditPlainAndRefuseASecondPointAndTooManyDigitsOnEnter) {
   Entra("N", [this](FrmNoNotificada& v) {
     forms::TextBox& B = v.txtmtoTributo;
@@ -36,7 +37,8 @@ TEST_F(MontosTest, AmountBoxesEditPlainAndRefuseASecondPointAndTooManyDigitsOnEn
     driver_.Replace(B, "");
     driver_.Keys(v, "12345678901");
     EXPECT_EQ(B.Text(), "12345678901");
-    driver_.Expect({"Registre como máximo 10 enteros y 2 decimales", forms::vbCritical, "Validación"});
+    driver_.Expect(
+        {"Registre como máximo 10 enteros y 2 decimales", forms::vbCritical, "Validación"});
     driver_.Keys(v, "\r");
     EXPECT_EQ(v.ActiveControl(), &B);
     driver_.Replace(B, "1234567890.5");
@@ -44,18 +46,9 @@ TEST_F(MontosTest, AmountBoxesEditPlainAndRefuseASecondPointAndTooManyDigitsOnEn
     EXPECT_EQ(v.ActiveControl(), &v.TxtMtoInteresesCAP);
     EXPECT_EQ(B.Text(), "1,234,567,890.50");
     EXPECT_EQ(B.MaxLength(), 16);
-  });
-}
-
-// Leaving shows the display format; coming back shows the amount plain.
-TEST_F(MontosTest, AmountBoxesSwitchBetweenPlainAndDisplayFormat) {
-  Entra("N", [this](FrmNoNotificada& v) {
-    driver_.Type(v.TxtMtoIntereses, "1234.5");
-    driver_.Focus(v.txtmtoTributo);
-    EXPECT_EQ(v.TxtMtoIntereses.Text(), "1,234.50");
-    driver_.Focus(v.TxtMtoIntereses);
-    EXPECT_EQ(v.TxtMtoIntereses.Text(), "1234.50");
-    EXPECT_EQ(v.TxtMtoIntereses.SelLength(), 7);
+    driver_.Focus(B);
+    EXPECT_EQ(B.Text(), "1234567890.50");
+    EXPECT_EQ(B.SelLength(), 13);
   });
 }
 
@@ -71,9 +64,9 @@ TEST_F(MontosTest, AcceptedAmountFollowsTheThreeAmounts) {
     EXPECT_EQ(v.lblMtoAcogido.Text(), "");
     driver_.TakeLog();
     driver_.Type(v.TxtMtoIntereses, "7");
-    EXPECT_EQ(driver_.TakeLog(),
-              (Textos{"mkePeriodo_LostFocus", "TxtMtoIntereses_GotFocus", "TxtMtoIntereses_Change",
-                      "TxtMtoIntereses_KeyDown", "TxtMtoIntereses_KeyPress", "TxtMtoIntereses_Change"}));
+    EXPECT_EQ(driver_.TakeLog(), (Textos{"mkePeriodo_LostFocus", "TxtMtoIntereses_GotFocus",
+                                            "TxtMtoIntereses_Change", "TxtMtoIntereses_KeyDown",
+                                            "TxtMtoIntereses_KeyPress", "TxtMtoIntereses_Change"}));
     EXPECT_EQ(v.lblMtoAcogido.Text(), "7.00");
   });
 }

@@ -47,30 +47,36 @@ class PruebaNoNotificada : public PruebaSolicitud {
   void Declara942(int semana, const std::vector<Otra>& otras = {}) {
     Declara(kRucAndina, semana, {Deuda{}});
     for (const Otra& o : otras)
-      Ejecuta("INSERT INTO F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, Ind_tip_deu, per_doc, "
-              "cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, Ind_ver_deu, Fec_des_deu, Num_cuo, "
-              "mto_tributo_s, mto_int_cap_s, mto_int_s, mto_act_s, ind_acog, ind_conf, mto_tributo_c, "
-              "mto_int_cap_c, mto_int_c, mto_act_c, Cod_for_dj, Num_ord_dj, Ind_valor, Ind_deuda_dj) VALUES (" +
-              Clave({kRucAndina, "201005", semana}) + ", '04', " + vb::SqlText(o.periodo) + ", " +
-              vb::SqlText(o.tributo) + ", " + vb::SqlText(o.numero) + ", " + vb::SqlText(o.formulario) + ", " +
-              vb::SqlText(o.tipoDoc) + ", " + vb::SqlText(o.asociado) + ", '00', #05/15/2010 08:00:00#, " +
-              std::to_string(o.cuota) + ", '0.00', '0.00', '0.00', '0.00', 1, " + std::to_string(o.conforme) +
-              ", " + vb::SqlText(o.montos[0]) + ", " + vb::SqlText(o.montos[1]) + ", " + vb::SqlText(o.montos[2]) +
-              ", " + vb::SqlText(o.montos[3]) + ", " + vb::SqlText(o.tipo) + ", " +
-              (o.pago == "Null" ? o.pago : vb::SqlText(o.pago)) + ", " + (o.tipo == "1" ? "1" : "0") + ", " +
-              std::to_string(o.deudaDJ) + ")");
+      Ejecuta(
+          "INSERT INTO F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, Ind_tip_deu, "
+          "per_doc, "
+          "cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, Ind_ver_deu, Fec_des_deu, Num_cuo, "
+          "mto_tributo_s, mto_int_cap_s, mto_int_s, mto_act_s, ind_acog, ind_conf, mto_tributo_c, "
+          "mto_int_cap_c, mto_int_c, mto_act_c, Cod_for_dj, Num_ord_dj, Ind_valor, Ind_deuda_dj) "
+          "VALUES (" +
+          Clave({kRucAndina, "201005", semana}) + ", '04', " + vb::SqlText(o.periodo) + ", " +
+          vb::SqlText(o.tributo) + ", " + vb::SqlText(o.numero) + ", " + vb::SqlText(o.formulario) +
+          ", " + vb::SqlText(o.tipoDoc) + ", " + vb::SqlText(o.asociado) +
+          ", '00', #05/15/2010 08:00:00#, " + std::to_string(o.cuota) +
+          ", '0.00', '0.00', '0.00', '0.00', 1, " + std::to_string(o.conforme) + ", " +
+          vb::SqlText(o.montos[0]) + ", " + vb::SqlText(o.montos[1]) + ", " +
+          vb::SqlText(o.montos[2]) + ", " + vb::SqlText(o.montos[3]) + ", " + vb::SqlText(o.tipo) +
+          ", " + (o.pago == "Null" ? o.pago : vb::SqlText(o.pago)) + ", " +
+          (o.tipo == "1" ? "1" : "0") + ", " + std::to_string(o.deudaDJ) + ")");
   }
 
   // The declaration written by Declara942 gone again, for the next case.
   void OlvidaDeclaracion() {
-    for (const char* tabla : {"CAB", "DET", "F0942DEUDAS", "F0942GARANTIA"}) Ejecuta(std::string("DELETE FROM ") + tabla);
+    for (const char* tabla : {"CAB", "DET", "F0942DEUDAS", "F0942GARANTIA"})
+      Ejecuta(std::string("DELETE FROM ") + tabla);
   }
 
   // Opens the window (of class V: the window or a test's stand-in) in mode
   // `tag` on row `fila` of the grid of other debts, runs `durante` on it and
   // leaves with "&Salir" if it is still open.
   template <class V = FrmNoNotificada>
-  void Entra(const std::string& tag, std::type_identity_t<std::function<void(V&)>> durante, long fila = 0) {
+  void Entra(const std::string& tag, std::type_identity_t<std::function<void(V&)>> durante,
+             long fila = 0) {
     RegistraVentana(Ventana::FrmNoNotificada, [this] {
       V ventana;
       driver_.LogEvents(ventana);
@@ -110,14 +116,17 @@ class PruebaNoNotificada : public PruebaSolicitud {
   // How a control looks: enabled or not, white, grey or the system's window
   // colour it has by design, and its value.
   static std::string Aspecto(const forms::Control& control) {
-    std::string color = control.BackColor() == FrmNoNotificada::kBlanco       ? "blanco"
-                        : control.BackColor() == FrmNoNotificada::kGris       ? "gris"
+    std::string color = control.BackColor() == FrmNoNotificada::kBlanco    ? "blanco"
+                        : control.BackColor() == FrmNoNotificada::kGris    ? "gris"
                         : control.BackColor() == forms::vbWindowBackground ? "ventana"
                                                                            : "-";
     std::string valor;
-    if (auto* caja = dynamic_cast<const forms::TextEntry*>(&control)) valor = "'" + caja->Text() + "'";
-    if (auto* lista = dynamic_cast<const forms::ComboBox*>(&control)) valor = "'" + lista->Text() + "'";
-    if (auto* opcion = dynamic_cast<const forms::OptionButton*>(&control)) valor = opcion->Value() ? "(o)" : "( )";
+    if (auto* caja = dynamic_cast<const forms::TextEntry*>(&control))
+      valor = "'" + caja->Text() + "'";
+    if (auto* lista = dynamic_cast<const forms::ComboBox*>(&control))
+      valor = "'" + lista->Text() + "'";
+    if (auto* opcion = dynamic_cast<const forms::OptionButton*>(&control))
+      valor = opcion->Value() ? "(o)" : "( )";
     return (control.Enabled() ? "habilitado " : "deshabilitado ") + color + " " + valor;
   }
   static std::vector<std::string> Aspectos(const std::vector<const forms::Control*>& controles) {
