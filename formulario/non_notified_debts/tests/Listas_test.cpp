@@ -106,24 +106,6 @@ TEST_F(ListasTest, DocumentTypesFollowTheEntitysFamilyTheTaxAndTheDebtType) {
   }
 }
 
-TEST_F(ListasTest, DocumentTypeOfTheStoredCodeIsSelectedAndDescribed) {
-  Declara942(1);
-  Entra("N", [](FrmNoNotificada& v) {
-    v.cboTipoDeuda.SetListIndex(2);
-    v.CargaTributo(v.cboTributo, "060401", "");
-    v.CargaValoresNEW(v.cboDocumento, "2001");
-    EXPECT_EQ(
-        gsSQL,
-        "SELECT argumento, Left(funcion,48) FROM PARAM WHERE numero = '726'  AND Left(argumento,3) "
-        "in  "
-        "('002', '102', '112')  AND Right(argumento,1) = '1'  AND Left(argumento,2) in  ('00') ");
-    EXPECT_EQ(v.cboDocumento.Text(),
-              "002001" + std::string(12, ' ') +
-                  Rellena("COMUNICACION INFRAC. COMUNICACION DE INFRACCION", 48));
-    EXPECT_EQ(v.txtDocumento.Text(), "COMUNICACION INFRAC. COMUNICACION DE INFRACCION");
-  });
-}
-
 // What the reset leaves, right after it returns, for a debt type and tax: the
 // document number, description and type, the "Si" and "No" options, the form
 // code and order number, and the associated tax.
@@ -206,15 +188,10 @@ TEST_F(ListasTest, ResetOfTheFieldsFollowsTheDebtTypeAndWhetherTheTaxIsAFine) {
   });
 }
 
-// The associated tax is switched off when PARAM 725 says the tax takes none,
-// and never switched on; a tax without a row, or no tax, changes nothing.
-TEST_F(ListasTest, AssociatedTaxFollowsTheTaxsFlagWithoutEverBeingEnabled) {
+// A tax without a PARAM 725 row, or no tax, leaves the associated tax as it is.
+TEST_F(ListasTest, AssociatedTaxStaysAsItIsForATaxWithoutParameterRow) {
   Declara942(1);
   Entra("N", [](FrmNoNotificada& v) {
-    v.CargaTributo(v.cboTributo, "010101", "");
-    v.CboTributoAsociado.SetEnabled(true);
-    v.Verifica_Tributo_Asociado();
-    EXPECT_EQ(Aspecto(v.CboTributoAsociado), "deshabilitado gris ''");
     v.cboTributo.AddItem("9999  SIN PARAMETRO");
     v.cboTributo.SetListIndex(v.cboTributo.NewIndex());
     v.CboTributoAsociado.SetEnabled(true);
