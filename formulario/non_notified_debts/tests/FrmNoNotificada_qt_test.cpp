@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kEsperaMs = 50;
+constexpr int kEsperaMs = 20;
 
 class FrmNoNotificadaQtTest : public PruebaNoNotificada {
  protected:
@@ -32,10 +32,18 @@ class FrmNoNotificadaQtTest : public PruebaNoNotificada {
     formsqt::InstallFontSubstitutes();
   }
 
-  // Runs `accion` from Qt's event loop once the modal window now being opened
-  // is up, through the host, as a person's action would run.
-  void Luego(const std::function<void()>& accion) {
-    QTimer::singleShot(kEsperaMs, [this, accion] { host_->Call(accion); });
+  // Runs `accion` on the window of class T, through the host as a person's
+  // action runs, once that window is shown and active: its opening may let Qt's
+  // events run (DoEvents) before it is up, so the wait is for the window itself.
+  template <class T>
+  void CuandoSeMuestre(std::function<void(T&)> accion, int intentos = 500) {
+    QTimer::singleShot(kEsperaMs, [this, accion, intentos] {
+      T* ventana = forms::LoadedInstance<T>();
+      if (ventana && ventana->Visible() && forms::Screen.ActiveForm() == ventana)
+        host_->Call([accion, ventana] { accion(*ventana); });
+      else if (intentos > 0)
+        CuandoSeMuestre<T>(accion, intentos - 1);
+    });
   }
 
   std::optional<formsqt::QtHost> host_;
@@ -48,32 +56,26 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
   bool bGuardada = false;
   host_.emplace();
   MDIFrm& principal = Principal();
-  Luego([&] {
-    auto* selector = forms::LoadedInstance<FrmContAbrir>();
-    ASSERT_NE(selector, nullptr);
-    forms::user::ChooseRow(selector->grdContrib, 0);
-    Luego([&] {
-      Frm942* frm = forms::LoadedInstance<Frm942>();
-      ASSERT_NE(frm, nullptr);
-      Identifica(*frm);
-      forms::user::ChooseTab(frm->SSTab1, 3);
-      frm->SetTag("N");
-      Luego([&] {
-        FrmNoNotificada* v = forms::LoadedInstance<FrmNoNotificada>();
-        ASSERT_NE(v, nullptr);
-        forms::user::SelectItem(v->cboTipoDeuda, 1);
-        forms::user::Focus(v->mkePeriodo);
-        for (char c : std::string("052009")) forms::user::Char(*v, static_cast<char32_t>(c));
-        forms::user::SelectItem(v->cboTributo, Indice(v->cboTributo, "3034"));
-        forms::user::Click(v->OptRespDDJJ(1));
-        bGuardada = formsqt::SaveImage(*v, imagen.string());
-        forms::user::Click(v->cmdOpcion(1));
+  CuandoSeMuestre<FrmContAbrir>([&](FrmContAbrir& selector) {
+    forms::user::ChooseRow(selector.grdContrib, 0);
+    CuandoSeMuestre<Frm942>([&](Frm942& frm) {
+      Identifica(frm);
+      forms::user::ChooseTab(frm.SSTab1, 3);
+      frm.SetTag("N");
+      CuandoSeMuestre<FrmNoNotificada>([&](FrmNoNotificada& v) {
+        forms::user::SelectItem(v.cboTipoDeuda, 1);
+        forms::user::Focus(v.mkePeriodo);
+        for (char c : std::string("052009")) forms::user::Char(v, static_cast<char32_t>(c));
+        forms::user::SelectItem(v.cboTributo, Indice(v.cboTributo, "3034"));
+        forms::user::Click(v.OptRespDDJJ(1));
+        bGuardada = formsqt::SaveImage(v, imagen.string());
+        forms::user::Click(v.cmdOpcion(1));
       });
       MuestraVentana(Ventana::FrmNoNotificada);
-      forms::user::Click(frm->CmdCancelar);
+      forms::user::Click(frm.CmdCancelar);
     });
-    forms::user::Click(selector->CmdOpciones(0));
-    if (selector->IsLoaded()) forms::user::Click(selector->CmdOpciones(1));
+    forms::user::Click(selector.CmdOpciones(0));
+    if (selector.IsLoaded()) forms::user::Click(selector.CmdOpciones(1));
   });
   host_->Call([&] { forms::user::ChooseMenu(principal.mnuModificar); });
   forms::ResetApplication();
