@@ -23,11 +23,7 @@ class FrmNoNotificadaQtTest : public PruebaNoNotificada {
  protected:
   void SetUp() override {
     PruebaNoNotificada::SetUp();
-    std::string runtime = carpeta_ / "run";
-    fs::create_directories(runtime);
-    fs::permissions(runtime, fs::perms::owner_all);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    PreparaQtFueraDePantalla();
     formsqt::Application();
     formsqt::InstallFontSubstitutes();
   }
