@@ -57,7 +57,6 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
     CuandoSeMuestre<Frm942>([&](Frm942& frm) {
       Identifica(frm);
       forms::user::ChooseTab(frm.SSTab1, 3);
-      frm.SetTag("N");
       CuandoSeMuestre<FrmNoNotificada>([&](FrmNoNotificada& v) {
         forms::user::SelectItem(v.cboTipoDeuda, 1);
         forms::user::Focus(v.mkePeriodo);
@@ -67,7 +66,7 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
         bGuardada = formsqt::SaveImage(v, imagen.string());
         forms::user::Click(v.cmdOpcion(1));
       });
-      MuestraVentana(Ventana::FrmNoNotificada);
+      forms::user::Click(frm.cmdNew(3));
       forms::user::Click(frm.CmdCancelar);
     });
     forms::user::Click(selector.CmdOpciones(0));

@@ -335,8 +335,7 @@ TEST_F(FrmNoNotificadaTest, TheProgramsWindowSaysStoringIsNotAvailableAndLeavesW
   Abre(kRucAndina, [this](Frm942& frm) {
     Identifica(frm);
     driver_.ChooseTab(frm.SSTab1, 3);
-    frm.SetTag("N");
-    EXPECT_TRUE(MuestraVentana(Ventana::FrmNoNotificada));
+    driver_.Click(frm.cmdNew(3));
     EXPECT_EQ(forms::LoadedInstance<FrmNoNotificada>(), nullptr);
   });
   EXPECT_FALSE(gbGrabado);

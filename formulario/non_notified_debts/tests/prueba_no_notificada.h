@@ -33,7 +33,8 @@ struct Otra {
 
 // The window over the request form of a pending declaration of period 201005
 // of the taxpayer kRucAndina: the request form opens on it, tab 3 is chosen and
-// the window is shown as the request form shows it, with its Tag "N" or "E".
+// the window is opened by its "&Nuevo" (Tag "N") or, on a row, "&Modificar"
+// (Tag "E").
 // The window's handlers are recorded by the test driver (driver_.Events()).
 class PruebaNoNotificada : public PruebaSolicitud {
  protected:
@@ -89,9 +90,9 @@ class PruebaNoNotificada : public PruebaSolicitud {
     Abre(kRucAndina, [this, tag, fila](Frm942& frm) {
       Identifica(frm);
       driver_.ChooseTab(frm.SSTab1, 3);
-      if (tag == "E") driver_.PickRow(frm.TDBGrid(3), fila);
-      frm.SetTag(tag);
-      EXPECT_TRUE(MuestraVentana(Ventana::FrmNoNotificada));
+      if (tag == "N") return driver_.Click(frm.cmdNew(3));
+      driver_.PickRow(frm.TDBGrid(3), fila);
+      driver_.Click(frm.cmdEdit(3));
     });
   }
 
