@@ -1,6 +1,9 @@
 #include "formulario/printing/RegistroImpresion.h"
 
 #include "formulario/core/Ventanas.h"
+#include "formulario/printing/ImpAnexos.h"
+#include "formulario/printing/ImpDeclaracion.h"
+#include "formulario/printing/ImpGarantias.h"
 #include "formulario/printing/frmImprimir.h"
 #include "formulario/printing/frmPreview.h"
 #include "formulario/printing/spool/ImpLinea.h"
@@ -10,6 +13,7 @@ namespace korva {
 
 void RegistraImpresion() {
   FijaVisorReporte(MuestraPreview);
+  FijaEscritoresAnexos(ImprimeAnexo, ImprimeGarantia);
   RegistraVentana(Ventana::frmImprimir,
                   [] { forms::Instance<frmImprimir>().Show(forms::vbModal); });
 }

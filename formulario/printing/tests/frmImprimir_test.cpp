@@ -1,78 +1,26 @@
 #include "formulario/printing/frmImprimir.h"
 
-#include <map>
-
 #include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "formulario/printing/tests/pagina_declaracion.h"
-#include "platform/dao/transaction.h"
 
 namespace korva::prueba {
 namespace {
 
-using Casillas = std::map<std::string, std::string>;
-
 class ImprimirTest : public PruebaImpresion {
  protected:
-  // The report as the preview or the printer got it: the spool file's lines and
-  // the mode, kept by a stand-in for the renderer.
   void SetUp() override {
     PruebaImpresion::SetUp();
-    FijaVisorReporte([this](const std::string& sArchivo, const std::string& sModo) {
-      mostrados_.push_back(sArchivo + " " + sModo);
-      lineas_ = LeeSpool(CarpetaRPT() + sArchivo);
-      return true;
-    });
+    CapturaReportes();
   }
   void TearDown() override {
     FijaEscritoresAnexos({}, {});
     PruebaImpresion::TearDown();
   }
 
-  // A declaration of COMERCIAL ANDINA DEL SUR with its boxes (a sent one by its
-  // correlative), the telephone in box 28.
-  void Guarda(const Declaracion& d, Casillas casillas) {
-    dao::Transaction transaccion;
-    InsertaCabecera(d);
-    std::string tabla = d.correl.empty() ? "DET" : "HDET";
-    std::string correl = d.correl.empty() ? "" : " AND Correl = " + vb::SqlText(d.correl);
-    Ejecuta("DELETE FROM " + tabla + " WHERE periodo = " + vb::SqlText(d.periodo) + correl);
-    casillas["28"] = "4567890";
-    for (const auto& [casilla, valor] : casillas)
-      Ejecuta("INSERT INTO " + tabla + " (tip_doc_d, doc_id_d, periodo, formulario, Semana" +
-              (d.correl.empty() ? "" : ", Correl") + ", Casilla, i_valor) VALUES (" + Clave(d) +
-              (d.correl.empty() ? "" : ", " + vb::SqlText(d.correl)) + ", " +
-              vb::SqlText(casilla) + ", " + (valor == "Null" ? "Null" : vb::SqlText(valor)) + ")");
-    transaccion.Commit();
-  }
-
-  // The dialog opened from the main window's "&Imprimir" (of the sent
-  // declarations when `enviadas`); `accion` runs while it is shown, then
-  // "&Salir" closes it.
-  void ConDialogo(bool enviadas, const std::function<void(frmImprimir&)>& accion) {
-    MDIFrm& principal = Principal();
-    driver_.OnModal<frmImprimir>([&](frmImprimir& frm) {
-      accion(frm);
-      if (frm.IsLoaded()) driver_.Click(frm.CmdImprimir(2));
-    });
-    driver_.ChooseMenu(enviadas ? principal.mnuImprimirE : principal.mnuImprimir);
-  }
-
-  // The row of the list of that period (mmyyyy) and correlative.
-  void Elige(frmImprimir& frm, const std::string& periodo, const std::string& correl) {
-    forms::DataGrid& grid = frm.grdImprimir;
-    for (long fila = 0; fila < grid.RowCount(); ++fila)
-      if (grid.CellText(fila, 7) == periodo && grid.CellText(fila, 8) == correl)
-        return driver_.PickRow(grid, fila);
-    ADD_FAILURE() << periodo << " " << correl;
-  }
-
   Filas Spool() {
     return Consulta("SELECT CodRep, Archivo, tip_doc_d, doc_id_d FROM SPOOL ORDER BY Archivo");
   }
-
-  Lineas mostrados_;
-  Lineas lineas_;
 };
 
 TEST_F(ImprimirTest, ListsTheDeclarationsTheUserMaySeeWithTheirKeysHidden) {
