@@ -8,6 +8,7 @@
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/dao/transaction.h"
 #include "platform/vb/files.h"
+#include "platform/vb/format.h"
 
 namespace korva::prueba {
 
@@ -111,6 +112,50 @@ struct Deuda {
   int valor = 0;
   int dj = 0;
 };
+
+// Debts of every category: included valores (V1, V2), valores not included or
+// not answered (V3, V4), a self-assessed debt (D1), an infraction (I1),
+// non-notified ones of each kind (N1 valor, N2 sworn declaration, N3 infraction),
+// debts that cannot be included (X1, X2) and another reported debt (O1).
+inline std::vector<Deuda> DeudasDeCadaCategoria() {
+  return {
+      {.tip = "01", .per = "200912", .tri = "010101", .num = "0230010045678", .tdoc = "003000",
+       .acog = 1, .conf = 1, .acts = "1234.5", .tribc = "1000", .intc = "234.5", .actc = "1234.5"},
+      {.tip = "01", .per = "201001", .tri = "030301", .num = "0240030012345", .tdoc = "001000",
+       .ver = "07", .acog = 1, .conf = 2, .acts = "25000", .tribc = "18000", .intc = "2000.75",
+       .actc = "20000.75"},
+      {.tip = "01", .per = "200906", .tri = "010101", .num = "0230010099999", .tdoc = "003000",
+       .ver = "08", .acog = 2, .conf = 2, .acts = "500", .actc = ""},
+      {.tip = "01", .per = "200906", .tri = "030301", .num = "0240030099999", .tdoc = "001000"},
+      {.tip = "02", .per = "200812", .tri = "030301", .num = "12345678", .forma = "0621",
+       .acog = 1, .conf = 1, .acts = "800", .tribc = "800", .intc = "", .intcap = "", .actc = "800"},
+      {.tip = "03", .per = "200811", .tri = "060401", .num = "0220020011111", .tdoc = "002001",
+       .aso = "010101", .acog = 1, .conf = 1, .acts = "350.25", .tribc = "300", .intc = "50.25",
+       .actc = "350.25"},
+      {.tip = "04", .per = "200910", .tri = "010101", .num = "0230010077777", .tdoc = "003000",
+       .tribc = "900", .intc = "150.4", .actc = "1050.4", .valor = 1},
+      {.tip = "04", .per = "200909", .tri = "030301", .num = "87654321", .forma = "0621",
+       .tribc = "700", .intcap = "60.3", .actc = "760.3", .dj = 1},
+      {.tip = "04", .per = "200908", .tri = "060401", .num = "0220020022222", .aso = "030301",
+       .tribc = "150", .actc = "180"},
+      {.tip = "01", .per = "200905", .tri = "010101", .num = "0230010055555", .tdoc = "003000",
+       .ver = "16", .acts = "420.8"},
+      {.tip = "02", .per = "200904", .tri = "030301", .num = "11112222", .forma = "0621",
+       .ver = "18", .acts = "95"},
+      {.tip = "05", .per = "200903", .tri = "010101", .num = "0230010033333", .tdoc = "003000",
+       .ver = "0", .acog = 1, .tribc = "2000", .intc = "150", .intcap = "50", .actc = "2200"},
+  };
+}
+
+// `n` included valores of one period and tax, numbered DOC00001 on, of 1.00 each.
+inline std::vector<Deuda> Valores(int n, const std::string& tip = "01", int valor = 0) {
+  std::vector<Deuda> deudas;
+  for (int i = 1; i <= n; ++i)
+    deudas.push_back({.tip = tip, .per = "200901", .tri = "010101",
+                      .num = "DOC" + vb::Format(i, "00000"), .acog = 1, .acts = "1",
+                      .tribc = "1", .actc = "1", .valor = valor});
+  return deudas;
+}
 
 // The listings of COMERCIAL ANDINA DEL SUR's declaration of 201003 (TESORO),
 // written by hand into the spool file RPT\00000001.PRN after a declaration page
