@@ -1,5 +1,6 @@
 #pragma once
 // The listings' tests: debts in the suite's tables, a spool file open, the page headers' lines.
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -187,6 +188,21 @@ class PruebaListado : public PruebaImpresion {
   Lineas Escrito() {
     vb::Close(giArchivo);
     return LeeSpool(CarpetaRPT() + "00000001.PRN");
+  }
+
+  // The report of the declaration (stored with Guarda) as the preview gets it
+  // from the print dialog, with option `opcion` and the annex boxes `anexos`
+  // ticked.
+  Lineas ImprimeDesdeDialogo(int opcion, std::initializer_list<int> anexos) {
+    vb::Close();
+    CapturaReportes();
+    ConDialogo(false, [&](frmImprimir& frm) {
+      Elige(frm, "032010", "");
+      driver_.Click(frm.OptImp(opcion));
+      for (int i : anexos) driver_.Click(frm.chkAnexos(i));
+      driver_.Click(frm.CmdImprimir(0));
+    });
+    return lineas_;
   }
 
   // The rows in F0942DEUDAS, or with `correl` in HF0942DEUDAS.
