@@ -233,6 +233,7 @@ class Anexo {
 void ImprimeAnexo(const std::string& /*sTabla*/, const std::string& sTitulo,
                   const std::string& sCodigo, bool bAcogido) {
   gnTamanoListado = 8;
+  MemoriaDescripciones memoria;
   Anexo(sTitulo, sCodigo).Imprime(bAcogido);
 }
 

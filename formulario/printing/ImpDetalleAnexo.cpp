@@ -213,6 +213,14 @@ std::string Rellena(const std::string& sTexto, const Columna& c) {
                     : gUtil.RellenaDerecha(sTexto, c.iAncho, " ");
 }
 
+MemoriaDescripciones* gMemoria = nullptr;
+
+// A description through the listing's memory when one is held.
+std::string Descripcion(const std::string& sNumero, const std::string& sArgumento, int iLargo) {
+  if (gMemoria) return gMemoria->Lee(sNumero, sArgumento, iLargo);
+  return LeeParametro(sNumero, std::string(sArgumento), iLargo, 1);
+}
+
 // A column's text; a column without a value reads as "".
 std::string Texto(dao::Recordset& rs, const char* sColumna) {
   vb::Variant valor = rs(sColumna).Value();
@@ -231,14 +239,28 @@ DeudaImpresa LeeDeuda(dao::Recordset& rs, const Disposicion& d) {
   int iLargo = 0;
   for (const Columna& c : d.columnas)
     if (c.campo == Campo::Descripcion) iLargo = c.iLargo;
-  deuda.sDescripcion = LeeParametro("725", deuda.sCodTri, iLargo, 1);
+  deuda.sDescripcion = Descripcion("725", deuda.sCodTri, iLargo);
   bool bTipo = Tiene(d, Campo::TipoDocumento) ||
                (Tiene(d, Campo::TipoDocumentoValor) && deuda.sTipDeu == "01");
-  if (bTipo) deuda.sTipoDocumento = LeeParametro("726", Texto(rs, "cod_tip_doc"), 10, 1);
+  if (bTipo) deuda.sTipoDocumento = Descripcion("726", Texto(rs, "cod_tip_doc"), 10);
   return deuda;
 }
 
 }  // namespace
+
+MemoriaDescripciones::MemoriaDescripciones() : anterior_(gMemoria) { gMemoria = this; }
+
+MemoriaDescripciones::~MemoriaDescripciones() { gMemoria = anterior_; }
+
+std::string MemoriaDescripciones::Lee(const std::string& sNumero, const std::string& sArgumento,
+                                      int iLargo) {
+  std::string sClave = sNumero + "|" + std::to_string(iLargo) + "|" + sArgumento;
+  auto leida = leidas_.find(sClave);
+  if (leida != leidas_.end()) return leida->second;
+  std::string sFuncion = LeeParametro(sNumero, std::string(sArgumento), iLargo, 1);
+  leidas_.emplace(sClave, sFuncion);
+  return sFuncion;
+}
 
 std::vector<std::string> TitulosColumnas(const std::string& sCodigo) {
   if (sCodigo == "CF" || sCodigo == "GH")

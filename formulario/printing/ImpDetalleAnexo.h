@@ -1,5 +1,6 @@
 #pragma once
 // The column layouts of the listings: their two caption lines and one debt's line.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,27 @@ struct DeudaImpresa {
   std::string sMtoActC{};
   std::string sDescripcion{};
   std::string sTipoDocumento{};
+};
+
+// While one lives, the debt lines read each description of a tax or a document
+// type from PARAM once and keep it, instead of once a line: a listing of 10,000
+// debts spent most of its time on those lookups. The listings hold one while
+// they write; nothing is kept once it is gone, so a change of PARAM is seen by
+// the next listing.
+class MemoriaDescripciones {
+ public:
+  MemoriaDescripciones();
+  ~MemoriaDescripciones();
+  MemoriaDescripciones(const MemoriaDescripciones&) = delete;
+  MemoriaDescripciones& operator=(const MemoriaDescripciones&) = delete;
+
+  // The slice of PARAM's Funcion of that number and argument, from position 1,
+  // as LeeParametro reads it.
+  std::string Lee(const std::string& sNumero, const std::string& sArgumento, int iLargo);
+
+ private:
+  std::map<std::string, std::string> leidas_;
+  MemoriaDescripciones* anterior_;
 };
 
 // The code's two caption lines; none for a code outside the list. The

@@ -172,6 +172,7 @@ class Garantia {
 void ImprimeGarantia(const std::string& sTabla, const std::string& sTitulo,
                      const std::string& sCodigo, bool bAcogido) {
   gnTamanoListado = 8;
+  MemoriaDescripciones memoria;
   Garantia(sTabla, sTitulo, sCodigo).Imprime(bAcogido);
 }
 

@@ -330,5 +330,51 @@ TEST_F(AnexosTest, SentDeclarationListsTheRowsOfItsCorrelative) {
             Pos(300, 3050, "Cantidad total de registros  : 2", false, 8, 1));
 }
 
+// "Declaración y anexos" with every box ticked: the declaration page, then each
+// annex and both guarantee reports on pages of their own, numbered in turn, in
+// the driver's order and each in its orientation.
+TEST_F(AnexosTest, EveryReportTickedFollowsTheDeclarationPageInOrder) {
+  Agrega(DeudasDeCadaCategoria());
+  Guarda({kRucAndina, "201003", 1}, {{"501", "0"}, {"535", "5000"}, {"551", "110"}});
+  Lineas lineas = ImprimeDesdeDialogo(2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+  Lineas titulos;
+  for (const std::string& linea : lineas)
+    if (linea.starts_with("<!Orientacion!>") || linea.find("|1680|") != std::string::npos ||
+        linea.starts_with("pPos|2240|400|REPORTE"))
+      titulos.push_back(linea);
+  const std::string h = "<!Orientacion!>H<!/Orientacion!>";
+  const std::string v = "<!Orientacion!>V<!/Orientacion!>";
+  EXPECT_EQ(titulos, (Lineas{v,
+                             h, Pos(6586, 1680, "VALORES - ACOGIDOS", true, 14, 1),
+                             h, Pos(6384, 1680, "VALORES - NO ACOGIDOS", true, 14, 2),
+                             h, Pos(5844, 1680, "DEUDAS AUTOLIQUIDADAS - DD.JJ", true, 14, 3),
+                             h, Pos(5371, 1680, "DEUDAS AUTOLIQUIDADAS - INFRACCIONES", true, 14, 4),
+                             v, Pos(3666, 1680, "OTRAS DEUDAS - VALORES", true, 14, 5),
+                             v, Pos(3734, 1680, "OTRAS DEUDAS - DD.JJ.", true, 14, 6),
+                             v, Pos(3328, 1680, "OTRAS DEUDAS - INFRACCIONES", true, 14, 7),
+                             v, Pos(3666, 1680, "DEUDAS  - NO ACOGIBLES", true, 14, 8),
+                             v, Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE CARTA FIANZA", true, 9, 9),
+                             v, Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE HIPOTECA", true, 9, 10)}));
+  EXPECT_EQ(lineas.back(), "<!nHojas!>11<!/nHojas!>");
+}
+
+// A listing reads each tax's description once; the next listing reads PARAM
+// again and shows what it holds then.
+TEST_F(AnexosTest, EachListingReadsTheDescriptionsItShowsAfresh) {
+  Agrega(Valores(2));
+  auto descripciones = [this] {
+    std::vector<std::string> textos;
+    for (const std::string& linea : Escrito())
+      if (linea.find(" DOC0") != std::string::npos) textos.push_back(linea.substr(29, 20));
+    return textos;
+  };
+  ImprimeAnexo("F0942DEUDAS", "VALORES - ACOGIDOS", "DN", true);
+  EXPECT_EQ(descripciones(), (std::vector<std::string>{"IGV - CUENTA PROPIA ", "IGV - CUENTA PROPIA "}));
+  Ejecuta("UPDATE PARAM SET Funcion = 'IGV RENOMBRADO' WHERE Numero = '725' AND Argumento = '010101'");
+  AbreSpool();
+  ImprimeAnexo("F0942DEUDAS", "VALORES - ACOGIDOS", "DN", true);
+  EXPECT_EQ(descripciones(), (std::vector<std::string>{"IGV RENOMBRADO      ", "IGV RENOMBRADO      "}));
+}
+
 }  // namespace
 }  // namespace korva::prueba
