@@ -26,11 +26,22 @@
 // declaration page of the list's first declaration with "&Imprimir" (answering
 // each message box as above), closes the dialog with "&Salir" and ends with the
 // main window's "&Salir".
+//
+// KORVA_IMPORTA_E_IMPRIME may name a folder that holds a debt file
+// ("0942" + RUC + entity code + ".zip"): the program then imports it as
+// "Impor&tar Estado de Adeudos" does (the file's declarant and entity chosen,
+// "&Aceptar", then "&Cancelar"), opens the print dialog as "&Imprimir" of
+// "&Declaraciones" does, prints the list's first declaration with its annexes
+// ("Declaración y anexos", every annex box ticked, "&Imprimir"), closes the
+// dialog with "&Salir" and ends with the main window's "&Salir". Every message
+// box on the way is answered as above, its text a line of Mensajes.txt in that
+// folder.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -39,6 +50,7 @@
 #include "formulario/core/windows/FrmContAbrir.h"
 #include "formulario/core/windows/Inicio.h"
 #include "formulario/core/windows/MDIFrm.h"
+#include "formulario/import/FrmImportar.h"
 #include "formulario/import/RegistroImportacion.h"
 #include "formulario/non_notified_debts/RegistroDeudasNoNotificadas.h"
 #include "formulario/printing/RegistroImpresion.h"
@@ -185,6 +197,59 @@ void ImprimeDeclaracionGuardada(const std::string& sCarpeta) {
             });
 }
 
+// The name of the first debt file of the folder, "" when there is none.
+std::string ArchivoDeDeudas(const std::string& sCarpeta) {
+  for (const auto& entrada : std::filesystem::directory_iterator(sCarpeta)) {
+    std::string sNombre = entrada.path().filename().string();
+    if (sNombre.size() == 20 && sNombre.starts_with("0942") && sNombre.ends_with(".zip"))
+      return sNombre;
+  }
+  return "";
+}
+
+// The item of the combo whose text begins with `sInicio`.
+void EligeItem(forms::ComboBox& combo, const std::string& sInicio) {
+  for (int i = 0; i < combo.ListCount(); ++i)
+    if (combo.List(i).starts_with(sInicio)) forms::user::SelectItem(combo, i);
+}
+
+// The import window on the folder's debt file: its declarant and entity, the
+// file, "&Aceptar" and "&Cancelar".
+void Importa(const std::string& sCarpeta) {
+  korva::FrmImportar* importar = forms::LoadedInstance<korva::FrmImportar>();
+  std::string sArchivo = ArchivoDeDeudas(sCarpeta);
+  if (!importar || sArchivo.empty()) return;
+  EligeItem(importar->CmbRuc, sArchivo.substr(4, 11));
+  EligeItem(importar->CmbEntidad, sArchivo.substr(15, 1));
+  importar->flListaFiles.SetPath(sCarpeta);
+  importar->flListaFiles.SetListIndex(0);
+  forms::user::Click(importar->CmdGrabar);
+  forms::user::Click(importar->CmdCancelar);
+}
+
+// The print dialog's first declaration with every annex, printed.
+void ImprimeConAnexos() {
+  korva::frmImprimir* dialogo = forms::LoadedInstance<korva::frmImprimir>();
+  if (!dialogo) return;
+  forms::user::Click(dialogo->OptImp(2));
+  for (forms::CheckBox* anexo : dialogo->chkAnexos.Elements()) forms::user::Click(*anexo);
+  forms::user::Click(dialogo->CmdImprimir(1));
+  forms::user::Click(dialogo->CmdImprimir(2));
+}
+
+void ImportaEImprime(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!principal) return;
+    RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt");
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { EnLasVentanas([sCarpeta] { Importa(sCarpeta); }); });
+    forms::user::ChooseMenu(principal->mnuImportar);
+    QTimer::singleShot(kEsperaMs, [] { EnLasVentanas(ImprimeConAnexos); });
+    forms::user::ChooseMenu(principal->mnuImprimir);
+    forms::user::ChooseMenu(principal->mnuSalir);
+  });
+}
+
 // The windows of the subsystems linked in, which the core opens through its
 // registries.
 void RegistraSubsistemas() {
@@ -209,6 +274,10 @@ void Inicia() {
   if (const char* carpeta = std::getenv("KORVA_IMPRIME_DECLARACION")) {
     std::string sCarpeta = carpeta;
     QTimer::singleShot(kEsperaMs, [sCarpeta] { ImprimeDeclaracionGuardada(sCarpeta); });
+  }
+  if (const char* carpeta = std::getenv("KORVA_IMPORTA_E_IMPRIME")) {
+    std::string sCarpeta = carpeta;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { ImportaEImprime(sCarpeta); });
   }
 }
 

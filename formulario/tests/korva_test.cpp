@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "inserta/ModTablas.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/testing/query_rows.h"
 #include "platform/qt/help_window.h"
@@ -24,6 +26,7 @@
 #include "platform/testsupport/temp_folder.h"
 #include "platform/testsupport/x_display_test.h"
 #include "platform/vb/encoding.h"
+#include "tools/debtfile/debt_file.h"
 #include "tools/host/suite.h"
 
 namespace korva::prueba {
@@ -273,6 +276,73 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     EXPECT_TRUE(CierraVentana(c.titulo));
     EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
   }
+}
+
+// An amount of cents as the listings total it: thousands grouped, two decimals.
+std::string Soles(long long centimos) {
+  std::string enteros = std::to_string(centimos / 100);
+  for (int i = static_cast<int>(enteros.size()) - 3; i > 0; i -= 3) enteros.insert(i, ",");
+  std::string decimales = std::to_string(100 + centimos % 100).substr(1);
+  return enteros + "." + decimales;
+}
+
+// The document numbers of the imported debts (a self-assessed debt's behind its
+// form code, as its annex shows it) and the total of the amounts the
+// administration reported for each of the three categories.
+void DeudasImportadas(const host::Suite& suite, std::vector<std::string>& numeros,
+                      std::vector<std::string>& totales) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  for (std::string categoria : {"01", "02", "03"}) {
+    long long centimos = 0;
+    for (const auto& fila : dao::testing::QueryRows(
+             *db, "SELECT trim(Cod_for), Num_doc, mto_act_s FROM F0942DEUDAS WHERE Ind_tip_deu = '" +
+                      categoria + "'")) {
+      numeros.push_back(categoria == "02" ? fila[0] + "-" + fila[1] : fila[1]);
+      centimos += std::llround(std::stod(fila[2]) * 100);
+    }
+    totales.push_back(Soles(centimos));
+  }
+  db->Close();
+}
+
+// The whole road: a debt file generated today is imported from the main window
+// and its declaration printed with every annex from the print dialog, into a PDF
+// as there is no printer. The PDF shows every text of the spool file, among them
+// the declarant, each debt's document number and each category's total, on the
+// declaration page and the annexes' pages (the valores, self-assessed debts and
+// infractions two pages each, the five empty annexes one each).
+TEST_F(KorvaTest, ImportedDeclarationPrintsWithItsAnnexesIntoAPdf) {
+  MuestraAnfitrion();
+  host::Suite suite = host::CreateSuite(carpeta_ / "suite");
+  {
+    dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+    nuvia::CreaTablasModulo(*db);
+    db->Close();
+  }
+  fs::create_directories(carpeta_ / "salida");
+  debtfile::Options opciones;
+  opciones.debtsPerCategory = 40;
+  debtfile::WriteDebtFile(carpeta_ / "salida", opciones);
+  fs::path salida = Ejecuta(suite, "KORVA_IMPORTA_E_IMPRIME");
+
+  std::string rpt = suite.installFolder + "RPT/";
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"), "La importación ha terminado satisfactoriamente\n" +
+                                                    kSinImpresora + rpt + "00000001.pdf\n");
+  EXPECT_EQ(testsupport::PdfPageSizes(rpt + "00000001.pdf").size(), 12u);
+  std::vector<std::string> palabras;
+  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(rpt + "00000001.pdf"))
+    palabras.push_back(palabra.text);
+  std::vector<std::string> esperadas = PalabrasDelSpool(rpt + "00000001.PRN");
+  std::sort(palabras.begin(), palabras.end());
+  std::sort(esperadas.begin(), esperadas.end());
+  EXPECT_EQ(palabras, esperadas);
+  std::vector<std::string> buscadas = {"20456712348", "COMERCIAL", "ANDINA", "Totales"};
+  std::vector<std::string> totales;
+  DeudasImportadas(suite, buscadas, totales);
+  ASSERT_EQ(buscadas.size(), 4u + 120u);
+  buscadas.insert(buscadas.end(), totales.begin(), totales.end());
+  for (const std::string& buscada : buscadas)
+    EXPECT_TRUE(std::binary_search(palabras.begin(), palabras.end(), buscada)) << buscada;
 }
 
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads
