@@ -207,7 +207,8 @@ class Anexo {
       if (!t_->columnas[i]) continue;
       if (i > 0) sLinea += vb::Space(t_->iEntre);
       const char* sPatron = totales_[i] == vb::Currency() ? t_->sPatronCero : t_->sPatron;
-      sLinea += gUtil.RellenaIzquierda(vb::Format(vb::Variant(totales_[i]), sPatron), t_->iAncho, " ");
+      sLinea +=
+          gUtil.RellenaIzquierda(vb::Format(vb::Variant(totales_[i]), sPatron), t_->iAncho, " ");
     }
     return sLinea;
   }

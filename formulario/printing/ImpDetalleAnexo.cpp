@@ -1,6 +1,5 @@
 #include "formulario/printing/ImpDetalleAnexo.h"
 
-
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/ModGen01.h"
@@ -30,37 +29,51 @@ struct Titulos {
 
 constexpr Titulos kTitulos[] = {
     {"DN",
-     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO          TIPO  DE     Nº DE  VALOR    FECHA DE      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
-     "        TRIB                                  RESOLUCIÖN                   PRESENTAC.        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
+     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO          TIPO  DE     Nº DE  VALOR    FECHA DE"
+     "      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
+     "        TRIB                                  RESOLUCIÖN                   PRESENTAC."
+     "        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
     {"DJ",
-     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO                    Nº DE FORMUL.-  FECHA DE      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
-     "        TRIB                                              Nº DE ORDEN   PRESENTAC.        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
+     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO                    Nº DE FORMUL.-  FECHA DE"
+     "      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
+     "        TRIB                                              Nº DE ORDEN   PRESENTAC."
+     "        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
     {"INF",
-     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO              Nº DE        COD. TRIB.  FECHA DE      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
-     "        TRIB                                     INFRACCIÓN      ASOCIADO  PRESENTAC.        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
+     "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO              Nº DE        COD. TRIB.  FECHA DE"
+     "      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
+     "        TRIB                                     INFRACCIÓN      ASOCIADO  PRESENTAC."
+     "        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"},
     {"ODV",
-     "PERIODO COD. DESCRIPCIÓN DE  TIPO  DE     Nº DE  VALOR    FECHA DE  TRIBUTO INSOLUTO   DEUDA ACOGIDA",
-     "        TRIB    TRIBUTO     RESOLUCIÓN                   PRESENTAC. SEGÚN CONTRIBUY.  SEGÚN CONTRIBUY."},
+     "PERIODO COD. DESCRIPCIÓN DE  TIPO  DE     Nº DE  VALOR    FECHA DE  TRIBUTO INSOLUTO"
+     "   DEUDA ACOGIDA",
+     "        TRIB    TRIBUTO     RESOLUCIÓN                   PRESENTAC. SEGÚN CONTRIBUY."
+     "  SEGÚN CONTRIBUY."},
     {"ODDJ",
-     "PERIODO COD. DESCRIPCIÓN DE TRIB.  Nº DE FORMUL.-    FECHA DE  TRIBUTO INSOLUTO  DEUDA ACOGIDA",
-     "        TRIB                        Nº DE ORDEN     PRESENTAC. SEGÚN CONTRIBUY. SEGÚN CONTRIBUY."},
+     "PERIODO COD. DESCRIPCIÓN DE TRIB.  Nº DE FORMUL.-    FECHA DE  TRIBUTO INSOLUTO"
+     "  DEUDA ACOGIDA",
+     "        TRIB                        Nº DE ORDEN     PRESENTAC. SEGÚN CONTRIBUY. SEGÚN"
+     " CONTRIBUY."},
     {"ODINF",
-     "PERIODO COD. DESCRIPCIÓN DE TRIBUTO         COD. TRIB.  FECHA DE  TRIBUTO INSOLUTO  DEUDA ACOGIDA",
-     "        TRIB                                 ASOCIADO  PRESENTAC. SEGÚN CONTRIBUY. SEGÚN CONTRIBUY."},
+     "PERIODO COD. DESCRIPCIÓN DE TRIBUTO         COD. TRIB.  FECHA DE  TRIBUTO INSOLUTO"
+     "  DEUDA ACOGIDA",
+     "        TRIB                                 ASOCIADO  PRESENTAC. SEGÚN CONTRIBUY."
+     " SEGÚN CONTRIBUY."},
     {"DN_NA",
-     "PERIODO COD. DESCRIPCIÓN DE TRIBUTO         TIPO  DE   Nº DE VALOR/      FECHA DE      DEUDA SEGÚN",
-     "        TRIB                               RESOLUCIÖN  Nº DE DOCUMENTO   DESCARGA          TELVO  "},
+     "PERIODO COD. DESCRIPCIÓN DE TRIBUTO         TIPO  DE   Nº DE VALOR/      FECHA DE"
+     "      DEUDA SEGÚN",
+     "        TRIB                               RESOLUCIÖN  Nº DE DOCUMENTO   DESCARGA"
+     "          TELVO  "},
 };
 
 // What a column of a debt line shows.
 enum class Campo {
-  Periodo,            // mm/yyyy
-  PeriodoGarantia,    // mm, two blanks, yyyy
-  Tributo,            // the tax's display code
-  Descripcion,        // the tax's description
-  TipoDocumento,      // the document type's description
-  TipoDocumentoValor, // the same for a valor ("01"), else blank
-  TributoAsociado,    // the associated tax's display code
+  Periodo,             // mm/yyyy
+  PeriodoGarantia,     // mm, two blanks, yyyy
+  Tributo,             // the tax's display code
+  Descripcion,         // the tax's description
+  TipoDocumento,       // the document type's description
+  TipoDocumentoValor,  // the same for a valor ("01"), else blank
+  TributoAsociado,     // the associated tax's display code
   NumeroDocumento,
   FormularioOrden,    // form code "-" document number
   FechaPresentacion,  // box 541
@@ -70,7 +83,7 @@ enum class Campo {
   MtoActS,
   MtoTributoC,
   MtoActC,
-  Interes,            // interest and capitalised interest together
+  Interes,  // interest and capitalised interest together
 };
 
 // One column: what it shows, its width, whether the text goes right (filled on
@@ -90,8 +103,12 @@ struct Disposicion {
 };
 
 Columna Izq(Campo campo, int iAncho) { return {campo, iAncho}; }
-Columna Monto(Campo campo, int iAncho, const char* sPatron) { return {campo, iAncho, true, sPatron}; }
-Columna Descripcion(int iLargo, int iAncho) { return {Campo::Descripcion, iAncho, false, nullptr, iLargo}; }
+Columna Monto(Campo campo, int iAncho, const char* sPatron) {
+  return {campo, iAncho, true, sPatron};
+}
+Columna Descripcion(int iLargo, int iAncho) {
+  return {Campo::Descripcion, iAncho, false, nullptr, iLargo};
+}
 
 // The columns of each code's debt line, left to right.
 const std::vector<Disposicion>& Disposiciones() {
@@ -107,9 +124,8 @@ const std::vector<Disposicion>& Disposiciones() {
         Izq(C::Conforme, 3), Monto(C::MtoActC, 18, kMonto18)}},
       {"INF",
        {Izq(C::Periodo, 7), Izq(C::Tributo, 6), Descripcion(30, 30), Izq(C::NumeroDocumento, 17),
-        Izq(C::TributoAsociado, 10), Izq(C::FechaPresentacion, 10),
-        Monto(C::MtoActS, 18, kMonto18), Izq(C::Acogido, 3), Izq(C::Conforme, 3),
-        Monto(C::MtoActC, 18, kMonto18)}},
+        Izq(C::TributoAsociado, 10), Izq(C::FechaPresentacion, 10), Monto(C::MtoActS, 18, kMonto18),
+        Izq(C::Acogido, 3), Izq(C::Conforme, 3), Monto(C::MtoActC, 18, kMonto18)}},
       {"ODV",
        {Izq(C::Periodo, 7), Izq(C::Tributo, 4), Descripcion(14, 14), Izq(C::TipoDocumento, 10),
         Izq(C::NumeroDocumento, 17), Izq(C::FechaPresentacion, 10),
@@ -123,9 +139,8 @@ const std::vector<Disposicion>& Disposiciones() {
         Izq(C::FechaPresentacion, 10), Monto(C::MtoTributoC, 16, kMonto16),
         Monto(C::MtoActC, 16, kMonto16)}},
       {"DN_NA",
-       {Izq(C::Periodo, 7), Izq(C::Tributo, 4), Descripcion(29, 29),
-        Izq(C::TipoDocumentoValor, 10), Izq(C::NumeroDocumento, 17), Izq(C::FechaDescarga, 10),
-        Monto(C::MtoActS, 18, kMonto18)}},
+       {Izq(C::Periodo, 7), Izq(C::Tributo, 4), Descripcion(29, 29), Izq(C::TipoDocumentoValor, 10),
+        Izq(C::NumeroDocumento, 17), Izq(C::FechaDescarga, 10), Monto(C::MtoActS, 18, kMonto18)}},
       {"CF",
        {Izq(C::NumeroDocumento, 17), Izq(C::PeriodoGarantia, 7), Izq(C::Tributo, 6),
         Descripcion(30, 30), Monto(C::MtoTributoC, 18, kMonto18), Monto(C::Interes, 14, kMonto14),
@@ -230,12 +245,20 @@ std::string Texto(dao::Recordset& rs, const char* sColumna) {
 // The row's columns and, where the code's line shows them, the descriptions of
 // its tax and document type.
 DeudaImpresa LeeDeuda(dao::Recordset& rs, const Disposicion& d) {
-  DeudaImpresa deuda{Texto(rs, "Ind_tip_deu"),   Texto(rs, "per_doc"),      Texto(rs, "cod_tri"),
-                     Texto(rs, "cod_tri_aso"),   Texto(rs, "num_doc"),      Texto(rs, "cod_for"),
-                     Texto(rs, "fec_des_deu"),   Texto(rs, "ind_acog"),     Texto(rs, "ind_conf"),
-                     Texto(rs, "mto_act_s"),     Texto(rs, "mto_tributo_c"), Texto(rs, "mto_int_c"),
-                     Texto(rs, "mto_int_cap_c"), Texto(rs, "mto_act_c"),    "",
-                     ""};
+  DeudaImpresa deuda{.sTipDeu = Texto(rs, "Ind_tip_deu"),
+                     .sPerDoc = Texto(rs, "per_doc"),
+                     .sCodTri = Texto(rs, "cod_tri"),
+                     .sCodTriAso = Texto(rs, "cod_tri_aso"),
+                     .sNumDoc = Texto(rs, "num_doc"),
+                     .sCodFor = Texto(rs, "cod_for"),
+                     .sFecDesDeu = Texto(rs, "fec_des_deu"),
+                     .sAcog = Texto(rs, "ind_acog"),
+                     .sConf = Texto(rs, "ind_conf"),
+                     .sMtoActS = Texto(rs, "mto_act_s"),
+                     .sMtoTributoC = Texto(rs, "mto_tributo_c"),
+                     .sMtoIntC = Texto(rs, "mto_int_c"),
+                     .sMtoIntCapC = Texto(rs, "mto_int_cap_c"),
+                     .sMtoActC = Texto(rs, "mto_act_c")};
   int iLargo = 0;
   for (const Columna& c : d.columnas)
     if (c.campo == Campo::Descripcion) iLargo = c.iLargo;

@@ -60,8 +60,8 @@ const std::vector<std::string> kCierreHipoteca = {
 
 // The amount line of a report whose debts total nothing.
 std::string TextoImporteCero() {
-  return vb::Space(53) + gUtil.RellenaIzquierda(vb::Format(vb::Variant("0"), "######,##0.00"), 14,
-                                                " ");
+  return vb::Space(53) +
+         gUtil.RellenaIzquierda(vb::Format(vb::Variant("0"), "######,##0.00"), 14, " ");
 }
 
 // A column's text, trimmed; one without a value reads as "".

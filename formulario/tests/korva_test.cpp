@@ -230,6 +230,20 @@ std::vector<std::string> PalabrasDelSpool(const std::string& sRuta) {
   return palabras;
 }
 
+// The words of the report 00000001 of the folder as its PDF shows them, sorted,
+// found to be those of its spool file: the pages hold every text the spool file
+// gives them.
+std::vector<std::string> PalabrasDelPdf(const std::string& sRpt) {
+  std::vector<std::string> palabras;
+  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(sRpt + "00000001.pdf"))
+    palabras.push_back(palabra.text);
+  std::vector<std::string> esperadas = PalabrasDelSpool(sRpt + "00000001.PRN");
+  std::sort(palabras.begin(), palabras.end());
+  std::sort(esperadas.begin(), esperadas.end());
+  EXPECT_EQ(palabras, esperadas);
+  return palabras;
+}
+
 // Without a printer the declaration page goes into a PDF beside its spool file:
 // the page holds every text the spool file gives it.
 TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
@@ -243,13 +257,7 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
   std::string spool = ReadBytes(rpt + "00000001.PRN");
   EXPECT_NE(spool.find("pPos|9275|3150|         125,001|False|8|0|\r\n"), std::string::npos);
   EXPECT_EQ(testsupport::PdfPageSizes(rpt + "00000001.pdf").size(), 1u);
-  std::vector<std::string> palabras;
-  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(rpt + "00000001.pdf"))
-    palabras.push_back(palabra.text);
-  std::vector<std::string> esperadas = PalabrasDelSpool(rpt + "00000001.PRN");
-  std::sort(palabras.begin(), palabras.end());
-  std::sort(esperadas.begin(), esperadas.end());
-  EXPECT_EQ(palabras, esperadas);
+  PalabrasDelPdf(rpt);
 }
 
 // A program that refused to start or could not open the database ends with a
@@ -295,8 +303,8 @@ void DeudasImportadas(const host::Suite& suite, std::vector<std::string>& numero
   for (std::string categoria : {"01", "02", "03"}) {
     long long centimos = 0;
     for (const auto& fila : dao::testing::QueryRows(
-             *db, "SELECT trim(Cod_for), Num_doc, mto_act_s FROM F0942DEUDAS WHERE Ind_tip_deu = '" +
-                      categoria + "'")) {
+             *db, "SELECT trim(Cod_for), Num_doc, mto_act_s FROM F0942DEUDAS "
+                  "WHERE Ind_tip_deu = '" + categoria + "'")) {
       numeros.push_back(categoria == "02" ? fila[0] + "-" + fila[1] : fila[1]);
       centimos += std::llround(std::stod(fila[2]) * 100);
     }
@@ -326,16 +334,11 @@ TEST_F(KorvaTest, ImportedDeclarationPrintsWithItsAnnexesIntoAPdf) {
   fs::path salida = Ejecuta(suite, "KORVA_IMPORTA_E_IMPRIME");
 
   std::string rpt = suite.installFolder + "RPT/";
-  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"), "La importación ha terminado satisfactoriamente\n" +
-                                                    kSinImpresora + rpt + "00000001.pdf\n");
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
+            "La importación ha terminado satisfactoriamente\n" + kSinImpresora + rpt +
+                "00000001.pdf\n");
   EXPECT_EQ(testsupport::PdfPageSizes(rpt + "00000001.pdf").size(), 12u);
-  std::vector<std::string> palabras;
-  for (const testsupport::PdfWord& palabra : testsupport::PdfWords(rpt + "00000001.pdf"))
-    palabras.push_back(palabra.text);
-  std::vector<std::string> esperadas = PalabrasDelSpool(rpt + "00000001.PRN");
-  std::sort(palabras.begin(), palabras.end());
-  std::sort(esperadas.begin(), esperadas.end());
-  EXPECT_EQ(palabras, esperadas);
+  std::vector<std::string> palabras = PalabrasDelPdf(rpt);
   std::vector<std::string> buscadas = {"20456712348", "COMERCIAL", "ANDINA", "Totales"};
   std::vector<std::string> totales;
   DeudasImportadas(suite, buscadas, totales);

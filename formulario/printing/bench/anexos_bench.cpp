@@ -24,6 +24,7 @@
 #include "formulario/import/bench/import_suite.h"
 #include "formulario/printing/ImpDeclaracion.h"
 #include "formulario/printing/RegistroImpresion.h"
+#include "formulario/printing/bench/solo_pdf.h"
 #include "formulario/printing/frmPreview.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/spool/ImpLinea.h"
@@ -39,18 +40,6 @@ using importbench::kRuc;
 
 constexpr int kDeudas = 10000;
 constexpr const char* kArchivo = "00000001.PRN";
-
-// PDF jobs through Qt and no printer, as on a machine without one.
-class SoloPdf final : public printer::PrintService {
- public:
-  std::unique_ptr<printer::Printer> DefaultPrinter() override { return nullptr; }
-  std::unique_ptr<printer::Printer> PdfPrinter(const std::string& path) override {
-    return qt_.PdfPrinter(path);
-  }
-
- private:
-  printer::QtPrintService qt_;
-};
 
 // The imported declaration as the print dialog leaves it for the driver, with
 // the eight annexes ticked, and the renderer registered under Qt's offscreen
@@ -90,7 +79,7 @@ class Declaracion : public importbench::Suite {
 
  private:
   testsupport::TempFolder carpeta_;
-  SoloPdf impresoras_;
+  bench::SoloPdf impresoras_;
   korva::SeleccionImpresion seleccion_;
 };
 
@@ -144,7 +133,9 @@ void BM_SqlitePlano(benchmark::State& state) {
       "substr(c.Funcion,1,10), trim(d.Num_doc), d.mto_act_s, d.ind_acog, d.ind_conf, d.mto_act_c "
       "FROM F0942DEUDAS d LEFT JOIN PARAM t ON t.Numero = '725' AND t.Argumento = d.cod_tri "
       "LEFT JOIN PARAM c ON c.Numero = '726' AND c.Argumento = d.Cod_tip_doc "
-      "WHERE d.doc_id_d = '" + std::string(kRuc) + "' AND d.Semana = 1 AND d.Ind_tip_deu = '01' "
+      "WHERE d.doc_id_d = '" +
+      std::string(kRuc) +
+      "' AND d.Semana = 1 AND d.Ind_tip_deu = '01' "
       "ORDER BY d.per_doc DESC, d.cod_tri";
   auto texto = [](sqlite3_stmt* s, int i) {
     const unsigned char* t = sqlite3_column_text(s, i);
@@ -162,9 +153,11 @@ void BM_SqlitePlano(benchmark::State& state) {
         std::fputs("pNuevaHoja\r\n", salida);
         ++hoja;
       }
-      std::fprintf(salida, "pPos|300|%d|%-7s %-6s %-30s %-10s %-17s %-10s %18s %-3s %-3s %18s|False|8|%d|\r\n",
-                   y, texto(s, 0), texto(s, 1), texto(s, 2), texto(s, 3), texto(s, 4), "15/05/2010",
-                   texto(s, 5), texto(s, 6), texto(s, 7), texto(s, 8), hoja);
+      std::fprintf(
+          salida,
+          "pPos|300|%d|%-7s %-6s %-30s %-10s %-17s %-10s %18s %-3s %-3s %18s|False|8|%d|\r\n", y,
+          texto(s, 0), texto(s, 1), texto(s, 2), texto(s, 3), texto(s, 4), "15/05/2010",
+          texto(s, 5), texto(s, 6), texto(s, 7), texto(s, 8), hoja);
     }
     sqlite3_finalize(s);
     std::fclose(salida);

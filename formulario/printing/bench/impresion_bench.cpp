@@ -30,6 +30,7 @@
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmPreview.h"
 #include "platform/forms/forms.h"
+#include "formulario/printing/bench/solo_pdf.h"
 #include "platform/printer/qt_printer.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
@@ -69,16 +70,6 @@ std::vector<std::string> Listado() {
   lineas.push_back("<!nHojas!>" + std::to_string(kHojas) + "<!/nHojas!>");
   return lineas;
 }
-
-// PDF jobs through Qt and no printer, as on a machine without one.
-class SoloPdf final : public printer::PrintService {
- public:
-  std::unique_ptr<printer::Printer> DefaultPrinter() override { return nullptr; }
-  std::unique_ptr<printer::Printer> PdfPrinter(const std::string& path) override { return qt_.PdfPrinter(path); }
-
- private:
-  printer::QtPrintService qt_;
-};
 
 // Answers every message box with OK; a modal window is not expected.
 class HostBench : public forms::Host {
@@ -123,7 +114,7 @@ class Carpeta {
  private:
   testsupport::TempFolder folder_;
   std::vector<std::string> lineas_;
-  SoloPdf impresoras_;
+  bench::SoloPdf impresoras_;
 };
 
 // Shows the preview under Qt's windows; once the window is up its first page

@@ -179,13 +179,15 @@ TEST_F(AnexosTest, EachAnnexListsItsDebtsUnderItsCaptionsWithCountAndTotals) {
                               Pos(300, 2280, titulos[1], true, 8, 1)})
       esperadas.push_back(linea);
     int y = 2350;
-    for (const std::string& deuda : c.deudas) esperadas.push_back(Pos(300, y += 200, deuda, false, 8, 1));
+    for (const std::string& deuda : c.deudas)
+      esperadas.push_back(Pos(300, y += 200, deuda, false, 8, 1));
     y += 270;
     int n = static_cast<int>(c.deudas.size());
     for (std::string linea :
          {Cuadro(290, y, derecho, y + 270, 1),
           Pos(300, y + 30, "Cantidad total de registros  : " + std::to_string(n), false, 8, 1),
-          Pos(c.xTotales, y + 30, "Totales :", false, 8, 1), Pos(90, y + 30, c.totales, false, 8, 1)})
+          Pos(c.xTotales, y + 30, "Totales :", false, 8, 1),
+          Pos(90, y + 30, c.totales, false, 8, 1)})
       esperadas.push_back(linea);
     EXPECT_EQ(Escrito(), esperadas) << c.titulo;
     EXPECT_EQ(gnTamanoListado, 8);
@@ -235,9 +237,12 @@ TEST_F(AnexosTest, LongAnnexesBreakTheirPagesAtTheLimit) {
     std::vector<Tramo> tramos;
     std::string cantidad;
   } casos[] = {
-      {"DN", 31, {{1, 31, 2550, 8550}}, "pPos|300|8850|Cantidad total de registros  : 31|False|8|1|"},
-      {"DN", 32, {{1, 32, 2550, 8750}}, "pPos|300|2310|Cantidad total de registros  : 32|False|8|2|"},
-      {"DN", 37, {{1, 37, 2550, 9750}}, "pPos|300|2310|Cantidad total de registros  : 37|False|8|2|"},
+      {"DN", 31, {{1, 31, 2550, 8550}},
+       "pPos|300|8850|Cantidad total de registros  : 31|False|8|1|"},
+      {"DN", 32, {{1, 32, 2550, 8750}},
+       "pPos|300|2310|Cantidad total de registros  : 32|False|8|2|"},
+      {"DN", 37, {{1, 37, 2550, 9750}},
+       "pPos|300|2310|Cantidad total de registros  : 37|False|8|2|"},
       {"DN", 38, {{1, 37, 2550, 9750}, {2, 1, 2580, 2580}},
        "pPos|300|2880|Cantidad total de registros  : 38|False|8|2|"},
       {"DN", 75, {{1, 37, 2550, 9750}, {2, 37, 2580, 9780}, {3, 1, 2580, 2580}},
@@ -348,13 +353,16 @@ TEST_F(AnexosTest, EveryReportTickedFollowsTheDeclarationPageInOrder) {
                              h, Pos(6586, 1680, "VALORES - ACOGIDOS", true, 14, 1),
                              h, Pos(6384, 1680, "VALORES - NO ACOGIDOS", true, 14, 2),
                              h, Pos(5844, 1680, "DEUDAS AUTOLIQUIDADAS - DD.JJ", true, 14, 3),
-                             h, Pos(5371, 1680, "DEUDAS AUTOLIQUIDADAS - INFRACCIONES", true, 14, 4),
+                             h,
+                             Pos(5371, 1680, "DEUDAS AUTOLIQUIDADAS - INFRACCIONES", true, 14, 4),
                              v, Pos(3666, 1680, "OTRAS DEUDAS - VALORES", true, 14, 5),
                              v, Pos(3734, 1680, "OTRAS DEUDAS - DD.JJ.", true, 14, 6),
                              v, Pos(3328, 1680, "OTRAS DEUDAS - INFRACCIONES", true, 14, 7),
                              v, Pos(3666, 1680, "DEUDAS  - NO ACOGIBLES", true, 14, 8),
-                             v, Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE CARTA FIANZA", true, 9, 9),
-                             v, Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE HIPOTECA", true, 9, 10)}));
+                             v,
+                             Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE CARTA FIANZA", true, 9, 9),
+                             v,
+                             Pos(2240, 400, "REPORTE DE REQUERIMIENTO DE HIPOTECA", true, 9, 10)}));
   EXPECT_EQ(lineas.back(), "<!nHojas!>11<!/nHojas!>");
 }
 
@@ -369,11 +377,14 @@ TEST_F(AnexosTest, EachListingReadsTheDescriptionsItShowsAfresh) {
     return textos;
   };
   ImprimeAnexo("F0942DEUDAS", "VALORES - ACOGIDOS", "DN", true);
-  EXPECT_EQ(descripciones(), (std::vector<std::string>{"IGV - CUENTA PROPIA ", "IGV - CUENTA PROPIA "}));
-  Ejecuta("UPDATE PARAM SET Funcion = 'IGV RENOMBRADO' WHERE Numero = '725' AND Argumento = '010101'");
+  EXPECT_EQ(descripciones(),
+            (std::vector<std::string>{"IGV - CUENTA PROPIA ", "IGV - CUENTA PROPIA "}));
+  Ejecuta("UPDATE PARAM SET Funcion = 'IGV RENOMBRADO' WHERE Numero = '725' AND Argumento = "
+          "'010101'");
   AbreSpool();
   ImprimeAnexo("F0942DEUDAS", "VALORES - ACOGIDOS", "DN", true);
-  EXPECT_EQ(descripciones(), (std::vector<std::string>{"IGV RENOMBRADO      ", "IGV RENOMBRADO      "}));
+  EXPECT_EQ(descripciones(),
+            (std::vector<std::string>{"IGV RENOMBRADO      ", "IGV RENOMBRADO      "}));
 }
 
 }  // namespace

@@ -34,24 +34,22 @@ TEST_F(ColumnasTest, CaptionLinesOfEachCodeKeepTheirLengths) {
 }
 
 TEST_F(ColumnasTest, CaptionLinesAsPrinted) {
+  using Titulos = std::vector<std::string>;
   EXPECT_EQ(TitulosColumnas("DN"),
-            (std::vector<std::string>{
-                "PERIODO COD.   DESCRIPCIÓN DE TRIBUTO          TIPO  DE     Nº DE  VALOR    FECHA "
-                "DE      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
-                "        TRIB                                  RESOLUCIÖN                   PRESENTAC."
-                "        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"}));
+            (Titulos{"PERIODO COD.   DESCRIPCIÓN DE TRIBUTO          TIPO  DE     Nº DE  VALOR    "
+                     "FECHA DE      DEUDA SEGÚN    IN  IN     DEUDA ACOGIDA",
+                     "        TRIB                                  RESOLUCIÖN                   "
+                     "PRESENTAC.        TELVO       AC  CO   SEGÚN CONTRIBUYENTE"}));
   EXPECT_EQ(TitulosColumnas("DN_NA"),
-            (std::vector<std::string>{
-                "PERIODO COD. DESCRIPCIÓN DE TRIBUTO         TIPO  DE   Nº DE VALOR/      FECHA DE  "
-                "    DEUDA SEGÚN",
-                "        TRIB                               RESOLUCIÖN  Nº DE DOCUMENTO   DESCARGA  "
-                "        TELVO  "}));
+            (Titulos{"PERIODO COD. DESCRIPCIÓN DE TRIBUTO         TIPO  DE   Nº DE VALOR/      "
+                     "FECHA DE      DEUDA SEGÚN",
+                     "        TRIB                               RESOLUCIÖN  Nº DE DOCUMENTO   "
+                     "DESCARGA          TELVO  "}));
   EXPECT_EQ(TitulosColumnas("GH"),
-            (std::vector<std::string>{
-                "N° del valor     Período     Tributo / Concepto                          Monto "
-                "actualizado al: 15/04/2010",
-                "resolución       Mes  Año Código  Denominación                        Tributo/Multa "
-                "      Interés          Total"}));
+            (Titulos{"N° del valor     Período     Tributo / Concepto                          "
+                     "Monto actualizado al: 15/04/2010",
+                     "resolución       Mes  Año Código  Denominación                        "
+                     "Tributo/Multa       Interés          Total"}));
 }
 
 DeudaImpresa Valor() {
@@ -178,7 +176,8 @@ TEST_F(ColumnasTest, LinesOfEachCodeHaveTheirLength) {
     long largo;
   } casos[] = {{"DN", 131},   {"INF", 131},  {"DJ", 128},  {"ODV", 101},
                {"DN_NA", 101}, {"ODDJ", 96}, {"ODINF", 99}};
-  for (const Caso& c : casos) EXPECT_EQ(vb::Len(LineaDetalle(Valor(), c.codigo)), c.largo) << c.codigo;
+  for (const Caso& c : casos)
+    EXPECT_EQ(vb::Len(LineaDetalle(Valor(), c.codigo)), c.largo) << c.codigo;
 }
 
 }  // namespace

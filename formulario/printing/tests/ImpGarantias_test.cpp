@@ -138,7 +138,8 @@ TEST_F(GarantiasTest, EachReportListsTheAcceptedDebtsTheTotalAndTheGuaranteeAmou
           Pos(6800, y + 300, c.etiqueta, false, 8, 0), Pos(4630, y + 270, c.importe, false, 8, 0)})
       esperadas.push_back(linea);
     y += 300;
-    for (const std::string& linea : c.cierre) esperadas.push_back(Pos(300, y += 270, linea, false, 8, 0));
+    for (const std::string& linea : c.cierre)
+      esperadas.push_back(Pos(300, y += 270, linea, false, 8, 0));
     esperadas.push_back("<!nHojas!>1<!/nHojas!>");
     EXPECT_EQ(lineas, esperadas) << c.codigo;
     EXPECT_EQ((Lineas{gsIndGarantia, gsIndPersona, gsMtoDeuda, gsMtoDeudaGarantia}),
@@ -168,7 +169,8 @@ TEST_F(GarantiasTest, DebtsWithoutAmountsTotalNothingAndTheGuaranteeRowIsNotRead
   Lineas lineas = Escrito();
   Lineas cierre(lineas.end() - 8, lineas.end());
   Lineas esperadas = CierreEnCero(3560, 1);
-  for (int i = 0; i < 3; ++i) esperadas.push_back(Pos(300, 4130 + 270 * i, kCierreCarta[i], false, 8, 1));
+  for (int i = 0; i < 3; ++i)
+    esperadas.push_back(Pos(300, 4130 + 270 * i, kCierreCarta[i], false, 8, 1));
   EXPECT_EQ(cierre, esperadas);
   EXPECT_EQ(gsMtoDeuda, "sin leer");
 }
@@ -193,7 +195,8 @@ TEST_F(GarantiasTest, LongReportContinuesOnPagesWithTheHeaderAndCaptions) {
     if (c.filas != 36) continue;
     std::vector<std::string> titulos = TitulosColumnas("CF");
     Lineas esperadas = CabeceraGarantia(2, "CF", "Fraccionamiento");
-    for (std::string linea : {Cuadro(290, 2740, 12100, 3280, 2), Pos(300, 2740, titulos[0], true, 8, 2),
+    for (std::string linea : {Cuadro(290, 2740, 12100, 3280, 2),
+                              Pos(300, 2740, titulos[0], true, 8, 2),
                               Pos(300, 3010, titulos[1], true, 8, 2)})
       esperadas.push_back(linea);
     auto inicio = std::find(lineas.begin() + 1, lineas.end(), "pNuevaHoja");

@@ -33,7 +33,9 @@ inline Lineas InicioDeHoja(int hoja, const char* orientacion) {
 // The header block of a landscape annex page for COMERCIAL ANDINA DEL SUR, with
 // the page's start.
 inline Lineas CabeceraHorizontal(int hoja) {
-  auto t = [hoja](int x, int y, const std::string& s, bool b, int z) { return Pos(x, y, s, b, z, hoja); };
+  auto t = [hoja](int x, int y, const std::string& s, bool b, int z) {
+    return Pos(x, y, s, b, z, hoja);
+  };
   auto c = [hoja](int x1, int y1, int x2, int y2) { return Cuadro(x1, y1, x2, y2, hoja); };
   Lineas lineas = InicioDeHoja(hoja, "<!Orientacion!>H<!/Orientacion!>");
   for (std::string linea :
@@ -53,7 +55,9 @@ inline Lineas CabeceraHorizontal(int hoja) {
 
 // The header block of a portrait annex page, with the page's start.
 inline Lineas CabeceraVertical(int hoja) {
-  auto t = [hoja](int x, int y, const std::string& s, bool b, int z) { return Pos(x, y, s, b, z, hoja); };
+  auto t = [hoja](int x, int y, const std::string& s, bool b, int z) {
+    return Pos(x, y, s, b, z, hoja);
+  };
   auto c = [hoja](int x1, int y1, int x2, int y2) { return Cuadro(x1, y1, x2, y2, hoja); };
   Lineas lineas = InicioDeHoja(hoja, "<!Orientacion!>V<!/Orientacion!>");
   for (std::string linea :
@@ -129,7 +133,8 @@ inline std::vector<Deuda> DeudasDeCadaCategoria() {
        .ver = "08", .acog = 2, .conf = 2, .acts = "500", .actc = ""},
       {.tip = "01", .per = "200906", .tri = "030301", .num = "0240030099999", .tdoc = "001000"},
       {.tip = "02", .per = "200812", .tri = "030301", .num = "12345678", .forma = "0621",
-       .acog = 1, .conf = 1, .acts = "800", .tribc = "800", .intc = "", .intcap = "", .actc = "800"},
+       .acog = 1, .conf = 1, .acts = "800", .tribc = "800", .intc = "", .intcap = "",
+       .actc = "800"},
       {.tip = "03", .per = "200811", .tri = "060401", .num = "0220020011111", .tdoc = "002001",
        .aso = "010101", .acog = 1, .conf = 1, .acts = "350.25", .tribc = "300", .intc = "50.25",
        .actc = "350.25"},
