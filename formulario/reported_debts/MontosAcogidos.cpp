@@ -19,8 +19,6 @@ std::string SinComas(const std::string& sMonto) {
   return vb::IsNumeric(vb::Variant(sLimpio)) ? sLimpio : "0";
 }
 
-vb::Currency Moneda(const std::string& sMonto) { return vb::CCur(vb::Variant(SinComas(sMonto))); }
-
 // The window capitalises at 31 December only for requests of a year up to 2005.
 bool Capitaliza(const std::string& sPeriodo, const std::string& sAceptacion) {
   return EsCierreAnual(sPeriodo, sAceptacion) && vb::Left(sPeriodo, 4) <= std::string("2005");
@@ -28,11 +26,19 @@ bool Capitaliza(const std::string& sPeriodo, const std::string& sAceptacion) {
 
 }  // namespace
 
+vb::Currency ImporteDeCaja(const std::string& sMonto) {
+  return vb::CCur(vb::Variant(SinComas(sMonto)));
+}
+
 std::string SumaAcogida(const std::string& sTributo, const std::string& sCapitalizado,
                         const std::string& sInteres) {
   if (sTributo.empty() && sCapitalizado.empty() && sInteres.empty()) return "";
-  vb::Currency cTotal = Moneda(sTributo) + Moneda(sCapitalizado) + Moneda(sInteres);
+  vb::Currency cTotal = ImporteDeCaja(sTributo) + ImporteDeCaja(sCapitalizado) + ImporteDeCaja(sInteres);
   return vb::Format(vb::Variant(cTotal), "#,###,###,##0");
+}
+
+std::string MontoGuardado(const std::string& sMonto, bool bDecimales) {
+  return vb::Format(vb::Variant(SinComas(sMonto)), bDecimales ? "###########0.00" : kEntrada);
 }
 
 std::string FormaEntrada(const std::string& sMonto) {

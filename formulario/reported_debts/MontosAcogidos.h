@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/vb/currency.h"
 #include "platform/vb/date.h"
 
 // The arithmetic of the reported-debt window's amount boxes, as plain functions
@@ -20,6 +21,13 @@ std::string FormaEntradaInteres(const std::string& sMonto);
 // The display form of a box that lost the focus: whole soles with thousands
 // separators ("1,235").
 std::string FormaPresentacion(const std::string& sMonto);
+
+// An amount box's text as a number, as the answer's checks read it; empty, or
+// not a number, reads 0.
+vb::Currency ImporteDeCaja(const std::string& sMonto);
+// An accepted amount as the debt row stores it, without separators: whole
+// soles ("1235"), or with two decimals ("12.30").
+std::string MontoGuardado(const std::string& sMonto, bool bDecimales);
 
 // What the interest of an agreed debt is computed from: the tributo, the
 // reported capitalised and non-capitalised interest (as the window shows them),

@@ -69,12 +69,6 @@ std::string LineaPago(const std::string& sFormulario, const std::string& sOrden,
 
 std::string OrdenGuardado(const std::string& sOrden) { return sOrden == "0" ? "" : sOrden; }
 
-// A control gets the focus only where a person could give it.
-void Enfoca(forms::Control& control) {
-  if (control.IsShown() && control.IsEnabledInContext() && control.Parent().Visible())
-    control.SetFocus();
-}
-
 }  // namespace
 
 void frmCondeuDet::ConectaEventos() {
@@ -357,10 +351,9 @@ void frmCondeuDet::Cierra() {
   }
 }
 
-// Validating and storing the answer are not part of this version: "&Aceptar"
-// says so, as the request form's commands that are not built yet do.
-void frmCondeuDet::GrabaConciliacion() {
-  forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información");
+void frmCondeuDet::Enfoca(forms::Control& control) {
+  if (control.IsShown() && control.IsEnabledInContext() && control.Parent().Visible())
+    control.SetFocus();
 }
 
 void frmCondeuDet::EliminaPAGOS() {}

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "platform/forms/check_box.h"
@@ -13,6 +16,10 @@
 
 namespace dao {
 class Recordset;
+class Transaction;
+}  // namespace dao
+namespace vb {
+class Error;
 }
 
 namespace korva {
@@ -45,6 +52,10 @@ class frmCondeuDet : public forms::Form {
   // Resets the window and loads the current row of the request form's grid
   // giIndexGrid, with its stored answer, motives and supporting data.
   void CargaValorDj();
+  // Checks the answer and stores it in the working tables, with its motives
+  // and supporting data, in one transaction; then refreshes the request form's
+  // grid and offers the grid's next debt. A refused answer stores nothing and
+  // leaves the window as the user left it.
   void GrabaConciliacion();
 
   // The taxpayer's document type (always 6) and number, and the supporting data
@@ -195,8 +206,52 @@ class frmCondeuDet : public forms::Form {
   void EntraInteres(forms::TextBox& caja);
   void SaleMonto(forms::TextBox& caja);
 
+  // Why an answer is refused; each refusal but SinMensaje ends with its own
+  // closing message.
+  enum class Rechazo {
+    Ninguno,
+    SinMensaje,
+    SinAcogimiento,
+    SinConformidad,
+    SinTributo,
+    Cancelado,
+    SinRegistro,
+  };
+  // The answer's inclusion and agreement: 0 none, 1 yes, 2 no.
+  struct Respuesta {
+    int nAcoge = 0;
+    int nConforme = 0;
+  };
+
+  // The checks of GrabaConciliacion, in their order.
+  Rechazo ValidaRespuesta(dao::Recordset& rs, Respuesta& r);
+  bool ValidaGrupoTributos();
+  Rechazo ValidaMotivos(const Respuesta& r);
+  Rechazo ValidaMontos();
+  Rechazo Informa(const std::string& sMensaje);
+  void Rechaza(Rechazo rechazo);
+  // The storage of GrabaConciliacion and what follows it.
+  void GrabaDeuda(dao::Recordset& rs, const Respuesta& r);
+  void GrabaMotivos();
+  void LlenaClaveMotivo(dao::Recordset& fila, int nMotivo);
+  void AgregaMotivo(int nMotivo);
+  void AgregaSustento(int nMotivo);
+  void AgregaFilaSustento(int nMotivo, int nSust, const std::string& sFormulario,
+                          const std::string& sOrden, const std::string& sRes,
+                          const std::string& sExp, const std::string& sFecha);
+  void ActualizaSolicitud();
+  void OfreceSiguiente(long nPosicion, long nCuenta);
+  void FallaGrabacion(const vb::Error& error, std::optional<dao::Transaction>& transaccion);
+  // The debt's key as the statements' condition, its values quoted.
+  std::string CondicionDeuda() const;
+
+  // Whether a code is one of the codes given.
+  static bool EsUno(const std::string& sCodigo, std::initializer_list<const char*> codigos);
   double CodigoImpugnacion() const;
+  bool Marcado(int nMotivo) const;
   void Cierra();
+  // Gives the focus to a control only where a person could give it.
+  static void Enfoca(forms::Control& control);
 
   Deuda deuda_;
   int miTipDoc = 6;

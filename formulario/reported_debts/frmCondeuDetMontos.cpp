@@ -17,14 +17,10 @@
 #include "platform/vb/strings.h"
 
 namespace korva {
-namespace {
-
-bool EsUno(const std::string& sCodigo, std::initializer_list<const char*> codigos) {
+bool frmCondeuDet::EsUno(const std::string& sCodigo, std::initializer_list<const char*> codigos) {
   return std::any_of(codigos.begin(), codigos.end(),
                      [&sCodigo](const char* sOtro) { return sCodigo == sOtro; });
 }
-
-}  // namespace
 
 void frmCondeuDet::ConectaMontos() {
   txtmtoTributo.Change = [this] { txtmtoTributo_Change(); };

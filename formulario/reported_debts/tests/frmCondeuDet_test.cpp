@@ -443,7 +443,8 @@ TEST_F(FrmCondeuDetTest, DecemberRequestAcceptedInJanuaryCapitalisesAtYearEnd) {
 }
 
 // The motive's button opens the supporting-data dialog for its motive; a motive
-// left without supporting data is unticked. "&Aceptar" reaches the storage,
+// left without supporting data is unticked. "&Aceptar" reaches the answer's
+// checks,
 // "&Salir" closes without a question, and a failed regional check keeps the
 // window as it is.
 TEST_F(FrmCondeuDetTest, MotiveButtonsAndCommands) {
@@ -473,7 +474,7 @@ TEST_F(FrmCondeuDetTest, MotiveButtonsAndCommands) {
     EXPECT_EQ(det.chkmotivo(2).Value(), forms::vbUnchecked);
 
     gbGrabado = gbOfreceSiguiente = false;
-    driver_.Expect({kFuncionNoDisponible, forms::vbInformation, "Información"});
+    driver_.Expect({"Debe ingresar un monto de tributo.", forms::vbCritical, "Valores"});
     driver_.Click(det.cmdOpcion(0));
     EXPECT_TRUE(gbGrabado && gbOfreceSiguiente);
     EscribeRegional("sDate", "-");
