@@ -460,6 +460,13 @@ bool Scroll(ScrollBar& bar, int value) {
   return true;
 }
 
+bool Scroll(ListBox& list, int topIndex) {
+  if (!CanReach(list)) return false;
+  detail::Dispatch scope;
+  list.SetTopIndex(std::clamp(topIndex, 0, std::max(0, list.ListCount() - 1)));
+  return true;
+}
+
 bool ChooseFolder(FileChooser& chooser, const std::string& path) {
   if (!Focus(chooser)) return false;
   chooser.SetPath(path);

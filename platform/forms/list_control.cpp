@@ -49,6 +49,7 @@ void ListControl::RemoveItem(int index) {
   } else if (props_->listIndex > index) {
     --props_->listIndex;
   }
+  props_->topIndex = std::min(props_->topIndex, std::max(0, static_cast<int>(items.size()) - 1));
   Changed(ControlProperty::List);
 }
 

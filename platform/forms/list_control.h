@@ -34,7 +34,7 @@ class ListControl : public Control {
   virtual void SetListIndex(int index) = 0;
   bool Sorted() const { return props_->sorted; }
   void SetSorted(bool sorted);
-  // The first item in view.
+  // The first item in view; removing items keeps it on an item of the list.
   int TopIndex() const { return props_->topIndex; }
   void SetTopIndex(int index);
 

@@ -92,6 +92,9 @@ bool ContextPaste(TextBox& box);
 // paste.
 bool PasteFromMenu(TextBox& box);
 bool Scroll(ScrollBar& bar, int value);
+// Scrolls a list so that item `topIndex` (kept within the list) is the first in
+// view: TopIndex follows what the person sees; the selection stays.
+bool Scroll(ListBox& list, int topIndex);
 bool ChooseFolder(FileChooser& chooser, const std::string& path);
 bool ChooseFile(FileChooser& chooser, const std::string& name);
 // Clicks a row of a grid (its position in the recordset): the grid takes the

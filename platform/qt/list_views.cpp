@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QStyle>
@@ -121,10 +122,14 @@ void ComboBoxView::Chosen(int index) {
   if (control_) ShowSelection();
 }
 
+// The scroll is reported once the widget has settled (queued), never from
+// inside the view's own update of the widget.
 ListBoxView::ListBoxView(FormWindow& window, forms::ListBox& list)
     : ControlView(window, list), list_(new QListWidget) {
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   Adopt(list_);
+  connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Scrolled(); },
+          Qt::QueuedConnection);
 }
 
 void ListBoxView::ShowItems() {
@@ -170,6 +175,17 @@ void ListBoxView::Changed(forms::ControlProperty property) {
 bool ListBoxView::Wheel(QWidget* target, QWheelEvent* event) {
   Host().Deliver(target, event);
   return true;
+}
+
+// Whatever scrolled the list (the wheel, the scroll bar, the keys, a selection
+// brought into view), the item the person now sees at the top is the control's
+// TopIndex, which the windows read to select it.
+void ListBoxView::Scrolled() {
+  if (!control_) return;
+  int top = list_->indexAt(QPoint(1, 1)).row();
+  if (top < 0 || top == Model().TopIndex()) return;
+  forms::ListBox& list = Model();
+  Call([&] { forms::user::Scroll(list, top); });
 }
 
 void ListBoxView::Pressed(QWidget* target, QPoint pos) {

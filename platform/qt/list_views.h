@@ -33,7 +33,8 @@ class ComboBoxView final : public ControlView {
   QComboBox* combo_;
 };
 
-// A list box: a click on an item selects it in the control.
+// A list box: a click on an item selects it in the control, and scrolling the
+// list moves the control's TopIndex to the first item in view.
 class ListBoxView final : public ControlView {
  public:
   ListBoxView(FormWindow& window, forms::ListBox& list);
@@ -49,6 +50,7 @@ class ListBoxView final : public ControlView {
   forms::ListBox& Model() const { return static_cast<forms::ListBox&>(*control_); }
   void ShowItems();
   void ShowSelection();
+  void Scrolled();
   QListWidget* list_;
 };
 

@@ -201,6 +201,7 @@ void TestDriver::PressToolbarButton(Toolbar& toolbar, int index) {
 }
 
 void TestDriver::Scroll(ScrollBar& bar, int value) { Require(user::Scroll(bar, value), "scroll", bar); }
+void TestDriver::Scroll(ListBox& list, int topIndex) { Require(user::Scroll(list, topIndex), "scroll", list); }
 
 void TestDriver::ChooseFolder(FileChooser& chooser, const std::string& path) {
   Require(user::ChooseFolder(chooser, path), "choose a folder in", chooser);

@@ -109,6 +109,7 @@ class TestDriver : public Host {
   void ChooseMenu(Menu& menu);
   void PressToolbarButton(Toolbar& toolbar, int index);
   void Scroll(ScrollBar& bar, int value);
+  void Scroll(ListBox& list, int topIndex);
   void ChooseFolder(FileChooser& chooser, const std::string& path);
   void ChooseFile(FileChooser& chooser, const std::string& name);
   void Close(Form& form);

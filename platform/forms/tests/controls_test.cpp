@@ -215,6 +215,38 @@ TEST(Lists, KeepItemDataSortOnRequestAndRefuseBadIndexes) {
   EXPECT_EQ(sorted.List(4), "Ñandú");
 }
 
+// A person's scroll sets TopIndex within the list and leaves the selection;
+// removing items never leaves TopIndex past the last one, so code that selects
+// the item at the top after a removal finds one.
+TEST(Lists, APersonsScrollSetsTopIndexAndRemovalsKeepItOnAnItem) {
+  TestDriver driver;
+  FrmMain form;
+  ListBox pagos{form, "pagos"};
+  form.Show();
+  for (const char* item : {"a", "b", "c", "d", "e"}) pagos.AddItem(item);
+  pagos.SetListIndex(1);
+  struct Caso {
+    int pedido;
+    int top;
+  } casos[] = {{3, 3}, {9, 4}, {-2, 0}, {2, 2}};
+  for (const Caso& c : casos) {
+    driver.Scroll(pagos, c.pedido);
+    EXPECT_EQ(pagos.TopIndex(), c.top) << c.pedido;
+  }
+  EXPECT_EQ(pagos.ListIndex(), 1);
+  pagos.SetTopIndex(4);
+  pagos.RemoveItem(4);
+  EXPECT_EQ(pagos.TopIndex(), 3);
+  pagos.RemoveItem(0);
+  EXPECT_EQ(pagos.TopIndex(), 2);
+  pagos.SetListIndex(pagos.TopIndex());
+  EXPECT_EQ(pagos.Text(), "d");
+  while (pagos.ListCount() > 0) pagos.RemoveItem(0);
+  EXPECT_EQ(pagos.TopIndex(), 0);
+  pagos.SetEnabled(false);
+  EXPECT_FALSE(user::Scroll(pagos, 0));
+}
+
 class FrmImport : public Form {
  public:
   FrmImport() : Form("FrmImport") {

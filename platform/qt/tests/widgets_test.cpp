@@ -101,6 +101,25 @@ TEST_F(QtWidgets, ListsShowTheirItemsAsCodeChangesThem) {
   EXPECT_EQ(WidgetOf<QComboBox>(f.cboEntidad)->itemText(0), "TESORO PUBLICO");
 }
 
+// Scrolling the list's widget moves TopIndex to the month seen at the top; a
+// TopIndex set in code scrolls the widget there.
+TEST_F(QtWidgets, ScrollingAListReportsTheItemAtTheTopToTheControl) {
+  sample::SampleForm& f = *form;
+  auto* list = WidgetOf<QListWidget>(f.lstMeses);
+  ASSERT_GT(list->verticalScrollBar()->maximum(), 2);
+  for (int valor : {2, list->verticalScrollBar()->maximum(), 0}) {
+    list->verticalScrollBar()->setValue(valor);
+    QCoreApplication::processEvents();
+    int arriba = list->indexAt(QPoint(1, 1)).row();
+    EXPECT_EQ(f.lstMeses.TopIndex(), arriba) << valor;
+    EXPECT_EQ(arriba > 0, valor > 0) << valor;
+  }
+  f.lstMeses.SetTopIndex(3);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(list->indexAt(QPoint(1, 1)).row(), 3);
+  EXPECT_EQ(f.lstMeses.TopIndex(), 3);
+}
+
 TEST_F(QtWidgets, HidingDisablingAndRecolouringFollowTheControlAndItsFrame) {
   sample::SampleForm& f = *form;
   QWidget* box = WidgetOf(f.txtImporte);
