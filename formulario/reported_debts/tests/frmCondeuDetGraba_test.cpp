@@ -190,7 +190,8 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
                  Linea("01", "N-07", Importes(Con("010101", "200904", "07"))),
                  Linea("01", "N-I3", Importes(Con("010101", "200903", "00", "03"))),
                  Linea("01", "N-3031", Importes(Con("030301", "200505"))),
-                 Linea("01", "N-EQ", Importes(Con("010101", "200502"), "3.00"))});
+                 Linea("01", "N-EQ", Importes(Con("010101", "200502"), "3.00")),
+                 Linea("01", "N-2005", Importes(Con("010101", "200505")))});
   const std::string kSinSustento = "Debe especificar un motivo y su respectivo sustento.";
   const std::string kApelacion =
       "Debe registrar el motivo de desistimiento aceptado o el motivo Lit. g) Art.3° de RS 199-2004";
@@ -199,7 +200,8 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
     const char* numero;
     std::function<void(frmCondeuDet&)> responde;
     std::vector<MessageBoxCall> mensajes;
-    const char* enfocado = "";
+    int enfocado = 0;  // the motive whose box takes the focus
+    std::function<void(Frm942&)> antes = {};
   };
   auto tributo = [this](const char* monto, const char* interes = "") {
     return [this, monto, interes](frmCondeuDet& det) {
@@ -233,15 +235,24 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
                 "registrado su sustento. Actualice la información respectiva o no seleccione el "
                 "motivo."),
         Critico(kCancelado)},
-       "chkmotivo"},
+       1},
       {"no motive", "N-1", [this](frmCondeuDet& det) { Contesta(det, 0, 1); },
        {Informa(kSinSustento), Critico(kCancelado)}},
+      {"no motive, motive 6 open", "N-07", [this](frmCondeuDet& det) { Contesta(det, 0, 1); },
+       {Informa(kSinSustento), Critico(kCancelado)}, 6},
+      {"motive 6 stands for the others", "N-07",
+       [this](frmCondeuDet& det) {
+         Contesta(det, 0, 1);
+         driver_.Click(det.chkmotivo(6));
+         driver_.Click(det.chkmotivo(1));
+       },
+       {Critico("Debe ingresar un monto de tributo.")}},
       {"valor under appeal without motive 4 or 6", "N-I3",
        [this](frmCondeuDet& det) {
          Contesta(det, 0, 1);
          ConSustento(det, 1);
        },
-       {Informa(kApelacion), Critico(kCancelado)}, "chkmotivo"},
+       {Informa(kApelacion), Critico(kCancelado)}, 4},
       {"agreed valor under appeal without motives", "N-I3",
        [this](frmCondeuDet& det) { Contesta(det, 0, 0); },
        {Informa(kSinSustento), Critico(kCancelado)}},
@@ -255,6 +266,15 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
          driver_.Replace(det.lblMtoInteres, "10");
        },
        {Informa("Debe registrar un importe mayor a cero en interes capitalizado")}},
+      {"capitalised interest in the year of acceptance", "N-2005",
+       [this](frmCondeuDet& det) {
+         Contesta(det, 0, 1);
+         ConSustento(det, 1);
+         driver_.Replace(det.txtmtoTributo, "100");
+         driver_.Replace(det.lblMtoInteresCAP, "10");
+       },
+       {Informa("Interés capitalizado no debe ser mayor a 0.00")}, 0,
+       [](Frm942& frm) { frm.mkeFechaAcog.SetText("16/05/2005"); }},
       {"accepted total below 5", "N-1", tributo("4"),
        {Informa("Debe registrar monto acogido mayor o igual a 5 soles")}},
       {"accepted total of the reported debt, declined", "N-EQ", tributo("1000", "23"),
@@ -285,10 +305,10 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
       EXPECT_EQ(det.bModificado, modificado);
       EXPECT_EQ(det.lblMtoAcogido.Text(), monto);
       EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
-      if (*c.enfocado) {
-        EXPECT_EQ(det.ActiveControl()->Name(), c.enfocado);
+      if (c.enfocado) {
+        EXPECT_EQ(det.ActiveControl(), &det.chkmotivo(c.enfocado));
       }
-    });
+    }, c.antes);
     EXPECT_EQ(driver_.PendingAnswers(), 0u);
   }
 }
@@ -332,6 +352,7 @@ TEST_F(GrabaConciliacionTest, TaxGroupIsNotMixedWithOtherAcceptedDebts) {
       {"G-3072", "04", forms::vbCritical},
       {"G-3072", "X-02", forms::vbInformation},
       {"G-3072", "X-0206", 0},
+      {"G-3072", "G-1011", forms::vbInformation},
       {"G-1011", "X-3071", forms::vbCritical},
       {"G-1011", "X-02", 0},
   };
