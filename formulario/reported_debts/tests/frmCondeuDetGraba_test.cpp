@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <regex>
 
-#include "formulario/reported_debts/frmSustento.h"
 #include "formulario/reported_debts/tests/prueba_deudas.h"
 #include "platform/dao/dao.h"
 
@@ -147,17 +146,6 @@ class GrabaConciliacionTest : public PruebaDeudas {
     return filas;
   }
 
-  // Ticks a motive and hands its supporting data back through the dialog,
-  // which `llena` fills before "&Aceptar".
-  void DaSustento(frmCondeuDet& det, int motivo, const std::function<void(frmSustento&)>& llena) {
-    driver_.OnModal<frmSustento>([this, llena](frmSustento& s) {
-      llena(s);
-      driver_.Expect({"Se actualizó la información correctamente", forms::vbInformation, "Sustento"});
-      driver_.Click(s.cmdSustento(0));
-    });
-    driver_.Click(det.chkmotivo(motivo));
-    driver_.Click(det.cmdMotivo(motivo));
-  }
   // A motive whose supporting data the window holds already.
   void ConSustento(frmCondeuDet& det, int motivo) {
     driver_.Click(det.chkmotivo(motivo));

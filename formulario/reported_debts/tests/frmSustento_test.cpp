@@ -3,7 +3,6 @@
 #include <set>
 
 #include "formulario/reported_debts/FormulariosSustento.h"
-#include "formulario/reported_debts/frmSustento.h"
 #include "formulario/reported_debts/tests/prueba_deudas.h"
 
 namespace korva::prueba {

@@ -6,6 +6,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/reported_debts/RegistroDeudasNotificadas.h"
 #include "formulario/reported_debts/frmCondeuDet.h"
+#include "formulario/reported_debts/frmSustento.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 #include "tools/debtfile/debt_line.h"
 
@@ -96,6 +97,18 @@ class PruebaDeudas : public PruebaSolicitud {
       giIndexGrid = nGrilla;
       EXPECT_TRUE(MuestraVentana(Ventana::frmCondeuDet));
     });
+  }
+
+  // Ticks a motive and hands its supporting data back through the dialog,
+  // which `llena` fills before "&Aceptar".
+  void DaSustento(frmCondeuDet& det, int motivo, const std::function<void(frmSustento&)>& llena) {
+    driver_.OnModal<frmSustento>([this, llena](frmSustento& s) {
+      llena(s);
+      driver_.Expect({"Se actualizó la información correctamente", forms::vbInformation, "Sustento"});
+      driver_.Click(s.cmdSustento(0));
+    });
+    driver_.Click(det.chkmotivo(motivo));
+    driver_.Click(det.cmdMotivo(motivo));
   }
 
   // The texts of the boxes, in the order tributo, capitalised interest,

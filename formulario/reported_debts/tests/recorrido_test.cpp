@@ -2,7 +2,6 @@
 // opened in the request form, one debt of each category answered as a person
 // does, with the edit buttons of the debt tabs, the detail window and the
 // supporting-data dialog, and the answers found in the working tables.
-#include "formulario/reported_debts/frmSustento.h"
 #include "formulario/reported_debts/tests/prueba_deudas.h"
 
 namespace korva::prueba {
@@ -12,19 +11,7 @@ using debtfile::Fields;
 using forms::MessageBoxCall;
 using Textos = std::vector<std::string>;
 
-class RecorridoTest : public PruebaDeudas {
- protected:
-  // The dialog of the motive, filled by `llena` and accepted.
-  void Sustenta(frmCondeuDet& det, int motivo, const std::function<void(frmSustento&)>& llena) {
-    driver_.OnModal<frmSustento>([this, llena](frmSustento& s) {
-      llena(s);
-      driver_.Expect({"Se actualizó la información correctamente", forms::vbInformation, "Sustento"});
-      driver_.Click(s.cmdSustento(0));
-    });
-    driver_.Click(det.chkmotivo(motivo));
-    driver_.Click(det.cmdMotivo(motivo));
-  }
-};
+using RecorridoTest = PruebaDeudas;
 
 TEST_F(RecorridoTest, AnswersOneDebtOfEachCategoryThroughTheRequestFormsWindows) {
   auto importes = [](const char* tributo, const char* periodo, const char* impugnado) {
@@ -55,13 +42,13 @@ TEST_F(RecorridoTest, AnswersOneDebtOfEachCategoryThroughTheRequestFormsWindows)
     driver_.OnModal<frmCondeuDet>([&](frmCondeuDet& det) {
       driver_.Click(det.optAcogeFrac(0));
       driver_.Click(det.optConformeMto(1));
-      Sustenta(det, 1, [this](frmSustento& s) {
+      DaSustento(det, 1, [this](frmSustento& s) {
         driver_.Type(s.txtcodform, "1662");
         driver_.Type(s.txtNumOrd, "4521");
         driver_.Type(s.mkeFechaPago, "03052010");
         driver_.Click(s.cmdAccion(0));
       });
-      Sustenta(det, 4, [this](frmSustento& s) { driver_.Type(s.txt01, "rio-0457"); });
+      DaSustento(det, 4, [this](frmSustento& s) { driver_.Type(s.txt01, "rio-0457"); });
       driver_.Type(det.txtmtoTributo, "900");
       driver_.Type(det.lblMtoInteres, "50");
       driver_.Expect({kActualizada.text, kActualizada.style, "Valores"});
