@@ -3,6 +3,8 @@
 // window.
 #include "formulario/reported_debts/frmSustento.h"
 
+#include <initializer_list>
+
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/ModGen01.h"
@@ -98,13 +100,13 @@ void frmSustento::DisenaReferencias() {
 void frmSustento::DisenaPagos() {
   Frame2.Move(120, 120, 5235, 2055);
   lblCodform.SetCaption("Formulario");
-  lblCodform.Move(240, 240, 735, 255);
+  lblCodform.Move(240, 240, 840, 255);
   forms::Label& orden = Label1.Add(0);
   orden.SetCaption("Nº de orden/operación");
   orden.Move(1080, 240, 1695, 255);
   forms::Label& fecha = Label1.Add(1);
   fecha.SetCaption("Fecha de pago");
-  fecha.Move(2820, 240, 1095, 255);
+  fecha.Move(2820, 240, 1400, 255);
   txtcodform.Move(240, 480, 735, 315);
   txtcodform.SetMaxLength(kLargoCodigo);
   txtcodform.SetTabIndex(2);
@@ -126,7 +128,8 @@ void frmSustento::DisenaPagos() {
   lstForm.SetFontName("Courier New");
   lstForm.SetTabIndex(6);
   Label5.SetCaption("NOTA: Para formularios TEF registre el número de operación");
-  Label5.Move(240, 1620, 3915, 255);
+  Label5.SetWordWrap(true);
+  Label5.Move(240, 1620, 3915, 400);
 }
 
 void frmSustento::ConectaEventos() {
@@ -145,7 +148,7 @@ void frmSustento::ConectaTeclas() {
   auto teclaAbajo = [this](int& KeyCode, int Shift) { Campo_KeyDown(KeyCode, Shift); };
   auto botonAbajo = [this](int Button, int, double, double) { Campo_MouseDown(Button); };
   for (forms::TextBox* caja : {&txtcodform, &txtNumOrd, &txt02}) {
-    caja->KeyPress = [this](int& KeyAscii) { txtcodform_KeyPress(KeyAscii); };
+    caja->KeyPress = [this](int& KeyAscii) { CampoNumerico_KeyPress(KeyAscii); };
     caja->KeyDown = teclaAbajo;
     caja->MouseDown = botonAbajo;
   }
@@ -386,12 +389,12 @@ bool frmSustento::RechazaSalida(const std::string& sMensaje, forms::TextBox& cam
   return false;
 }
 
-void frmSustento::txtcodform_KeyPress(int& KeyAscii) {
+void frmSustento::CampoNumerico_KeyPress(int& KeyAscii) {
   if (ValidaTeclaNumerica(KeyAscii) && KeyAscii == 13) EnviaTab("TAB");
 }
 
 void frmSustento::txt01_KeyPress(int& KeyAscii) {
-  if (gnMotivo == 2 || gnMotivo == 5) return txtcodform_KeyPress(KeyAscii);
+  if (gnMotivo == 2 || gnMotivo == 5) return CampoNumerico_KeyPress(KeyAscii);
   if (!ValidaTeclaAlfanumerica(KeyAscii)) return;
   if (KeyAscii == 13) {
     EnviaTab("TAB");

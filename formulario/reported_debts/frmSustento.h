@@ -79,7 +79,7 @@ class frmSustento : public forms::Form {
   bool SaleFormularioOrden(bool bAceptar);
   bool RechazaSalida(const std::string& sMensaje, forms::TextBox& campo);
 
-  void txtcodform_KeyPress(int& KeyAscii);
+  void CampoNumerico_KeyPress(int& KeyAscii);
   void txt01_KeyPress(int& KeyAscii);
   void mkeFechaPago_KeyPress(int& KeyAscii);
   void Campo_KeyDown(int KeyCode, int Shift);

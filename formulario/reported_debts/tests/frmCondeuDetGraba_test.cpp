@@ -301,24 +301,6 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
   }
 }
 
-// The debt's row is looked up with its values quoted, so a document number
-// holding an apostrophe is found.
-TEST_F(GrabaConciliacionTest, LooksTheRowUpWithTheDebtsValuesQuoted) {
-  ImportaLineas({Linea("01", "O'RE-1", Importes(Con("010101", "200905")))});
-  AbreDetalle(1, "O'RE-1", [this](frmCondeuDet& det) {
-    Contesta(det, 0);
-    driver_.Expect(Critico("Debe seleccionar un tipo de conformidad del monto."));
-    driver_.Click(det.cmdOpcion(0));
-    EXPECT_EQ(gsSQL,
-              "SELECT * FROM TMP_F0942DEUDAS WHERE doc_id_d = '20456712348' AND Semana = 1 AND "
-              "Ind_tip_deu = '01' AND per_doc = '200905' AND cod_tri = '010101' AND num_doc = "
-              "'O''RE-1' AND cod_for = '0621'");
-    Contesta(det, 1);
-    Acepta(det, true);
-    EXPECT_EQ(Respuesta("O'RE-1"), "2 0 0 0 0 0 ok");
-  });
-}
-
 // A debt of the taxes 3071 to 3074 is not accepted beside an accepted debt of
 // any other tax, nor another debt beside one of them; the icon depends on
 // which side the debt is and on the category counted.
@@ -466,9 +448,10 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
   });
 }
 
-// A stored answer loaded and stored again: an unticked motive loses its rows,
-// empty order numbers of motives 2 and 5 are stored as 0, a payment whose
-// order-number part is blank stores 0, and motive 8 keeps its rows.
+// A stored answer loaded and stored again (its document number holds an
+// apostrophe, which the lookup and the deletes quote): an unticked motive loses
+// its rows, empty order numbers of motives 2 and 5 are stored as 0, a payment
+// whose order-number part is blank stores 0, and motive 8 keeps its rows.
 TEST_F(GrabaConciliacionTest, StoringALoadedAnswerReplacesMotivesOneToSix) {
   ImportaLineas({Linea("01", "O'RE-3", Importes(Con("010101", "200905")))});
   Responde("O'RE-3", "ind_acog = 1, ind_conf = 2, mto_tributo_c = '900', mto_int_c = '50', "

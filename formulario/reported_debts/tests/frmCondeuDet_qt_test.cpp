@@ -1,5 +1,6 @@
 // The reported-debt window as a person sees it: opened from the request form's
-// "Valores" grid under Qt's offscreen platform, answered, and pictured.
+// "Valores" grid under Qt's offscreen platform, answered, and pictured with the
+// supporting-data dialog of its payments.
 #include <QImage>
 #include <QTimer>
 #include <cstdlib>
@@ -42,10 +43,25 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
   const char* construccion = std::getenv("FORM0942_BUILD_DIR");
   fs::path imagen = fs::path(construccion && *construccion ? construccion : carpeta_.Path()) /
                     "frmCondeuDet.png";
+  fs::path imagenSustento = imagen.parent_path() / "frmSustento.png";
   fs::remove(imagen);
+  fs::remove(imagenSustento);
   bool bGuardada = false;
+  bool bSustento = false;
   std::string sMontos;
   formsqt::QtHost host;
+  auto sustento = [&] {
+    frmSustento* s = forms::LoadedInstance<frmSustento>();
+    ASSERT_NE(s, nullptr);
+    for (const char* orden : {"4521", "77", "12345", "9"}) {
+      Teclea(s->txtcodform, "1662");
+      Teclea(s->txtNumOrd, orden);
+      Teclea(s->mkeFechaPago, "03052010");
+      forms::user::Click(s->cmdAccion(0));
+    }
+    bSustento = formsqt::SaveImage(*s, imagenSustento.string());
+    forms::user::Click(s->cmdSustento(1));
+  };
   auto detalle = [&] {
     frmCondeuDet* det = forms::LoadedInstance<frmCondeuDet>();
     ASSERT_NE(det, nullptr);
@@ -55,6 +71,8 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
     forms::user::Click(det->chkmotivo(1));
     sMontos = det->lblMtoAcogido.Text();
     bGuardada = formsqt::SaveImage(*det, imagen.string());
+    Luego(host, sustento);
+    forms::user::Click(det->cmdMotivo(1));
     forms::user::Click(det->cmdOpcion(1));
   };
   auto solicitud = [&] {
@@ -89,6 +107,8 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
   QImage picture(QString::fromStdString(imagen.string()));
   EXPECT_FALSE(picture.isNull());
   EXPECT_GT(picture.width(), 500);
+  ASSERT_TRUE(bSustento);
+  EXPECT_FALSE(QImage(QString::fromStdString(imagenSustento.string())).isNull());
 }
 
 }  // namespace

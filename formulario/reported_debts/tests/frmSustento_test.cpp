@@ -342,19 +342,6 @@ TEST_F(FrmSustentoTest, PaymentsHandBackReplacesTheWindowsListAndSalirKeepsIt) {
       });
 }
 
-// A failed regional check keeps the dialog open and unchanged.
-TEST_F(FrmSustentoTest, AFailedRegionalCheckKeepsTheDialogOpen) {
-  Sustento("S-1", 3, [this](frmSustento& s) {
-    driver_.Type(s.txt01, "X1");
-    EscribeRegional("sDate", "-");
-    driver_.Answer(forms::vbOK);
-    driver_.Click(s.cmdSustento(1));
-    EXPECT_TRUE(s.IsLoaded());
-    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
-    EscribeRegional("sDate", "/");
-  });
-}
-
 // The form lists of the supporting data: 24 payment forms, two forms that did
 // not exist before July 1993 (neither of them a payment form), three forms of a
 // data change and 85 rectifying returns, each without repetitions; numeric
