@@ -19,6 +19,7 @@ std::string gsFechaVenc;
 std::string gsFecVencRenta;
 std::string gsBuenContrib;
 std::uint8_t gnRucDelito = 0;
+std::string gsPeriodoLimite;
 
 int giModo = 0;
 int giEnviadas = 0;
@@ -53,7 +54,7 @@ void ReiniciaGlobales() {
   gDB.reset();
   gsSysPath = gsRutaBase = gsSysUser = gsRutaRPT = "";
   gsPeriodo = gsPeriodoMMAAAA = gsRuc = gsRazonSocial = gsCorrel = "";
-  gsFechaVenc = gsFecVencRenta = gsBuenContrib = "";
+  gsFechaVenc = gsFecVencRenta = gsBuenContrib = gsPeriodoLimite = "";
   gnSemana = gnRucDelito = gnMotivo = 0;
   giModo = giEnviadas = giIndexGrid = giInconsistencia = giGrabando = 0;
   gbGrabado = gbFormCargado = gbOfreceSiguiente = false;

@@ -36,6 +36,10 @@ extern std::string gsFecVencRenta;
 extern std::string gsBuenContrib;
 extern std::uint8_t gnRucDelito;
 
+// The latest period ("mm/yyyy", its month possibly 13) that the check of an
+// added debt allows for the tax chosen; set again by every check.
+extern std::string gsPeriodoLimite;
+
 // 0 new (the import), 1 open or view, 3 delete; -1 while sent declarations are
 // handled, 0 for pending ones.
 extern int giModo;

@@ -270,13 +270,8 @@ void FrmNoNotificada::CboTributoAsociado_Click() {
   TxtTributoAsociado.SetText(vb::Trim(vb::Mid(CboTributoAsociado.Text(), 7, 46)));
 }
 
-bool FrmNoNotificada::Valida_Datos() {
-  forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información");
-  return false;
-}
-
-void FrmNoNotificada::GrabaDatos() {
-  forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información");
+std::string FrmNoNotificada::Elegido(const forms::ComboBox& lista) {
+  return lista.ListIndex() == -1 ? "" : lista.List(lista.ListIndex());
 }
 
 }  // namespace korva

@@ -11,6 +11,9 @@
 #include "platform/forms/option_button.h"
 #include "platform/forms/text_box.h"
 
+namespace dao {
+class Recordset;
+}
 namespace forms {
 class DataGrid;
 }
@@ -30,10 +33,11 @@ class Frm942;
 // shows or relabels them and rebuilds lists, and a selection made in code runs
 // that control's own handler at once, nested in the handler that made it.
 //
+// "Aceptar" checks the entry (Valida_Datos: one fixed list of rules, the first
+// that fails is reported and ends the check) and stores it as a row of
+// category "04" of the working debts (GrabaDatos).
+//
 // The public methods stand in the order of the window's interface.
-// ValidaPerMensual, Existe_Deuda and Tributo_Req_DDJJ belong to the checking of
-// an entry, which this version does not do: they are declared but not yet
-// defined, and nothing calls them.
 class FrmNoNotificada : public forms::Form {
  public:
   FrmNoNotificada();
@@ -61,14 +65,26 @@ class FrmNoNotificada : public forms::Form {
   // Fills the fields from the current row of the request form's grid nIndexGrid;
   // with nModo 1 every field but the three amounts ends disabled and grey.
   void CargaCampos(int nModo, int nIndexGrid);
-  // Checking and storing the entry are not done by this version: each tells
-  // the user that the function is not available, and Valida_Datos answers
-  // False, so "Aceptar" stores nothing. They are virtual so that a test can
-  // stand in for them.
+  // Whether the entry may be stored: the period, the tax's latest and first
+  // periods, the document and order numbers, the debts already registered,
+  // the sworn declaration, the week and payment type and the amounts, in that
+  // order. The first rule that fails is reported and the answer is False; an
+  // error of a lookup reaches the caller. Virtual, so that a test can stand in
+  // for it (as for GrabaDatos).
   virtual bool Valida_Datos();
+  // Whether the period "mm/yyyy" lies between the two and its month is one
+  // that xTipo allows (0 months 1-12, 1 months 1-13, 2 month 13, 3 months 1-12
+  // and 14); it shows nothing.
   bool ValidaPerMensual(const std::string& xPerIngresado, const std::string& xPerInicio,
                         const std::string& xPerFinal, int xTipo);
+  // Stores a checked entry as a new row of the working debts (Tag "N") or
+  // rewrites the accepted amounts of the row being edited, and after a new row
+  // refreshes the request form's tab and clears the window for the next debt.
+  // It reports its own failures; the caller learns nothing of them.
   virtual void GrabaDatos();
+  // Whether the working debts already hold the debt typed as a reported valor
+  // (sOpcion "VALORES") or as a self-assessed debt with a sworn declaration
+  // ("DJ"). sTabla is not read: the working debts are always looked up.
   bool Existe_Deuda(const std::string& sTabla, const std::string& sOpcion);
   // Resets the document, sworn-declaration, associated-tax, form-code and
   // order-number fields for the debt type and tax chosen.
@@ -76,6 +92,8 @@ class FrmNoNotificada : public forms::Form {
   // Disables the associated tax when PARAM 725 says that the tax chosen takes
   // none (character 69 of its Funcion is "1"); never enables it.
   void Verifica_Tributo_Asociado();
+  // Whether PARAM 725 marks the stored tax code as requiring a sworn
+  // declaration (character 59 of its Funcion is "1").
   bool Tributo_Req_DDJJ(const std::string& sCodTributo);
 
   forms::Frame Frame1{*this, "Frame1"};
@@ -171,6 +189,8 @@ class FrmNoNotificada : public forms::Form {
   void TipoDeudaValorOInfraccion(const std::string& D);
   void DeshabilitaAsociadoSiCorresponde();
   std::string Tributo() const;
+  // The selected item of a list, "" with none selected.
+  static std::string Elegido(const forms::ComboBox& lista);
   std::string TipoDeuda() const;
   std::string TipoDocumentoDeFila();
   bool ModoNuevo();
@@ -179,6 +199,66 @@ class FrmNoNotificada : public forms::Form {
   void CargaTipoYDocumento(forms::DataGrid& G);
   void CargaDeclaracionJurada(forms::DataGrid& G);
   void BloqueaCampos();
+
+  // What one check reads once from the fields, the request form and the open
+  // declaration, and what its period rules leave for the later ones.
+  struct Entrada {
+    std::string sTributo;    // the 4-digit tax code of the tax list's text
+    std::string sCodigo;     // the selected tax's stored code, once one is selected
+    std::string sTipoDeuda;  // "1" valor, "2" self-assessed, "3" infraction
+    std::string sPeriodo;    // "mm/yyyy" as typed, its month and year below
+    std::string sMes;
+    std::string sAnio;
+    std::string sFechaAcog;  // the acceptance date, yyyymmdd; its year and month
+    std::string sAnioAcog;
+    int nAnioAcog = 0;
+    int nMesAcog = 0;
+    std::string sFechaFinal;  // the tax's last-period date, "" when it has none
+    bool bCuota = false;      // an earlier regime's instalment code
+  };
+  Entrada LeeEntrada();
+  bool ValidaPeriodo(Entrada& e);
+  bool ValidaTributosPersonaNatural(const Entrada& e);
+  bool ValidaLimitePorTributo(Entrada& e);
+  bool ValidaFechasDelTributo(Entrada& e);
+  bool ValidaPrimerPeriodo(const Entrada& e);
+  bool ValidaPeriodoEnRango(const Entrada& e, const std::string& sFinal, int xTipo);
+  int TipoDePeriodo(const Entrada& e);
+  bool ValidaAnioYValores(const Entrada& e);
+  bool ValidaDocumentoValor();
+  bool ValidaDocumentoInfraccion();
+  bool ValidaRespuestaDeclaracion(const Entrada& e);
+  bool ValidaDeclaracionJurada(const Entrada& e);
+  bool ValidaSemanaYTipoPago(const Entrada& e);
+  bool ValidaTipoDeuda(const Entrada& e);
+  bool ValidaTributo(const Entrada& e);
+  bool ValidaInteresCapitalizado(const Entrada& e);
+  bool ValidaInteres(forms::TextBox& caja, const std::string& sNombre);
+  bool ValidaMontoAcogido(const Entrada& e);
+  bool NumeroRegistrado(const std::string& sCategorias);
+  static long CuentaFilas(const std::string& sSQL);
+
+  // The ways a failed rule is reported; each answers False. Rechaza titles its
+  // box "Error", RechazaConTitulo with the window's caption; the focus then
+  // goes to `foco` when it can take it. RechazaYRepone also puts "0.00" into
+  // the amount box it refuses.
+  bool Rechaza(const std::string& sMensaje, forms::Control* foco);
+  bool RechazaConTitulo(const std::string& sMensaje, forms::Control* foco = nullptr);
+  bool RechazaYRepone(const std::string& sMensaje, forms::TextBox& caja);
+  bool Confirma(const std::string& sPregunta);
+  void Enfoca(forms::Control* control);
+
+  // The storing of an entry: the quota refusals, the row's lookup, the
+  // columns a new row takes and the request form's refresh.
+  bool RechazaCuotaRegistrada(const std::string& sPeriodo, const std::string& sCodigo);
+  std::string BuscaFila(const std::string& sPeriodo, const std::string& sTributo);
+  std::string ClausulasDeDocumento(const std::string& sTipo, const std::string& sTributo);
+  void LlenaFilaNueva(dao::Recordset& rs, const std::string& sPeriodo, const std::string& sTributo);
+  void LlenaDocumento(dao::Recordset& rs, const std::string& sTipo, const std::string& sTributo);
+  void LlenaMontos(dao::Recordset& rs);
+  bool SinDeclaracionAdmitida(const std::string& sTributo);
+  std::string CodigoAsociado();
+  void RefrescaSolicitud();
 };
 
 }  // namespace korva

@@ -1,7 +1,6 @@
 #include "formulario/non_notified_debts/ReglasTributo.h"
 
 #include <algorithm>
-#include <array>
 
 #include "platform/vb/conv.h"
 #include "platform/vb/format.h"
@@ -9,11 +8,6 @@
 
 namespace korva {
 namespace {
-
-template <std::size_t N>
-bool EsUno(const std::string& sTributo, const std::array<const char*, N>& codigos) {
-  return std::any_of(codigos.begin(), codigos.end(), [&](const char* c) { return sTributo == c; });
-}
 
 // December 2005 on; month 13 of 2005 only for the two taxes that have one.
 bool PeriodoTardio(const std::string& sTributo, const std::string& sMes, const std::string& sAnio) {
@@ -45,19 +39,23 @@ int CuotaMensual(const std::string& sMes) {
 
 }  // namespace
 
+bool EsUno(const std::string& sTexto, std::initializer_list<const char*> codigos) {
+  return std::any_of(codigos.begin(), codigos.end(), [&](const char* c) { return sTexto == c; });
+}
+
 std::string RegimenDeCuota(const std::string& sTributo) {
-  if (EsUno(sTributo, std::array{"8026", "5229", "5328", "5056"})) return "REFT";
-  if (EsUno(sTributo, std::array{"8027", "5232", "5329", "5057"})) return "SEAP";
-  if (EsUno(sTributo, std::array{"8028", "5233", "5330", "5058"})) return "RESIT";
+  if (EsUno(sTributo, {"8026", "5229", "5328", "5056"})) return "REFT";
+  if (EsUno(sTributo, {"8027", "5232", "5329", "5057"})) return "SEAP";
+  if (EsUno(sTributo, {"8028", "5233", "5330", "5058"})) return "RESIT";
   return "";
 }
 
 bool EsTributoSemanal(const std::string& sTributo) {
-  return EsUno(sTributo, std::array{"2011", "2021", "2031", "2041"});
+  return EsUno(sTributo, {"2011", "2021", "2031", "2041"});
 }
 
 bool EsTributoAnual(const std::string& sTributo) {
-  return EsUno(sTributo, std::array{"3011", "3021", "3031", "3041"});
+  return EsUno(sTributo, {"3011", "3021", "3031", "3041"});
 }
 
 bool EsTributoPorCuotas(const std::string& sTributo) {

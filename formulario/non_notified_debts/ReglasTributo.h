@@ -1,5 +1,6 @@
 #pragma once
 // The tax and period rules of a debt the administration did not report.
+#include <initializer_list>
 #include <string>
 
 // What the tax code, the period and the week decide in the entry of a debt the
@@ -9,6 +10,9 @@
 // week as the first character of its list's text. Every comparison is of texts,
 // character by character.
 namespace korva {
+
+// Whether the text is one of the codes.
+bool EsUno(const std::string& sTexto, std::initializer_list<const char*> codigos);
 
 // "REFT", "SEAP" or "RESIT" for an instalment code of those earlier regimes
 // (8026, 5229, 5328, 5056; 8027, 5232, 5329, 5057; 8028, 5233, 5330, 5058), ""

@@ -318,16 +318,16 @@ TEST_F(FrmNoNotificadaTest, AcceptStopsAtTheRegionalCheckAndAtARefusedCheck) {
   });
 }
 
-// This version neither checks nor stores: "Aceptar" says so and stores nothing;
-// "&Salir" closes the window without a question, and the program's opener
-// lets its instance go.
-TEST_F(FrmNoNotificadaTest, TheProgramsWindowSaysStoringIsNotAvailableAndLeavesWithoutAQuestion) {
+// The program's window checks the entry before it stores anything; "&Salir"
+// closes it without a question, and the program's opener lets its instance go.
+TEST_F(FrmNoNotificadaTest, TheProgramsWindowChecksTheEntryAndLeavesWithoutAQuestion) {
   Declara942(1);
   RegistraDeudasNoNotificadas();
   driver_.OnModal<FrmNoNotificada>([this](FrmNoNotificada& v) {
     driver_.Type(v.txtmtoTributo, "80");
-    driver_.Expect({kFuncionNoDisponible, forms::vbInformation, "Información"});
+    driver_.Expect({"Debe registrar el periodo", forms::vbCritical, "Error"});
     driver_.Click(v.cmdOpcion(0));
+    EXPECT_EQ(v.ActiveControl(), &v.mkePeriodo);
     EXPECT_TRUE(v.Visible());
     driver_.Click(v.cmdOpcion(1));
     EXPECT_FALSE(v.IsLoaded());

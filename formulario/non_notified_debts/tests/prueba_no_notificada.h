@@ -74,10 +74,11 @@ class PruebaNoNotificada : public PruebaSolicitud {
 
   // Opens the window (of class V: the window or a test's stand-in) in mode
   // `tag` on row `fila` of the grid of other debts, runs `durante` on it and
-  // leaves with "&Salir" if it is still open.
+  // leaves with "&Salir" if it is still open; `despues` then runs on the
+  // request form before it closes.
   template <class V = FrmNoNotificada>
   void Entra(const std::string& tag, std::type_identity_t<std::function<void(V&)>> durante,
-             long fila = 0) {
+             long fila = 0, std::function<void(Frm942&)> despues = {}) {
     RegistraVentana(Ventana::FrmNoNotificada, [this] {
       V ventana;
       driver_.LogEvents(ventana);
@@ -87,12 +88,16 @@ class PruebaNoNotificada : public PruebaSolicitud {
       durante(ventana);
       if (ventana.IsLoaded() && ventana.Visible()) driver_.Click(ventana.cmdOpcion(1));
     });
-    Abre(kRucAndina, [this, tag, fila](Frm942& frm) {
+    Abre(kRucAndina, [this, tag, fila, despues](Frm942& frm) {
       Identifica(frm);
       driver_.ChooseTab(frm.SSTab1, 3);
-      if (tag == "N") return driver_.Click(frm.cmdNew(3));
-      driver_.PickRow(frm.TDBGrid(3), fila);
-      driver_.Click(frm.cmdEdit(3));
+      if (tag == "N") {
+        driver_.Click(frm.cmdNew(3));
+      } else {
+        driver_.PickRow(frm.TDBGrid(3), fila);
+        driver_.Click(frm.cmdEdit(3));
+      }
+      if (despues) despues(frm);
     });
   }
 
