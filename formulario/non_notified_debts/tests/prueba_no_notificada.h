@@ -31,6 +31,57 @@ struct Otra {
   std::string montos[4] = {"100.00", "0.00", "0.00", "100"};
 };
 
+// The caption of the window opened for a new debt.
+inline constexpr const char* kTituloNuevo = "Otras deudas - (Nuevo)";
+inline constexpr int kPregunta = forms::vbQuestion + forms::vbYesNo;
+
+// A working debt already in the declaration, accepted.
+struct Fila {
+  std::string tipo;
+  std::string periodo;
+  std::string tributo;
+  std::string numero;
+  std::string formulario = "0";
+  std::string tipoDoc = "0";
+  std::string estado = "00";
+};
+
+// An entry typed into the window and the box its "Aceptar" ends with: debt type
+// item (0 valor, 1 self-assessed debt, 2 infraction, -1 none), period, tax
+// code, document type and number, sworn-declaration answer (1 "Si", 0 "No"),
+// form, order number, week and payment type items, the three amounts; the
+// working debts already there; whether the tax is an earlier regime's
+// instalment, which tells the user so when chosen; what the test changes
+// before "Aceptar"; a question answered "Si" before the last box (a question
+// there is answered "No"); where the focus is afterwards.
+struct Caso {
+  int tipo = 0;
+  const char* periodo = "01/2010";
+  const char* tributo = "1011";
+  const char* documento = "";
+  const char* numero = "";
+  int dj = -1;
+  const char* formulario = "";
+  const char* orden = "";
+  int semana = -1;
+  int pago = -1;
+  const char* montos[3] = {"100.00", "0.00", "0.00"};
+  std::vector<Fila> filas = {};
+  bool aviso = false;
+  std::function<void(FrmNoNotificada&)> ajusta = {};
+  const char* pregunta = "";
+  forms::MessageBoxCall caja = {"La información se grabó con éxito", forms::vbInformation,
+                                kTituloNuevo};
+  const char* foco = "cmdOpcion(0)";
+};
+
+// A valor of IGV with its order of payment.
+inline Caso Valor(Caso c) {
+  c.documento = "003000";
+  c.numero = "123312345";
+  return c;
+}
+
 // The window over the request form of a pending declaration of period 201005
 // of the taxpayer kRucAndina: the request form opens on it, tab 3 is chosen and
 // the window is opened by its "&Nuevo" (Tag "N") or, on a row, "&Modificar"
@@ -99,6 +150,71 @@ class PruebaNoNotificada : public PruebaSolicitud {
       }
       if (despues) despues(frm);
     });
+  }
+
+  // Opens the window for a new debt on a declaration of entity `semana` and
+  // types each case, presses "Aceptar" and runs `despues`; the window is then
+  // cleared and the working debts are those of the declaration again.
+  void Comprueba(int semana, const std::vector<Caso>& casos,
+                 std::function<void(FrmNoNotificada&, const Caso&)> despues = {}) {
+    Declara942(semana);
+    Entra("N", [&](FrmNoNotificada& v) {
+      for (const Caso& c : casos) {
+        try {
+          Acepta(v, c, semana);
+          if (despues) despues(v, c);
+        } catch (const forms::ScriptFailure&) {
+          ADD_FAILURE() << "en el caso de " << c.caja.text;
+        }
+        v.Deshabilita_campos();
+        Ejecuta("DELETE FROM TMP_F0942DEUDAS WHERE NOT (Ind_tip_deu = '01' AND num_doc = '1')");
+        forms::Instance<Frm942>().mkeFechaAcog.SetText("15/05/2010");
+      }
+    });
+  }
+
+  void Acepta(FrmNoNotificada& v, const Caso& c, int semana) {
+    for (const Fila& f : c.filas)
+      Ejecuta("INSERT INTO TMP_F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, "
+              "Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, "
+              "Ind_ver_deu, ind_acog) VALUES (" +
+              Clave({kRucAndina, "201005", semana}) + ", " + vb::SqlText(f.tipo) + ", " +
+              vb::SqlText(f.periodo) + ", " + vb::SqlText(f.tributo) + ", " + vb::SqlText(f.numero) +
+              ", " + vb::SqlText(f.formulario) + ", " + vb::SqlText(f.tipoDoc) + ", '000000', " +
+              vb::SqlText(f.estado) + ", 1)");
+    if (c.aviso) driver_.Answer(forms::vbOK);
+    Teclea(v, c);
+    if (c.ajusta) c.ajusta(v);
+    if (*c.pregunta) driver_.Expect({c.pregunta, kPregunta, kTituloNuevo}, forms::vbYes);
+    driver_.Expect(c.caja, c.caja.style == kPregunta ? forms::vbNo : forms::vbOK);
+    driver_.Click(v.cmdOpcion(0));
+    const forms::Control* foco = v.ActiveControl();
+    EXPECT_EQ(foco->Name() + (foco->Index() >= 0 ? "(" + std::to_string(foco->Index()) + ")" : ""),
+              c.foco)
+        << c.caja.text;
+  }
+
+  // A selection made in code runs the list's handlers as the user's does;
+  // leaving the tax list loads its document types.
+  void Teclea(FrmNoNotificada& v, const Caso& c) {
+    v.Deshabilita_campos();
+    v.cboTipoDeuda.SetListIndex(c.tipo);
+    v.mkePeriodo.SetText(c.periodo);
+    if (*c.tributo) {
+      driver_.Focus(v.cboTributo);
+      v.cboTributo.SetListIndex(Indice(v.cboTributo, c.tributo));
+      driver_.Focus(v.txtmtoTributo);
+    }
+    if (*c.documento) v.cboDocumento.SetListIndex(Indice(v.cboDocumento, c.documento));
+    v.txtNumDocumento.SetText(c.numero);
+    if (c.dj >= 0) v.OptRespDDJJ(c.dj).SetValue(true);
+    if (*c.formulario) v.txtcodform.SetText(c.formulario);
+    if (*c.orden) v.txtNumOrd.SetText(c.orden);
+    if (c.semana >= 0) v.cboSemana.SetListIndex(c.semana);
+    if (c.pago >= 0) v.cboTipoPago.SetListIndex(c.pago);
+    v.txtmtoTributo.SetText(c.montos[0]);
+    v.TxtMtoInteresesCAP.SetText(c.montos[1]);
+    v.TxtMtoIntereses.SetText(c.montos[2]);
   }
 
   // The first four characters (the tax or document code) of each item.
