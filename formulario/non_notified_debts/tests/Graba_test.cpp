@@ -196,15 +196,8 @@ TEST_F(GrabaTest, AReportedInstalmentRefusesTheEntryBeforeAnythingIsWritten) {
 // rewrites the four accepted amounts and the check code (over the first 10
 // fields) only; "&Eliminar" then deletes it.
 TEST_F(GrabaTest, AnEditRewritesOnlyTheAmountsAndCheckCodeAndEliminarDeletesTheRow) {
-  Otra o;
-  o.tipo = "2";
-  o.periodo = "200913";
-  o.tributo = "030307";
-  o.numero = "0";
-  o.formulario = "0000";
-  o.tipoDoc = "0";
-  o.deudaDJ = 1;
-  Declara942(1, {o});
+  Declara942(1, {{.tipo = "2", .periodo = "200913", .tributo = "030307", .numero = "0",
+                  .formulario = "0000", .tipoDoc = "0", .deudaDJ = 1}});
   Filas esperadas;
   Entra(
       "E",

@@ -58,6 +58,7 @@ TEST(ReglasValidacion, LatestPeriodOfEachGroupOfTaxes) {
   for (const auto& c : trece)
     EXPECT_EQ(LimiteMesTrece(c.tributo, 2006, c.mesAcog, c.mesRenta, c.bueno), c.limite)
         << c.tributo << " " << c.mesAcog << " bueno " << c.bueno;
+  // Before, on and after the due date 15/01/2006.
   const struct {
     const char* acogida;
     bool semanal;
@@ -66,10 +67,8 @@ TEST(ReglasValidacion, LatestPeriodOfEachGroupOfTaxes) {
     int meses;
   } desfases[] = {
       {"20060110", true, true, true, 2},    {"20060115", true, false, false, 1},
-      {"20060120", true, false, false, 1},  {"20060110", false, true, false, 0},
       {"20060115", false, true, false, 0},  {"20060120", false, true, false, 1},
-      {"20060110", false, false, true, 2},  {"20060120", false, false, true, 2},
-      {"20060110", false, false, false, 3}, {"20060115", false, false, false, 3},
+      {"20060120", false, false, true, 2},  {"20060115", false, false, false, 3},
       {"20060120", false, false, false, 2},
   };
   for (const auto& c : desfases)
@@ -119,22 +118,12 @@ TEST(ReglasValidacion, ValorNumberTakesTheShapeOfItsDocumentType) {
     EXPECT_EQ(NumeroValorValido(c.numero, c.c), c.valido) << c.numero << " tipo " << c.c;
 }
 
-TEST(ReglasValidacion, InfractionNoticeCarriesItsSeries) {
-  EXPECT_TRUE(EstructuraInfraccionValida("12301012345678"));
-  EXPECT_FALSE(EstructuraInfraccionValida("12391912345678"));
-  EXPECT_TRUE(EstructuraInfraccionValida("1239191234567"));
-  EXPECT_FALSE(EstructuraInfraccionValida("1230101234567"));
-}
-
-TEST(ReglasValidacion, EntitiesAdmitSomeDebtsWithoutSwornDeclaration) {
-  const struct {
-    int semana;
-    const char* tributo;
-    bool admite;
-  } casos[] = {{1, "3011", true},  {8, "7151", true},  {5, "5057", true},  {5, "5328", false},
-               {3, "5328", true},  {3, "3011", false}, {2, "5233", true},  {2, "5056", false}};
-  for (const auto& c : casos)
-    EXPECT_EQ(AdmiteSinDeclaracion(c.semana, c.tributo), c.admite) << c.semana << " " << c.tributo;
+// Each entity's earlier-regime instalments; TESORO and FONCOMUN any tax.
+TEST(ReglasValidacion, EntitiesAdmitTheirInstalmentsWithoutSwornDeclaration) {
+  EXPECT_TRUE(AdmiteSinDeclaracion(3, "5328") && AdmiteSinDeclaracion(2, "5233") &&
+              AdmiteSinDeclaracion(5, "5058") && AdmiteSinDeclaracion(8, "7151"));
+  EXPECT_FALSE(AdmiteSinDeclaracion(3, "3011") || AdmiteSinDeclaracion(2, "5056") ||
+               AdmiteSinDeclaracion(5, "5328"));
 }
 
 }  // namespace
