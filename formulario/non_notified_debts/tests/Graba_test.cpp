@@ -70,7 +70,8 @@ class GrabaTest : public PruebaNoNotificada {
 
 // The window is then cleared for the next debt with the focus on the period,
 // and grid 3 shows the debt; its total is the request form's once the window
-// closes.
+// closes. The copy into the stored debts that storing the declaration makes
+// takes the row, and the declaration opened again shows it.
 TEST_F(GrabaTest, ANewValorIsStoredWithEveryColumnAndItsCheckCodeAndShowsInTheGrid) {
   Declara942(1);
   Entra(
@@ -91,7 +92,17 @@ TEST_F(GrabaTest, ANewValorIsStoredWithEveryColumnAndItsCheckCodeAndShowsInTheGr
         EXPECT_EQ(frm.TDBGrid(3).RowCount(), 1);
         EXPECT_EQ(frm.txtmtototal(3).Text(), "0");
       },
-      0, [](Frm942& frm) { EXPECT_EQ(frm.txtmtototal(3).Text(), "1,245"); });
+      0,
+      [](Frm942& frm) {
+        EXPECT_EQ(frm.txtmtototal(3).Text(), "1,245");
+        frm.CargaDataTemporales("G");
+      });
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Identifica(frm);
+    driver_.ChooseTab(frm.SSTab1, 3);
+    EXPECT_EQ(frm.TDBGrid(3).RowCount(), 1);
+    EXPECT_EQ(frm.txtmtototal(3).Text(), "1,245");
+  });
 }
 
 // Document, associated tax, quota, agreement, debt type, payment type and the
