@@ -55,8 +55,9 @@ void FrmNoNotificada::GrabaDatos() {
     (*rs)("cnumero") = GeneraCNumero(*rs, bNuevo ? 9 : 10);
     rs->Update();
     rs->Close();
-    forms::MsgBox(std::string("La información se ") + (bNuevo ? "grabó" : "modificó") + " con éxito",
-                  forms::vbInformation, Caption());
+    forms::MsgBox(
+        std::string("La información se ") + (bNuevo ? "grabó" : "modificó") + " con éxito",
+        forms::vbInformation, Caption());
     mbModificado = false;
     if (Solicitud().Tag() != "E") RefrescaSolicitud();
   } catch (const vb::Error& error) {
@@ -77,8 +78,8 @@ void FrmNoNotificada::GrabaDatos() {
 bool FrmNoNotificada::RechazaCuotaRegistrada(const std::string& sPeriodo,
                                              const std::string& sCodigo) {
   std::string sReportadas = std::string("SELECT 'x' FROM TMP_F0942DEUDAS ") +
-                            "WHERE doc_id_d = " + vb::SqlText(msRuc) + " " + "AND semana = " +
-                            std::to_string(gnSemana) + " " +
+                            "WHERE doc_id_d = " + vb::SqlText(msRuc) + " " +
+                            "AND semana = " + std::to_string(gnSemana) + " " +
                             "AND Ind_tip_deu in ( '01', '02', '03' ) ";
   std::string sTributo = "AND cod_tri = " + vb::SqlText(sCodigo) + " ";
   auto hay = [](const std::string& sSQL) {
@@ -114,23 +115,25 @@ std::string FrmNoNotificada::BuscaFila(const std::string& sPeriodo, const std::s
 std::string FrmNoNotificada::ClausulasDeDocumento(const std::string& sTipo,
                                                   const std::string& sTributo) {
   std::string N = txtNumDocumento.Text();
-  std::string sNumero = vb::Trim(N).empty() ? "AND num_doc = '0' "
-                                            : "AND num_doc = trim(" + vb::SqlText(N) + ") ";
   std::string sTipoDoc = vb::Left(Elegido(cboDocumento), 6);
   if (sTipo == "1")
     return "AND num_doc = trim(" + vb::SqlText(N) + ") " + "AND cod_for = '0' " +
            "AND cod_tip_doc = " + vb::SqlText(sTipoDoc) + " ";
   if (sTipo == "2") {
-    bool bFormularioCero = (gnSemana == 1 || gnSemana == 8) && vb::Trim(txtcodform.Text()) == "0000" &&
+    bool bFormularioCero = (gnSemana == 1 || gnSemana == 8) &&
+                           vb::Trim(txtcodform.Text()) == "0000" &&
                            vb::Trim(txtNumOrd.Text()).empty();
     bool bCuotaSinDeclaracion =
         gnSemana != 1 && gnSemana != 8 && AdmiteSinDeclaracion(gnSemana, sTributo);
-    return (bFormularioCero || bCuotaSinDeclaracion ? std::string("AND num_doc = '0' ")
-                                                    : "AND num_doc = " + vb::SqlText(txtNumOrd.Text()) + " ") +
+    return (bFormularioCero || bCuotaSinDeclaracion
+                ? std::string("AND num_doc = '0' ")
+                : "AND num_doc = " + vb::SqlText(txtNumOrd.Text()) + " ") +
            "AND cod_for = " + vb::SqlText(txtcodform.Text()) + " ";
   }
   if (sTipo == "3" && vb::Left(sTributo, 1) == "6")
-    return sNumero + "AND cod_for = '0' " +
+    return (vb::Trim(N).empty() ? std::string("AND num_doc = '0' ")
+                                : "AND num_doc = trim(" + vb::SqlText(N) + ") ") +
+           "AND cod_for = '0' " +
            (vb::Trim(sTipoDoc).empty() ? std::string("AND cod_tip_doc = '0' ")
                                        : "AND cod_tip_doc = " + vb::SqlText(sTipoDoc) + " ") +
            "AND cod_tri_aso = " + vb::SqlText(CodigoAsociado()) + " ";
@@ -157,16 +160,16 @@ void FrmNoNotificada::LlenaFilaNueva(dao::Recordset& rs, const std::string& sPer
       sTipo == "3" && vb::Left(sTributo, 1) == "6" ? CodigoAsociado() : std::string("000000");
   rs("Ind_ver_deu") = "00";
   std::string sDescarga = Retorna_Columna("fec_des_deu");
-  rs("Fec_des_deu") =
-      ValorONulo(sDescarga.empty() ? "" : vb::Format(vb::Variant(sDescarga), "dd/mm/yyyy hh:mm:ss"));
+  rs("Fec_des_deu") = ValorONulo(
+      sDescarga.empty() ? "" : vb::Format(vb::Variant(sDescarga), "dd/mm/yyyy hh:mm:ss"));
   rs("Cod_for_dj") = sTipo;
   rs("Fec_ult_cap") = vb::DateSerial(1901, 1, 1);
   rs("Num_pro") = ValorONulo(Retorna_Columna("Num_pro"));
   for (const char* sCampo : {"mto_tributo_s", "mto_int_cap_s", "mto_int_s", "mto_act_s"})
     rs(sCampo) = "0.00";
   rs("ind_acog") = 1;
-  bool bSinConformidad = (gnSemana == 1 || gnSemana == 8) && sTipo == "2" &&
-                         SinDeclaracionAdmitida(sTributo);
+  bool bSinConformidad =
+      (gnSemana == 1 || gnSemana == 8) && sTipo == "2" && SinDeclaracionAdmitida(sTributo);
   rs("ind_conf") = bSinConformidad ? 0 : 1;
   if (sTipo == "1" || sTipo == "2" || sTipo == "3") {
     rs("Ind_valor") = sTipo == "1" ? 1 : 0;
@@ -189,8 +192,10 @@ void FrmNoNotificada::LlenaDocumento(dao::Recordset& rs, const std::string& sTip
   } else if (sTipo == "2") {
     bool bSinDeclaracion = SinDeclaracionAdmitida(sTributo);
     if (!bSinDeclaracion && !vb::Trim(txtNumOrd.Text()).empty()) sNumero = txtNumOrd.Text();
-    sFormulario = bSinDeclaracion || vb::Trim(txtcodform.Text()).empty() ? "0000" : txtcodform.Text();
-    if (cboSemana.Visible()) rs("Num_cuo") = static_cast<int>(vb::Val(vb::Left(cboSemana.Text(), 1)));
+    sFormulario =
+        bSinDeclaracion || vb::Trim(txtcodform.Text()).empty() ? "0000" : txtcodform.Text();
+    if (cboSemana.Visible())
+      rs("Num_cuo") = static_cast<int>(vb::Val(vb::Left(cboSemana.Text(), 1)));
     if (cboTipoPago.Visible()) rs("Num_ord_dj") = vb::Left(cboTipoPago.Text(), 1);
   }
   rs("Num_doc") = sNumero;

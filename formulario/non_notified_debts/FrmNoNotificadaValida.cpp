@@ -25,7 +25,8 @@ namespace {
 constexpr const char* kPeriodoVacio = "__/____";
 constexpr const char* kPeriodoInicial = "01/1979";
 constexpr const char* kPeriodoNoValido = "El periodo no es válido";
-constexpr const char* kPeriodoNoValidoTributo = "El periodo no es válido para el tributo seleccionado";
+constexpr const char* kPeriodoNoValidoTributo =
+    "El periodo no es válido para el tributo seleccionado";
 constexpr const char* kSinFechaAcogimiento =
     "Debe registrar la Fecha de actualización en la pestaña Información general de la solicitud.";
 constexpr const char* kTributosMezclados =
@@ -106,8 +107,8 @@ long FrmNoNotificada::CuentaFilas(const std::string& sSQL) {
 }
 
 bool FrmNoNotificada::ValidaPerMensual(const std::string& xPerIngresado,
-                                       const std::string& xPerInicio,
-                                       const std::string& xPerFinal, int xTipo) {
+                                       const std::string& xPerInicio, const std::string& xPerFinal,
+                                       int xTipo) {
   return PeriodoMensualValido(xPerIngresado, xPerInicio, xPerFinal, xTipo);
 }
 
@@ -136,9 +137,9 @@ bool FrmNoNotificada::ValidaTributosPersonaNatural(const Entrada& e) {
       "AND ind_tip_deu in ( '02', '03' ) AND ind_ver_deu in ( '00', '07', '08' ) "};
   for (const char* sCategoria : categorias) {
     gsSQL = std::string("SELECT count(*) as nCont FROM TMP_F0942DEUDAS ") +
-            "WHERE doc_id_d = " + vb::SqlText(msRuc) + " " + "AND Semana = " +
-            std::to_string(gnSemana) + " " + sCategoria + "AND ind_acog = 1 " + "AND cod_tri " +
-            sOtros + " ('030701','030702','030703','030704') ";
+            "WHERE doc_id_d = " + vb::SqlText(msRuc) + " " +
+            "AND Semana = " + std::to_string(gnSemana) + " " + sCategoria + "AND ind_acog = 1 " +
+            "AND cod_tri " + sOtros + " ('030701','030702','030703','030704') ";
     if (CuentaFilas(gsSQL) > 0) return RechazaConTitulo(kTributosMezclados);
   }
   return true;
@@ -151,8 +152,7 @@ int FrmNoNotificada::TipoDePeriodo(const Entrada& e) {
   return e.sTipoDeuda == "1" && vb::Len(txtNumDocumento.Text()) == 16 ? 3 : 0;
 }
 
-bool FrmNoNotificada::ValidaPeriodoEnRango(const Entrada& e, const std::string& sFinal,
-                                           int xTipo) {
+bool FrmNoNotificada::ValidaPeriodoEnRango(const Entrada& e, const std::string& sFinal, int xTipo) {
   if (ValidaPerMensual(e.sPeriodo, kPeriodoInicial, sFinal, xTipo)) return true;
   return Rechaza(kPeriodoNoValido, &mkePeriodo);
 }
@@ -191,7 +191,8 @@ bool FrmNoNotificada::ValidaLimitePorTributo(Entrada& e) {
 // codes.
 bool FrmNoNotificada::ValidaFechasDelTributo(Entrada& e) {
   const std::string& T = e.sTributo;
-  e.sCodigo = ConvierteCodTributo(vb::Trim(vb::Left(cboTributo.List(cboTributo.ListIndex()), 6)), 1);
+  e.sCodigo =
+      ConvierteCodTributo(vb::Trim(vb::Left(cboTributo.List(cboTributo.ListIndex()), 6)), 1);
   e.sFechaFinal = vb::Trim(LeeParametro("725", std::string(e.sCodigo), 10, 82));
   if (EsTributoAnual(T))
     e.sFechaFinal = vb::Right(gsPeriodoLimite, 4) + "/" + vb::Left(gsPeriodoLimite, 2) + "/31";
@@ -206,7 +207,8 @@ bool FrmNoNotificada::ValidaFechasDelTributo(Entrada& e) {
   }
   if (T == "3034" && EsUno(e.sMes, {"01", "02", "12"}))
     return Rechaza(
-        "El periodo no es válido para el tributo seleccionado. Debería ser entre marzo y noviembre.",
+        "El periodo no es válido para el tributo seleccionado. Debería ser entre marzo y "
+        "noviembre.",
         &mkePeriodo);
   std::string sSemana = vb::Trim(vb::Left(cboSemana.Text(), 1));
   if (b7151 && sTipoPago == "0" && !sSemana.empty() && sSemana != "1")

@@ -31,11 +31,12 @@ bool FrmNoNotificada::ValidaAnioYValores(const Entrada& e) {
       return Rechaza("El periodo no es válido para el tributo seleccionado", &mkePeriodo);
   }
   if (Existe_Deuda(kTabla, "VALORES"))
-    return RechazaConTitulo("El valor ya se encuentra registrado en la opción valores", &mkePeriodo);
+    return RechazaConTitulo("El valor ya se encuentra registrado en la opción valores",
+                            &mkePeriodo);
   if (e.sTipoDeuda == "2" && !OptRespDDJJ(1).Value() && !OptRespDDJJ(0).Value())
     return Rechaza("Debe seleccionar si tiene deuda con declaración jurada", nullptr);
-  bool bSinComunicacion = vb::Trim(vb::Left(cboDocumento.Text(), 2)).empty() ||
-                          vb::Trim(txtDocumento.Text()).empty();
+  bool bSinComunicacion =
+      vb::Trim(vb::Left(cboDocumento.Text(), 2)).empty() || vb::Trim(txtDocumento.Text()).empty();
   if (e.sTipoDeuda == "3" && !CboTributoAsociado.Enabled() && txtDocumento.Enabled() &&
       bSinComunicacion &&
       !Confirma("No ha ingresado número de comunicación de infracción, desea continuar?"))
@@ -50,8 +51,8 @@ bool FrmNoNotificada::ValidaDocumentoValor() {
     return Rechaza("Debe seleccionar un tipo de documento", &cboDocumento);
   std::string N = txtNumDocumento.Text();
   if (vb::Trim(N).empty())
-    return RechazaConTitulo(
-        "Debe ingresar un Nº de documento válido para el tributo seleccionado.", &txtNumDocumento);
+    return RechazaConTitulo("Debe ingresar un Nº de documento válido para el tributo seleccionado.",
+                            &txtNumDocumento);
   if (!NumeroValorValido(N, vb::Mid(cboDocumento.Text(), 3, 1)))
     return RechazaConTitulo("Tipo de resolución no valido.", &txtNumDocumento);
   if (NumeroRegistrado("(ind_tip_deu='01' OR ind_tip_deu='04')"))
@@ -86,7 +87,8 @@ bool FrmNoNotificada::ValidaDocumentoInfraccion() {
     txtNumDocumento.SetText("");
   }
   N = txtNumDocumento.Text();
-  if (!vb::Trim(N).empty() && N != "0" && NumeroRegistrado("(ind_tip_deu='03' OR ind_tip_deu='04')"))
+  if (!vb::Trim(N).empty() && N != "0" &&
+      NumeroRegistrado("(ind_tip_deu='03' OR ind_tip_deu='04')"))
     return RechazaConTitulo(
         "El número de comunicación que quiere actualizar ya se encuentra registrado.",
         &txtNumDocumento);

@@ -109,7 +109,8 @@ bool FrmNoNotificada::ValidaTributo(const Entrada& e) {
   } else if (bSinFechaFinal && !bOtroPago && Monto(trib) <= 0) {
     return RechazaConTitulo("Debe registrar el monto del tributo adeudado correctamente", &trib);
   }
-  if (bSinFechaFinal && !ValidaNumeroDecimal(QuitaComas(std::string(trib.Text())), 10, 2, Caption(), false)) {
+  if (bSinFechaFinal &&
+      !ValidaNumeroDecimal(QuitaComas(std::string(trib.Text())), 10, 2, Caption(), false)) {
     Enfoca(&trib);
     return false;
   }

@@ -40,8 +40,8 @@ bool AnioDeLetra(const std::string& c, const std::string& sLetra, double nAnio) 
   if (c == "1") return (sLetra == "A" && bHasta93) || (sLetra == "J" && b93o94);
   if (c == "2") return (sLetra == "W" && bHasta93) || (sLetra == "K" && b93o94);
   if (c == "3")
-    return (EsUno(sLetra, {"B", "D", "C"}) && bHasta93) || (sLetra == "H" && Entre(nAnio, 76, 94)) ||
-           (sLetra == "I" && b93o94);
+    return (EsUno(sLetra, {"B", "D", "C"}) && bHasta93) ||
+           (sLetra == "H" && Entre(nAnio, 76, 94)) || (sLetra == "I" && b93o94);
   return false;
 }
 
@@ -71,12 +71,13 @@ std::string AnioMesDia(const std::string& sFecha) {
   return vb::Right(sFecha, 4) + vb::Mid(sFecha, 4, 2) + vb::Left(sFecha, 2);
 }
 
-std::string LimiteAnual(int nAnioAcog, const std::string& sFechaAcog, const std::string& sVencRenta) {
+std::string LimiteAnual(int nAnioAcog, const std::string& sFechaAcog,
+                        const std::string& sVencRenta) {
   return "12/" + std::to_string(nAnioAcog - (sFechaAcog <= sVencRenta ? 2 : 1));
 }
 
-std::string LimiteMesTrece(const std::string& sTributo, int nAnioAcog, int nMesAcog,
-                           int nMesRenta, bool bBuenContribuyente) {
+std::string LimiteMesTrece(const std::string& sTributo, int nAnioAcog, int nMesAcog, int nMesRenta,
+                           bool bBuenContribuyente) {
   if (sTributo == "3037") return "13/" + std::to_string(nAnioAcog - 1);
   int nMargen = bBuenContribuyente && sTributo != "9021" ? 1 : 2;
   return "13/" + std::to_string(nAnioAcog - (nMesAcog >= nMesRenta + nMargen ? 1 : 2));
@@ -121,7 +122,8 @@ bool NumeroValorValido(const std::string& sNumero, const std::string& c) {
       return Numerico(N) && vb::InStr("01-02-03-98", vb::Mid(N, 4, 2)) > 0 &&
              (vb::Mid(N, 4, 2) == "98" || c == vb::Mid(N, 5, 1));
     case 13:
-      return Numerico(N) && vb::InStr("001-002-003-101-102-103-111-112-113", vb::Mid(N, 4, 3)) > 0 &&
+      return Numerico(N) &&
+             vb::InStr("001-002-003-101-102-103-111-112-113", vb::Mid(N, 4, 3)) > 0 &&
              c == vb::Mid(N, 6, 1);
     case 16:
       return Numerico(vb::Left(N, 8)) && Numerico(vb::Mid(N, 10, 7)) &&

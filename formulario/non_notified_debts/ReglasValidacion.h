@@ -24,13 +24,14 @@ std::string AnioMesDia(const std::string& sFecha);
 // The latest period of a yearly tax: December of the year before the
 // acceptance's, or of two years before while the acceptance date (yyyymmdd) is
 // not after the second due date.
-std::string LimiteAnual(int nAnioAcog, const std::string& sFechaAcog, const std::string& sVencRenta);
+std::string LimiteAnual(int nAnioAcog, const std::string& sFechaAcog,
+                        const std::string& sVencRenta);
 // The latest period "13/yyyy" of a tax with a month 13 (3071, 3081, 3037, 8131,
 // 3072-3074) or of 9021: the year before the acceptance's once its month has
 // passed the second due date's by one month (a good taxpayer other than for
 // 9021) or two, else two years before; 3037 always the year before.
-std::string LimiteMesTrece(const std::string& sTributo, int nAnioAcog, int nMesAcog,
-                           int nMesRenta, bool bBuenContribuyente);
+std::string LimiteMesTrece(const std::string& sTributo, int nAnioAcog, int nMesAcog, int nMesRenta,
+                           bool bBuenContribuyente);
 // How many months before the declaration's period the latest period of any
 // other tax lies, from the acceptance date and due date (yyyymmdd): a weekly
 // tax with its week chosen, a valor or infraction that needs no earlier month,

@@ -80,7 +80,8 @@ TEST_F(GrabaTest, ANewValorIsStoredWithEveryColumnAndItsCheckCodeAndShowsInTheGr
         Acepta(v, Valor({.montos = {"1,234.50", "0.00", "10.40"}, .foco = "mkePeriodo"}), 1);
         Filas filas = Agregadas();
         ASSERT_EQ(filas.size(), 1u);
-        EXPECT_EQ(filas[0], (Textos{"6", kRucAndina, "201005", "0942", "1", "04", "201001", "010101",
+        EXPECT_EQ(filas[0], (Textos{"6", kRucAndina, "201005", "0942", "1", "04", "201001",
+                                    "010101",
                                     "123312345", "0", "003000", "000000", "00",
                                     "15/05/2010 08:00:00 a.m.", "0", "01/01/1901", "Null", "0.00",
                                     "0.00", "0.00", "0.00", "1", "1", "1234.50", "0.00", "10.40",
@@ -118,7 +119,8 @@ TEST_F(GrabaTest, DocumentColumnsFollowTheDebtTypeAndTheSwornDeclarationAnswer) 
     v.CboTributoAsociado.SetListIndex(Indice(v.CboTributoAsociado, "3011"));
   };
   const std::vector<Caso> tesoro = {
-      {.tipo = 2, .tributo = "6041", .ajusta = asociado, .pregunta = kSinTipo, .foco = "mkePeriodo"},
+      {.tipo = 2, .tributo = "6041", .ajusta = asociado, .pregunta = kSinTipo,
+       .foco = "mkePeriodo"},
       {.tipo = 2, .tributo = "6041", .documento = "002001", .numero = "12345", .ajusta = asociado,
        .pregunta = "La comunicación de infracción debe ser de 13 o 14 caracteres. Se grabará en "
                    "blanco ¿Desea continuar?",
@@ -184,8 +186,10 @@ TEST_F(GrabaTest, AReportedInstalmentRefusesTheEntryBeforeAnythingIsWritten) {
       const char* fila;
       const char* mensaje;
     } casos[] = {
-        {"'01', '201001', '080207', '7', Null", "La OP que esta ingresando ya se encuentra registrada en valores."},
-        {"'02', '200812', '080207', '7', '3'", "Tiene Op saldo emitida, no es posible acoger cuotas."},
+        {"'01', '201001', '080207', '7', Null",
+         "La OP que esta ingresando ya se encuentra registrada en valores."},
+        {"'02', '200812', '080207', '7', '3'",
+         "Tiene Op saldo emitida, no es posible acoger cuotas."},
     };
     for (const auto& c : casos) {
       Ejecuta("INSERT INTO TMP_F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, "

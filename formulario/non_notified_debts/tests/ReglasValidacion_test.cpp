@@ -34,8 +34,12 @@ TEST(ReglasValidacion, DatesAndPeriodsReadAsYearAndMonth) {
   const struct {
     const char* fecha;
     const char* anioMes;
-  } casos[] = {{"31/12/2005", "200512"}, {"2004/12/31", "200412"}, {"05/2005", "200505"},
-               {"13/2005", "200513"},    {"  ", ""},               {"sin fecha", ""}};
+  } casos[] = {{"31/12/2005", "200512"},
+               {"2004/12/31", "200412"},
+               {"05/2005", "200505"},
+               {"13/2005", "200513"},
+               {"  ", ""},
+               {"sin fecha", ""}};
   for (const auto& c : casos) EXPECT_EQ(AnioMes(c.fecha), c.anioMes) << c.fecha;
   EXPECT_EQ(AnioMesDia("15/03/2006"), "20060315");
 }
@@ -51,7 +55,7 @@ TEST(ReglasValidacion, LatestPeriodOfEachGroupOfTaxes) {
     bool bueno;
     const char* limite;
   } trece[] = {
-      {"3072", 4, 3, true, "13/2005"}, {"3072", 4, 3, false, "13/2004"},
+      {"3072", 4, 3, true, "13/2005"},  {"3072", 4, 3, false, "13/2004"},
       {"3072", 5, 3, false, "13/2005"}, {"3037", 1, 3, false, "13/2005"},
       {"9021", 4, 3, true, "13/2004"},  {"9021", 5, 3, true, "13/2005"},
   };
@@ -89,11 +93,12 @@ TEST(ReglasValidacion, FoncomunsTaxIsPaidInItsMonths) {
     const char* anio;
     const char* mes;
     bool valido;
-  } casos[] = {{"05/2005", "2005", "04", true},  {"05/2005", "2005", "03", false},
-               {"05/2005", "2004", "03", true},  {"05/2005", "2004", "04", false},
-               {"01/2004", "2005", "12", true},  {"01/2004", "2005", "10", false}};
+  } casos[] = {{"05/2005", "2005", "04", true}, {"05/2005", "2005", "03", false},
+               {"05/2005", "2004", "03", true}, {"05/2005", "2004", "04", false},
+               {"01/2004", "2005", "12", true}, {"01/2004", "2005", "10", false}};
   for (const auto& c : casos)
-    EXPECT_EQ(MesValido7151(c.limite, c.anio, c.mes), c.valido) << c.limite << " " << c.mes << "/" << c.anio;
+    EXPECT_EQ(MesValido7151(c.limite, c.anio, c.mes), c.valido)
+        << c.limite << " " << c.mes << "/" << c.anio;
 }
 
 // c is the last digit of the document type's code.
@@ -103,10 +108,12 @@ TEST(ReglasValidacion, ValorNumberTakesTheShapeOfItsDocumentType) {
     const char* c;
     bool valido;
   } casos[] = {
-      {"123212345", "2", true},         {"123112345", "2", false},     {"123412345", "4", false},
-      {"12321234", "2", false},         {"1232123456", "2", false},    {"123981234567", "1", true},
-      {"123981234567", "7", true},      {"123021234567", "2", true},   {"123021234567", "1", false},
-      {"123041234567", "4", false},     {"1231021234567", "2", true},  {"1231041234567", "4", false},
+      {"123212345", "2", true},         {"123112345", "2", false},
+      {"123412345", "4", false},        {"12321234", "2", false},
+      {"1232123456", "2", false},       {"123981234567", "1", true},
+      {"123981234567", "7", true},      {"123021234567", "2", true},
+      {"123021234567", "1", false},     {"123041234567", "4", false},
+      {"1231021234567", "2", true},     {"1231041234567", "4", false},
       {"1231021234567", "1", false},    {"93123456J1234567", "1", true},
       {"93123456A1234567", "1", true},  {"94123456A1234567", "1", false},
       {"75123456J1234567", "1", false}, {"93123456j1234567", "1", false},

@@ -8,9 +8,17 @@
 namespace korva::prueba {
 namespace {
 
-forms::MessageBoxCall Error(const std::string& texto) { return {texto, forms::vbCritical, "Error"}; }
-forms::MessageBoxCall Titulo(const std::string& texto) { return {texto, forms::vbCritical, kTituloNuevo}; }
-forms::MessageBoxCall Pregunta(const std::string& texto) { return {texto, kPregunta, kTituloNuevo}; }
+// The boxes of a refusal: titled "Error" or with the window's caption, a
+// question, the amount check's own box.
+forms::MessageBoxCall Error(const std::string& texto) {
+  return {texto, forms::vbCritical, "Error"};
+}
+forms::MessageBoxCall Titulo(const std::string& texto) {
+  return {texto, forms::vbCritical, kTituloNuevo};
+}
+forms::MessageBoxCall Pregunta(const std::string& texto) {
+  return {texto, kPregunta, kTituloNuevo};
+}
 forms::MessageBoxCall Validacion(const std::string& texto) {
   return {texto, forms::vbCritical, "Validación"};
 }
@@ -44,13 +52,16 @@ TEST_F(ValidacionTest, PeriodRulesRefuseAnEntryOutsideTheTaxsPeriods) {
       {.tipo = 1, .periodo = "05/2010", .tributo = "8027", .aviso = true, .caja = Error(kPeriodo),
        .foco = "mkePeriodo"},
       {.tributo = "", .caja = Error("Debe seleccionar el tributo adeudado"), .foco = "cboTributo"},
-      {.periodo = "12/2009", .tributo = "3011", .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
-      {.periodo = "13/2008", .tributo = "3081", .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
+      {.periodo = "12/2009", .tributo = "3011", .caja = Error(kPeriodoTributo),
+       .foco = "mkePeriodo"},
+      {.periodo = "13/2008", .tributo = "3081", .caja = Error(kPeriodoTributo),
+       .foco = "mkePeriodo"},
       {.periodo = "02/2010", .tributo = "3034",
        .caja = Error("El periodo no es válido para el tributo seleccionado. Debería ser entre "
                      "marzo y noviembre."),
        .foco = "mkePeriodo"},
-      {.periodo = "12/1993", .tributo = "4011", .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
+      {.periodo = "12/1993", .tributo = "4011", .caja = Error(kPeriodoTributo),
+       .foco = "mkePeriodo"},
       {.tributo = "4011", .montos = {"0.00", "0.00", "0.00"}, .caja = Titulo(kMayorACero)},
       {.tipo = 1, .periodo = "12/2001", .tributo = "8027", .aviso = true,
        .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
@@ -60,8 +71,8 @@ TEST_F(ValidacionTest, PeriodRulesRefuseAnEntryOutsideTheTaxsPeriods) {
 // FONCOMUN's 7151 by its payment type "0": its latest period is 05/2009.
 TEST_F(ValidacionTest, FoncomunsTaxFollowsItsPaymentTypeAndMonths) {
   Comprueba(8, {
-      {.tipo = 1, .periodo = "03/2009", .tributo = "7151", .pago = 0, .caja = Error(kPeriodoTributo),
-       .foco = "mkePeriodo"},
+      {.tipo = 1, .periodo = "03/2009", .tributo = "7151", .pago = 0,
+       .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
       {.tipo = 1, .periodo = "07/2009", .tributo = "7151", .semana = 0, .pago = 0,
        .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
       {.tipo = 1, .periodo = "04/2009", .tributo = "7151", .semana = 1, .pago = 0,
@@ -85,8 +96,8 @@ TEST_F(ValidacionTest, DocumentRulesRefuseAValorOrInfractionWithoutItsDocument) 
     return c;
   };
   std::vector<Caso> casos = {
-      {.periodo = "13/2004", .tributo = "3072", .formulario = "0660", .caja = Error(kPeriodoTributo),
-       .foco = "mkePeriodo"},
+      {.periodo = "13/2004", .tributo = "3072", .formulario = "0660",
+       .caja = Error(kPeriodoTributo), .foco = "mkePeriodo"},
       Valor({.filas = {{"01", "201001", "010101", "123312345", "0", "003000"}},
              .caja = Titulo("El valor ya se encuentra registrado en la opción valores"),
              .foco = "mkePeriodo"}),
@@ -95,10 +106,11 @@ TEST_F(ValidacionTest, DocumentRulesRefuseAValorOrInfractionWithoutItsDocument) 
       {.documento = "003000",
        .caja = Titulo("Debe ingresar un Nº de documento válido para el tributo seleccionado."),
        .foco = "txtNumDocumento"},
-      {.documento = "003000", .numero = "123112345", .caja = Titulo("Tipo de resolución no valido."),
-       .foco = "txtNumDocumento"},
+      {.documento = "003000", .numero = "123112345",
+       .caja = Titulo("Tipo de resolución no valido."), .foco = "txtNumDocumento"},
       Valor({.filas = {{"04", "200912", "010101", "123312345"}},
-             .caja = Titulo("El número de resolución que quiere actualizar ya se encuentra registrado."),
+             .caja = Titulo("El número de resolución que quiere actualizar ya se encuentra "
+                            "registrado."),
              .foco = "txtNumDocumento"}),
       {.tipo = 2, .tributo = "6041",
        .ajusta = [](FrmNoNotificada& v) {
@@ -146,7 +158,8 @@ TEST_F(ValidacionTest, SwornDeclarationRulesRefuseAFormOrderNumberWeekOrPaymentT
   };
   Comprueba(1, {
       {.tipo = 1, .tributo = "8027", .dj = 0, .aviso = true,
-       .caja = Titulo("Debe indicar que tiene deuda con declaración jurada"), .foco = "OptRespDDJJ(1)"},
+       .caja = Titulo("Debe indicar que tiene deuda con declaración jurada"),
+       .foco = "OptRespDDJJ(1)"},
       {.tipo = 1, .dj = 1,
        .caja = Titulo("Debe ingresar un formulario válido para el tributo seleccionado."),
        .foco = "txtcodform"},
@@ -164,7 +177,8 @@ TEST_F(ValidacionTest, SwornDeclarationRulesRefuseAFormOrderNumberWeekOrPaymentT
                    .caja = Titulo("El valor ya se encuentra registrado en la opción Deudas "
                                   "autoliquidadas con Declaración Jurada"),
                    .foco = "mkePeriodo"}),
-      declaracion({.periodo = "12/2008", .tributo = "2011", .caja = Titulo("Debe ingresar la semana.")}),
+      declaracion(
+          {.periodo = "12/2008", .tributo = "2011", .caja = Titulo("Debe ingresar la semana.")}),
       declaracion({.periodo = "12/2008", .tributo = "2011", .semana = 0,
                    .montos = {"0.00", "0.00", "0.00"}, .caja = Titulo(kMayorACero)}),
       declaracion({.periodo = "12/2008", .tributo = "2011", .semana = 2,
@@ -192,7 +206,8 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
   Comprueba(1, {
       Valor({.montos = {"0.00", "0.00", "10.00"}, .caja = Titulo(kMayorACero)}),
       {.tipo = -1, .caja = Titulo("Debe ingresar el tipo de deuda.")},
-      {.tipo = 2, .tributo = "6041", .pregunta = "No ha ingresado tipo de resolución. ¿Desea continuar?",
+      {.tipo = 2, .tributo = "6041",
+       .pregunta = "No ha ingresado tipo de resolución. ¿Desea continuar?",
        .caja = Error("Debe seleccionar el tributo asociado"), .foco = "CboTributoAsociado"},
       sinDJ({.tributo = "3311", .montos = {"5.00", "0.00", "0.00"},
              .caja = Titulo("No debe consignar monto de tributo insoluto. El código de tributo es "
@@ -203,7 +218,8 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
                             "cuenta."),
              .foco = "TxtMtoInteresesCAP"}),
       sinDJ({.tributo = "3311", .montos = {"", "0.00", "10.00"},
-             .caja = Error("Debe registrar el monto del tributo adeudado"), .foco = "txtmtoTributo"}),
+             .caja = Error("Debe registrar el monto del tributo adeudado"),
+             .foco = "txtmtoTributo"}),
       sinDJ({.periodo = "12/2008", .tributo = "9021", .montos = {"5.00", "0.00", "0.00"},
              .caja = Titulo("No debe consignar monto de tributo insoluto. El código de tributo es "
                             "pago a cuenta."),
@@ -229,7 +245,8 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
              .caja = Error("Debe registrar el interés capitalizado del tributo adeudado"),
              .foco = "TxtMtoInteresesCAP"}),
       sinDJ({.montos = {"100.00", "-1.00", "0.00"},
-             .caja = Titulo("Debe registrar el interés capitalizado del tributo adeudado correctamente"),
+             .caja = Titulo("Debe registrar el interés capitalizado del tributo adeudado "
+                            "correctamente"),
              .foco = "TxtMtoInteresesCAP"}),
       sinDJ({.montos = {"100.00", "12345678901", "0.00"}, .caja = Validacion(kDigitos),
              .foco = "TxtMtoInteresesCAP"}),

@@ -179,9 +179,9 @@ class PruebaNoNotificada : public PruebaSolicitud {
               "Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, "
               "Ind_ver_deu, ind_acog) VALUES (" +
               Clave({kRucAndina, "201005", semana}) + ", " + vb::SqlText(f.tipo) + ", " +
-              vb::SqlText(f.periodo) + ", " + vb::SqlText(f.tributo) + ", " + vb::SqlText(f.numero) +
-              ", " + vb::SqlText(f.formulario) + ", " + vb::SqlText(f.tipoDoc) + ", '000000', " +
-              vb::SqlText(f.estado) + ", 1)");
+              vb::SqlText(f.periodo) + ", " + vb::SqlText(f.tributo) + ", " +
+              vb::SqlText(f.numero) + ", " + vb::SqlText(f.formulario) + ", " +
+              vb::SqlText(f.tipoDoc) + ", '000000', " + vb::SqlText(f.estado) + ", 1)");
     if (c.aviso) driver_.Answer(forms::vbOK);
     Teclea(v, c);
     if (c.ajusta) c.ajusta(v);
