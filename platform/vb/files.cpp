@@ -224,6 +224,18 @@ std::string LineInput(int fileNumber) {
   return FromCp1252(bytes);
 }
 
+std::string Input(long long length, int fileNumber) {
+  OpenFile& file = FileFor(fileNumber, {OpenMode::Input});
+  if (length < 0) Raise(5);
+  long long start = std::ftell(file.stream);
+  std::string bytes = ReadBytes(file, length);
+  if (static_cast<long long>(bytes.size()) < length) {
+    SeekTo(file, start);
+    Raise(62);
+  }
+  return FromCp1252(bytes);
+}
+
 bool Eof(int fileNumber) {
   OpenFile& file = FileOf(fileNumber);
   if (file.mode == OpenMode::Output || file.mode == OpenMode::Append || file.mode == OpenMode::BinaryWrite)

@@ -37,6 +37,11 @@ void Print(int fileNumber, const std::string& text, LineEnd end = LineEnd::CrLf)
 // One line without its end; CR LF, LF and CR all end a line. Reading past the end
 // raises 62.
 std::string LineInput(int fileNumber);
+// Input(length, #n): the next `length` characters of a file open for input, as
+// they stand, line ends included (one Windows-1252 byte is one character, so
+// Input(LOF(n), n) reads a whole file). Asking for more than is left raises 62
+// and reads nothing; a file open in another mode raises 54.
+std::string Input(long long length, int fileNumber);
 // `EOF` is a macro of the C library, hence the spelling.
 bool Eof(int fileNumber);
 long long LOF(int fileNumber);

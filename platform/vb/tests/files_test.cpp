@@ -56,6 +56,28 @@ TEST_F(Files, LineInputAcceptsCrLfLfAndCr) {
   EXPECT_EQ(ErrorOf([] { vb::LineInput(1); }), 62);
 }
 
+// Input reads characters as they stand: line ends stay, a Windows-1252 byte is
+// one character, and a read past the end raises 62 without moving on.
+TEST_F(Files, InputReadsCharactersWithTheirLineEnds) {
+  folder.Write("in.txt", "Casilla 500\r\nA\xF1o\r\n");
+  vb::Open(folder / "in.txt", OpenMode::Input, 1);
+  struct Case {
+    long long length;
+    std::string text;
+  } cases[] = {{0, ""}, {7, "Casilla"}, {6, " 500\r\n"}, {3, "Año"}};
+  for (const Case& c : cases) EXPECT_EQ(vb::Input(c.length, 1), c.text) << c.length;
+  EXPECT_EQ(ErrorOf([] { vb::Input(3, 1); }), 62);
+  EXPECT_EQ(vb::Input(2, 1), "\r\n");
+  EXPECT_TRUE(vb::Eof(1));
+  vb::Close(1);
+  vb::Open(folder / "in.txt", OpenMode::Input, 1);
+  EXPECT_EQ(vb::Input(vb::LOF(1), 1), "Casilla 500\r\nAño\r\n");
+  EXPECT_EQ(ErrorOf([] { vb::Input(-1, 1); }), 5);
+  vb::Open(folder / "out.txt", OpenMode::Output, 2);
+  EXPECT_EQ(ErrorOf([] { vb::Input(1, 2); }), 54);
+  EXPECT_EQ(ErrorOf([] { vb::Input(1, 3); }), 52);
+}
+
 TEST_F(Files, LastLineEndDoesNotMakeAnEmptyLine) {
   folder.Write("in.txt", "uno\r\n");
   vb::Open(folder / "in.txt", OpenMode::Input, 1);
