@@ -13,7 +13,7 @@
 // today's date are typed on its first tab, each of its six tabs is pictured in
 // turn (Frm942-0.png to Frm942-5.png), the counter and total of each debt tab are
 // written (Frm942.txt: tab, counter and total, separated by "|") and "&Salir"
-// closes it.
+// closes it, answering No when it asks whether to store the changed form.
 //
 // KORVA_IMPRIME_TRIBUTOS may name a folder in the same way: the program then
 // opens the code lookup list of taxes as "Tributos" does, prints it with
@@ -93,6 +93,33 @@ void Teclea(forms::Control& control, const std::string& sTexto) {
   for (char c : sTexto) forms::user::Char(control.Parent(), static_cast<char32_t>(c));
 }
 
+// Answers every message box that comes up while it lives with its button
+// captioned `sBoton`, or its default button when it has none so captioned,
+// keeping its text as a line of `sArchivo`.
+class RespondeMensajes {
+ public:
+  explicit RespondeMensajes(const std::string& sArchivo, const std::string& sBoton = "")
+      : salida_(sArchivo, std::ios::binary | std::ios::app), boton_(QString::fromStdString(sBoton)) {
+    QObject::connect(&reloj_, &QTimer::timeout, [this] { Responde(); });
+    reloj_.start(50);
+  }
+
+ private:
+  void Responde() {
+    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!caja) return;
+    salida_ << caja->text().toStdString() << "\n" << std::flush;
+    QAbstractButton* elegido = caja->defaultButton();
+    for (QAbstractButton* boton : caja->buttons())
+      if (!boton_.isEmpty() && boton->text() == boton_) elegido = boton;
+    elegido ? elegido->click() : caja->accept();
+  }
+
+  std::ofstream salida_;
+  QString boton_;
+  QTimer reloj_;
+};
+
 void CapturaFormulario(const std::string& sCarpeta) {
   EnLasVentanas([sCarpeta] {
     korva::Frm942* frm = forms::LoadedInstance<korva::Frm942>();
@@ -107,6 +134,7 @@ void CapturaFormulario(const std::string& sCarpeta) {
       salida << tab << "|" << frm->lblTab(tab).Caption() << "|"
              << (frm->txtmtototal.Exists(tab) ? frm->txtmtototal(tab).Text() : "") << "\n";
     }
+    RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt", "No");
     forms::user::Click(frm->CmdCancelar);
   });
 }
@@ -137,26 +165,6 @@ void RevisaInstalacion(const std::string& sCarpeta) {
   });
 }
 
-// Answers every message box that comes up while it lives with its default
-// button, keeping its text as a line of `sArchivo`.
-class RespondeMensajes {
- public:
-  explicit RespondeMensajes(const std::string& sArchivo) : salida_(sArchivo, std::ios::binary) {
-    QObject::connect(&reloj_, &QTimer::timeout, [this] { Responde(); });
-    reloj_.start(50);
-  }
-
- private:
-  void Responde() {
-    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!caja) return;
-    salida_ << caja->text().toStdString() << "\n" << std::flush;
-    caja->defaultButton() ? caja->defaultButton()->click() : caja->accept();
-  }
-
-  std::ofstream salida_;
-  QTimer reloj_;
-};
 
 // Clicks `accion`, answering the message boxes it brings up (their texts lines
 // of Mensajes.txt in `sCarpeta`), then `salir`.

@@ -21,13 +21,6 @@ namespace {
 
 constexpr const char* kFormulario = "0942";
 
-// Ends the program after the central report: the callers of this module treat
-// every unexpected error as fatal.
-[[noreturn]] void TerminaPorError(const std::string& sRutina, const vb::Error& error) {
-  ManejaError(sRutina, error);
-  vb::End(EXIT_FAILURE);
-}
-
 std::string MensajeDeError(const vb::Error& error) {
   std::string mensaje = std::string(vb::vbLf) + vb::vbLf + "Descripción del error : [" +
                         std::to_string(error.Number()) + "] " + error.Description() +
@@ -118,6 +111,11 @@ std::uint8_t ManejaError(const std::string& sRutina, const vb::Error& error) {
   EscribeBitacora(sRutina, error, mensaje);
   forms::MsgBox(mensaje, forms::vbCritical, titulo);
   return kErrorTerminaPrograma;
+}
+
+void TerminaPorError(const std::string& sRutina, const vb::Error& error) {
+  ManejaError(sRutina, error);
+  vb::End(EXIT_FAILURE);
 }
 
 void EliminaDataTabla(const std::string& sTabla, int iTipDoc, const std::string& sDocId,

@@ -26,6 +26,10 @@ inline constexpr std::uint8_t kErrorTerminaPrograma = 1;
 // the answer stand and nothing is written.
 std::uint8_t ManejaError(const std::string& sRutina, const vb::Error& error);
 
+// ManejaError's report, then the end of the program on its answer: what every
+// procedure whose unexpected errors are fatal does in its handler.
+[[noreturn]] void TerminaPorError(const std::string& sRutina, const vb::Error& error);
+
 // Deletes rows of `sTabla`: with `iFiltro` 1 only the declaration of the given
 // document type and number for gsPeriodo, form "0942" and gnSemana (and, while a
 // sent declaration is handled, for table names not beginning with "TMP", the

@@ -73,6 +73,24 @@ std::string ValorMostrado(const std::string& sCasilla, const vb::Variant& valor)
   return vb::Format(valor, "##,###,###,###0");
 }
 
+std::string ValorGrabado(const std::string& sCasilla, const std::string& sValor) {
+  std::string sRecortado = vb::Trim(sValor);
+  switch (ClaseDe(sCasilla)) {
+    case ClaseCasilla::Texto: return sRecortado;
+    case ClaseCasilla::Garantia:
+      if (sRecortado == "SI") return "1";
+      if (sRecortado == "NO") return "0";
+      return "";
+    case ClaseCasilla::Numero: break;
+  }
+  return vb::Trim(vb::Format(vb::Variant(sValor), "###########0"));
+}
+
+std::string IdCasilla(const std::string& sCasilla) {
+  constexpr std::array<const char*, 5> kCasillasDetalle = {"808", "818", "828", "838", "848"};
+  return Entre(kCasillasDetalle, sCasilla) ? "05" : "01";
+}
+
 std::string NumeroCasilla(int nCasilla) {
   std::string sNumero = std::to_string(nCasilla);
   return std::string(sNumero.size() < 3 ? 3 - sNumero.size() : 0, '0') + sNumero;

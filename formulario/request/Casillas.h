@@ -102,6 +102,14 @@ ClaseCasilla ClaseDe(const std::string& sCasilla);
 // as "SI" and "0" as "NO" (else ""), a number with "," thousands separators.
 std::string ValorMostrado(const std::string& sCasilla, const vb::Variant& valor);
 
+// The value DET keeps for a box's text: a text trimmed, a guarantee "SI" as "1"
+// and "NO" as "0" (anything else as ""), any other box as the nearest whole
+// number without separators (1,234.60 becomes 1235).
+std::string ValorGrabado(const std::string& sCasilla, const std::string& sValor);
+
+// DET's idcasilla of a box: "05" for 808, 818, 828, 838 and 848, else "01".
+std::string IdCasilla(const std::string& sCasilla);
+
 // The box number as DET and the number label write it: three digits.
 std::string NumeroCasilla(int nCasilla);
 

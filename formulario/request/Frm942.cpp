@@ -39,10 +39,6 @@ std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
 }
 
-// The commands whose work this version of the window does not do yet tell the
-// user so, as the main window does for a window that is not built.
-void FuncionNoDisponible() { forms::MsgBox(kFuncionNoDisponible, forms::vbInformation, "Información"); }
-
 // A control gets the focus only where a person could give it.
 void Enfoca(forms::Control& control) {
   if (control.IsShown() && control.IsEnabledInContext() && control.Parent().Visible())
@@ -78,8 +74,12 @@ void Frm942::ConectaEventos() {
                  });
   TDBGrid.Handle(&forms::Control::DblClick, [this](int Index) { TDBGrid_DblClick(Index); });
   txtmtototal.Handle(&forms::TextEntry::Change, [this](int Index) { txtmtototal_Change(Index); });
-  CmdValidar.Click = FuncionNoDisponible;
-  CmdGrabar.Click = FuncionNoDisponible;
+  QueryUnload = [this](int& Cancel, int UnloadMode) { Form_QueryUnload(Cancel, UnloadMode); };
+  CmdValidar.Click = [this] { CmdValidar_Click(); };
+  CmdGrabar.Click = [this] { CmdGrabar_Click(); };
+  txtTelefono.KeyPress = [this](int& KeyAscii) { txtTelefono_KeyPress(KeyAscii); };
+  txtTelefono.KeyDown = [this](int& KeyCode, int Shift) { txtTelefono_KeyDown(KeyCode, Shift); };
+  txtTelefono.MouseDown = [this](int Button, int, double, double) { txtTelefono_MouseDown(Button); };
   ConectaFilas();
   ConectaFechaAcogida();
   ConectaCasillas();
@@ -304,15 +304,6 @@ void Frm942::cboNumdoc_Click() {
   if (bCargaCompleta) CargaDataTemporales("C");
 }
 
-void Frm942::CmdCancelar_Click() {
-  Hide();
-  if (forms::LoadedInstance<Frm942>() == this) {
-    forms::Release<Frm942>();
-  } else {
-    forms::Unload(*this);
-  }
-}
-
 // The open declaration in CAB and F0942GARANTIA.
 std::string Frm942::ClaveCabecera() const {
   return "WHERE tip_doc_d = " + std::to_string(nTipoDoc) + " " + "AND doc_id_d = " +
@@ -404,6 +395,7 @@ bool Frm942::ValidaContForm1(std::uint8_t nModo) {
     Enfoca(txtTelefono);
     return false;
   };
+  bFechaSinAviso = false;
   std::string T = txtTelefono.Text();
   if (vb::Len(T) <= 5 && !hallazgo("Ingrese correctamente el teléfono")) return false;
   if (vb::Len(T) == 8 && vb::Left(T, 1) != "9" &&
@@ -417,6 +409,7 @@ bool Frm942::ValidaContForm1(std::uint8_t nModo) {
   if (!ValidaCampoFecha("PRE", Label1(1).Caption(), mkeFechaAcog.Text(), Caption(), true)) {
     bResultado = false;
     if (nModo != 0) {
+      bFechaSinAviso = true;
       SSTab1.SetTab(0);
       mkeFechaAcog.SetText(sFechaAnterior);
       Enfoca(mkeFechaAcog);

@@ -35,10 +35,7 @@ struct Fila;
 // the detail windows of a debt read its grids, tabs and boxes and call back
 // CargaTabIndex and CalculaMontoTotal after they store.
 //
-// The public methods stand in the order of the window's interface. Those that
-// validate and store the whole declaration (GrabaFormulario, ValidaTodo) are
-// declared but not yet defined in this version: nothing calls them, and the
-// buttons that would are answered "not available".
+// The public methods stand in the order of the window's interface.
 class Frm942 : public forms::Form {
  public:
   Frm942();
@@ -65,11 +62,16 @@ class Frm942 : public forms::Form {
   // Storing the whole declaration, and loading it: "C" copies the declaration's
   // stored debt, motive and supporting rows into the working tables ("G" copies
   // them back); CargaCasillas fills the controls from the stored boxes.
+  // GrabaFormulario stores the header, the boxes and the debt, motive and
+  // supporting rows in one transaction; any error undoes it all and is fatal.
   void GrabaFormulario();
   void CargaDataTemporales(const std::string& sDireccion);
   void CargaCasillas();
 
-  // The whole declaration's validation (0 report mode, 2 quick mode).
+  // The whole declaration's validation: 0 report mode writes every finding to
+  // the open report file nArchivoReporte, closes it and shows the viewer (or
+  // says there is none); 2 quick mode stops at the first finding. Either way
+  // giInconsistencia says whether one was found and gsMensaje holds the last.
   bool ValidaTodo(std::uint8_t& nModo);
 
   // Lookups of the open declaration: the criminal-proceedings flag (kept in
@@ -263,6 +265,26 @@ class Frm942 : public forms::Form {
   void CopiaFamilia(const std::string& sTabla, const std::string& sColumnas);
   bool GrabarCasilla(const std::string& sCasilla, const std::string& sValor);
   void LeeCasillas(int nDesde, int nHasta);
+
+  // Storing, validating and the commands.
+  enum class Grabacion { Hecha, Rechazada, RechazadaSinAviso };
+  Grabacion Graba();
+  bool ConfirmaCierre();
+  void CmdGrabar_Click();
+  void CmdValidar_Click();
+  void Form_QueryUnload(int& Cancel, int UnloadMode);
+  void txtTelefono_KeyPress(int& KeyAscii);
+  void txtTelefono_KeyDown(int& KeyCode, int Shift);
+  void txtTelefono_MouseDown(int Button);
+  void MuestraInconsistencias();
+  void GrabaCabecera();
+  void GrabaCasillasDeclaracion();
+  void GrabaCasillaParametro(const std::string& sFormulario);
+  bool LeeCasilla(dao::Recordset& det, const std::string& sCasilla);
+  void AnotaGarantia(const std::string& sCasilla, const vb::Variant& valor);
+  // The identification check's last message-mode run stopped on the date,
+  // whose finding it does not show.
+  bool bFechaSinAviso = false;
 };
 
 }  // namespace korva

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "formulario/core/Globales.h"
+#include "formulario/core/ModGen01.h"
 #include "formulario/core/modGen02.h"
 #include "formulario/request/Casillas.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
+#include "platform/vb/error.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/format.h"
 #include "platform/vb/sql.h"
@@ -65,32 +67,71 @@ void Frm942::CargaDataTemporales(const std::string& sDireccion) {
   }
 }
 
-// Reading a box: its DET row (HDET for a sent declaration) gives the text the
-// box shows in sValorCasilla, "" when the box has no row. Reading a guarantee
-// box also says whether a guarantee is required.
-bool Frm942::GrabarCasilla(const std::string& sCasilla, const std::string& /*sValor*/) {
-  gsSQL = std::string(giEnviadas != 0 ? "SELECT * FROM HDET " : "SELECT * FROM DET ") +
-          "WHERE tip_doc_d = " + std::to_string(nTipoDoc) + " " + "AND doc_id_d = " +
-          vb::SqlText(sNumDoc) + " " + "AND periodo =" + vb::SqlText(gsPeriodo) + " " +
-          "AND formulario =" + vb::SqlText("0942") + " " + "AND semana = " +
-          std::to_string(gnSemana) + " ";
-  if (giEnviadas != 0) gsSQL += "AND correl = " + vb::SqlText(sCorrel) + " ";
-  gsSQL += "AND casilla = " + vb::SqlText(sCasilla);
-  dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
-  if (rs->Eof()) {
+// Reading (giGrabando 0) or writing (1) the row of one box of the open
+// declaration in DET (HDET for a sent one, which is only ever read). Reading
+// leaves the text the box shows in sValorCasilla, "" when the box has no row;
+// writing keeps the value as its kind is stored, with the row's idcasilla and
+// check code, and an empty value writes nothing. Either way a guarantee box
+// says whether a guarantee is required. An unexpected error is fatal; the
+// store under way is rolled back before it is reported, so that nothing of it
+// holds the database while the message waits for the user.
+bool Frm942::GrabarCasilla(const std::string& sCasilla, const std::string& sValor) {
+  try {
+    bool bEscribe = giGrabando == 1;
+    if (bEscribe && vb::Trim(sValor).empty()) return false;
+    gsSQL = std::string(giEnviadas != 0 ? "SELECT * FROM HDET " : "SELECT * FROM DET ") +
+            "WHERE tip_doc_d = " + std::to_string(nTipoDoc) + " " + "AND doc_id_d = " +
+            vb::SqlText(sNumDoc) + " " + "AND periodo =" + vb::SqlText(gsPeriodo) + " " +
+            "AND formulario =" + vb::SqlText("0942") + " " + "AND semana = " +
+            std::to_string(gnSemana) + " ";
+    if (giEnviadas != 0) gsSQL += "AND correl = " + vb::SqlText(sCorrel) + " ";
+    gsSQL += "AND casilla = " + vb::SqlText(sCasilla);
+    dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+    dao::Recordset& det = *rs;
+    if (!bEscribe) return LeeCasilla(det, sCasilla);
+    if (det.Eof()) {
+      det.AddNew();
+      det("tip_doc_d") = nTipoDoc;
+      det("doc_id_d") = sNumDoc;
+      det("periodo") = gsPeriodo;
+      det("Formulario") = "0942";
+      det("Semana") = gnSemana;
+      det("Casilla") = sCasilla;
+    } else {
+      det.Edit();
+    }
+    det("i_valor") = ValorGrabado(sCasilla, sValor);
+    AnotaGarantia(sCasilla, det("i_valor").Value());
+    det("idcasilla") = IdCasilla(sCasilla);
+    det("cNumero") = GeneraCNumero(det, 6);
+    det.Update();
+    det.Close();
+    return true;
+  } catch (const vb::Error& error) {
+    dao::Engine().Workspaces(0).RollbackAll();
+    TerminaPorError("GrabarCasilla", error);
+  }
+}
+
+bool Frm942::LeeCasilla(dao::Recordset& det, const std::string& sCasilla) {
+  if (det.Eof()) {
     sValorCasilla.clear();
-    rs->Close();
-    return false;
+  } else {
+    vb::Variant valor = det("i_valor").Value();
+    sValorCasilla = ValorMostrado(sCasilla, valor);
+    AnotaGarantia(sCasilla, valor);
   }
-  vb::Variant valor = (*rs)("i_valor").Value();
-  sValorCasilla = ValorMostrado(sCasilla, valor);
-  if (ClaseDe(sCasilla) == ClaseCasilla::Garantia) {
-    std::string sGuardado = vb::Trim(valor.IsNull() ? "" : vb::CStr(valor));
-    if (sGuardado == "1" || sGuardado == "SI") gsGarantia = "1";
-    if (sGuardado == "0" || sGuardado == "NO") gsGarantia = "0";
-  }
-  rs->Close();
+  det.Close();
   return false;
+}
+
+// A guarantee box's stored "1" (or "SI") means a guarantee is required, "0"
+// (or "NO") that it is not; anything else leaves the flag as it was.
+void Frm942::AnotaGarantia(const std::string& sCasilla, const vb::Variant& valor) {
+  if (ClaseDe(sCasilla) != ClaseCasilla::Garantia) return;
+  std::string sGuardado = vb::Trim(valor.IsNull() ? "" : vb::CStr(valor));
+  if (sGuardado == "1" || sGuardado == "SI") gsGarantia = "1";
+  if (sGuardado == "0" || sGuardado == "NO") gsGarantia = "0";
 }
 
 void Frm942::CargaCasillas() {

@@ -1,8 +1,10 @@
 // The window as a person sees it: opened under Qt's offscreen platform from the
 // request form's tab of other debts, a debt type, tax and period chosen, and
 // pictured. The picture is copied into the build folder for a look.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -67,6 +69,12 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
         forms::user::Click(v.cmdOpcion(1));
       });
       forms::user::Click(frm.cmdNew(3));
+      // "&Salir" asks whether to store the changed form: No.
+      QTimer::singleShot(kEsperaMs, [] {
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+          for (QAbstractButton* boton : caja->buttons())
+            if (boton->text() == "No") boton->click();
+      });
       forms::user::Click(frm.CmdCancelar);
     });
     forms::user::Click(selector.CmdOpciones(0));

@@ -1,7 +1,10 @@
 // The reported-debt window as a person sees it: opened from the request form's
 // "Valores" grid under Qt's offscreen platform, answered, and pictured with the
 // supporting-data dialog of its payments.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +88,12 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
     giIndexGrid = 1;
     Luego(host, detalle);
     MuestraVentana(Ventana::frmCondeuDet);
+    // "&Salir" asks whether to store the changed form: No.
+    QTimer::singleShot(300, [] {
+      if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        for (QAbstractButton* boton : caja->buttons())
+          if (boton->text() == "No") boton->click();
+    });
     forms::user::Click(frm->CmdCancelar);
   };
   auto selector = [&] {

@@ -143,20 +143,27 @@ class PruebaSolicitud : public PruebaVentanas {
 
   // Opens the declaration of `ruc` from the chooser of pending (or sent)
   // declarations with "&Actualizar" (or "&Ver Declaración"), runs `durante` on the
-  // request form and closes it with "&Salir" if it is still open. The form must
-  // have opened unless `seAbre` says otherwise.
+  // request form and closes it with "&Salir" if it is still open, answering No
+  // when a changed form asks whether to store it. The form must have opened
+  // unless `seAbre` says otherwise; with `entidad`, only the row of that
+  // entity's name is chosen.
   void Abre(const std::string& ruc, const std::function<void(Frm942&)>& durante,
-            bool enviadas = false, bool seAbre = true) {
+            bool enviadas = false, bool seAbre = true, const std::string& entidad = "") {
     MDIFrm& principal = Principal();
     bool abierta = false;
     driver_.OnModal<Frm942>([this, durante, &abierta](Frm942& frm) {
       abierta = true;
       durante(frm);
-      if (frm.IsLoaded() && frm.Visible()) driver_.Click(frm.CmdCancelar);
+      if (!frm.IsLoaded() || !frm.Visible()) return;
+      if (frm.bModificado && giEnviadas == 0) driver_.Expect(PreguntaGuardar(), forms::vbNo);
+      driver_.Click(frm.CmdCancelar);
     });
-    auto elige = [this, ruc](SelectorDeclaraciones& selector) {
-      for (long fila = 0; fila < selector.grdContrib.RowCount(); ++fila)
-        if (selector.grdContrib.CellText(fila, 2) == ruc) driver_.PickRow(selector.grdContrib, fila);
+    auto elige = [this, ruc, entidad](SelectorDeclaraciones& selector) {
+      forms::DataGrid& grid = selector.grdContrib;
+      for (long fila = 0; fila < grid.RowCount(); ++fila)
+        if (grid.CellText(fila, 2) == ruc &&
+            (entidad.empty() || vb::Trim(grid.CellText(fila, 6)) == entidad))
+          driver_.PickRow(grid, fila);
       driver_.Click(selector.CmdOpciones(0));
       if (selector.IsLoaded()) driver_.Click(selector.CmdOpciones(1));
     };
@@ -168,6 +175,12 @@ class PruebaSolicitud : public PruebaVentanas {
       driver_.ChooseMenu(principal.mnuModificar);
     }
     EXPECT_EQ(abierta, seAbre) << ruc;
+  }
+
+  // What "&Salir" and the close box ask of a changed form.
+  static forms::MessageBoxCall PreguntaGuardar() {
+    return {"¿El formulario ha sido modificado, desea guardar los cambios?",
+            forms::vbQuestion + forms::vbYesNoCancel, kTitulo};
   }
 
   // Types a telephone and today's date, so that tab 0 may be left.
