@@ -1,6 +1,6 @@
 // The request form on a declaration of 10,000 debts against plain SQLite doing
-// the same rows' work: the window's price for its statements, its grids and its
-// boxes.
+// the same rows' work: the window's price for its statements, its grids, its
+// boxes, its validation and its store.
 //
 //   korva_request_bench [--benchmark_filter=...]
 //
@@ -19,6 +19,14 @@
 // - Payment mode: each iteration writes one box of the open entity, whose change
 //   runs its whole cascade (the payment form, the instalments, the initial
 //   payment), or enters tab 4, which sums the 10,000 accepted amounts first.
+// - Validating: every debt answered and a sound payment mode, so that every
+//   check runs and none stops the run; each iteration validates in report mode
+//   into Mens.txt. The comparison runs the same fifteen queries over the
+//   working debts, written for SQLite.
+// - Storing: each iteration stores the declaration (the grids counted again,
+//   the header, the boxes, the debt, motive and supporting rows replaced in one
+//   transaction). The comparison deletes and copies back the same rows in one
+//   transaction.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -28,12 +36,15 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen01.h"
 #include "formulario/core/windows/FrmContAbrir.h"
+#include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/import/bench/import_suite.h"
 #include "formulario/request/Calculos.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
 #include "platform/vb/conv.h"
+#include "platform/vb/date.h"
+#include "platform/vb/files.h"
 #include "platform/vb/format.h"
 
 namespace {
@@ -78,7 +89,31 @@ class Suite : public importbench::Suite {
     frm.Obtiene_TIM(vb::Format(frm.mkeFechaAcog.Text(), "YYYYMM"));
     return frm;
   }
+
+  // The open form with every debt answered and a payment mode without findings:
+  // the whole debt in 36 instalments, its initial payment well above the minimum.
+  korva::Frm942& Responde() {
+    korva::Frm942& frm = forms::Instance<korva::Frm942>();
+    korva::gDB->Execute("UPDATE TMP_F0942DEUDAS SET ind_acog = 1, ind_conf = 1");
+    frm.txtTelefono.SetText("4567890");
+    frm.mkeFechaAcog.SetText(vb::Format(vb::Variant(vb::Today()), "dd/mm/yyyy"));
+    korva::gbFormCargado = false;
+    for (auto [nCasilla, sTexto] : {std::pair{500, "900,000,000"}, {501, "0"}, {503, "36"},
+                                    {504, "30,000,000"}, {506, "NO"}, {535, "400,000,000"}})
+      frm.txtValor(nCasilla).SetText(sTexto);
+    korva::gbFormCargado = true;
+    korva::gsArchivoReporte = korva::gsSysPath + "Mens.txt";
+    return frm;
+  }
 };
+
+// Runs `sql` and reads its rows, as a query the validation opens.
+void Consulta(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* st = nullptr;
+  Check(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), db);
+  while (sqlite3_step(st) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_int(st, 0));
+  sqlite3_finalize(st);
+}
 
 void BM_AbreDeclaracion(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
@@ -193,6 +228,79 @@ void BM_CalculaCasillas(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CalculaCasillas)->Unit(benchmark::kMillisecond);
+
+void BM_ValidaDeclaracion(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  korva::Frm942& frm = suite.Responde();
+  for (auto _ : state) {
+    frm.nArchivoReporte = vb::FreeFile();
+    vb::Open(korva::gsArchivoReporte, vb::OpenMode::Output, frm.nArchivoReporte);
+    std::uint8_t nModo = 0;
+    if (!frm.ValidaTodo(nModo)) {
+      state.SkipWithError(("the declaration has findings: " + korva::gsMensaje).c_str());
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ValidaDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The validation's queries of a declaration without findings: the answers, four
+// for each earlier regime and the latest period of an added debt.
+void BM_ValidaSqlitePlana(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  suite.Responde();
+  sqlite3* db = nullptr;
+  Check(sqlite3_open(suite.Database().c_str(), &db), db);
+  dao::RegisterJetSql(db);
+  const std::string deudas = std::string("FROM TMP_F0942DEUDAS WHERE doc_id_d = '") + kRuc + "' AND semana = 1 ";
+  std::vector<std::string> consultas = {
+      "SELECT 'x' " + deudas + "AND Ind_tip_deu IN ('01', '02', '03') LIMIT 1",
+      "SELECT 'x' " + deudas + "AND Ind_tip_deu IN ('01', '02', '03') AND (ind_acog = 0 OR ind_acog "
+                               "IS NULL OR (ind_acog = 1 AND ind_conf = 2 AND mto_act_c = '')) LIMIT 1"};
+  for (const char* tipo : {"001004", "001005", "001007"}) {
+    std::string R = deudas + "AND Ind_tip_deu IN ('01', '02', '03') AND Cod_tip_doc = '" + tipo + "' ";
+    consultas.push_back("SELECT 'x' " + deudas + "AND Ind_tip_deu = '04' AND cod_tri IN ('080206', "
+                                                 "'052209', '053208', '050506') LIMIT 1");
+    for (const char* condicion : {"AND ind_impugnado <> '00'", "AND ind_acog = 2", "AND ind_acog = 1"})
+      consultas.push_back("SELECT 'x' " + R + condicion + " LIMIT 1");
+  }
+  consultas.push_back("SELECT 'x' " + deudas + "AND Ind_tip_deu = '04' AND per_doc > '201001' AND "
+                      "cod_for_dj <> '3' AND substr(cod_tri, 1, 2) <> '06' LIMIT 1");
+  for (auto _ : state)
+    for (const std::string& consulta : consultas) Consulta(db, consulta);
+  sqlite3_close(db);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ValidaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_GrabaDeclaracion(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  korva::Frm942& frm = suite.Responde();
+  korva::giGrabando = 1;
+  for (auto _ : state) frm.GrabaFormulario();
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_GrabaDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_GrabaSqlitePlana(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  suite.Responde();
+  sqlite3* db = nullptr;
+  Check(sqlite3_open(suite.Database().c_str(), &db), db);
+  dao::RegisterJetSql(db);
+  const std::string clave = std::string(" WHERE tip_doc_d = 6 AND doc_id_d = '") + kRuc +
+                            "' AND periodo = '" + korva::gsPeriodo + "' AND formulario = '0942' AND semana = 1";
+  std::string copia = "BEGIN;";
+  for (const char* tabla : {"F0942DEUDAS", "F0942MOTIVO", "F0942SUSTEN"})
+    copia += std::string("DELETE FROM ") + tabla + clave + "; INSERT INTO " + tabla +
+             " SELECT * FROM TMP_" + tabla + clave + ";";
+  copia += "COMMIT;";
+  for (auto _ : state) Check(sqlite3_exec(db, copia.c_str(), nullptr, nullptr, nullptr), db);
+  sqlite3_close(db);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_GrabaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
