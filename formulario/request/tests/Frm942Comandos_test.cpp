@@ -5,16 +5,11 @@ namespace {
 
 const std::string kTelefono = "Ingrese correctamente el teléfono";
 const std::string kCelular = "Identificación-Información general : El celular debe ser de 9 dígitos";
-const std::string kSinRespuesta = "Debe pronunciarse sobre todas las deudas informadas por TELVO en "
-                                  "los rubros valores o deudas autoliquidadas.";
-const std::string kSinCuota = "Casilla  535: Debe ingresar la cuota de acogimiento.";
 const std::string kFechaAnterior = "La Fecha de actualización no debe ser menor a la fecha de pedido "
                                    "de archivo personalizado. Fecha de pedido de archivo "
                                    "personalizado: 15/05/2010";
 const std::string kAntiguo = "Esta declaración la ha realizado con un archivo personalizado antiguo. "
                              "Debe solicitar nuevamente su archivo a TELVO.";
-const MessageBoxCall kGrabada{"Toda la información de la declaración fue grabada satisfactoriamente.",
-                              forms::vbExclamation, kTitulo};
 
 class Frm942ComandosTest : public PruebaValidacion {
  protected:
@@ -46,13 +41,14 @@ TEST_F(Frm942ComandosTest, ValidateWritesTheReportAndShowsIt) {
     driver_.ChooseTab(frm.SSTab1, 1);
     PagoSinHallazgos(frm);
     Llena(frm, {{535, ""}});
-    std::string sAmbos = kSinRespuesta + "\r\n" + kSinCuota + "\r\n";
+    std::string sAmbos = std::string(kSinResponder) + "\r\n" + kSinCuotaInicial + "\r\n";
     EXPECT_EQ(Valida(frm), std::make_pair(sAmbos, sAmbos));
     EXPECT_EQ(giInconsistencia, 1);
     EXPECT_EQ(giGrabando, 0);
     EXPECT_EQ(frm.SSTab1.HelpContextID(), 1016);
     Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_acog = 1, ind_conf = 1");
-    EXPECT_EQ(Valida(frm), std::make_pair(kSinCuota + "\r\n", kSinCuota + "\r\n"));
+    std::string sCuota = std::string(kSinCuotaInicial) + "\r\n";
+    EXPECT_EQ(Valida(frm), std::make_pair(sCuota, sCuota));
     Llena(frm, {{535, "600"}});
     driver_.Expect({kSinInconsistencias, forms::vbExclamation, kTitulo});
     EXPECT_EQ(Valida(frm), std::make_pair(std::string(), std::string("(sin visor)")));

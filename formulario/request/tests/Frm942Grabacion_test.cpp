@@ -8,8 +8,6 @@
 namespace korva::prueba {
 namespace {
 
-const MessageBoxCall kGrabada{"Toda la información de la declaración fue grabada satisfactoriamente.",
-                              forms::vbExclamation, kTitulo};
 const MessageBoxCall kGrabadaConInconsistencias{"La declaración fue grabada con inconsistencias..!!",
                                                 forms::vbExclamation, kTitulo};
 
@@ -241,9 +239,7 @@ TEST_F(Frm942GrabacionTest, StoredHeaderAndBoxesFollowTheTaxpayerAndTheValidatio
 TEST_F(Frm942GrabacionTest, HeaderMissingIsAddedAndOnlyARucIsStoredInBox002) {
   Declara(kRucAndina, 1, {});
   Abre(kRucAndina, [&](Frm942& frm) {
-    frm.txtTelefono.SetText("4567890");
-    frm.mkeFechaAcog.SetText(kHoy);
-    PagoSinHallazgos(frm);
+    Completa(frm);
     frm.nTipoDoc = 1;
     giGrabando = 1;
     giInconsistencia = 0;
@@ -299,9 +295,7 @@ TEST_F(Frm942GrabacionTest, ErrorInsideTheStoreUndoesAllOfItBeforeTheProgramEnds
     vb::EndHookId gancho = vb::AddEndHook([&] { nNivel = dao::Engine().Workspaces(0).TransactionLevel(); });
     driver_.Answer(forms::vbOK);
     EXPECT_THROW(Abre(kRucAndina, [&](Frm942& frm) {
-                   frm.txtTelefono.SetText("4567890");
-                   frm.mkeFechaAcog.SetText(kHoy);
-                   PagoSinHallazgos(frm);
+                   Completa(frm);
                    c.prepara(frm);
                    driver_.Click(frm.CmdGrabar);
                  }),

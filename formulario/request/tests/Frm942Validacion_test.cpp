@@ -27,10 +27,9 @@ const std::string kF16 = "Casilla 535: El monto de la cuota de acogimiento debe 
 const std::string kF17Seis = "Casilla 502: Los meses de aplazamiento deben ser menores a 6meses";
 const std::string kF17Cero = "Casilla 502: Los meses de aplazamiento deben ser menores a 0meses";
 const std::string kF18 = "Casilla 503: El número de cuotas de fraccionamiento debe ser menor o igual a 72";
-const std::string kF19 = "Casilla  535: Debe ingresar la cuota de acogimiento.";
+const std::string kF19 = kSinCuotaInicial;
 
-const std::string kB1 = "Debe pronunciarse sobre todas las deudas informadas por TELVO en los "
-                        "rubros valores o deudas autoliquidadas.";
+const std::string kB1 = kSinResponder;
 const std::string kE1 = "Debe ingresar al menos un registro en la opción otras deudas";
 const std::string kD1 = "Ha registrado una o más deudas por periodos posteriores al máximo "
                         "permitido: 03/2010";
@@ -218,9 +217,7 @@ TEST_F(Frm942ValidacionTest, QuickModeStopsAtTheFirstFindingExceptTheAddedDebtsO
   // to tab 3 computes into box 500.
   const Fila sinValores{.tipo = "05", .tributo = "0", .periodoDoc = "201005", .montoC = "'10000.00'"};
   Abre(kRucAndina, [&](Frm942& frm) {
-    frm.txtTelefono.SetText("4567890");
-    frm.mkeFechaAcog.SetText(kHoy);
-    PagoSinHallazgos(frm);
+    Completa(frm);
     struct Caso {
       const char* que;
       std::vector<Fila> filas;

@@ -17,6 +17,13 @@ using Lineas = std::vector<std::string>;
 
 inline constexpr const char* kSinInconsistencias =
     "La información de la declaración no presenta inconsistencias.";
+inline constexpr const char* kSinResponder =
+    "Debe pronunciarse sobre todas las deudas informadas por TELVO en los rubros valores o deudas "
+    "autoliquidadas.";
+inline constexpr const char* kSinCuotaInicial = "Casilla  535: Debe ingresar la cuota de acogimiento.";
+inline const forms::MessageBoxCall kGrabada{
+    "Toda la información de la declaración fue grabada satisfactoriamente.", forms::vbExclamation,
+    kTitulo};
 
 // One working debt row with the columns the validation reads.
 struct Fila {
@@ -49,6 +56,14 @@ class PruebaValidacion : public PruebaSolicitud {
   static void PagoSinHallazgos(Frm942& frm) {
     Llena(frm, {{500, "10,000"}, {501, "0"}, {502, ""}, {503, "12"}, {504, "1,000"}, {506, "NO"},
                 {535, "600"}});
+  }
+
+  // The telephone, today's date and a payment mode without findings, written
+  // as code writes them.
+  static void Completa(Frm942& frm) {
+    frm.txtTelefono.SetText("4567890");
+    frm.mkeFechaAcog.SetText(kHoy);
+    PagoSinHallazgos(frm);
   }
 
   // The working debts of the open declaration replaced by `filas` (numbered
