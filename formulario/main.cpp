@@ -15,6 +15,20 @@
 // written (Frm942.txt: tab, counter and total, separated by "|") and "&Salir"
 // closes it, answering No when it asks whether to store the changed form.
 //
+// KORVA_RECORRIDO may name a folder holding a debt file generated today
+// ("0942" + RUC + entity code + ".zip"): the program then walks the main road as
+// a person would. It imports the file for its declarant and entity; opens
+// the declaration from the chooser with "&Actualizar"; types the telephone
+// 4567890 and today's date; accepts every debt of tabs 1 and 2 ("Acoger todas");
+// validates the payment mode left empty, picturing the viewer of its findings
+// (FrmConsist.png); types on tab 4 the payment form 0 and 6 instalments,
+// picturing the tab (Frm942-modalidad.png); validates again, stores with
+// "&Grabar" and closes with "&Salir". It then opens the declaration again,
+// writes the entity's boxes as they show (Recorrido-casillas.txt: box and text,
+// separated by "|") and closes it, the chooser and the main window. Every
+// message box is answered with its default button, its text a line of
+// Recorrido.txt.
+//
 // KORVA_IMPRIME_TRIBUTOS may name a folder in the same way: the program then
 // opens the code lookup list of taxes as "Tributos" does, prints it with
 // "&Imprimir" (answering each message box with its default button and writing
@@ -57,6 +71,7 @@
 #include "formulario/printing/frmImprimir.h"
 #include "formulario/reported_debts/RegistroDeudasNotificadas.h"
 #include "formulario/request/Frm942.h"
+#include "formulario/request/FrmConsist.h"
 #include "formulario/request/RegistroSolicitud.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/user.h"
@@ -258,6 +273,83 @@ void ImportaEImprime(const std::string& sCarpeta) {
   });
 }
 
+// Runs `accion` in the windows once the modal window that the next action opens
+// is up.
+void EnSeguida(std::function<void()> accion) {
+  QTimer::singleShot(kEsperaMs, [accion] { EnLasVentanas(accion); });
+}
+
+void PintaHallazgos(const std::string& sCarpeta) {
+  auto* visor = forms::LoadedInstance<korva::FrmConsist>();
+  if (!visor) return;
+  formsqt::SaveImage(*visor, sCarpeta + "/FrmConsist.png");
+  forms::user::Click(visor->CmdGrabar);
+}
+
+// Answers the open declaration, validates it before and after its payment mode
+// is typed, stores it and closes it.
+void RespondeDeclaracion(const std::string& sCarpeta) {
+  korva::Frm942* frm = forms::LoadedInstance<korva::Frm942>();
+  if (!frm) return;
+  RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
+  Teclea(frm->txtTelefono, "4567890");
+  Teclea(frm->mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
+  for (int tab : {1, 2}) {
+    forms::user::ChooseTab(frm->SSTab1, tab);
+    forms::user::Click(frm->CmdAcoge(tab));
+  }
+  forms::user::ChooseTab(frm->SSTab1, 4);
+  EnSeguida([sCarpeta] { PintaHallazgos(sCarpeta); });
+  forms::user::Click(frm->CmdValidar);
+  Teclea(frm->txtValor(frm->nCasillaBase + 1), "0");
+  Teclea(frm->txtValor(frm->nCasillaBase + 3), "6");
+  forms::user::Focus(frm->txtValor(frm->nCasillaBase + 1));
+  formsqt::SaveImage(*frm, sCarpeta + "/Frm942-modalidad.png");
+  EnSeguida([sCarpeta] { PintaHallazgos(sCarpeta); });
+  forms::user::Click(frm->CmdValidar);
+  forms::user::Click(frm->CmdGrabar);
+  forms::user::Click(frm->CmdCancelar);
+}
+
+// The entity's boxes of the declaration opened again, as they show.
+void LeeDeclaracion(const std::string& sCarpeta) {
+  korva::Frm942* frm = forms::LoadedInstance<korva::Frm942>();
+  if (!frm) return;
+  std::ofstream salida(sCarpeta + "/Recorrido-casillas.txt", std::ios::binary);
+  std::vector<int> casillas;
+  for (int nCasilla = frm->nCasillaBase; nCasilla <= frm->nCasillaBase + 6; ++nCasilla)
+    casillas.push_back(nCasilla);
+  casillas.push_back(535);
+  for (int nCasilla : casillas) salida << nCasilla << "|" << frm->txtValor(nCasilla).Text() << "\n";
+  RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
+  forms::user::Click(frm->CmdCancelar);
+}
+
+void RecorreSelector(const std::string& sCarpeta) {
+  auto* selector = forms::LoadedInstance<korva::FrmContAbrir>();
+  if (!selector) return;
+  EnSeguida([sCarpeta] { RespondeDeclaracion(sCarpeta); });
+  forms::user::Click(selector->CmdOpciones(0));
+  EnSeguida([sCarpeta] { LeeDeclaracion(sCarpeta); });
+  forms::user::Click(selector->CmdOpciones(0));
+  forms::user::Click(selector->CmdOpciones(1));
+}
+
+void Recorre(const std::string& sCarpeta) {
+  EnLasVentanas([sCarpeta] {
+    korva::MDIFrm* principal = forms::LoadedInstance<korva::MDIFrm>();
+    if (!principal) return;
+    EnSeguida([sCarpeta] {
+      RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
+      Importa(sCarpeta);
+    });
+    forms::user::ChooseMenu(principal->mnuImportar);
+    EnSeguida([sCarpeta] { RecorreSelector(sCarpeta); });
+    forms::user::ChooseMenu(principal->mnuModificar);
+    forms::user::ChooseMenu(principal->mnuSalir);
+  });
+}
+
 // The windows of the subsystems linked in, which the core opens through its
 // registries.
 void RegistraSubsistemas() {
@@ -274,6 +366,10 @@ void Inicia() {
   if (const char* carpeta = std::getenv("KORVA_CAPTURA")) {
     std::string sCarpeta = carpeta;
     QTimer::singleShot(kEsperaMs, [sCarpeta] { RevisaInstalacion(sCarpeta); });
+  }
+  if (const char* carpeta = std::getenv("KORVA_RECORRIDO")) {
+    std::string sCarpeta = carpeta;
+    QTimer::singleShot(kEsperaMs, [sCarpeta] { Recorre(sCarpeta); });
   }
   if (const char* carpeta = std::getenv("KORVA_IMPRIME_TRIBUTOS")) {
     std::string sCarpeta = carpeta;
