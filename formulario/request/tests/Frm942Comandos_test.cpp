@@ -167,23 +167,6 @@ TEST_F(Frm942ComandosTest, LeavingAChangedFormAsksToStoreItAndClosesOnlyWhenStor
   }
 }
 
-// An unchanged form closes without asking, by "&Salir" or by its close box.
-TEST_F(Frm942ComandosTest, UnchangedFormClosesWithoutAsking) {
-  Declara(kRucAndina, 1, {});
-  for (bool bCajaDeCierre : {false, true}) {
-    std::size_t nMensajes = driver_.MessageBoxes().size();
-    Abre(kRucAndina, [&](Frm942& frm) {
-      if (bCajaDeCierre) {
-        driver_.Close(frm);
-      } else {
-        driver_.Click(frm.CmdCancelar);
-      }
-      EXPECT_FALSE(frm.IsLoaded() && frm.Visible());
-    });
-    EXPECT_EQ(driver_.MessageBoxes().size(), nMensajes);
-  }
-}
-
 // The telephone takes digits and backspace only, nothing pasted, and any key
 // marks the form as changed; Enter moves on.
 TEST_F(Frm942ComandosTest, TelephoneTakesDigitsOnlyAndEveryKeyChangesTheForm) {
