@@ -1,5 +1,7 @@
 #include "reporte/ModResumen.h"
 
+#include <cstdlib>
+
 #include "platform/dao/dbengine.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
@@ -71,12 +73,16 @@ void EntregaResumenes() {
 }  // namespace
 
 void Main() {
+  int estado = EXIT_FAILURE;
   try {
-    if (GeneraResumen()) EntregaResumenes();
+    if (GeneraResumen()) {
+      EntregaResumenes();
+      estado = EXIT_SUCCESS;
+    }
   } catch (const vb::Error& error) {
     AvisaErrorTecnico(error);
   }
-  vb::End();
+  vb::End(estado);
 }
 
 void LeeConfiguracionResumen() {
@@ -101,7 +107,7 @@ void AbreBaseResumen() {
     gDB = motor.Workspaces(0).OpenDatabase(gsRutaBase, false, false);
   } catch (const vb::Error& error) {
     forms::MsgBox(vb::vbLf + error.Description() + vb::vbLf + kReintente, forms::vbCritical, "Mensaje");
-    vb::End();
+    vb::End(EXIT_FAILURE);
   }
 }
 

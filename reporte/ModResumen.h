@@ -11,7 +11,8 @@ namespace tarvel {
 // .PRN in the report folder and .txt in the temporary folder), the removal of the
 // random-named text file, then End. An error ends the run with "Error tecnico: "
 // and what is written stays; a taxpayer missing from CONT ends it after its own
-// message, without copies.
+// message, without copies. The program ends with EXIT_SUCCESS only when both
+// copies were made, with EXIT_FAILURE on every other road.
 void Main();
 
 // DBPath, DBName and SysUser from TESCA.INI (section Options), and the paths they
@@ -19,7 +20,8 @@ void Main();
 void LeeConfiguracionResumen();
 
 // Writes SystemDB into TESCA.INI and opens the database into gDB; when it cannot,
-// it says why ("Intente nuevamente por favor.") and ends the program.
+// it says why ("Intente nuevamente por favor.") and ends the program with
+// EXIT_FAILURE.
 void AbreBaseResumen();
 
 // Settings, database, command line, boxes, entity, name, text summary and spool

@@ -2,24 +2,56 @@
 // argument, no display, a suite of the host stand-in.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/testsupport/child_process.h"
 #include "reporte/tests/resumen_prueba.h"
 
 namespace tarvel::prueba {
 namespace {
 
-TEST_F(ResumenTest, TarvelStartedByTheHostWritesBothSummariesForIt) {
+class TarvelTest : public ResumenTest {
+ protected:
+  // Started with that command line; its exit status.
+  int Tarvel(const std::string& comando) {
+    testsupport::ChildProcess tarvel({TARVEL_PATH, comando},
+                                     {"WINDIR=" + suite_.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
+    EXPECT_TRUE(tarvel.Started());
+    int estado = tarvel.Wait();
+    EXPECT_EQ(tarvel.ReadLine(std::chrono::milliseconds(100)), "");
+    return estado;
+  }
+};
+
+TEST_F(TarvelTest, TarvelStartedByTheHostWritesBothSummariesForIt) {
   const Declaracion& declaracion = Declaraciones().front();
   Declara(declaracion.casillas);
-  testsupport::ChildProcess tarvel({TARVEL_PATH, kComando},
-                                   {"WINDIR=" + suite_.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
-  ASSERT_TRUE(tarvel.Started());
-  EXPECT_EQ(tarvel.Wait(), 0);
-  EXPECT_EQ(tarvel.ReadLine(std::chrono::milliseconds(100)), "");
+  EXPECT_EQ(Tarvel(kComando), EXIT_SUCCESS);
   EXPECT_EQ(Bytes("TMP/" + kRaiz + ".txt"), Cp1252(ResumenDeTexto(declaracion.cuerpo)));
   EXPECT_EQ(Archivos("TMP"), std::vector<std::string>{kRaiz + ".txt"});
   EXPECT_EQ(Bytes("RPT/" + kRaiz + ".PRN"), Bytes("RPT/00000001.PRN"));
   EXPECT_EQ(Consulta("SELECT Archivo, CodRep FROM SPOOL"), (Filas{{"00000001.PRN", "F36004"}}));
+}
+
+// A script that starts it can tell: each road that ends in a message (the
+// database, the taxpayer, a technical error) ends with a failure status.
+TEST_F(TarvelTest, TarvelExitsWithFailureOnEveryRoadThatDidNotDeliverTheSummaries) {
+  struct Caso {
+    const char* camino;
+    std::string comando;
+    std::string dbName;
+  };
+  const Caso casos[] = {
+      {"contribuyente desconocido", "0620999999999    XXXX20100310000ABCD", host::kDatabaseName},
+      {"entidad fuera de las cinco", "0620456712348    XXXX20100340000ABCD", host::kDatabaseName},
+      {"base de datos ausente", kComando, "OTRA.MDB"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.camino);
+    FijaOpcion("DBName", c.dbName);
+    EXPECT_EQ(Tarvel(c.comando), EXIT_FAILURE);
+  }
+  EXPECT_EQ(Archivos("RPT"), std::vector<std::string>{});
 }
 
 }  // namespace
