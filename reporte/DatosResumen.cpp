@@ -33,8 +33,15 @@ std::string Valor(const vb::Variant& valor) {
   return vb::CStr(valor);
 }
 
+// The number the box text begins with. One past every box ("9E99" reads as
+// 9 x 10^99) answers 0, refused as a blank is, instead of overflowing the int.
+int NumeroCasilla(const vb::Variant& casilla) {
+  double numero = vb::Val(vb::CStr(casilla));
+  return numero > 0 && numero < 1000 ? static_cast<int>(numero) : 0;
+}
+
 void GuardaCasilla(dao::Recordset& rs) {
-  int iCasilla = static_cast<int>(vb::Val(vb::CStr(rs("CASILLA").Value())));
+  int iCasilla = NumeroCasilla(rs("CASILLA").Value());
   if (CasillaOmitida(iCasilla)) return;
   bool guardada = iCasilla >= 1 && iCasilla <= kUltimaCasilla;
   if (!guardada && !CasillaAceptada(iCasilla)) vb::Raise(kErrSubindice);
