@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/dao/dbengine.h"
 #include "platform/vb/app.h"
 #include "platform/vb/files.h"
 #include "platform/vb/strings.h"
+#include "platform/win/profile.h"
 #include "reporte/Globales.h"
 #include "reporte/tests/resumen_prueba.h"
 
@@ -100,6 +102,29 @@ TEST_F(ResumenTest, RunLeavesBothCopiesTheRegisteredFileAndNoTemporaryText) {
   EXPECT_EQ(Archivos("RPT"), (std::vector<std::string>{"00000001.PRN", kRaiz + ".PRN"}));
   EXPECT_EQ(Archivos("TMP"), std::vector<std::string>{kRaiz + ".txt"});
   EXPECT_EQ(driver_.MessageBoxes(), std::vector<forms::MessageBoxCall>{});
+}
+
+// SystemDB always gets a "\" before TESCA.MDW, so a data folder that ends with
+// a separator gives a doubled one there; the engine gets the file with one.
+TEST_F(ResumenTest, WorkgroupFileFollowsTheDataFolder) {
+  const std::string carpeta = Zep().substr(0, Zep().size() - 1);
+  struct Caso {
+    std::string dbPath;
+    std::string escrito;
+    std::string motor;
+  };
+  const Caso casos[] = {
+      {carpeta + "\\", carpeta + "\\\\TESCA.MDW", carpeta + "\\TESCA.MDW"},
+      {carpeta + "/", carpeta + "/\\TESCA.MDW", carpeta + "/TESCA.MDW"},
+  };
+  for (const Caso& c : casos) {
+    FijaOpcion("DBPath", c.dbPath);
+    LeeConfiguracionResumen();
+    AbreBaseResumen();
+    EXPECT_EQ(win::GetPrivateProfileString("Options", "SystemDB", "", suite_.settingsPath), c.escrito);
+    EXPECT_EQ(dao::Engine().SystemDB(), c.motor);
+    gDB->Close();
+  }
 }
 
 TEST(LeeLineaComando, FieldsStandAtFixedPositionsWithTheirBlanks) {
