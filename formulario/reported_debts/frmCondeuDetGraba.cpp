@@ -347,6 +347,10 @@ void frmCondeuDet::ActualizaSolicitud() {
   bModificado = false;
 }
 
+// The reloaded grid stands on its first row. Declining the next row puts it
+// back on the stored one, as the last row is: the window goes on showing that
+// debt, whose appeal code it reads from the grid and whose next row a second
+// store offers.
 void frmCondeuDet::OfreceSiguiente(long nPosicion, long nCuenta) {
   const dao::RecordsetPtr& datos = forms::Instance<Frm942>().Dat(giIndexGrid).Recordset();
   if (nPosicion + 1 < nCuenta) {
@@ -354,6 +358,8 @@ void frmCondeuDet::OfreceSiguiente(long nPosicion, long nCuenta) {
                       forms::vbYesNo + forms::vbQuestion, Caption()) == forms::vbYes) {
       datos->SetAbsolutePosition(nPosicion + 1);
       CargaValorDj();
+    } else {
+      datos->SetAbsolutePosition(nPosicion);
     }
     return;
   }

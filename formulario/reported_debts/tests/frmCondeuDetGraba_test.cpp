@@ -480,8 +480,9 @@ TEST_F(GrabaConciliacionTest, StoringALoadedAnswerReplacesMotivesOneToSix) {
 }
 
 // After a save the grid and its total are reloaded and the next row is
-// offered: "Sí" shows it in the same window; the last row ends with a notice
-// and the grid stays on it. A total that read "0" is not recomputed.
+// offered: "Sí" shows it in the same window, "No" keeps the grid on the stored
+// row; the last row ends with a notice and the grid stays on it. A total that
+// read "0" is not recomputed.
 TEST_F(GrabaConciliacionTest, RefreshesTheRequestFormAndOffersTheNextDebt) {
   ImportaLineas({Linea("01", "P-0", Importes(Con("010101", "200906"))),
                  Linea("01", "P-1", Importes(Con("010101", "200905"))),
@@ -492,6 +493,12 @@ TEST_F(GrabaConciliacionTest, RefreshesTheRequestFormAndOffersTheNextDebt) {
     Frm942& frm = forms::Instance<Frm942>();
     EXPECT_EQ(frm.txtmtototal(1).Text(), "500");
     Contesta(det, 0, 0);
+    // Declined, the grid stays on the stored debt, so that storing it again
+    // offers the debt after it.
+    driver_.Expect({kSiguiente, forms::vbYesNo + forms::vbQuestion, kValores}, forms::vbNo);
+    driver_.Click(det.cmdOpcion(0));
+    EXPECT_EQ(frm.Dat(1).Recordset()->AbsolutePosition(), 1);
+    EXPECT_EQ(vb::CStr(frm.TDBGrid(1).Columns("num_doc").Value()), "P-1");
     driver_.Expect({kSiguiente, forms::vbYesNo + forms::vbQuestion, kValores}, forms::vbYes);
     driver_.Click(det.cmdOpcion(0));
     EXPECT_EQ(frm.txtmtototal(1).Text(), "1,523");
