@@ -253,8 +253,7 @@ void FrmNoNotificada::cmdOpcion_Click(int Index) {
       forms::Unload(*this);
     }
   } catch (const vb::Error& error) {
-    ManejaError("cmdOpcion_Click", error);
-    vb::End();
+    TerminaPorError("cmdOpcion_Click", error);
   }
 }
 

@@ -59,11 +59,6 @@ std::string Campo(dao::Recordset& rs, int nCampo) {
   return (rs(nCampo).Value() & vb::Variant("")).ToString();
 }
 
-// The lists' errors are fatal: reported centrally, then the program ends.
-[[noreturn]] void Termina(const char* sRutina, const vb::Error& error) {
-  ManejaError(sRutina, error);
-  vb::End();
-}
 
 }  // namespace
 
@@ -91,7 +86,7 @@ void FrmNoNotificada::CargaTributo(forms::ComboBox& oCombo, const std::string& s
     }
     rs->Close();
   } catch (const vb::Error& error) {
-    Termina("CargaTributo", error);
+    TerminaPorError("CargaTributo", error);
   }
 }
 
@@ -147,7 +142,7 @@ void FrmNoNotificada::CargaValoresNEW(forms::ComboBox& oCombo, const std::string
     forms::DoEvents();
     forms::DoEvents();
   } catch (const vb::Error& error) {
-    Termina("CargaValores", error);
+    TerminaPorError("CargaValores", error);
   }
 }
 

@@ -77,11 +77,6 @@ std::string Contador(long nPosicion, long nCuenta) {
   return "Total de registros : " + std::to_string(nPosicion + 1) + " de " + std::to_string(nCuenta);
 }
 
-// Errors of the grid routines are fatal: reported centrally, then the program ends.
-[[noreturn]] void Termina(const char* sRutina, const vb::Error& error) {
-  ManejaError(sRutina, error);
-  vb::End();
-}
 
 }  // namespace
 
@@ -98,7 +93,7 @@ void Frm942::CargaTabIndex(int nIndex) {
     CuentaFilas(nIndex);
     CargaTipoPersona();
   } catch (const vb::Error& error) {
-    Termina("CargaTabIndex", error);
+    TerminaPorError("CargaTabIndex", error);
   }
 }
 
@@ -127,7 +122,7 @@ void Frm942::CalculaMontoTotal(forms::TextBox& oTextBox, int nIndex) {
     oTextBox.SetAlignment(forms::vbRightJustify);
     rs->Close();
   } catch (const vb::Error& error) {
-    Termina("CalculaMontoTotal", error);
+    TerminaPorError("CalculaMontoTotal", error);
   }
 }
 
@@ -152,7 +147,7 @@ void Frm942::SSTab1_Click(int PreviousTab) {
     }
     SetMousePointer(forms::vbDefault);
   } catch (const vb::Error& error) {
-    Termina("SSTab1_Click", error);
+    TerminaPorError("SSTab1_Click", error);
   }
 }
 
@@ -179,7 +174,7 @@ void Frm942::TDBGrid_FormatText(int Index, int ColIndex, vb::Variant& Value) {
       default: return;
     }
   } catch (const vb::Error& error) {
-    Termina("TDBGrid_FormatText", error);
+    TerminaPorError("TDBGrid_FormatText", error);
   }
 }
 
@@ -189,7 +184,7 @@ void Frm942::TDBGrid_RowColChange(int Index, const vb::Variant& LastRow) {
     dao::Recordset& rs = *Dat(Index).Recordset();
     lblTab(Index).SetCaption(Contador(rs.AbsolutePosition(), rs.RecordCount()));
   } catch (const vb::Error& error) {
-    Termina("TDBGrid_RowColChange", error);
+    TerminaPorError("TDBGrid_RowColChange", error);
   }
 }
 

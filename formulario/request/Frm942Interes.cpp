@@ -93,8 +93,7 @@ void Frm942::Recalcula_deuda() {
     rs->Close();
     transaccion.Commit();
   } catch (const vb::Error& error) {
-    ManejaError("Recalcula_deuda", error);
-    vb::End();
+    TerminaPorError("Recalcula_deuda", error);
   }
 }
 

@@ -52,10 +52,6 @@ int Cuotas(const std::string& sCuotas) {
 // The initial payment as the boxes write it: plain decimal text.
 std::string TextoCuotaInicial(double nCuota) { return vb::NumberText(nCuota); }
 
-[[noreturn]] void Termina(const char* sRutina, const vb::Error& error) {
-  ManejaError(sRutina, error);
-  vb::End();
-}
 
 }  // namespace
 
@@ -121,7 +117,7 @@ std::string Frm942::CalculaDeudaAcogida() {
     rs->Close();
     return sDeuda;
   } catch (const vb::Error& error) {
-    Termina("CalculaDeudaAcogida", error);
+    TerminaPorError("CalculaDeudaAcogida", error);
   }
 }
 
@@ -129,7 +125,7 @@ void Frm942::CalculaCasillas() {
   try {
     if (const Bloque* bloque = BloqueDe(gnSemana)) Casilla(bloque->base).SetText(CalculaDeudaAcogida());
   } catch (const vb::Error& error) {
-    Termina("CalculaCasillas", error);
+    TerminaPorError("CalculaCasillas", error);
   }
 }
 
@@ -147,7 +143,7 @@ void Frm942::CalculaCasillas2() {
           .SetText(TextoCuotaInicial(CalculaCuotaInicial2(TextoCasilla(b), nUit, TextoCasilla(b + 1),
                                                           TextoCasilla(b + 3), TextoCasilla(b + 2))));
   } catch (const vb::Error& error) {
-    Termina("CalculaCasillas2", error);
+    TerminaPorError("CalculaCasillas2", error);
   }
 }
 
@@ -213,7 +209,7 @@ void Frm942::txtValor_Change(int Index) {
     }
     bModificado = true;
   } catch (const vb::Error& error) {
-    Termina("txtValor_Change", error);
+    TerminaPorError("txtValor_Change", error);
   }
 }
 

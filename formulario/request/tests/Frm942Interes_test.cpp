@@ -238,5 +238,30 @@ TEST_F(Frm942InteresTest, DateBoxPastesNothingAndEnterMovesOn) {
   });
 }
 
+// An error in a routine whose failure is fatal is reported centrally and ends the
+// program with a failure status, so that the host can tell.
+class Frm942ErrorFatalTest : public Frm942InteresTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Frm942ErrorFatalTest, EndsTheProgramWithAFailureStatus) {
+  const std::string rutina = GetParam();
+  int salida = 0;
+  try {
+    Abre(kRucAndina, [this, &rutina](Frm942& frm) {
+      frm.mkeFechaAcog.SetText("15/06/2010");
+      Ejecuta("DROP TABLE TMP_F0942DEUDAS");
+      driver_.Answer(forms::vbOK);
+      if (rutina == "CargaTabIndex") frm.CargaTabIndex(1);
+      else frm.Recalcula_deuda();
+    });
+  } catch (const vb::ProgramEnded& fin) {
+    salida = fin.exitCode;
+  }
+  EXPECT_EQ(salida, EXIT_FAILURE);
+  EXPECT_EQ(vb::Right(driver_.MessageBoxes().back().title, rutina.size() + 2), rutina + ") ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rutinas, Frm942ErrorFatalTest, ::testing::Values("CargaTabIndex", "Recalcula_deuda"));
+
 }  // namespace
 }  // namespace korva::prueba
