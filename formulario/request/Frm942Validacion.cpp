@@ -243,8 +243,9 @@ class Validacion {
       return Vacia(b) || V(b) >= dUit_ * 0.1 || Hallazgo(MensajeMinimoDeuda(b));
     }
     if (sForma == "2") return (!Vacia(b + 2) || Hallazgo(MensajeMeses(b))) && Fraccionamiento(b, " ");
-    if (vb::Trim(sForma).empty())
-      return Hallazgo(CasillaConBlanco(b + 1) + ": Indique la Modalidad de Pago.");
+    // Only a box with no text at all lacks the payment form; any other text,
+    // blanks included, is a payment form that no branch checks.
+    if (sForma.empty()) return Hallazgo(CasillaConBlanco(b + 1) + ": Indique la Modalidad de Pago.");
     return true;
   }
 

@@ -72,6 +72,7 @@ TEST_F(Frm942ValidacionTest, PaymentModeBoxesReportEachFindingWithItsText) {
       {"deferral with a small instalment", {{501, "2"}, {502, "3"}, {504, "179"}}, {kF12}},
       {"no payment form", {{501, ""}}, {kF13}},
       {"another payment form runs no branch", {{501, "5"}}, {}},
+      {"a blank payment form runs no branch", {{501, " "}}, {}},
       {"guarantee without its type", {{506, "SI"}}, {kF14}},
       {"guarantee with its type", {{506, "SI"}}, {}, [](Frm942& f) { f.ChkGarantia(1).SetValue(forms::vbChecked); }},
       {"initial payment below the minimum", {{500, "20,000"}, {535, "100"}}, {kF15}},
