@@ -113,7 +113,10 @@ std::uint8_t ManejaError(const std::string& sRutina, const vb::Error& error) {
   return kErrorTerminaPrograma;
 }
 
+// The program ends after the message; the work in progress is undone before it is
+// shown, so that no half-done change holds the database while the message waits.
 void TerminaPorError(const std::string& sRutina, const vb::Error& error) {
+  dao::Engine().Workspaces(0).RollbackAll();
   ManejaError(sRutina, error);
   vb::End(EXIT_FAILURE);
 }

@@ -136,7 +136,7 @@ TEST_F(ModGen02Test, DeletionRemovesOnlyTheNamedDeclaration) {
   EXPECT_EQ(Cuenta("CAB"), 2);
 }
 
-TEST_F(ModGen02Test, DeletionThatFailsIsReportedAndEndsWithoutCommitting) {
+TEST_F(ModGen02Test, DeletionThatFailsIsUndoneBeforeItIsReportedAndEndsTheProgram) {
   InsertaDeclaracion("20456712348", "201003", 1);
   gsPeriodo = "201003";
   gnSemana = 1;
@@ -146,9 +146,12 @@ TEST_F(ModGen02Test, DeletionThatFailsIsReportedAndEndsWithoutCommitting) {
   std::string descripcion = dao::EngineErrorText(3078, "F0942NADA");
   driver_.Expect(MessageBoxCall{MensajeFatal(3078, descripcion, descripcion + "\n"),
                                 forms::vbCritical,
-                                "Error crítico: 3078 (Rutina: EliminaDataTabla) "});
+                                "Error crítico: 3078 (Rutina: EliminaDataTabla) "},
+                forms::vbOK, [this] {
+                  EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+                  EXPECT_EQ(Cuenta("CAB"), 1);
+                });
   EXPECT_THROW(EliminaDataTabla("F0942NADA", 6, "20456712348", 1, ""), vb::ProgramEnded);
-  EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
   EXPECT_EQ(Cuenta("CAB"), 1);
   std::vector<std::string> lineas = vb::Split(vb::FromCp1252(Bitacora()), "\r\n");
   ASSERT_GE(lineas.size(), 3u);

@@ -85,9 +85,13 @@ void TestDriver::Fail(const std::string& why) {
   throw ScriptFailure(why);
 }
 
-void TestDriver::Answer(int answer) { answers_.push_back({std::nullopt, answer}); }
+void TestDriver::Answer(int answer) { answers_.push_back({std::nullopt, answer, {}}); }
 
-void TestDriver::Expect(const MessageBoxCall& box, int answer) { answers_.push_back({box, answer}); }
+void TestDriver::Expect(const MessageBoxCall& box, int answer) { answers_.push_back({box, answer, {}}); }
+
+void TestDriver::Expect(const MessageBoxCall& box, int answer, std::function<void()> whileShown) {
+  answers_.push_back({box, answer, std::move(whileShown)});
+}
 
 int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& title) {
   MessageBoxCall box{prompt, style, title};
@@ -102,6 +106,7 @@ int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& 
   if (!AnswerFits(style, next.answer)) {
     Fail("answer " + std::to_string(next.answer) + " is no button of message box " + Show(box));
   }
+  if (next.whileShown) next.whileShown();
   return next.answer;
 }
 

@@ -48,6 +48,9 @@ class TestDriver : public Host {
   void Answer(int answer);
   // The next message box must be exactly `box`; it is answered with `answer`.
   void Expect(const MessageBoxCall& box, int answer = vbOK);
+  // As Expect, and `whileShown` runs while the box waits for its answer, so that a
+  // test can look at what the program left in place before the person answers.
+  void Expect(const MessageBoxCall& box, int answer, std::function<void()> whileShown);
   const std::vector<MessageBoxCall>& MessageBoxes() const { return boxes_; }
   std::size_t PendingAnswers() const { return answers_.size(); }
 
@@ -135,6 +138,7 @@ class TestDriver : public Host {
   struct Reply {
     std::optional<MessageBoxCall> expected;
     int answer;
+    std::function<void()> whileShown;
   };
 
   void Require(bool done, const std::string& action, const Control& control);
