@@ -180,6 +180,7 @@ class FrmNoNotificada : public forms::Form {
 
   bool VerificaExclusionTributo(const std::string& sCodTributo, int iPosicion);
   bool SeListaTributo(const std::string& sArgumento, const std::string& sTipoDeuda, bool bAsociado);
+  bool EntidadOfreceMultas();
 
   // The cascade's rules and the slices of the fields it reads.
   void ReglaInteresCapitalizado();

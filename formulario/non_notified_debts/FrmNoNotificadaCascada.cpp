@@ -87,8 +87,10 @@ void FrmNoNotificada::cboTipoDeuda_Click() {
 }
 
 // A valor or an infraction names its document and has no sworn declaration.
-// FONAVI owes no fine that may be included: choosing an infraction there is
-// refused, and clearing the choice runs the type's handler for no type.
+// An infraction is refused for FONAVI when it offers no fine that may be
+// included, and clearing the choice runs the type's handler for no type. The
+// tax list may hold no fine only because it was loaded for a self-assessed
+// debt: PARAM is then asked, so that a FONAVI with fines is not refused.
 void FrmNoNotificada::TipoDeudaValorOInfraccion(const std::string& D) {
   for (forms::Control* control :
        std::initializer_list<forms::Control*>{&txtcodform, &txtNumOrd, &cboSemana, &cboTipoPago})
@@ -103,7 +105,7 @@ void FrmNoNotificada::TipoDeudaValorOInfraccion(const std::string& D) {
   bool bHayMultas = false;
   for (int i = 0; i < cboTributo.ListCount(); ++i)
     bHayMultas = bHayMultas || EmpiezaConSeis(cboTributo.List(i));
-  if (gnSemana == 5 && !bHayMultas) {
+  if (gnSemana == 5 && !bHayMultas && !EntidadOfreceMultas()) {
     forms::MsgBox("Entidad no posee códigos de multas acogibles",
                   forms::vbCritical + forms::vbOKOnly, Caption());
     cboTipoDeuda.SetListIndex(-1);

@@ -103,6 +103,15 @@ bool FrmNoNotificada::SeListaTributo(const std::string& sArgumento, const std::s
   return true;
 }
 
+// Whether PARAM 725 offers the entity any fine (a stored code beginning "06")
+// in its main tax list, whatever debt type the list was last loaded for.
+bool FrmNoNotificada::EntidadOfreceMultas() {
+  return CuentaFilas(std::string("SELECT count(*) as nCont FROM PARAM ") +
+                     "WHERE numero = '725' " + "AND mid(funcion," +
+                     std::to_string(PosicionEntidad(gnSemana)) + ",1) = '1' " +
+                     "AND mid(funcion,68,1) = '1' " + "AND mid(argumento,1,2) = '06' ") > 0;
+}
+
 bool FrmNoNotificada::VerificaExclusionTributo(const std::string& sCodTributo, int iPosicion) {
   gsSQL = std::string("SELECT * ") + "FROM PARAM " + "WHERE numero = '729' " +
           "AND argumento = " + vb::SqlText(sCodTributo) + " " + "AND mid(funcion," +

@@ -84,6 +84,26 @@ TEST_F(CascadaTest, AnInfractionForFonaviWithoutFinesIsRefusedAndTheTypeCleared)
   });
 }
 
+// FONAVI with a fine takes an infraction whatever type was chosen before it,
+// also after a self-assessed debt, whose tax list holds no fine (-1: none).
+TEST_F(CascadaTest, AnInfractionForFonaviWithAFineIsTakenWhateverTypeCameBefore) {
+  Declara942(5);
+  Entra("N", [this](FrmNoNotificada& v) {
+    driver_.Focus(v.cboTipoDeuda);
+    for (int anterior : {-1, 0, 1}) {
+      v.Deshabilita_campos();
+      if (anterior >= 0) driver_.Select(v.cboTipoDeuda, anterior);
+      driver_.TakeLog();
+      driver_.Select(v.cboTipoDeuda, 2);
+      EXPECT_EQ(driver_.TakeLog(), Textos{"cboTipoDeuda_Click"}) << anterior;
+      EXPECT_EQ(v.cboTipoDeuda.ListIndex(), 2) << anterior;
+      EXPECT_EQ(v.txtTipoDeuda.Text(), "INFRACCION") << anterior;
+      EXPECT_EQ(Codigos(v.cboTributo), Textos{"6131"}) << anterior;
+    }
+    EXPECT_TRUE(driver_.MessageBoxes().empty());
+  });
+}
+
 // With no tax the tax's handler only empties the description: the quota field,
 // the payment type and the capitalised interest stay as the last tax left them.
 TEST_F(CascadaTest, ClearingTheTaxOnlyEmptiesItsDescription) {
