@@ -1,9 +1,11 @@
 #include "platform/qt/entry_view.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "platform/forms/form.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/strings.h"
 #include "platform/vb/encoding.h"
@@ -90,8 +92,28 @@ void EntryView::Changed(forms::ControlProperty property) {
   using enum forms::ControlProperty;
   if (!control_) return;
   if (property == Text) return ShowText();
+  if (property == SelLength && !reading_) selectedSincePress_ = true;
   if (property == SelStart || property == SelLength) return SyncCaret();
   ControlView::Changed(property);
+}
+
+bool EntryView::Mouse(QWidget* target, QMouseEvent* event) {
+  bool leftPress = event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton;
+  if (leftPress && control_) {
+    entering_ = control_->CanTakeFocus() && control_->Parent().ActiveControl() != control_;
+    selectedSincePress_ = false;
+    keepsEntrySelection_ = false;
+  }
+  bool handled = ControlView::Mouse(target, event);
+  if (event->type() == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton) {
+    keepsEntrySelection_ = false;
+  }
+  return handled;
+}
+
+// MouseDown has moved the focus and run GotFocus: a selection it made stays.
+void EntryView::Pressing() {
+  keepsEntrySelection_ = entering_ && selectedSincePress_ && control_ && SelLength() > 0;
 }
 
 void EntryView::AfterWidgetMouse() {

@@ -12,12 +12,16 @@ namespace formsqt {
 // An entry box: its text, caret and selection are the control's. Keys never
 // reach the widget (the form types them into the control, which may drop or
 // replace them); a person's mouse places the caret and selects in the widget,
-// and the selection is written back to the control.
+// and the selection is written back to the control. A press that brings the
+// focus into the box, where GotFocus selected the text so that typing replaces
+// it, leaves that selection standing: the widget does not see that press, its
+// moves or its release, so the caret is not dropped where the mouse is.
 class EntryView : public ControlView {
  public:
   EntryView(FormWindow& window, forms::Control& control, bool multiLine);
   void Changed(forms::ControlProperty property) override;
   void SyncCaret() override;
+  bool Mouse(QWidget* target, QMouseEvent* event) override;
 
  protected:
   virtual std::string Text() const = 0;
@@ -28,7 +32,8 @@ class EntryView : public ControlView {
   virtual int Alignment() const = 0;
 
   void SyncOwn() override;
-  bool WidgetTakesMouse() const override { return true; }
+  bool WidgetTakesMouse() const override { return !keepsEntrySelection_; }
+  void Pressing() override;
   void AfterWidgetMouse() override;
 
   QLineEdit* line_ = nullptr;
@@ -37,6 +42,12 @@ class EntryView : public ControlView {
  private:
   void ShowText();
   bool reading_ = false;
+  // The left press under way brings the focus in from another control.
+  bool entering_ = false;
+  // The box's code selected text since that press began.
+  bool selectedSincePress_ = false;
+  // That press and its moves and release stay away from the widget.
+  bool keepsEntrySelection_ = false;
 };
 
 // Positions in a text whose lines end in "\r\n", and in the same text as a

@@ -95,6 +95,27 @@ TEST_F(QtInput, TheCaretAndSelectionAPersonMakesReachTheBox) {
   EXPECT_EQ(edit->text(), "X");
 }
 
+// A box whose GotFocus selects its text keeps that selection when a click
+// brings the focus in, so that typing replaces the text wherever the click
+// fell; a click in the box that has the focus places the caret.
+TEST_F(QtInput, AClickIntoABoxThatSelectsOnEntryKeepsTheSelection) {
+  form->txtImporte.SetText("0.00");
+  form->txtImporte.GotFocus = [this] {
+    form->txtImporte.SetSelStart(0);
+    form->txtImporte.SetSelLength(13);
+  };
+  auto* edit = WidgetOf<QLineEdit>(form->txtImporte);
+  QPoint left(4, edit->height() / 2);
+  Click(form->txtImporte, left);
+  ASSERT_EQ(form->ActiveControl(), &form->txtImporte);
+  EXPECT_EQ(edit->selectedText(), "0.00");
+  QTest::keyClicks(Focused(), "10");
+  EXPECT_EQ(form->txtImporte.Text(), "10");
+  Click(form->txtImporte, left);
+  EXPECT_EQ(form->txtImporte.SelStart(), 0);
+  EXPECT_EQ(form->txtImporte.SelLength(), 0);
+}
+
 // A box that refuses pasting empties the clipboard in its MouseDown, before the
 // context menu's paste; another box pastes.
 TEST_F(QtInput, TheRightButtonsPasteFollowsMouseDown) {
