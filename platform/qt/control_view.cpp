@@ -233,9 +233,21 @@ bool ControlView::Wheel(QWidget* target, QWheelEvent* event) {
   return true;
 }
 
+// A handler the press runs (a LostFocus, GotFocus or MouseDown) may let events
+// run, and the release of a quick click then arrives before the press is done:
+// it is kept and handled once the press is, so that the click is not lost.
+bool ControlView::Press(QWidget* target, QMouseEvent* event) {
+  pressing_ = true;
+  bool handled = PressNow(target, event);
+  pressing_ = false;
+  std::unique_ptr<QMouseEvent> release = std::move(heldRelease_);
+  if (release && control_ && heldTarget_) Release(heldTarget_, release.get());
+  return handled;
+}
+
 // MouseDown moves the focus first; when Validate keeps it elsewhere the press
 // ends there, and so does its release.
-bool ControlView::Press(QWidget* target, QMouseEvent* event) {
+bool ControlView::PressNow(QWidget* target, QMouseEvent* event) {
   int button = VbButton(event->button());
   pressed_ = 0;
   double_ = false;
@@ -258,6 +270,11 @@ bool ControlView::Press(QWidget* target, QMouseEvent* event) {
 }
 
 bool ControlView::Release(QWidget* target, QMouseEvent* event) {
+  if (pressing_) {
+    heldRelease_.reset(static_cast<QMouseEvent*>(event->clone()));
+    heldTarget_ = target;
+    return true;
+  }
   int button = VbButton(event->button());
   if (button == 0 || button != pressed_) return true;
   pressed_ = 0;

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "platform/forms/control.h"
 
@@ -101,6 +102,7 @@ class ControlView : public QObject {
  private:
   void ApplyPointer();
   bool Press(QWidget* target, QMouseEvent* event);
+  bool PressNow(QWidget* target, QMouseEvent* event);
   bool Release(QWidget* target, QMouseEvent* event);
   bool Move(QWidget* target, QMouseEvent* event);
   bool DoublePress(QWidget* target, QMouseEvent* event);
@@ -109,6 +111,11 @@ class ControlView : public QObject {
   FormWindow& window_;
   int pressed_ = 0;
   bool double_ = false;
+  // A press is running its handlers; a release that arrives meanwhile (a
+  // handler let events run) waits here until the press is done.
+  bool pressing_ = false;
+  std::unique_ptr<QMouseEvent> heldRelease_;
+  QPointer<QWidget> heldTarget_;
 };
 
 }  // namespace formsqt

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -6,8 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 
+#include "platform/forms/services.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/tests/sample_fixture.h"
 #include "platform/qt/units.h"
@@ -114,6 +117,26 @@ TEST_F(QtInput, AClickIntoABoxThatSelectsOnEntryKeepsTheSelection) {
   Click(form->txtImporte, left);
   EXPECT_EQ(form->txtImporte.SelStart(), 0);
   EXPECT_EQ(form->txtImporte.SelLength(), 0);
+}
+
+// The release of a quick click can arrive while the press still runs the
+// handlers of the focus change, when one of them lets events run: the click
+// still happens, once, and the button does not stay drawn down.
+TEST_F(QtInput, AReleaseThatArrivesWhileThePressRunsStillClicks) {
+  int clicks = 0;
+  form->cmdAceptar.Click = [&clicks] { ++clicks; };
+  form->txtNombre.LostFocus = [] { forms::DoEvents(); };
+  Click(form->txtNombre);
+  auto* button = WidgetOf<QAbstractButton>(form->cmdAceptar);
+  QPoint center = button->rect().center();
+  QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, center,
+                                                      button->mapToGlobal(center), Qt::LeftButton,
+                                                      Qt::NoButton, Qt::NoModifier));
+  QTest::mousePress(button, Qt::LeftButton, {}, center);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->ActiveControl(), &form->cmdAceptar);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(button->isDown());
 }
 
 // A box that refuses pasting empties the clipboard in its MouseDown, before the
