@@ -104,17 +104,15 @@ bool EntryView::Mouse(QWidget* target, QMouseEvent* event) {
     selectedSincePress_ = false;
     keepsEntrySelection_ = false;
   }
-  bool handled = ControlView::Mouse(target, event);
-  if (event->type() == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton) {
-    keepsEntrySelection_ = false;
-  }
-  return handled;
+  return ControlView::Mouse(target, event);
 }
 
 // MouseDown has moved the focus and run GotFocus: a selection it made stays.
 void EntryView::Pressing() {
   keepsEntrySelection_ = entering_ && selectedSincePress_ && control_ && SelLength() > 0;
 }
+
+void EntryView::Released() { keepsEntrySelection_ = false; }
 
 void EntryView::AfterWidgetMouse() {
   int start = 0;

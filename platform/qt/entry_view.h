@@ -34,6 +34,7 @@ class EntryView : public ControlView {
   void SyncOwn() override;
   bool WidgetTakesMouse() const override { return !keepsEntrySelection_; }
   void Pressing() override;
+  void Released() override;
   void AfterWidgetMouse() override;
 
   QLineEdit* line_ = nullptr;
