@@ -181,6 +181,10 @@ void frmCondeuDet::DisenaMontos() {
   MontoAcogido(Label7, "Interés capitalizado", lblMtoInteresCAP, 2340, 17);
   MontoAcogido(Label1, "Interés", lblMtoInteres, 4560, 18);
   MontoAcogido(Label24, "Monto acogido", lblMtoAcogido, 6780, 19);
+  // An agreed debt's caption takes the acceptance date ("Monto acogido al
+  // dd/mm/yyyy"): the last caption runs on to the frame's edge to hold it on
+  // one line.
+  Label24.SetWidth(2190);
   lblMtoAcogido.SetBackColor(kColorBloqueado);
   lblMtoAcogido.SetLocked(true);
   lblMtoAcogido.SetTabStop(false);

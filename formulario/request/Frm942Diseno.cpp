@@ -272,12 +272,14 @@ forms::Frame& Frm942::MarcoDe(const Bloque& bloque) {
   return *marcos[bloque.orden];
 }
 
-// One entity's frame: its name heading, then its boxes, each on its row. The
-// months, instalments and instalment amount of block 500 are disabled, those of
-// the other blocks enabled but locked; either way they take no typing.
+// One entity's frame, with the same margin either side of its boxes (leaving
+// the guarantee frame beside it room for its caption): its name heading, then
+// its boxes, each on its row. The months, instalments and instalment amount of
+// block 500 are disabled, those of the other blocks enabled but locked; either
+// way they take no typing.
 void Frm942::DisenaBloque(const Bloque& bloque) {
   forms::Frame& marco = MarcoDe(bloque);
-  marco.Move(5100, 1015, 2175, 3255);
+  marco.Move(5100, 1015, 2100, 3255);
   forms::TextBox& encabezado = txtdescol.Add(bloque.orden, marco);
   encabezado.SetText(bloque.nombre);
   encabezado.Move(45, 300, 2010, 285);
@@ -311,7 +313,9 @@ void Frm942::DisenaCasilla(forms::Frame& marco, const Fila& fila, int nCasilla, 
 
 void Frm942::DisenaGarantia() {
   Frame_Garantia.SetCaption("Tipo de garantía de deuda");
-  Frame_Garantia.Move(7440, 1015, 1935, 1215);
+  // Beside the entity's frame, as wide as the tab leaves it, so that the
+  // caption shows whole.
+  Frame_Garantia.Move(7245, 1015, 2175, 1215);
   Frame_Garantia.SetVisible(false);
   const char* tipos[] = {"Carta fianza", "Hipoteca", "Garantía mobiliaria"};
   for (int i = 0; i < 3; ++i) {

@@ -11,9 +11,6 @@ namespace formsqt {
 
 namespace {
 
-// Where the caption starts, in pixels from the frame's left edge.
-constexpr int kCaptionLeft = 8;
-
 // The top of the frame's line, in pixels from its top: the middle of the caption.
 int FrameLineTop(const QWidget& frame) { return frame.fontMetrics().height() / 2; }
 
@@ -32,7 +29,8 @@ class FrameBox : public QGroupBox {
     painter.drawRect(line.adjusted(1, 1, 0, 0));
     if (title().isEmpty()) return;
     int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic;
-    QRect caption = fontMetrics().boundingRect(QRect(kCaptionLeft, 0, width(), height()), flags, title());
+    QRect caption =
+        fontMetrics().boundingRect(QRect(kFrameCaptionInset, 0, width(), height()), flags, title());
     painter.fillRect(caption.adjusted(-2, 0, 2, 0), palette().color(backgroundRole()));
     style()->drawItemText(&painter, caption, flags, palette(), isEnabled(), title(), foregroundRole());
   }

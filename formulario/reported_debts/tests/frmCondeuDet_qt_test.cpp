@@ -1,17 +1,24 @@
 // The reported-debt window as a person sees it: opened from the request form's
 // "Valores" grid under Qt's offscreen platform, answered, and pictured with the
-// supporting-data dialog of its payments.
+// supporting-data dialog of its payments; the captions that take the request's
+// texts are shown whole.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "formulario/reported_debts/tests/prueba_deudas.h"
 #include "platform/forms/user.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/frame_view.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
 
@@ -39,9 +46,25 @@ class FrmCondeuDetQtTest : public PruebaDeudas {
     forms::user::Focus(control);
     for (char c : sTexto) forms::user::Char(control.Parent(), static_cast<char32_t>(c));
   }
+
+  // A caption as a window shows it: its text, its width in its widget's font
+  // and the room the widget gives it (a label's contents; a frame's width less
+  // the caption's inset on either side).
+  struct Leyenda {
+    std::string texto;
+    int ancho;
+    int espacio;
+  };
+  static Leyenda Mide(formsqt::QtHost& host, const forms::Control& control, const std::string& caption) {
+    QWidget* vista = host.WidgetOf(control);
+    if (!vista) return {caption, 0, -1};
+    bool marco = qobject_cast<QGroupBox*>(vista) != nullptr;
+    int espacio = marco ? vista->width() - 2 * formsqt::kFrameCaptionInset : vista->contentsRect().width();
+    return {caption, vista->fontMetrics().horizontalAdvance(formsqt::WithoutAccessKeys(caption)), espacio};
+  }
 };
 
-TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
+TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPicturedWithItsCaptionsWhole) {
   ImportaLineas({Linea("01", "V-1", Con("010101", "200905")), Linea("01", "V-2")});
   const char* construccion = std::getenv("FORM0942_BUILD_DIR");
   fs::path imagen = fs::path(construccion && *construccion ? construccion : carpeta_.Path()) /
@@ -52,6 +75,7 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
   bool bGuardada = false;
   bool bSustento = false;
   std::string sMontos;
+  std::vector<Leyenda> leyendas;
   formsqt::QtHost host;
   auto sustento = [&] {
     frmSustento* s = forms::LoadedInstance<frmSustento>();
@@ -69,6 +93,9 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
     frmCondeuDet* det = forms::LoadedInstance<frmCondeuDet>();
     ASSERT_NE(det, nullptr);
     forms::user::Click(det->optAcogeFrac(0));
+    forms::user::Click(det->optConformeMto(0));
+    for (forms::Label* titulo : {&det->Label1, &det->Label24})
+      leyendas.push_back(Mide(host, *titulo, titulo->Caption()));
     forms::user::Click(det->optConformeMto(1));
     Teclea(det->txtmtoTributo, "1500");
     forms::user::Click(det->chkmotivo(1));
@@ -83,6 +110,7 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
     ASSERT_NE(frm, nullptr);
     Teclea(frm->txtTelefono, "4567890");
     Teclea(frm->mkeFechaAcog, "15052010");
+    leyendas.push_back(Mide(host, frm->Frame_Garantia, frm->Frame_Garantia.Caption()));
     forms::user::ChooseTab(frm->SSTab1, 1);
     forms::user::ChooseRow(frm->TDBGrid(1), 0);
     giIndexGrid = 1;
@@ -118,6 +146,15 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPictured) {
   EXPECT_GT(picture.width(), 500);
   ASSERT_TRUE(bSustento);
   EXPECT_FALSE(QImage(QString::fromStdString(imagenSustento.string())).isNull());
+  // The guarantee frame of the payment-mode tab, then the agreed amounts'
+  // captions, which take the acceptance date.
+  const char* const kLeyendas[] = {"Tipo de garantía de deuda", "Interés al 15/05/2010",
+                                   "Monto acogido al 15/05/2010"};
+  ASSERT_EQ(leyendas.size(), std::size(kLeyendas));
+  for (std::size_t n = 0; n < leyendas.size(); ++n) {
+    EXPECT_EQ(leyendas[n].texto, kLeyendas[n]);
+    EXPECT_LE(leyendas[n].ancho, leyendas[n].espacio) << leyendas[n].texto;
+  }
 }
 
 }  // namespace
