@@ -177,6 +177,7 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
   scanned.shape.clear();
   scanned.literals.clear();
   scanned.definition = false;
+  scanned.shape.reserve(sql.size());
   Lexer lexer(sql);
   LiteralPolicy policy;
   RawToken token;
@@ -186,13 +187,13 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
       scanned.definition = EqualsNoCase(token.raw, "CREATE") || EqualsNoCase(token.raw, "ALTER") ||
                            EqualsNoCase(token.raw, "DROP");
     }
+    if (!first) scanned.shape.push_back(' ');
     first = false;
-    if (!scanned.shape.empty()) scanned.shape += ' ';
     if (policy.Parameterize(token)) {
       scanned.literals.push_back(token);
-      scanned.shape += token.kind == TokenKind::String ? "?s" : token.kind == TokenKind::Number ? "?n" : "?d";
+      scanned.shape.append(token.kind == TokenKind::String ? "?s" : token.kind == TokenKind::Number ? "?n" : "?d", 2);
     } else {
-      scanned.shape += token.raw;
+      scanned.shape.append(token.raw.data(), token.raw.size());
     }
   }
 }

@@ -1,8 +1,8 @@
 // jet_check_row: the column rules a stored table's CHECK gives, checked on each
 // row written. Built into the layer and into the loadable extension.
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/dao/errors.h"
@@ -11,6 +11,8 @@
 
 namespace dao {
 namespace {
+
+constexpr std::size_t kKeptRules = 64;
 
 struct Rule {
   std::string column;
@@ -71,27 +73,36 @@ int Broken(const Rule& rule, sqlite3_value* value) {
   }
 }
 
-// The parsed rules of each table, kept by the table's name and checked against the
-// rules text, so that a statement run once per row does not parse them each time.
-const std::vector<Rule>& RulesOf(sqlite3_value* table, sqlite3_value* text) {
+// The parsed rules of each rules text. Rows come table after table, so the
+// rules used last are compared first; a statement run once per row neither
+// parses them again nor looks them up by name.
+const std::vector<Rule>& RulesOf(sqlite3_value* text) {
   struct Parsed {
     std::string text;
     std::vector<Rule> rules;
   };
-  static thread_local std::unordered_map<std::string, Parsed> parsed;
-  std::string_view name(reinterpret_cast<const char*>(sqlite3_value_text(table)), sqlite3_value_bytes(table));
-  std::string_view rules(reinterpret_cast<const char*>(sqlite3_value_text(text)), sqlite3_value_bytes(text));
-  Parsed& entry = parsed[std::string(name)];
-  if (entry.text != rules) {
-    entry.text = std::string(rules);
-    entry.rules = Decode(entry.text);
+  static thread_local std::vector<std::unique_ptr<Parsed>> parsed;
+  static thread_local Parsed* last = nullptr;
+  const unsigned char* chars = sqlite3_value_text(text);
+  std::string_view rules(chars ? reinterpret_cast<const char*>(chars) : "", sqlite3_value_bytes(text));
+  if (last != nullptr && last->text == rules) return last->rules;
+  for (const auto& entry : parsed) {
+    if (entry->text == rules) {
+      last = entry.get();
+      return last->rules;
+    }
   }
-  return entry.rules;
+  // Rules texts change only with a table's definition; a long session keeps
+  // a bounded few.
+  if (parsed.size() >= kKeptRules) parsed.clear();
+  parsed.push_back(std::make_unique<Parsed>(Parsed{std::string(rules), Decode(std::string(rules))}));
+  last = parsed.back().get();
+  return last->rules;
 }
 
 // jet_check_row(table, rules, value...).
 void CheckRow(sqlite3_context* context, int argc, sqlite3_value** argv) {
-  const std::vector<Rule>* rules = &RulesOf(argv[0], argv[1]);
+  const std::vector<Rule>* rules = &RulesOf(argv[1]);
   for (int i = 2; i < argc && static_cast<std::size_t>(i - 2) < rules->size(); ++i) {
     const Rule& rule = (*rules)[i - 2];
     if (int number = Broken(rule, argv[i])) {

@@ -1,5 +1,6 @@
 #include "platform/dao/tokenizer.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 
@@ -11,11 +12,29 @@ namespace dao {
 namespace {
 
 // Plain character classes: the statement is read the same whatever the C locale.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsWordStart(unsigned char c) { return IsLetter(c) || c == '_' || c >= 0x80; }
-bool IsWordChar(unsigned char c) { return IsWordStart(c) || IsDigit(static_cast<char>(c)) || c == '$'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+// One table lookup per character, since every statement a program runs is read.
+enum CharClass : unsigned char { kBlank = 1, kDigit = 2, kWordStart = 4, kWordChar = 8 };
+
+constexpr std::array<unsigned char, 256> MakeClasses() {
+  std::array<unsigned char, 256> classes{};
+  for (int c = 0; c < 256; ++c) {
+    bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    bool digit = c >= '0' && c <= '9';
+    bool wordStart = letter || c == '_' || c >= 0x80;
+    unsigned char bits = 0;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') bits |= kBlank;
+    if (digit) bits |= kDigit;
+    if (wordStart) bits |= kWordStart;
+    if (wordStart || digit || c == '$') bits |= kWordChar;
+    classes[c] = bits;
+  }
+  return classes;
+}
+
+constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
+
+bool Is(char c, CharClass kind) { return (kClasses[static_cast<unsigned char>(c)] & kind) != 0; }
+bool IsDigit(char c) { return Is(c, kDigit); }
 
 // A "." starts a number only where a value may stand, not after a name (a.b).
 bool ValueMayFollow(TokenKind previous, std::string_view raw) {
@@ -30,12 +49,17 @@ bool ValueMayFollow(TokenKind previous, std::string_view raw) {
 bool Lexer::ReadQuoted(char close) {
   std::size_t start = pos_;
   bool doubled = false;
+  bool quote = close == '\'' || close == '"';
+  std::size_t size = sql_.size();
+  const char* text = sql_.data();
+  std::size_t at = pos_ + 1;
   while (true) {
-    std::size_t end = sql_.find(close, pos_ + 1);
-    if (end == std::string_view::npos) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
-    pos_ = end + 1;
-    if ((close == '\'' || close == '"') && pos_ < sql_.size() && sql_[pos_] == close) {
+    while (at < size && text[at] != close) ++at;
+    if (at >= size) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
+    pos_ = at + 1;
+    if (quote && pos_ < size && text[pos_] == close) {
       doubled = true;
+      at = pos_ + 1;
       continue;
     }
     return doubled;
@@ -43,29 +67,30 @@ bool Lexer::ReadQuoted(char close) {
 }
 
 bool Lexer::Next(RawToken& token) {
-  while (pos_ < sql_.size() && IsBlank(sql_[pos_])) ++pos_;
-  if (pos_ >= sql_.size()) return false;
+  std::size_t size = sql_.size();
+  const char* text = sql_.data();
+  while (pos_ < size && Is(text[pos_], kBlank)) ++pos_;
+  if (pos_ >= size) return false;
   std::size_t start = pos_;
-  char c = sql_[pos_];
-  unsigned char u = static_cast<unsigned char>(c);
+  char c = text[pos_];
   token.escaped = false;
-  if (IsWordStart(u)) {
-    while (pos_ < sql_.size() && IsWordChar(static_cast<unsigned char>(sql_[pos_]))) ++pos_;
+  if (Is(c, kWordStart)) {
+    while (pos_ < size && Is(text[pos_], kWordChar)) ++pos_;
     token.kind = TokenKind::Word;
-  } else if (IsDigit(c) || (c == '.' && pos_ + 1 < sql_.size() && IsDigit(sql_[pos_ + 1]) &&
+  } else if (IsDigit(c) || (c == '.' && pos_ + 1 < size && IsDigit(text[pos_ + 1]) &&
                             ValueMayFollow(previous_, previousRaw_))) {
-    while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
-    if (pos_ < sql_.size() && sql_[pos_] == '.') {
+    while (pos_ < size && IsDigit(text[pos_])) ++pos_;
+    if (pos_ < size && text[pos_] == '.') {
       token.escaped = true;
       ++pos_;
-      while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
+      while (pos_ < size && IsDigit(text[pos_])) ++pos_;
     }
-    if (pos_ < sql_.size() && (sql_[pos_] == 'e' || sql_[pos_] == 'E')) {
+    if (pos_ < size && (text[pos_] == 'e' || text[pos_] == 'E')) {
       std::size_t mark = pos_++;
-      if (pos_ < sql_.size() && (sql_[pos_] == '+' || sql_[pos_] == '-')) ++pos_;
-      if (pos_ < sql_.size() && IsDigit(sql_[pos_])) {
+      if (pos_ < size && (text[pos_] == '+' || text[pos_] == '-')) ++pos_;
+      if (pos_ < size && IsDigit(text[pos_])) {
         token.escaped = true;
-        while (pos_ < sql_.size() && IsDigit(sql_[pos_])) ++pos_;
+        while (pos_ < size && IsDigit(text[pos_])) ++pos_;
       } else {
         pos_ = mark;
       }
@@ -81,21 +106,23 @@ bool Lexer::Next(RawToken& token) {
     ReadQuoted(']');
     token.kind = TokenKind::QuotedName;
   } else {
-    std::string_view two = sql_.substr(pos_, 2);
-    if (two == "<>" || two == "<=" || two == ">=" || two == "!=") {
-      pos_ += 2;
-    } else {
-      ++pos_;
-    }
+    char next = pos_ + 1 < size ? text[pos_ + 1] : '\0';
+    bool pair = (c == '<' && (next == '>' || next == '=')) || ((c == '>' || c == '!') && next == '=');
+    pos_ += pair ? 2 : 1;
     token.kind = TokenKind::Symbol;
   }
-  token.raw = sql_.substr(start, pos_ - start);
+  token.raw = std::string_view(text + start, pos_ - start);
   previous_ = token.kind;
   previousRaw_ = token.raw;
   return true;
 }
 
 bool LiteralPolicy::Parameterize(const RawToken& token) {
+  if (token.kind == TokenKind::Symbol || token.kind == TokenKind::QuotedName) {
+    previousStartsTerm_ = token.kind == TokenKind::Symbol && token.raw.size() == 1 && token.raw[0] == ',';
+    previousIsTop_ = false;
+    return false;
+  }
   bool literal = token.kind == TokenKind::String || token.kind == TokenKind::Number ||
                  token.kind == TokenKind::Date;
   bool keep = token.kind == TokenKind::Number && ((afterBy_ && previousStartsTerm_) || previousIsTop_);
