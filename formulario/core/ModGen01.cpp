@@ -34,24 +34,30 @@ std::string FechaComoNumero(vb::Date fecha) {
 }
 
 // The text a field's current value counts with: numbers as written, a date as
-// yyyymmdd, a text trimmed; Null, Empty and Boolean count as nothing.
-std::string TextoDeCampo(const vb::Variant& valor) {
+// yyyymmdd, a text trimmed; Null, Empty and Boolean count as nothing. A text is
+// looked at where it stands; any other value is written into `escrito`.
+std::string_view TextoDeCampo(const vb::Variant& valor, std::string& escrito) {
   switch (valor.Type()) {
     case vb::vbInteger:
     case vb::vbLong:
     case vb::vbSingle:
     case vb::vbDouble:
     case vb::vbCurrency:
-    case vb::vbByte: return vb::Trim(vb::CStr(valor));
-    case vb::vbDate: return FechaComoNumero(valor.As<vb::Date>());
-    case vb::vbString: return vb::Trim(valor.As<std::string>());
-    default: return "";
+    case vb::vbByte: escrito = vb::Trim(vb::CStr(valor)); return escrito;
+    case vb::vbDate: escrito = FechaComoNumero(valor.As<vb::Date>()); return escrito;
+    case vb::vbString: {
+      std::string_view texto = valor.As<std::string>();
+      std::size_t inicio = texto.find_first_not_of(' ');
+      if (inicio == std::string_view::npos) return {};
+      return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+    }
+    default: return {};
   }
 }
 
 // Up to 15 plain digits, the form of most key fields, are read as the whole
 // number they write, which is what Val makes of them.
-bool SoloDigitos(const std::string& texto) {
+bool SoloDigitos(std::string_view texto) {
   if (texto.empty() || texto.size() > 15) return false;
   for (char c : texto) {
     if (c < '0' || c > '9') return false;
@@ -62,7 +68,7 @@ bool SoloDigitos(const std::string& texto) {
 // The leading number of a text: its sign, then digits and at most one ".", read
 // up to the first other character. An exponent or a radix prefix is such a
 // character: "12E3" counts 12 and "&H1F" 0, where Val would read 12000 and 31.
-double NumeroInicial(const std::string& texto) {
+double NumeroInicial(std::string_view texto) {
   std::size_t inicio = !texto.empty() && texto[0] == '+' ? 1 : 0;
   std::size_t fin = inicio + (inicio < texto.size() && texto[inicio] == '-' ? 1 : 0);
   bool punto = false;
@@ -79,8 +85,8 @@ double NumeroInicial(const std::string& texto) {
   return numero;
 }
 
-double ValorNumerico(const std::string& texto) {
-  if (!SoloDigitos(texto)) return vb::IsNumeric(texto) ? NumeroInicial(texto) : 0;
+double ValorNumerico(std::string_view texto) {
+  if (!SoloDigitos(texto)) return vb::IsNumeric(vb::Variant(std::string(texto))) ? NumeroInicial(texto) : 0;
   long long numero = 0;
   for (char c : texto) numero = numero * 10 + (c - '0');
   return static_cast<double>(numero);
@@ -88,7 +94,7 @@ double ValorNumerico(const std::string& texto) {
 
 // Each character's position (from 1) times its Windows-1252 code, as 16-bit
 // products: a text long enough to pass 32767 overflows.
-double SumaDeCaracteres(const std::string& texto) {
+double SumaDeCaracteres(std::string_view texto) {
   double suma = 0;
   int posicion = 0;
   auto cuenta = [&](int codigo) {
@@ -102,7 +108,7 @@ double SumaDeCaracteres(const std::string& texto) {
     for (char c : texto) cuenta(c);
     return suma;
   }
-  for (char32_t caracter : vb::DecodeUtf8(texto)) {
+  for (char32_t caracter : vb::DecodeUtf8(std::string(texto))) {
     int codigo = vb::Cp1252Code(caracter);
     cuenta(codigo < 0 ? '?' : codigo);
   }
@@ -211,10 +217,15 @@ std::string GeneraCNumero(dao::Recordset& rs, int n) {
   dao::Fields& campos = rs.Fields();
   double sumaA = 0;
   double sumaB = 0;
-  for (int i = 0; i < n && i < campos.Count(); ++i)
-    sumaA += ValorNumerico(TextoDeCampo(campos[i].Value()));
-  for (int i = n; i <= campos.Count() - 2; ++i)
-    sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].Value()));
+  std::string escrito;
+  for (int i = 0; i < n && i < campos.Count(); ++i) {
+    vb::Variant valor = campos[i].Value();
+    sumaA += ValorNumerico(TextoDeCampo(valor, escrito));
+  }
+  for (int i = n; i <= campos.Count() - 2; ++i) {
+    vb::Variant valor = campos[i].Value();
+    sumaB += SumaDeCaracteres(TextoDeCampo(valor, escrito));
+  }
   return TresUltimosDigitos(sumaA) + TresUltimosDigitos(sumaB);
 }
 

@@ -52,8 +52,16 @@ enum class Separador { Hallado, Ninguno, Desborda };
 
 // Finds the "|" that ends the field starting at byte `nInicio`, leaving its byte
 // offset in `nFin`. Its position counts characters from the field's start, and
-// one further than a byte can count overflows.
+// one further than a byte can count overflows. A "|" is never part of a longer
+// character, and a field of no more bytes than a byte can count has no more
+// characters either, so only a longer one is counted.
 Separador BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::size_t& nFin) {
+  std::size_t nBarra = sLinea.find('|', nInicio);
+  if (nBarra == std::string::npos) return Separador::Ninguno;
+  if (nBarra - nInicio + 1 <= static_cast<std::size_t>(kMaximoPosicion)) {
+    nFin = nBarra;
+    return Separador::Hallado;
+  }
   long nCaracteres = 0;
   for (std::size_t i = nInicio; i < sLinea.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(sLinea[i]);

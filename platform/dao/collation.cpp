@@ -135,12 +135,11 @@ bool MatchesOne(const PatternElement& element, char32_t c) {
 }  // namespace
 
 int CompareJetText(std::string_view a, std::string_view b) {
+  if (a == b) return 0;
   std::size_t n = std::min(a.size(), b.size());
   // Keys share long beginnings: equal ASCII bytes are equal without folding.
   std::size_t same = 0;
   while (same < n && a[same] == b[same] && !(a[same] & 0x80)) ++same;
-  if (same == n && a.size() == b.size()) return 0;
-  if (same < n && a[same] == b[same] && a == b) return 0;
   for (std::size_t i = same; i < n; ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]);
     unsigned char y = static_cast<unsigned char>(b[i]);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <cstring>
 
 #include "platform/dao/errors.h"
 #include "platform/dao/jet_value.h"
@@ -199,13 +200,48 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
 }
 
 // A statement run again with the same text (a check the loader makes for every
-// line of a file) is not read again.
+// line of a file) is not read again; one that differs from the last only in its
+// bound literals (a program storing row after row) has only those read.
 void Connection::ScanStatement(std::string_view sql) {
   if (scratchValid_ && sql == scratchText_) return;
+  bool sameShape = scratchValid_ && RescanLiterals(sql);
   scratchValid_ = false;
   scratchText_.assign(sql.data(), sql.size());
-  Scan(scratchText_, scratch_);
+  if (sameShape) {
+    for (std::size_t i = 0; i < rescanned_.size(); ++i) {
+      const LiteralAt& at = rescanned_[i];
+      scratch_.literals[i] = {at.kind, std::string_view(scratchText_).substr(at.offset, at.length), at.escaped};
+    }
+  } else {
+    Scan(scratchText_, scratch_);
+  }
   scratchValid_ = true;
+}
+
+// True when `sql` is the last statement's text with other values in its bound
+// literals: the text between them is the same byte for byte and each literal is
+// read as one of the same kind. Tokens, shape and the literals' roles are then
+// those of the last statement. A literal beginning with "." depends on the token
+// before it, and anything the lexer refuses is left to the full reading.
+bool Connection::RescanLiterals(std::string_view sql) {
+  std::string_view last = scratchText_;
+  std::size_t lastPos = 0;
+  std::size_t pos = 0;
+  rescanned_.clear();
+  for (const RawToken& literal : scratch_.literals) {
+    std::size_t start = static_cast<std::size_t>(literal.raw.data() - last.data());
+    std::size_t gap = start - lastPos;
+    if (sql.size() - pos < gap || std::memcmp(sql.data() + pos, last.data() + lastPos, gap) != 0) return false;
+    pos += gap;
+    if (literal.raw.front() == '.') return false;
+    Lexer lexer(sql, pos);
+    RawToken token;
+    if (!lexer.NextLiteral(token) || token.kind != literal.kind) return false;
+    rescanned_.push_back({pos, token.raw.size(), token.kind, token.escaped});
+    pos += token.raw.size();
+    lastPos = start + literal.raw.size();
+  }
+  return sql.size() - pos == last.size() - lastPos && sql.substr(pos) == last.substr(lastPos);
 }
 
 sqlite3_stmt* Connection::Compile(const std::string& sql, std::string_view statement) {
@@ -219,6 +255,7 @@ sqlite3_stmt* Connection::Compile(const std::string& sql, std::string_view state
 void Connection::Remember(std::string key, std::unique_ptr<Cached> entry) {
   if (cache_.size() >= kCacheCapacity) {
     auto oldest = cache_.find(recent_.back());
+    if (oldest->second.second->stmt == lastRow_.stmt) lastRow_ = {};
     sqlite3_finalize(oldest->second.second->stmt);
     cache_.erase(oldest);
     recent_.pop_back();
@@ -231,6 +268,7 @@ void Connection::ClearCache() {
   for (auto& [key, entry] : cache_) sqlite3_finalize(entry.second->stmt);
   cache_.clear();
   recent_.clear();
+  lastRow_ = {};
 }
 
 // A statement prepared under other table definitions may name columns by
@@ -408,6 +446,11 @@ template <typename Build>
 sqlite3_stmt* Connection::RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
                                        Build build) {
   DropStaleStatements();
+  if (lastRow_.stmt != nullptr && lastRow_.action == action && lastRow_.columns == columns &&
+      lastRow_.table == schema.name) {
+    recent_.splice(recent_.begin(), recent_, lastRow_.recent);
+    return lastRow_.stmt;
+  }
   std::string key(1, '\x03');
   key += action;
   key += schema.name;
@@ -417,16 +460,16 @@ sqlite3_stmt* Connection::RowStatement(char action, const TableSchema& schema, c
     key += static_cast<char>(column >> 8);
   }
   auto found = cache_.find(key);
-  if (found != cache_.end()) {
-    recent_.splice(recent_.begin(), recent_, found->second.first);
-    return found->second.second->stmt;
+  if (found == cache_.end()) {
+    std::string sql = build();
+    auto entry = std::make_unique<Cached>();
+    entry->stmt = Compile(sql, sql);
+    Remember(key, std::move(entry));
+    found = cache_.find(key);
   }
-  std::string sql = build();
-  auto entry = std::make_unique<Cached>();
-  entry->stmt = Compile(sql, sql);
-  sqlite3_stmt* stmt = entry->stmt;
-  Remember(std::move(key), std::move(entry));
-  return stmt;
+  recent_.splice(recent_.begin(), recent_, found->second.first);
+  lastRow_ = {action, schema.name, columns, found->second.second->stmt, found->second.first};
+  return lastRow_.stmt;
 }
 
 long long Connection::InsertRow(const TableSchema& schema, const std::vector<int>& columns,

@@ -104,6 +104,7 @@ class Connection {
   Connection(sqlite3* db, std::string path);
   static void Scan(std::string_view sql, Scanned& scanned);
   void ScanStatement(std::string_view sql);
+  bool RescanLiterals(std::string_view sql);
   Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
   Cached& PreparedText(const std::string& sql);
   template <typename Build>
@@ -145,6 +146,25 @@ class Connection {
   std::string scratchText_;
   bool scratchValid_ = false;
   std::string scratchKey_;
+  // Where the literals of the statement being compared with the last one
+  // stand: offset, length, kind and whether escaped.
+  struct LiteralAt {
+    std::size_t offset;
+    std::size_t length;
+    TokenKind kind;
+    bool escaped;
+  };
+  std::vector<LiteralAt> rescanned_;
+  // The row write statement used last: a loader stores row after row with the
+  // same columns, and finds it again without building and hashing its key.
+  struct LastRow {
+    char action = 0;
+    std::string table;
+    std::vector<int> columns;
+    sqlite3_stmt* stmt = nullptr;
+    std::list<std::string>::iterator recent;
+  };
+  LastRow lastRow_;
 };
 
 }  // namespace dao

@@ -58,11 +58,22 @@ bool Fields::NameEqual::operator()(std::string_view a, std::string_view b) const
 }
 
 Field* Fields::Find(std::string_view name) const {
+  if (asked_.empty()) asked_.resize(kAskedSlots);
+  std::uintptr_t where = reinterpret_cast<std::uintptr_t>(name.data());
+  Asked& asked = asked_[(where * 0x9E3779B97F4A7C15ull) >> (64 - kAskedBits)];
+  if (asked.data == name.data() && asked.name == name) return fields_[asked.index].get();
   if (byName_.empty()) {
     for (std::size_t i = 0; i < fields_.size(); ++i) byName_.emplace(fields_[i]->Name(), static_cast<int>(i));
   }
   auto found = byName_.find(name);
-  return found == byName_.end() ? nullptr : fields_[found->second].get();
+  if (found == byName_.end()) return nullptr;
+  asked = {name.data(), std::string(name), found->second};
+  return fields_[found->second].get();
+}
+
+void Fields::ForgetNames() {
+  byName_.clear();
+  asked_.clear();
 }
 
 }  // namespace dao

@@ -78,6 +78,19 @@ class Fields {
     bool operator()(std::string_view a, std::string_view b) const;
   };
   mutable std::unordered_map<std::string, int, NameHash, NameEqual> byName_;
+  // The names asked for lately, by where their text stood: a loader names the
+  // same fields with the same texts for every row it adds, and finds each again
+  // by comparing the text, without hashing or folding it.
+  struct Asked {
+    const char* data = nullptr;
+    std::string name;
+    int index = -1;
+  };
+  static constexpr int kAskedBits = 6;
+  static constexpr std::size_t kAskedSlots = std::size_t{1} << kAskedBits;
+  mutable std::vector<Asked> asked_;
+  // After the fields were given other columns.
+  void ForgetNames();
 };
 
 }  // namespace dao

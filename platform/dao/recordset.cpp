@@ -43,7 +43,7 @@ void Recordset::Load(QueryResult result) {
   }
   for (std::size_t i = 0; i < result.columns.size() && i < fields_.fields_.size(); ++i)
     fields_.fields_[i]->column_ = result.columns[i];
-  fields_.byName_.clear();
+  fields_.ForgetNames();
   deleted_ = added_ = 0;
   lastModified_ = -1;
   editMode_ = dbEditNone;
@@ -281,11 +281,13 @@ void Recordset::Update() {
   if (editMode_ == dbEditNone) Fail(kErrUpdateWithoutEdit);
   connection_->RequireOpen();
   const TableSchema& schema = Schema();
-  std::vector<int> columns;
-  std::vector<const vb::Variant*> values;
-  columns.reserve(fields_.fields_.size());
-  values.reserve(fields_.fields_.size());
-  std::vector<bool> named(schema.columns.size(), false);
+  // The lists are kept between rows: a loader stores thousands in a row.
+  std::vector<int>& columns = writeColumns_;
+  std::vector<const vb::Variant*>& values = writeValues_;
+  std::vector<bool>& named = writeNamed_;
+  columns.clear();
+  values.clear();
+  named.assign(schema.columns.size(), false);
   for (std::size_t i = 0; i < fields_.fields_.size(); ++i) {
     int column = fields_.fields_[i]->column_.tableColumn;
     if (!changed_[i] || column < 0 || static_cast<std::size_t>(column) >= named.size() || named[column]) continue;

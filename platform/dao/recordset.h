@@ -132,6 +132,9 @@ class Recordset {
   int editMode_ = 0;
   std::vector<vb::Variant> buffer_;
   std::vector<bool> changed_;
+  std::vector<int> writeColumns_;
+  std::vector<const vb::Variant*> writeValues_;
+  std::vector<bool> writeNamed_;
   bool open_ = true;
   std::vector<std::pair<int, Listener>> listeners_;
   int nextListener_ = 1;

@@ -55,7 +55,12 @@ bool Lexer::ReadQuoted(char close) {
   std::size_t at = pos_ + 1;
   while (true) {
     while (at < size && text[at] != close) ++at;
-    if (at >= size) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
+    if (at >= size) {
+      if (!quiet_) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
+      unterminated_ = true;
+      pos_ = size;
+      return doubled;
+    }
     pos_ = at + 1;
     if (quote && pos_ < size && text[pos_] == close) {
       doubled = true;
@@ -64,6 +69,51 @@ bool Lexer::ReadQuoted(char close) {
     }
     return doubled;
   }
+}
+
+// True when the number had a point or an exponent.
+bool Lexer::ReadNumber() {
+  std::size_t size = sql_.size();
+  const char* text = sql_.data();
+  bool escaped = false;
+  while (pos_ < size && IsDigit(text[pos_])) ++pos_;
+  if (pos_ < size && text[pos_] == '.') {
+    escaped = true;
+    ++pos_;
+    while (pos_ < size && IsDigit(text[pos_])) ++pos_;
+  }
+  if (pos_ < size && (text[pos_] == 'e' || text[pos_] == 'E')) {
+    std::size_t mark = pos_++;
+    if (pos_ < size && (text[pos_] == '+' || text[pos_] == '-')) ++pos_;
+    if (pos_ < size && IsDigit(text[pos_])) {
+      escaped = true;
+      while (pos_ < size && IsDigit(text[pos_])) ++pos_;
+    } else {
+      pos_ = mark;
+    }
+  }
+  return escaped;
+}
+
+bool Lexer::NextLiteral(RawToken& token) {
+  if (pos_ >= sql_.size()) return false;
+  std::size_t start = pos_;
+  char c = sql_[pos_];
+  if (IsDigit(c)) {
+    token.escaped = ReadNumber();
+    token.kind = TokenKind::Number;
+  } else if (c == '\'' || c == '"' || c == '#') {
+    token.escaped = ReadQuoted(c);
+    token.kind = c == '#' ? TokenKind::Date : TokenKind::String;
+    if (c == '#') token.escaped = false;
+  } else {
+    return false;
+  }
+  if (unterminated_) return false;
+  token.raw = sql_.substr(start, pos_ - start);
+  previous_ = token.kind;
+  previousRaw_ = token.raw;
+  return true;
 }
 
 bool Lexer::Next(RawToken& token) {
@@ -79,22 +129,7 @@ bool Lexer::Next(RawToken& token) {
     token.kind = TokenKind::Word;
   } else if (IsDigit(c) || (c == '.' && pos_ + 1 < size && IsDigit(text[pos_ + 1]) &&
                             ValueMayFollow(previous_, previousRaw_))) {
-    while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-    if (pos_ < size && text[pos_] == '.') {
-      token.escaped = true;
-      ++pos_;
-      while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-    }
-    if (pos_ < size && (text[pos_] == 'e' || text[pos_] == 'E')) {
-      std::size_t mark = pos_++;
-      if (pos_ < size && (text[pos_] == '+' || text[pos_] == '-')) ++pos_;
-      if (pos_ < size && IsDigit(text[pos_])) {
-        token.escaped = true;
-        while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-      } else {
-        pos_ = mark;
-      }
-    }
+    token.escaped = ReadNumber();
     token.kind = TokenKind::Number;
   } else if (c == '\'' || c == '"') {
     token.escaped = ReadQuoted(c);
@@ -111,6 +146,7 @@ bool Lexer::Next(RawToken& token) {
     pos_ += pair ? 2 : 1;
     token.kind = TokenKind::Symbol;
   }
+  if (unterminated_) return false;
   token.raw = std::string_view(text + start, pos_ - start);
   previous_ = token.kind;
   previousRaw_ = token.raw;

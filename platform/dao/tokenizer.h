@@ -22,14 +22,24 @@ struct RawToken {
 class Lexer {
  public:
   explicit Lexer(std::string_view sql) : sql_(sql) {}
+  // Reads on from byte `start`, as though a symbol stood before it; there an
+  // unterminated string, date or name ends the reading (Next gives false)
+  // instead of raising.
+  Lexer(std::string_view sql, std::size_t start) : sql_(sql), pos_(start), quiet_(true) {}
   bool Next(RawToken& token);
+  // The string, date or number literal that begins right where the reading
+  // stands, read as Next reads it; false when no such literal begins there.
+  bool NextLiteral(RawToken& token);
 
  private:
   bool ReadQuoted(char close);
+  bool ReadNumber();
   std::string_view sql_;
   std::size_t pos_ = 0;
   TokenKind previous_ = TokenKind::Symbol;
   std::string_view previousRaw_;
+  bool quiet_ = false;
+  bool unterminated_ = false;
 };
 
 // Decides which literals of a statement become bound parameters. Positions in

@@ -209,13 +209,23 @@ std::string LineInput(int fileNumber) {
     CheckStream(file.stream, file.path);
     Raise(62);
   }
-  std::string bytes;
+  // The line's bytes go into a buffer kept between lines: a file of thousands
+  // of lines is read without growing a new text for each.
+  thread_local std::string bytes;
+  bytes.clear();
+  char chunk[256];
+  std::size_t held = 0;
   flockfile(file.stream);
   while (c != EOF && c != '\r' && c != '\n') {
-    bytes += static_cast<char>(c);
+    chunk[held++] = static_cast<char>(c);
+    if (held == sizeof chunk) {
+      bytes.append(chunk, held);
+      held = 0;
+    }
     c = getc_unlocked(file.stream);
   }
   funlockfile(file.stream);
+  bytes.append(chunk, held);
   if (c == '\r') {
     int next = std::getc(file.stream);
     if (next != '\n' && next != EOF) std::ungetc(next, file.stream);

@@ -189,7 +189,11 @@ std::string RTrim(const std::string& text) {
   return last == std::string::npos ? "" : text.substr(0, last + 1);
 }
 
-std::string Trim(const std::string& text) { return LTrim(RTrim(text)); }
+std::string Trim(const std::string& text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 int Asc(const std::string& text) {
   std::u32string chars = DecodeUtf8(text);

@@ -73,6 +73,34 @@ TEST_F(FrmImportarLineaTest, RetornaCampoOverflowsOnAFieldOf255Characters) {
   }
 }
 
+// The limit counts characters, not bytes: a field of 254 two-byte characters
+// is read, one of 255 overflows.
+TEST_F(FrmImportarLineaTest, RetornaCampoCountsCharactersNotBytes) {
+  FrmImportar& frm = AbreVentana();
+  auto enes = [](int n) {
+    std::string texto;
+    for (int i = 0; i < n; ++i) texto += "Ñ";
+    return texto;
+  };
+  struct Caso {
+    std::string linea;
+    const char* campo;
+    std::string esperado;
+    int error;
+  };
+  const Caso casos[] = {
+      {enes(254) + "|", "0", enes(254), 0},
+      {"a|" + enes(200) + std::string(54, 'x') + "|b|", "1", enes(200) + std::string(54, 'x'), 0},
+      {enes(255) + "|", "0", "", 6},
+      {"a|" + enes(128) + std::string(127, 'x') + "|", "0", "", 6},
+  };
+  for (const Caso& c : casos) {
+    std::string campo;
+    EXPECT_EQ(ErrorOf([&] { campo = frm.RetornaCampo(c.linea, c.campo); }), c.error) << c.linea.size();
+    EXPECT_EQ(campo, c.esperado) << c.linea.size();
+  }
+}
+
 // The search goes one field past the one asked for, and a field counter past 255
 // overflows: a long field two places on, or field 256, is no obstacle to field 0,
 // but a field beyond a line's last one is looked for through all of them.

@@ -271,5 +271,43 @@ TEST_F(RecordsetTest, ClosingTheDatabaseClosesItsRecordsets) {
   }
 }
 
+// A name asked for through one buffer whose text changes between questions
+// finds each time the field its current text names, whatever the case.
+TEST_F(RecordsetTest, AFieldNameInAReusedBufferFindsTheFieldItNamesNow) {
+  RecordsetPtr rs = db_->OpenRecordset("SELECT * FROM Log", dbOpenDynaset);
+  std::string name;
+  name.reserve(32);
+  struct Case {
+    const char* name;
+    int position;
+  } cases[] = {{"Code", 0}, {"code", 0}, {"Seq", 1}, {"STAMP", 3}, {"kind", 5}, {"Kind", 5}, {"id", 6}};
+  for (const Case& c : cases) {
+    name.assign(c.name);
+    EXPECT_EQ(rs->Fields()[std::string_view(name)].OrdinalPosition(), c.position) << c.name;
+  }
+  name.assign("nada");
+  EXPECT_EQ(ErrorOf([&] { rs->Fields()[std::string_view(name)]; }), kErrItemNotFound);
+}
+
+// Rows of tables with different column rules written one after another: each
+// row is held to its own table's rules.
+TEST_F(RecordsetTest, RowsOfTablesWrittenInTurnKeepEachTablesRules) {
+  struct Case {
+    std::string sql;
+    int error;
+  } cases[] = {
+      {"INSERT INTO Reports VALUES ('R1', 'uno', 1)", 0},
+      {"INSERT INTO Log (Code, kind) VALUES ('L1', 2)", 0},
+      {"INSERT INTO Reports VALUES ('R2', 'dos', 70000)", kErrNumericOverflow},
+      {"INSERT INTO Settings VALUES ('S1', 'a', 'x', '', '0')", 0},
+      {"INSERT INTO Log (Code, Seq) VALUES ('L2', '')", kErrZeroLength},
+      {"INSERT INTO Settings VALUES ('S2', 'a', 'x', '', '00')", kErrFieldTooSmall},
+      {"INSERT INTO Reports VALUES ('R3', 'tres', 3)", 0},
+  };
+  long before = Count("Reports") + Count("Log") + Count("Settings");
+  for (const Case& c : cases) EXPECT_EQ(ErrorOf([&] { db_->Execute(c.sql, dbFailOnError); }), c.error) << c.sql;
+  EXPECT_EQ(Count("Reports") + Count("Log") + Count("Settings"), before + 4);
+}
+
 }  // namespace
 }  // namespace dao::testing

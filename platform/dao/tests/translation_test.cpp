@@ -1,4 +1,5 @@
 #include "platform/dao/tests/dao_fixture.h"
+#include "platform/dao/sql_functions.h"
 #include "platform/vb/sql.h"
 
 namespace dao::testing {
@@ -92,6 +93,25 @@ TEST_F(TranslationTest, TextComparesAndSortsWithoutRegardToCase) {
             (Table{{"ana"}, {"Beto"}, {"jose"}, {"JOSÉ"}}));
   EXPECT_EQ(Rows("SELECT Name FROM Users ORDER BY 1 DESC"),
             (Table{{"JOSÉ"}, {"jose"}, {"Beto"}, {"ana"}}));
+}
+
+// Keys share long beginnings; what follows them still compares as the engine
+// compares: case never counts, an accent only between otherwise equal texts.
+TEST_F(TranslationTest, TextsWithACommonBeginningCompareByWhatFollows) {
+  struct Case {
+    const char* a;
+    const char* b;
+    int order;
+  } cases[] = {
+      {"20100012345", "20100012345", 0}, {"N100005", "n100005", 0},  {"N100005", "N100123", -1},
+      {"abcZ", "abcy", 1},               {"abc", "abcd", -1},         {"abcd", "ABC", 1},
+      {"canción", "CANCION", 1},         {"canción", "cancioo", -1},  {"José", "JOSÉ", 0},
+      {"abé", "abf", -1},                {"ab", "abé", -1},           {"", "", 0},
+  };
+  for (const Case& c : cases) {
+    int order = CompareJetText(c.a, c.b);
+    EXPECT_EQ((order > 0) - (order < 0), c.order) << c.a << " / " << c.b;
+  }
 }
 
 // Settings has five columns; a statement may give the first four.
@@ -220,6 +240,62 @@ TEST_F(TranslationTest, SyntaxErrorsAndUnknownNamesRaiseTheEngineNumbers) {
   for (const auto& c : cases) {
     EXPECT_EQ(ErrorOf([&] { db_->OpenRecordset(c.statement, dbOpenSnapshot); }), c.error) << c.statement;
   }
+}
+
+// A statement run right after one of the same text but its values has only its
+// values read again; it must store, find and refuse exactly what it does when
+// read on its own, whatever changed around or inside its literals.
+TEST_F(TranslationTest, AStatementAfterOneOfTheSameShapeActsAsOnItsOwn) {
+  const std::string insert = "INSERT INTO Settings VALUES (";
+  const std::string log = "INSERT INTO Log (Code, Stamp, kind) VALUES (";
+  struct Case {
+    std::string before;
+    std::string statement;
+  } cases[] = {
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2', 'it''s', 'y''', '', '0')"},
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2',  'b',\n'y', '000', '0')"},
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2', 'b', 5, '000', '0')"},
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2', 'b', 'y', '000', '0)"},
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2', 'b', 'y', '0000', '0')"},
+      {insert + "'1', 'a', 'x', '000', '0')", insert + "'2', 'b', 'y', '000', '0') ,"},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', #01/02/2009 10:00#, 5e1)"},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', #13/02/2009#, 5)"},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', #01/02/2009#, .5)"},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', #01/02/2009#, 5.)"},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', #01/02/2009#, 70000)"},
+      {"UPDATE Settings SET Value='x'WHERE Code='1'", "UPDATE Settings SET Value='z'WHERE Code='10'"},
+      {"UPDATE Settings SET Value='x' WHERE Code='1'", "UPDATE Settings SET Value='x' WHERE Code=\"1\""},
+      {log + "'A', #01/02/2009#, 5)", log + "'B', '01/02/2009', 5)"},
+      {"SELECT Code FROM Settings WHERE 1 * 1 = 1000", "SELECT Code FROM Settings WHERE '1,000' * 1 = 1000"},
+      {"SELECT TOP 1 Code FROM Settings ORDER BY 1", "SELECT TOP 2 Code FROM Settings ORDER BY 1"},
+      {"SELECT Code FROM Settings WHERE Seq = '000' ORDER BY 1",
+       "SELECT Code FROM Settings WHERE Seq = '' ORDER BY 2"},
+  };
+  auto run = [&](const std::string& sql, Table& rows) {
+    return ErrorOf([&] {
+      if (sql.rfind("SELECT", 0) == 0) {
+        rows = Rows(sql);
+      } else {
+        db_->Execute(sql, dbFailOnError);
+      }
+    });
+  };
+  auto outcome = [&](const Case& c, bool readAlone) {
+    db_->Execute("DELETE FROM Settings");
+    db_->Execute("DELETE FROM Log");
+    for (const char* code : {"1", "10", "7"}) AddSetting(code, "a", "x");
+    Table rows;
+    run(c.before, rows);
+    if (readAlone) Rows("SELECT Count(*) FROM Users");
+    int error = run(c.statement, rows);
+    Table stored = Rows("SELECT Code, Argument, Value, Seq FROM Settings ORDER BY Code");
+    Table logged = Rows("SELECT Code, Stamp, kind FROM Log ORDER BY Code");
+    stored.insert(stored.end(), logged.begin(), logged.end());
+    stored.insert(stored.end(), rows.begin(), rows.end());
+    stored.push_back({std::to_string(error)});
+    return stored;
+  };
+  for (const Case& c : cases) EXPECT_EQ(outcome(c, false), outcome(c, true)) << c.statement;
 }
 
 }  // namespace

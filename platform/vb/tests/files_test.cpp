@@ -56,6 +56,27 @@ TEST_F(Files, LineInputAcceptsCrLfLfAndCr) {
   EXPECT_EQ(ErrorOf([] { vb::LineInput(1); }), 62);
 }
 
+// Lines are read in pieces; a line of any length comes whole, its
+// Windows-1252 characters wherever they fall.
+TEST_F(Files, LineInputReadsLongLinesWhole) {
+  std::vector<std::string> written;
+  std::string file;
+  for (std::size_t length : {255u, 256u, 257u, 511u, 512u, 1300u}) {
+    std::string line(length, 'x');
+    line[length / 2] = '\xD1';
+    line[length - 1] = '|';
+    file += line + "\r\n";
+    written.push_back(line);
+  }
+  folder.Write("long.txt", file);
+  vb::Open(folder / "long.txt", OpenMode::Input, 1);
+  for (const std::string& line : written) {
+    std::string expected = line.substr(0, line.size() / 2) + "Ñ" + line.substr(line.size() / 2 + 1);
+    EXPECT_EQ(vb::LineInput(1), expected) << line.size();
+  }
+  EXPECT_TRUE(vb::Eof(1));
+}
+
 // Input reads characters as they stand: line ends stay, a Windows-1252 byte is
 // one character, and a read past the end raises 62 without moving on.
 TEST_F(Files, InputReadsCharactersWithTheirLineEnds) {
