@@ -97,6 +97,16 @@ void BindLiteral(sqlite3_stmt* stmt, int index, const RawToken& literal, std::ve
   }
 }
 
+// The text between two literals is mostly a few bytes (", '"): compared in
+// place rather than through a call.
+bool SameBytes(const char* a, const char* b, std::size_t size) {
+  if (size > 16) return std::memcmp(a, b, size) == 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 std::string ColumnList(const TableSchema& schema, const std::vector<int>& columns) {
   std::string list;
   for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -208,10 +218,8 @@ void Connection::ScanStatement(std::string_view sql) {
   scratchValid_ = false;
   scratchText_.assign(sql.data(), sql.size());
   if (sameShape) {
-    for (std::size_t i = 0; i < rescanned_.size(); ++i) {
-      const LiteralAt& at = rescanned_[i];
-      scratch_.literals[i] = {at.kind, std::string_view(scratchText_).substr(at.offset, at.length), at.escaped};
-    }
+    for (RawToken& literal : scratch_.literals)
+      literal.raw = std::string_view(scratchText_.data() + (literal.raw.data() - sql.data()), literal.raw.size());
   } else {
     Scan(scratchText_, scratch_);
   }
@@ -221,25 +229,25 @@ void Connection::ScanStatement(std::string_view sql) {
 // True when `sql` is the last statement's text with other values in its bound
 // literals: the text between them is the same byte for byte and each literal is
 // read as one of the same kind. Tokens, shape and the literals' roles are then
-// those of the last statement. A literal beginning with "." depends on the token
-// before it, and anything the lexer refuses is left to the full reading.
+// those of the last statement, and its literals are left pointing into `sql`;
+// when false they are left half read, for the full reading to replace. A
+// literal beginning with "." depends on the token before it, and anything the
+// lexer refuses is left to the full reading.
 bool Connection::RescanLiterals(std::string_view sql) {
   std::string_view last = scratchText_;
   std::size_t lastPos = 0;
   std::size_t pos = 0;
-  rescanned_.clear();
-  for (const RawToken& literal : scratch_.literals) {
+  for (RawToken& literal : scratch_.literals) {
     std::size_t start = static_cast<std::size_t>(literal.raw.data() - last.data());
     std::size_t gap = start - lastPos;
-    if (sql.size() - pos < gap || std::memcmp(sql.data() + pos, last.data() + lastPos, gap) != 0) return false;
+    if (sql.size() - pos < gap || !SameBytes(sql.data() + pos, last.data() + lastPos, gap)) return false;
     pos += gap;
-    if (literal.raw.front() == '.') return false;
-    Lexer lexer(sql, pos);
-    RawToken token;
-    if (!lexer.NextLiteral(token) || token.kind != literal.kind) return false;
-    rescanned_.push_back({pos, token.raw.size(), token.kind, token.escaped});
-    pos += token.raw.size();
     lastPos = start + literal.raw.size();
+    if (literal.raw.front() == '.') return false;
+    TokenKind kind = literal.kind;
+    Lexer lexer(sql, pos);
+    if (!lexer.NextLiteral(literal) || literal.kind != kind) return false;
+    pos += literal.raw.size();
   }
   return sql.size() - pos == last.size() - lastPos && sql.substr(pos) == last.substr(lastPos);
 }

@@ -146,15 +146,6 @@ class Connection {
   std::string scratchText_;
   bool scratchValid_ = false;
   std::string scratchKey_;
-  // Where the literals of the statement being compared with the last one
-  // stand: offset, length, kind and whether escaped.
-  struct LiteralAt {
-    std::size_t offset;
-    std::size_t length;
-    TokenKind kind;
-    bool escaped;
-  };
-  std::vector<LiteralAt> rescanned_;
   // The row write statement used last: a loader stores row after row with the
   // same columns, and finds it again without building and hashing its key.
   struct LastRow {

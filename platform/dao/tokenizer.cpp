@@ -103,9 +103,8 @@ bool Lexer::NextLiteral(RawToken& token) {
     token.escaped = ReadNumber();
     token.kind = TokenKind::Number;
   } else if (c == '\'' || c == '"' || c == '#') {
-    token.escaped = ReadQuoted(c);
+    token.escaped = ReadQuoted(c) && c != '#';
     token.kind = c == '#' ? TokenKind::Date : TokenKind::String;
-    if (c == '#') token.escaped = false;
   } else {
     return false;
   }
