@@ -2,8 +2,6 @@
 // computed here from the row's fields; the columns of each kind of debt; an
 // edit's new amounts; the refusals of a duplicate and of a reported
 // instalment; the request form's tab afterwards and the deletion of the row.
-#include <cmath>
-#include <cstdlib>
 
 #include "formulario/non_notified_debts/tests/prueba_no_notificada.h"
 #include "platform/vb/format.h"
@@ -23,31 +21,6 @@ constexpr const char* kDocumento =
     "Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso, Num_cuo, ind_conf, Cod_for_dj, Num_ord_dj, "
     "Ind_valor, Ind_deuda_dj";
 constexpr const char* kSinTipo = "No ha ingresado tipo de resolución. ¿Desea continuar?";
-
-// The check code of a row read field by field: numbers, texts trimmed, dates
-// as yyyymmdd, Null as "". The first n fields add their leading numbers, the
-// others (the last one left out) each character's code times its position.
-std::string CodigoDeControl(dao::Recordset& rs, int n) {
-  double a = 0;
-  long long b = 0;
-  for (int i = 0; i + 1 < rs.Fields().Count(); ++i) {
-    vb::Variant valor = rs(i).Value();
-    std::string texto = valor.IsNull()                  ? ""
-                        : valor.Type() == vb::vbDate ? vb::Format(valor, "yyyymmdd")
-                                                     : vb::Trim(vb::CStr(valor));
-    if (i < n) {
-      a += std::strtod(texto.c_str(), nullptr);
-      continue;
-    }
-    for (std::size_t j = 0; j < texto.size(); ++j)
-      b += static_cast<long long>(j + 1) * static_cast<unsigned char>(texto[j]);
-  }
-  auto ultimas3 = [](long long x) {
-    std::string s = "000" + std::to_string(x);
-    return s.substr(s.size() - 3);
-  };
-  return ultimas3(std::llround(a)) + ultimas3(b);
-}
 
 class GrabaTest : public PruebaNoNotificada {
  protected:

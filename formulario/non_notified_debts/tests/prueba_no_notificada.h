@@ -1,5 +1,7 @@
 #pragma once
 // The non-notified debt window's test environment: a declaration and the window opened over it.
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -9,6 +11,7 @@
 #include "formulario/non_notified_debts/FrmNoNotificada.h"
 #include "formulario/non_notified_debts/RegistroDeudasNoNotificadas.h"
 #include "formulario/request/tests/prueba_solicitud.h"
+#include "platform/vb/format.h"
 
 namespace korva::prueba {
 
@@ -30,6 +33,31 @@ struct Otra {
   int conforme = 1;
   std::string montos[4] = {"100.00", "0.00", "0.00", "100"};
 };
+
+// The check code of a row read field by field: numbers, texts trimmed, dates
+// as yyyymmdd, Null as "". The first n fields add their leading numbers, the
+// others (the last one left out) each character's code times its position.
+inline std::string CodigoDeControl(dao::Recordset& rs, int n) {
+  double a = 0;
+  long long b = 0;
+  for (int i = 0; i + 1 < rs.Fields().Count(); ++i) {
+    vb::Variant valor = rs(i).Value();
+    std::string texto = valor.IsNull()                  ? ""
+                        : valor.Type() == vb::vbDate ? vb::Format(valor, "yyyymmdd")
+                                                     : vb::Trim(vb::CStr(valor));
+    if (i < n) {
+      a += std::strtod(texto.c_str(), nullptr);
+      continue;
+    }
+    for (std::size_t j = 0; j < texto.size(); ++j)
+      b += static_cast<long long>(j + 1) * static_cast<unsigned char>(texto[j]);
+  }
+  auto ultimas3 = [](long long x) {
+    std::string s = "000" + std::to_string(x);
+    return s.substr(s.size() - 3);
+  };
+  return ultimas3(std::llround(a)) + ultimas3(b);
+}
 
 // The caption of the window opened for a new debt.
 inline constexpr const char* kTituloNuevo = "Otras deudas - (Nuevo)";

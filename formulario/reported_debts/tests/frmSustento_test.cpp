@@ -27,28 +27,6 @@ class FrmSustentoTest : public PruebaDeudas {
                    Linea("01", "S-9307", Con("010101", "199307"))});
   }
 
-  // Opens the detail window on debt `numero`, answers it included and not
-  // agreed, ticks motive `motivo` and opens its dialog: `durante` runs on the
-  // dialog, which is left with "&Salir" if it is still open; `despues` then
-  // runs on the detail window. `antes` may prepare the detail window first.
-  void Sustento(const std::string& numero, int motivo,
-                const std::function<void(frmSustento&)>& durante,
-                const std::function<void(frmCondeuDet&)>& despues = {},
-                const std::function<void(frmCondeuDet&)>& antes = {}) {
-    driver_.OnModal<frmSustento>([this, durante](frmSustento& s) {
-      durante(s);
-      if (s.IsLoaded() && s.Visible()) driver_.Click(s.cmdSustento(1));
-    });
-    AbreDetalle(1, numero, [&](frmCondeuDet& det) {
-      driver_.Click(det.optAcogeFrac(0));
-      driver_.Click(det.optConformeMto(1));
-      if (antes) antes(det);
-      driver_.Click(det.chkmotivo(motivo));
-      driver_.Click(det.cmdMotivo(motivo));
-      if (despues) despues(det);
-    });
-  }
-
   // Types a payment and presses "Agregar".
   void Paga(frmSustento& s, const std::string& formulario, const std::string& orden,
             const std::string& fecha = kHoyPago) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/vb/encoding.h"
 
 namespace forms {
@@ -9,22 +11,8 @@ namespace forms {
 namespace {
 
 bool AnswerFits(int style, int answer) {
-  switch (style & vbButtonsMask) {
-    case vbOKOnly:
-      return answer == vbOK;
-    case vbOKCancel:
-      return answer == vbOK || answer == vbCancel;
-    case vbAbortRetryIgnore:
-      return answer == vbAbort || answer == vbRetry || answer == vbIgnore;
-    case vbYesNoCancel:
-      return answer == vbYes || answer == vbNo || answer == vbCancel;
-    case vbYesNo:
-      return answer == vbYes || answer == vbNo;
-    case vbRetryCancel:
-      return answer == vbRetry || answer == vbCancel;
-    default:
-      return false;
-  }
+  std::vector<int> buttons = ButtonsOf(style);
+  return std::find(buttons.begin(), buttons.end(), answer) != buttons.end();
 }
 
 std::string Show(const MessageBoxCall& box) {
@@ -33,6 +21,25 @@ std::string Show(const MessageBoxCall& box) {
 }
 
 }  // namespace
+
+std::vector<int> ButtonsOf(int style) {
+  switch (style & vbButtonsMask) {
+    case vbOKOnly:
+      return {vbOK};
+    case vbOKCancel:
+      return {vbOK, vbCancel};
+    case vbAbortRetryIgnore:
+      return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel:
+      return {vbYes, vbNo, vbCancel};
+    case vbYesNo:
+      return {vbYes, vbNo};
+    case vbRetryCancel:
+      return {vbRetry, vbCancel};
+    default:
+      return {};
+  }
+}
 
 void TestDriver::LogEvents(Form& form) {
   logsMessageBoxes_ = true;
@@ -97,6 +104,13 @@ int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& 
   MessageBoxCall box{prompt, style, title};
   boxes_.push_back(box);
   if (logsMessageBoxes_) log_.push_back("MsgBox: " + prompt);
+  if (answers_.empty() && anyBox_) {
+    int answer = anyBox_(box);
+    if (!AnswerFits(style, answer)) {
+      Fail("answer " + std::to_string(answer) + " is no button of message box " + Show(box));
+    }
+    return answer;
+  }
   if (answers_.empty()) Fail("unexpected message box " + Show(box));
   Reply next = answers_.front();
   answers_.pop_front();
@@ -113,8 +127,13 @@ int TestDriver::MsgBox(const std::string& prompt, int style, const std::string& 
 void TestDriver::RunModal(Form& form) {
   modalForms_.push_back(form.Name());
   auto script = scripts_.find(std::type_index(typeid(form)));
-  if (script == scripts_.end()) Fail("form " + form.Name() + " shown modally with no script");
-  script->second(form);
+  if (script != scripts_.end()) {
+    script->second(form);
+  } else if (anyModal_) {
+    anyModal_(form);
+  } else {
+    Fail("form " + form.Name() + " shown modally with no script");
+  }
   if (form.IsLoaded() && form.Visible()) {
     Fail("form " + form.Name() + " still shown after its modal script");
   }

@@ -23,6 +23,9 @@ struct MessageBoxCall {
   friend bool operator==(const MessageBoxCall&, const MessageBoxCall&) = default;
 };
 
+// The answers a message box of `style` offers, in the order of its buttons.
+std::vector<int> ButtonsOf(int style);
+
 // What the driver throws (after failing the test) when the windows do what the
 // test did not script: a message box nobody answers, a modal form with no
 // script, an action on a control a person could not reach.
@@ -53,12 +56,21 @@ class TestDriver : public Host {
   void Expect(const MessageBoxCall& box, int answer, std::function<void()> whileShown);
   const std::vector<MessageBoxCall>& MessageBoxes() const { return boxes_; }
   std::size_t PendingAnswers() const { return answers_.size(); }
+  // For tests that throw a person's random actions at a window: a message box
+  // that finds no queued answer is answered with what `chooser` returns (one of
+  // ButtonsOf(box.style)) instead of failing the test. An empty chooser ends it.
+  void AnswerAnyBox(std::function<int(const MessageBoxCall&)> chooser) {
+    anyBox_ = std::move(chooser);
+  }
 
   // `script` runs each time a form of class T is shown modally; it must close it.
   template <class T>
   void OnModal(std::type_identity_t<std::function<void(T&)>> script) {
     scripts_[std::type_index(typeid(T))] = [script](Form& form) { script(static_cast<T&>(form)); };
   }
+  // `script` runs for a form shown modally whose class has no script of its own;
+  // it must close it. An empty script ends it.
+  void OnAnyModal(std::function<void(Form&)> script) { anyModal_ = std::move(script); }
   // The names of the forms shown modally, in order.
   const std::vector<std::string>& ModalForms() const { return modalForms_; }
 
@@ -147,6 +159,8 @@ class TestDriver : public Host {
   std::deque<Reply> answers_;
   std::vector<MessageBoxCall> boxes_;
   std::map<std::type_index, std::function<void(Form&)>> scripts_;
+  std::function<void(Form&)> anyModal_;
+  std::function<int(const MessageBoxCall&)> anyBox_;
   std::vector<std::string> modalForms_;
   std::vector<std::string> log_;
   bool logsMessageBoxes_ = false;

@@ -173,6 +173,56 @@ TEST(Driver, ScriptsRunEachTimeTheirFormIsShownModallyAndTheShowReturnsAfterward
   EXPECT_EQ(driver.ModalForms(), (std::vector<std::string>{"FrmDetail", "FrmDetail"}));
 }
 
+// The mode for random actions: queued answers go first, any other box is
+// answered by the chooser (an answer it does not offer still fails), and a
+// modal form of a class with no script of its own runs the fallback script.
+TEST(Driver, AnyBoxAndAnyModalFormAreLeftToTheirFallbacksOnlyWhenNothingIsScripted) {
+  TestDriver driver;
+  FrmAsk form;
+  form.Show();
+  std::vector<std::vector<int>> offered;
+  driver.AnswerAnyBox([&](const MessageBoxCall& box) {
+    offered.push_back(ButtonsOf(box.style));
+    return offered.back().front();
+  });
+  driver.Answer(vbNo);
+  driver.Click(form.cmdEliminar);
+  EXPECT_EQ(form.answer, vbNo);
+  driver.Click(form.cmdEliminar);
+  EXPECT_EQ(form.answer, vbYes);
+  EXPECT_EQ(offered, (std::vector<std::vector<int>>{{vbYes, vbNo}, {vbOK}}));
+  driver.AnswerAnyBox([](const MessageBoxCall&) { return vbCancel; });
+  EXPECT_EQ(Failures([&] { EXPECT_THROW(driver.Click(form.cmdEliminar), ScriptFailure); }).size(), 1u);
+
+  FrmList list;
+  list.Show();
+  std::vector<std::string> fallback;
+  driver.AnswerAnyBox([](const MessageBoxCall&) { return vbOK; });
+  driver.OnAnyModal([&](Form& modal) {
+    fallback.push_back(modal.Name());
+    driver.Click(static_cast<FrmDetail&>(modal).cmdAceptar);
+  });
+  driver.Click(list.cmdEdit);
+  driver.OnModal<FrmDetail>([](FrmDetail& detail) { detail.Hide(); });
+  driver.Click(list.cmdEdit);
+  EXPECT_EQ(fallback, (std::vector<std::string>{"FrmDetail"}));
+  driver.AnswerAnyBox({});
+  driver.OnAnyModal({});
+}
+
+TEST(Driver, ButtonsOfEachStyleInTheirOrder) {
+  const std::pair<int, std::vector<int>> casos[] = {
+      {vbOKOnly + vbCritical, {vbOK}},
+      {vbOKCancel, {vbOK, vbCancel}},
+      {vbAbortRetryIgnore, {vbAbort, vbRetry, vbIgnore}},
+      {vbYesNoCancel + vbQuestion, {vbYes, vbNo, vbCancel}},
+      {vbYesNo + vbDefaultButton2, {vbYes, vbNo}},
+      {vbRetryCancel, {vbRetry, vbCancel}},
+      {6, {}},
+  };
+  for (const auto& [style, buttons] : casos) EXPECT_EQ(ButtonsOf(style), buttons) << style;
+}
+
 TEST(Driver, FormsBehindAModalFormCannotBeReached) {
   TestDriver driver;
   FrmList list;
