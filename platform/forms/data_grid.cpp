@@ -242,6 +242,9 @@ void DataGrid::OnUserKey(int keyCode, int /*shift*/) {
   if (keyCode == vbKeyLeft && col_ > 0) return SetCol(col_ - 1);
   if (keyCode == vbKeyRight && col_ + 1 < ColumnCount()) return SetCol(col_ + 1);
   long last = RowCount() - 1;
+  // A grid with no rows has nowhere to move: Up and Home must not ask the
+  // recordset for a first row it does not have.
+  if (last < 0) return;
   long target = current_;
   if (keyCode == vbKeyDown) target = std::min(current_ + 1, last);
   if (keyCode == vbKeyUp) target = std::max(current_ - 1, 0L);

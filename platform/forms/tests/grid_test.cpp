@@ -162,6 +162,16 @@ TEST_F(Grids, AnEmptyRecordsetShowsNoRowsAndRunsNoRowColChange) {
   EXPECT_TRUE(form.TDBGrid(3).Bookmark().IsNull());
 }
 
+TEST_F(Grids, KeysOnAnEmptyGridMoveNothingAndRaiseNothing) {
+  form.CargaTabIndex(*db, 3, "04");
+  driver.Focus(form.TDBGrid(3));
+  form.log.Take();
+  for (int key : {vbKeyUp, vbKeyDown, vbKeyHome, vbKeyEnd, vbKeyPageUp, vbKeyPageDown}) {
+    EXPECT_NO_THROW(driver.Key(form, key)) << key;
+    EXPECT_TRUE(form.log.Take().empty()) << key;
+  }
+}
+
 TEST_F(Grids, ReloadingAfterNewRowsShowsThemAndStartsAgainFromAnEmptyLastRow) {
   form.CargaTabIndex(*db, 1, "01");
   driver.PickRow(form.TDBGrid(1), 2);
