@@ -20,8 +20,9 @@ namespace {
 const char* const kPiezas[] = {"0", "1", "7", "9", "123", "2010", "05", "a", "Z", "x", "ñ", "á", "é",
                                "Ñ", " ", "  ", "-", ".", ",", "'", "|", "0.00", "-5", "1,000.50",
                                "99999999999999", "12/2009", "abc"};
-const int kTeclas[] = {forms::vbKeyReturn, forms::vbKeyTab,  forms::vbKeyEscape,
-                       forms::vbKeyDelete, forms::vbKeyBack, forms::vbKeyF1};
+const int kTeclas[] = {forms::vbKeyReturn, forms::vbKeyTab,  forms::vbKeyEscape, forms::vbKeyDelete,
+                       forms::vbKeyBack,   forms::vbKeyF1,   forms::vbKeySpace,  forms::vbKeyUp,
+                       forms::vbKeyDown,   forms::vbKeyHome, forms::vbKeyEnd,    forms::vbKeyPageDown};
 constexpr int kLargo = 300;
 constexpr int kRecientes = 40;
 constexpr int kMensajesPorAccion = 300;
@@ -79,7 +80,13 @@ void Mono::Actua(forms::Form& form) {
   for (forms::Control* control : form.Controls())
     if (forms::user::CanReach(*control)) alcanzables.push_back(control);
   if (alcanzables.empty() || Azar(6) == 0) return PulsaTecla(form);
-  ActuaSobre(*alcanzables[Azar(static_cast<int>(alcanzables.size()))]);
+  forms::Control& control = *alcanzables[Azar(static_cast<int>(alcanzables.size()))];
+  if (Azar(10) == 0) {
+    Anota(control.Parent().Name() + "." + Nombre(control) + ": doble clic");
+    forms::user::DblClick(control);
+    return;
+  }
+  ActuaSobre(control);
 }
 
 void Mono::PulsaTecla(forms::Form& form) {
@@ -130,9 +137,10 @@ void Mono::ActuaSobre(forms::Control& control) {
       Anota(nombre + ": fila " + std::to_string(fila));
       if (!forms::user::ChooseRow(*grilla, fila)) return;
     }
-    if (Azar(4) == 0) {
-      Anota(nombre + ": doble clic");
-      forms::user::DblClick(*grilla);
+    if (Azar(4) == 0 && grilla->ColumnCount() > 0) {
+      int columna = Azar(grilla->ColumnCount());
+      Anota(nombre + ": encabezado " + std::to_string(columna));
+      forms::user::ClickHeader(*grilla, columna);
     }
     return;
   }
