@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "formulario/core/Globales.h"
 #include "platform/dao/recordset.h"
@@ -20,31 +21,54 @@ constexpr int kErrDesbordamiento = 6;
 constexpr int kMaximoEntero = 32767;
 constexpr const char* kFechaVacia = "__/__/____";
 
-// `valor` written in `ancho` digits at least, as a date pattern writes it.
-std::string Relleno(int valor, std::size_t ancho) {
-  std::string texto = std::to_string(valor);
-  if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), '0');
-  return texto;
-}
+// The text of a value other than a text, written into a buffer of the check
+// code's so that counting a row's values allocates nothing for its numbers and
+// dates.
+class TextoEscrito {
+ public:
+  std::string_view Entero(long long valor) {
+    fin_ = std::to_chars(digitos_, digitos_ + sizeof digitos_, valor).ptr;
+    return Texto();
+  }
+  // A date as Format(fecha, "yyyymmdd") writes it: each part in its digits,
+  // padded with zeros to the pattern's width.
+  std::string_view Fecha(vb::Date fecha) {
+    fin_ = digitos_;
+    Agrega(vb::Year(fecha), 4);
+    Agrega(vb::Month(fecha), 2);
+    Agrega(vb::Day(fecha), 2);
+    return Texto();
+  }
+  std::string_view Otro(std::string texto) {
+    otro_ = std::move(texto);
+    return otro_;
+  }
 
-// A date as Format(fecha, "yyyymmdd") writes it; every row has two dates, so
-// the pattern is not read again for each.
-std::string FechaComoNumero(vb::Date fecha) {
-  return Relleno(vb::Year(fecha), 4) + Relleno(vb::Month(fecha), 2) + Relleno(vb::Day(fecha), 2);
-}
+ private:
+  void Agrega(int valor, int ancho) {
+    char parte[12];
+    char* final = std::to_chars(parte, parte + sizeof parte, valor).ptr;
+    for (long relleno = ancho - (final - parte); relleno > 0; --relleno) *fin_++ = '0';
+    fin_ = std::copy(parte, final, fin_);
+  }
+  std::string_view Texto() const { return {digitos_, static_cast<std::size_t>(fin_ - digitos_)}; }
+  char digitos_[48];
+  char* fin_ = digitos_;
+  std::string otro_;
+};
 
 // The text a field's current value counts with: numbers as written, a date as
 // yyyymmdd, a text trimmed; Null, Empty and Boolean count as nothing. A text is
 // looked at where it stands; any other value is written into `escrito`.
-std::string_view TextoDeCampo(const vb::Variant& valor, std::string& escrito) {
+std::string_view TextoDeCampo(const vb::Variant& valor, TextoEscrito& escrito) {
   switch (valor.Type()) {
-    case vb::vbInteger:
-    case vb::vbLong:
+    case vb::vbInteger: return escrito.Entero(valor.As<short>());
+    case vb::vbLong: return escrito.Entero(valor.As<int>());
+    case vb::vbByte: return escrito.Entero(valor.As<unsigned char>());
     case vb::vbSingle:
     case vb::vbDouble:
-    case vb::vbCurrency:
-    case vb::vbByte: escrito = vb::Trim(vb::CStr(valor)); return escrito;
-    case vb::vbDate: escrito = FechaComoNumero(valor.As<vb::Date>()); return escrito;
+    case vb::vbCurrency: return escrito.Otro(vb::Trim(vb::CStr(valor)));
+    case vb::vbDate: return escrito.Fecha(valor.As<vb::Date>());
     case vb::vbString: {
       std::string_view texto = valor.As<std::string>();
       std::size_t inicio = texto.find_first_not_of(' ');
@@ -119,6 +143,14 @@ double SumaDeCaracteres(std::string_view texto) {
 // sign in at least 20 digits (Format with twenty "0"s), of which the last 15 are
 // kept.
 std::string TresUltimosDigitos(double suma) {
+  double entero = std::fabs(suma);
+  if (entero < 1e15 && entero == std::trunc(entero)) {
+    // A whole sum, as the sums of whole numbers and character codes are: its
+    // last three digits are its remainder by 1000.
+    int resto = static_cast<int>(static_cast<long long>(entero) % 1000);
+    return {static_cast<char>('0' + resto / 100), static_cast<char>('0' + resto / 10 % 10),
+            static_cast<char>('0' + resto % 10)};
+  }
   std::string digitos = vb::FormatWholeNumber(vb::Abs(suma), 20);
   return digitos.substr(digitos.size() - 3);
 }
@@ -217,15 +249,11 @@ std::string GeneraCNumero(dao::Recordset& rs, int n) {
   dao::Fields& campos = rs.Fields();
   double sumaA = 0;
   double sumaB = 0;
-  std::string escrito;
-  for (int i = 0; i < n && i < campos.Count(); ++i) {
-    vb::Variant valor = campos[i].Value();
-    sumaA += ValorNumerico(TextoDeCampo(valor, escrito));
-  }
-  for (int i = n; i <= campos.Count() - 2; ++i) {
-    vb::Variant valor = campos[i].Value();
-    sumaB += SumaDeCaracteres(TextoDeCampo(valor, escrito));
-  }
+  TextoEscrito escrito;
+  for (int i = 0; i < n && i < campos.Count(); ++i)
+    sumaA += ValorNumerico(TextoDeCampo(campos[i].ValueInPlace(), escrito));
+  for (int i = n; i <= campos.Count() - 2; ++i)
+    sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].ValueInPlace(), escrito));
   return TresUltimosDigitos(sumaA) + TresUltimosDigitos(sumaB);
 }
 

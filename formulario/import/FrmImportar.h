@@ -109,19 +109,59 @@ class FrmImportar : public forms::Form {
   void RestauraDiseno();
   void MuestraPaso(int iValor, const std::string& sTexto);
 
+  // The declaration's key columns, which every row the import writes begins with.
+  struct CamposClave {
+    explicit CamposClave(dao::Recordset& rs);
+    dao::Field& tip_doc_d;
+    dao::Field& doc_id_d;
+    dao::Field& periodo;
+    dao::Field& Formulario;
+    dao::Field& Semana;
+  };
+  // The columns of the debt row a line fills, looked up once for all the lines
+  // of the run's dynaset.
+  struct CamposDeuda {
+    explicit CamposDeuda(dao::Recordset& rs);
+    CamposClave clave;
+    dao::Field& ind_tip_deu;
+    dao::Field& per_doc;
+    dao::Field& cod_tri;
+    dao::Field& num_doc;
+    dao::Field& cod_for;
+    dao::Field& cod_tip_doc;
+    dao::Field& cod_tri_aso;
+    dao::Field& ind_ver_deu;
+    dao::Field& Fec_ult_cap;
+    dao::Field& fec_des_deu;
+    dao::Field& num_cuo;
+    dao::Field& num_pro;
+    dao::Field& Num_ord_dj;
+    dao::Field& mto_tributo_s;
+    dao::Field& mto_int_cap_s;
+    dao::Field& mto_int_s;
+    dao::Field& mto_act_s;
+    dao::Field& mto_tributo_c;
+    dao::Field& mto_int_cap_c;
+    dao::Field& mto_int_c;
+    dao::Field& mto_act_c;
+    dao::Field& Ind_impugnado;
+    dao::Field& ind_acog;
+    dao::Field& cNumero;
+  };
+
   bool CargaLinea(const std::string& sLinea);
   dao::Recordset& DeudasParaAgregar();
   void CierraDeudas();
-  bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs);
-  void AsignaClave(dao::Recordset& rs, const std::string& sRuc, std::uint8_t nSemana);
+  bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs, CamposDeuda& campos);
+  void AsignaClave(const CamposClave& clave, const std::string& sRuc, std::uint8_t nSemana);
   void AsignaPeriodo(const std::string& sFecha);
-  void AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs);
-  void AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs);
+  void AsignaDeudaNormal(const std::string& sLinea, CamposDeuda& campos);
+  void AsignaOtrasDeudas(const std::string& sLinea, CamposDeuda& campos);
   vb::Variant FechaDescarga(const std::string& sLinea);
-  void AsignaMontosArchivo(const std::string& sLinea, dao::Recordset& rs, const char* sPosIntCap,
+  void AsignaMontosArchivo(const std::string& sLinea, CamposDeuda& campos, const char* sPosIntCap,
                          const char* sPosInt);
-  void AsignaValoresArchivo(const std::string& sLinea, dao::Recordset& rs);
-  void AplicaBuenContribuyente(dao::Recordset& rs);
+  void AsignaValoresArchivo(const std::string& sLinea, CamposDeuda& campos);
+  void AplicaBuenContribuyente(CamposDeuda& campos);
 
   std::string RucSeleccionado() const;
 
@@ -135,6 +175,17 @@ class FrmImportar : public forms::Form {
   // The dynaset the lines of the run add their rows through, and its database.
   dao::RecordsetPtr rsDeudas_;
   const dao::Database* dbDeudas_ = nullptr;
+  std::optional<CamposDeuda> camposDeudas_;
+  // The declaration the lines of the run found not imported yet, kept while the
+  // dynaset above stays open; see NoImportadaAun.
+  struct ClaveDeclaracion {
+    std::string sRuc;
+    std::string sPeriodo;
+    std::uint8_t nSemana = 0;
+    bool operator==(const ClaveDeclaracion&) const = default;
+  };
+  std::optional<ClaveDeclaracion> noImportada_;
+  bool NoImportadaAun(const std::string& sRuc);
 
   // Field 15 is the same on every line of a file: its two readings as dates are
   // kept from the line before rather than formatted again for each line, and so
@@ -159,11 +210,25 @@ class FrmImportar : public forms::Form {
   FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
   FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
 
+  // The last capitalisation date (field 6) repeats from line to line: what its
+  // column is given, the date its text reads as or the text itself, is kept for
+  // the last text read.
+  struct FechaRecordada {
+    std::string sCampo;
+    vb::Variant valor;
+    bool bHay = false;
+    const vb::Variant& Valor(const std::string& sTexto);
+  };
+  FechaRecordada ultimaCapitalizacion_;
+
   // The byte offsets of the "|"s found so far in the line last taken apart by
   // RetornaCampo, and, once the search after the last of them found none or
   // overflowed, which.
   struct SeparadoresDeLinea {
     std::string sLinea;
+    // The line CargaLinea is loading, whose separators these are for as long as
+    // it loads it: a field asked of it needs no comparison of the whole line.
+    const std::string* pEnCarga = nullptr;
     std::vector<std::size_t> nFines;
     bool bTerminada = false;
     bool bDesborda = false;

@@ -212,7 +212,7 @@ bool FrmImportar::GrabaTablasSistema(dao::Transaction& transaccion) {
   std::uint8_t nSemana = gnSemana;
   try {
     AgregaFila("CAB", [&](dao::Recordset& rs) {
-      AsignaClave(rs, sRuc, nSemana);
+      AsignaClave(CamposClave(rs), sRuc, nSemana);
       rs("bcolibrad") = gnRucDelito;
       rs("nrocheque") = gsFechaVenc;
       rs("efectivo") = gsFecVencRenta;
@@ -222,7 +222,7 @@ bool FrmImportar::GrabaTablasSistema(dao::Transaction& transaccion) {
       rs("cNumero") = GeneraCNumero(rs, 5);
     });
     AgregaFila("DET", [&](dao::Recordset& rs) {
-      AsignaClave(rs, sRuc, nSemana);
+      AsignaClave(CamposClave(rs), sRuc, nSemana);
       rs("Casilla") = CasillaGarantia(nSemana);
       rs("i_valor") = sIndGarantia;
       rs("idcasilla") = "01";
@@ -230,7 +230,7 @@ bool FrmImportar::GrabaTablasSistema(dao::Transaction& transaccion) {
       rs("cNumero") = GeneraCNumero(rs, 6);
     });
     AgregaFila("F0942GARANTIA", [&](dao::Recordset& rs) {
-      AsignaClave(rs, sRuc, nSemana);
+      AsignaClave(CamposClave(rs), sRuc, nSemana);
       rs("ind_garantia") = sIndGarantia;
       rs("ind_persona") = sIndPersona;
       rs("mto_deuda") = sMtoDeuda;

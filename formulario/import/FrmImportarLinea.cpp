@@ -1,5 +1,6 @@
 // The loader of one line of the personalised debt file: its fields, its checks
 // and the F0942DEUDAS row it becomes.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -95,14 +96,22 @@ std::string SinBlancos(const std::string& sTexto, std::size_t nInicio, std::size
   return sTexto.substr(nInicio, nFin - nInicio);
 }
 
-// A date of the file written yyyy?mm?dd, as dd/mm/yyyy.
+// A date of the file written yyyy?mm?dd, as dd/mm/yyyy. Characters and bytes
+// are the same in a field of ASCII, which a date of the file is.
 std::string FechaDeArchivo(const std::string& sCampo) {
+  bool bAscii = std::all_of(sCampo.begin(), sCampo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (bAscii && sCampo.size() >= 7) {
+    std::string sFecha = sCampo.substr(sCampo.size() - 2);
+    sFecha += '/';
+    sFecha.append(sCampo, 5, 2);
+    sFecha += '/';
+    sFecha.append(sCampo, 0, 4);
+    return sFecha;
+  }
   return vb::Right(sCampo, 2) + "/" + vb::Mid(sCampo, 6, 2) + "/" + vb::Left(sCampo, 4);
 }
 
-std::string Texto(dao::Recordset& rs, const char* sCampo) {
-  return vb::Trim(rs(sCampo).Value().ToString());
-}
+std::string Texto(const dao::Field& campo) { return vb::Trim(campo.ValueInPlace().ToString()); }
 
 bool TributoConCuotasAlternas(const std::string& sCodTri) {
   return sCodTri == "020101" || sCodTri == "020201" || sCodTri == "020301" || sCodTri == "020401";
@@ -127,6 +136,20 @@ bool PeriodoLiberado(const std::string& sPeriodoArchivo, const std::string& sPer
   if (nMes > 2 && vb::Val(sAnio) == nAnio - 1 && sMes == "13" && nMes >= 4) return true;
   return nMes <= 2 && vb::Val(sAnio) + 1 == nAnio && vb::Val(sMes) == nMes + 10;
 }
+
+// Marks the line being loaded for as long as its load lasts, however it ends.
+class LineaEnCarga {
+ public:
+  LineaEnCarga(const std::string*& pEnCarga, const std::string& sLinea) : pEnCarga_(pEnCarga) {
+    pEnCarga_ = &sLinea;
+  }
+  ~LineaEnCarga() { pEnCarga_ = nullptr; }
+  LineaEnCarga(const LineaEnCarga&) = delete;
+  LineaEnCarga& operator=(const LineaEnCarga&) = delete;
+
+ private:
+  const std::string*& pEnCarga_;
+};
 
 void Descarta(dao::RecordsetPtr& rs) {
   if (!rs) return;
@@ -171,6 +194,21 @@ vb::Variant FrmImportar::FormatoRecordado::Valor(const std::string& sTexto) {
   return dFecha ? vb::Variant(*dFecha) : vb::Variant(sSalida);
 }
 
+// A text the column cannot read as a date is given as it is, for the column to
+// refuse as it refuses any such text.
+const vb::Variant& FrmImportar::FechaRecordada::Valor(const std::string& sTexto) {
+  if (bHay && sTexto == sCampo) return valor;
+  std::string sFecha = FechaDeArchivo(sTexto);
+  try {
+    valor = vb::Variant(vb::CDate(vb::Variant(sFecha)));
+  } catch (const vb::Error&) {
+    valor = vb::Variant(sFecha);
+  }
+  sCampo = sTexto;
+  bHay = true;
+  return valor;
+}
+
 void FrmImportar::SeparadoresDeLinea::Empieza(const std::string& sTexto) {
   sLinea = sTexto;
   nFines.clear();
@@ -204,12 +242,15 @@ void FrmImportar::SeparadoresDeLinea::LeeHasta(std::size_t nCuantos) {
 // the counter overflows.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       const std::string& PosCampo) const {
-  if (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp) separadores_.Empieza(sCadenaNoEncryp);
+  bool bEnCarga = &sCadenaNoEncryp == separadores_.pEnCarga;
+  if (!bEnCarga && (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp))
+    separadores_.Empieza(sCadenaNoEncryp);
   double nBuscado = NumeroDeCampo(PosCampo);
-  bool bNumeroDeCampo = nBuscado >= 0 && nBuscado <= kMaximoPosicion && nBuscado == std::floor(nBuscado);
+  bool bEntero = nBuscado >= 0 && nBuscado == std::floor(nBuscado);
+  bool bNumeroDeCampo = bEntero && nBuscado <= kMaximoPosicion;
   separadores_.LeeHasta(bNumeroDeCampo ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
   const std::vector<std::size_t>& nFines = separadores_.nFines;
-  bool bExiste = nBuscado >= 0 && nBuscado < static_cast<double>(nFines.size()) && nBuscado == std::floor(nBuscado);
+  bool bExiste = bEntero && nBuscado < static_cast<double>(nFines.size());
   if (!bExiste) {
     if (separadores_.bDesborda || static_cast<long>(nFines.size()) > kMaximoPosicion) vb::Raise(6);
     return "";
@@ -233,25 +274,45 @@ bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
   }
 }
 
+FrmImportar::CamposClave::CamposClave(dao::Recordset& rs)
+    : tip_doc_d(rs("tip_doc_d")), doc_id_d(rs("doc_id_d")), periodo(rs("periodo")), Formulario(rs("Formulario")),
+      Semana(rs("Semana")) {}
+
+FrmImportar::CamposDeuda::CamposDeuda(dao::Recordset& rs)
+    : clave(rs), ind_tip_deu(rs("ind_tip_deu")), per_doc(rs("per_doc")), cod_tri(rs("cod_tri")), num_doc(rs("num_doc")),
+      cod_for(rs("cod_for")), cod_tip_doc(rs("cod_tip_doc")), cod_tri_aso(rs("cod_tri_aso")),
+      ind_ver_deu(rs("ind_ver_deu")), Fec_ult_cap(rs("Fec_ult_cap")), fec_des_deu(rs("fec_des_deu")),
+      num_cuo(rs("num_cuo")), num_pro(rs("num_pro")), Num_ord_dj(rs("Num_ord_dj")),
+      mto_tributo_s(rs("mto_tributo_s")), mto_int_cap_s(rs("mto_int_cap_s")), mto_int_s(rs("mto_int_s")),
+      mto_act_s(rs("mto_act_s")), mto_tributo_c(rs("mto_tributo_c")), mto_int_cap_c(rs("mto_int_cap_c")),
+      mto_int_c(rs("mto_int_c")), mto_act_c(rs("mto_act_c")), Ind_impugnado(rs("Ind_impugnado")),
+      ind_acog(rs("ind_acog")), cNumero(rs("cNumero")) {}
+
 void FrmImportar::CierraDeudas() {
+  camposDeudas_.reset();
   Descarta(rsDeudas_);
   dbDeudas_ = nullptr;
+  noImportada_.reset();
 }
 
 // The lines of one file add their rows through one dynaset, opened by the first:
 // opening one per line would cost as much as storing the row. A dynaset of a
 // database that was closed or replaced since is opened again.
 dao::Recordset& FrmImportar::DeudasParaAgregar() {
-  if (!rsDeudas_ || !rsDeudas_->IsOpen() || dbDeudas_ != gDB.get()) {
+  if (!rsDeudas_ || !rsDeudas_->IsOpen() || dbDeudas_ != gDB.get() || !camposDeudas_) {
     CierraDeudas();
     rsDeudas_ = gDB->OpenRecordset(kDeudasParaAgregar, dao::dbOpenDynaset, dao::dbAppendOnly);
     dbDeudas_ = gDB.get();
+    camposDeudas_.emplace(*rsDeudas_);
   }
   return *rsDeudas_;
 }
 
+// A line has no more characters than bytes, so only a longer one is counted.
 bool FrmImportar::CargaLinea(const std::string& sLinea) {
-  if (vb::Len(sLinea) > kLargoMaximoLinea) vb::Raise(6);
+  if (static_cast<long>(sLinea.size()) > kLargoMaximoLinea && vb::Len(sLinea) > kLargoMaximoLinea) vb::Raise(6);
+  if (!separadores_.bLeida || separadores_.sLinea != sLinea) separadores_.Empieza(sLinea);
+  LineaEnCarga enCarga(separadores_.pEnCarga, sLinea);
   std::string sFecha = fechaArchivo_.Aplica(vb::Left(RetornaCampo(sLinea, "15"), 10));
   if (vb::DateDiff("d", fechaArchivo_.Fecha(), vb::Today()) >= 1) {
     bFechaHoy = false;
@@ -259,7 +320,7 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   }
   AsignaPeriodo(sFecha);
   dao::Recordset& rs = DeudasParaAgregar();
-  if (VerificaTablaValor(RucSeleccionado(), 1)) {
+  if (!NoImportadaAun(RucSeleccionado())) {
     CierraDeudas();
     return false;
   }
@@ -268,7 +329,7 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   sMtoDeuda = RetornaCampo(sLinea, "25");
   sMtoDeudaGarantia = RetornaCampo(sLinea, "26");
   rs.AddNew();
-  if (!AsignaDeuda(sLinea, rs)) {
+  if (!AsignaDeuda(sLinea, rs, *camposDeudas_)) {
     CierraDeudas();
     return false;
   }
@@ -276,37 +337,52 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   return true;
 }
 
+// Every line asks whether its declaration was imported before. The answer
+// reads only the header table, which the run writes after its last line, and
+// the run's transaction holds the write lock from its start, so no other
+// program writes it either: once a declaration was found not imported, the
+// lines after it that name the same one are given that answer again while the
+// run's dynaset stays open. Closing the dynaset, at the end of a file or on any
+// failure, forgets it.
+bool FrmImportar::NoImportadaAun(const std::string& sRuc) {
+  ClaveDeclaracion clave{sRuc, gsPeriodo, gnSemana};
+  if (noImportada_ == clave) return true;
+  if (VerificaTablaValor(sRuc, 1)) return false;
+  noImportada_ = std::move(clave);
+  return true;
+}
+
 // Fills the new row from the line; false, after the version message, for a
 // file generated before the good-taxpayer flag existed.
-bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs) {
-  AsignaClave(rs, RucSeleccionado(), gnSemana);
+bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs, CamposDeuda& campos) {
+  AsignaClave(campos.clave, RucSeleccionado(), gnSemana);
   if (!RetornaCampo(sLinea, "13").empty()) {
-    AsignaDeudaNormal(sLinea, rs);
+    AsignaDeudaNormal(sLinea, campos);
   } else {
-    AsignaOtrasDeudas(sLinea, rs);
+    AsignaOtrasDeudas(sLinea, campos);
   }
-  AsignaValoresArchivo(sLinea, rs);
+  AsignaValoresArchivo(sLinea, campos);
   if (gsBuenContrib.empty()) {
     forms::MsgBox(kMensajeVersion, forms::vbCritical, "Error tecnico : 0");
     return false;
   }
-  AplicaBuenContribuyente(rs);
-  if (!EsperaRespuesta(Texto(rs, "ind_ver_deu"))) {
-    rs("ind_acog") = 2;
-    for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
-      rs(sMonto) = "0.00";
+  AplicaBuenContribuyente(campos);
+  if (!EsperaRespuesta(Texto(campos.ind_ver_deu))) {
+    campos.ind_acog = 2;
+    for (dao::Field* monto : {&campos.mto_tributo_c, &campos.mto_int_cap_c, &campos.mto_int_c, &campos.mto_act_c})
+      *monto = "0.00";
   }
-  rs("cNumero") = GeneraCNumero(rs, 7);
+  campos.cNumero = GeneraCNumero(rs, 7);
   return true;
 }
 
 // The declaration's key, which every row the import writes begins with.
-void FrmImportar::AsignaClave(dao::Recordset& rs, const std::string& sRuc, std::uint8_t nSemana) {
-  rs("tip_doc_d") = 6;
-  rs("doc_id_d") = sRuc;
-  rs("periodo") = gsPeriodo;
-  rs("Formulario") = kFormulario;
-  rs("Semana") = nSemana;
+void FrmImportar::AsignaClave(const CamposClave& clave, const std::string& sRuc, std::uint8_t nSemana) {
+  clave.tip_doc_d = 6;
+  clave.doc_id_d = sRuc;
+  clave.periodo = gsPeriodo;
+  clave.Formulario = kFormulario;
+  clave.Semana = nSemana;
 }
 
 // The declaration's period is the year and month of the file's date; the first
@@ -318,42 +394,42 @@ void FrmImportar::AsignaPeriodo(const std::string& sFecha) {
   gsPeriodo = sPeriodo;
 }
 
-void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, dao::Recordset& rs) {
+void FrmImportar::AsignaDeudaNormal(const std::string& sLinea, CamposDeuda& campos) {
   auto campo = [&](const char* sPos) { return RetornaCampo(sLinea, sPos); };
-  rs("ind_tip_deu") = campo("13");
-  rs("per_doc") = campo("4");
-  rs("cod_tri") = campo("5");
-  rs("num_doc") = campo("1");
-  rs("cod_for") = campo("2");
+  campos.ind_tip_deu = campo("13");
+  campos.per_doc = campo("4");
+  campos.cod_tri = campo("5");
+  campos.num_doc = campo("1");
+  campos.cod_for = campo("2");
   // A form code of three digits is stored with its leading zero.
-  if (vb::Len(Texto(rs, "cod_for")) == 3) rs("cod_for") = "0" + campo("2");
-  rs("cod_tip_doc") = campo("11");
-  rs("cod_tri_aso") = campo("12");
-  rs("ind_ver_deu") = campo("14");
-  rs("Fec_ult_cap") = FechaDeArchivo(campo("6"));
-  rs("fec_des_deu") = FechaDescarga(sLinea);
-  rs("num_cuo") = campo("3");
-  rs("num_pro") = campo("0");
-  AsignaMontosArchivo(sLinea, rs, "9", "8");
-  if (TributoConCuotasAlternas(Texto(rs, "cod_tri")) && gnSemana == 1) rs("num_cuo") = campo("20");
-  rs("Num_ord_dj") = campo("21");
+  if (vb::Len(Texto(campos.cod_for)) == 3) campos.cod_for = "0" + campo("2");
+  campos.cod_tip_doc = campo("11");
+  campos.cod_tri_aso = campo("12");
+  campos.ind_ver_deu = campo("14");
+  campos.Fec_ult_cap = ultimaCapitalizacion_.Valor(campo("6"));
+  campos.fec_des_deu = FechaDescarga(sLinea);
+  campos.num_cuo = campo("3");
+  campos.num_pro = campo("0");
+  AsignaMontosArchivo(sLinea, campos, "9", "8");
+  if (TributoConCuotasAlternas(Texto(campos.cod_tri)) && gnSemana == 1) campos.num_cuo = campo("20");
+  campos.Num_ord_dj = campo("21");
 }
 
 // The record of other debts has no key of its own: fixed values stand in for it,
 // and its interest and capitalised interest come in the other order.
-void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, dao::Recordset& rs) {
-  auto campo = [&](const char* sPos) { return RetornaCampo(sLinea, sPos); };
-  rs("ind_tip_deu") = "05";
-  rs("per_doc") = "200508";
-  for (const char* sClave : {"cod_tri", "num_doc", "cod_for", "cod_tip_doc", "cod_tri_aso", "ind_ver_deu"})
-    rs(sClave) = 0;
-  rs("num_cuo") = "0";
-  rs("Fec_ult_cap") = "01/01/1901";
-  rs("fec_des_deu") = FechaDescarga(sLinea);
-  rs("num_pro") = campo("0");
-  AsignaMontosArchivo(sLinea, rs, "8", "9");
-  for (const char* sMonto : {"mto_tributo_c", "mto_int_cap_c", "mto_int_c", "mto_act_c"})
-    rs(sMonto) = "0.00";
+void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, CamposDeuda& campos) {
+  campos.ind_tip_deu = "05";
+  campos.per_doc = "200508";
+  for (dao::Field* clave : {&campos.cod_tri, &campos.num_doc, &campos.cod_for, &campos.cod_tip_doc,
+                            &campos.cod_tri_aso, &campos.ind_ver_deu})
+    *clave = 0;
+  campos.num_cuo = "0";
+  campos.Fec_ult_cap = "01/01/1901";
+  campos.fec_des_deu = FechaDescarga(sLinea);
+  campos.num_pro = RetornaCampo(sLinea, "0");
+  AsignaMontosArchivo(sLinea, campos, "8", "9");
+  for (dao::Field* monto : {&campos.mto_tributo_c, &campos.mto_int_cap_c, &campos.mto_int_c, &campos.mto_act_c})
+    *monto = "0.00";
 }
 
 // The moment the file was generated (field 15), as the debt's download date.
@@ -365,29 +441,29 @@ vb::Variant FrmImportar::FechaDescarga(const std::string& sLinea) {
 // The amounts as the file states them: tribute (field 7), capitalised interest,
 // interest and updated total (field 10). The two kinds of record give the two
 // interests in opposite fields.
-void FrmImportar::AsignaMontosArchivo(const std::string& sLinea, dao::Recordset& rs,
+void FrmImportar::AsignaMontosArchivo(const std::string& sLinea, CamposDeuda& campos,
                                     const char* sPosIntCap, const char* sPosInt) {
-  rs("mto_tributo_s") = RetornaCampo(sLinea, "7");
-  rs("mto_int_cap_s") = RetornaCampo(sLinea, sPosIntCap);
-  rs("mto_int_s") = RetornaCampo(sLinea, sPosInt);
-  rs("mto_act_s") = RetornaCampo(sLinea, "10");
+  campos.mto_tributo_s = RetornaCampo(sLinea, "7");
+  campos.mto_int_cap_s = RetornaCampo(sLinea, sPosIntCap);
+  campos.mto_int_s = RetornaCampo(sLinea, sPosInt);
+  campos.mto_act_s = RetornaCampo(sLinea, "10");
 }
 
 // What every line leaves for the declaration's header: the last line's values
 // are the ones stored.
-void FrmImportar::AsignaValoresArchivo(const std::string& sLinea, dao::Recordset& rs) {
-  rs("Ind_impugnado") = RetornaCampo(sLinea, "17");
+void FrmImportar::AsignaValoresArchivo(const std::string& sLinea, CamposDeuda& campos) {
+  campos.Ind_impugnado = RetornaCampo(sLinea, "17");
   gnRucDelito = vb::CByte(vb::Variant(RetornaCampo(sLinea, "16")));
   gsFechaVenc = FechaDeArchivo(RetornaCampo(sLinea, "18"));
   gsFecVencRenta = FechaDeArchivo(RetornaCampo(sLinea, "19"));
   gsBuenContrib = vb::Trim(vb::Left(RetornaCampo(sLinea, "22"), 1));
 }
 
-void FrmImportar::AplicaBuenContribuyente(dao::Recordset& rs) {
+void FrmImportar::AplicaBuenContribuyente(CamposDeuda& campos) {
   if (gsBuenContrib != "1") return;
-  std::string sEstado = Texto(rs, "ind_ver_deu");
+  std::string sEstado = Texto(campos.ind_ver_deu);
   if (sEstado != "06" && sEstado != "18") return;
-  if (PeriodoLiberado(gsPeriodo, Texto(rs, "per_doc"))) rs("ind_ver_deu") = "00";
+  if (PeriodoLiberado(gsPeriodo, Texto(campos.per_doc))) campos.ind_ver_deu = "00";
 }
 
 }  // namespace korva

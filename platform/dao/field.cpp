@@ -27,6 +27,8 @@ bool Field::Required() const {
 
 vb::Variant Field::Value() const { return owner_.Read(index_); }
 
+const vb::Variant& Field::ValueInPlace() const { return owner_.Read(index_); }
+
 void Field::SetValue(const vb::Variant& value) { owner_.Write(index_, value); }
 
 Field& Fields::operator[](int index) const {

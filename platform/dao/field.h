@@ -34,6 +34,10 @@ class Field {
 
   // Raises 3021 when the recordset has no current row.
   vb::Variant Value() const;
+  // The same value where the recordset holds it, without a copy: it stays good
+  // until the recordset moves, is written to or closes. A check code counts
+  // every field of every row it stores.
+  const vb::Variant& ValueInPlace() const;
   // Only between AddNew or Edit and Update (else 3020); the value is converted to
   // the column's type at once, so a wrong one fails here, as it does in the engine.
   void SetValue(const vb::Variant& value);

@@ -240,7 +240,7 @@ dao::Fields& Recordset::Fields() {
   return fields_;
 }
 
-vb::Variant Recordset::Read(int field) const {
+const vb::Variant& Recordset::Read(int field) const {
   RequireOpen();
   if (editMode_ != dbEditNone) return buffer_[field];
   if (!HasCurrent()) Fail(kErrNoCurrentRecord);

@@ -107,7 +107,7 @@ class Recordset {
   bool HasCurrent() const;
   void MoveTo(long row);
   void Notify(Change change);
-  vb::Variant Read(int field) const;
+  const vb::Variant& Read(int field) const;
   void Write(int field, const vb::Variant& value);
 
   std::shared_ptr<Connection> connection_;

@@ -318,6 +318,40 @@ TEST_F(FrmImportarLineaTest, ADeclarationAlreadyImportedForTheFilesPeriodRefuses
   EXPECT_TRUE(frm.bFechaHoy);
 }
 
+// A line whose declaration was found not imported leaves that answer for the
+// later lines of the run; a line of another entity asks again, and so does any
+// line after the run's dynaset was closed by a refused line.
+TEST_F(FrmImportarLineaTest, TheImportedBeforeAnswerIsKeptOnlyForTheSameDeclarationAndDynaset) {
+  struct Caso {
+    const char* nombre;
+    int entidadSegunda;
+    bool lineaRechazadaEntre;
+  } casos[] = {
+      {"another entity", 2, false},
+      {"after a refused line", 1, true},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    FrmImportar& frm = Ventana();
+    dao::Engine().BeginTrans();
+    EXPECT_TRUE(frm.CargaTablaValor(LineText(debtfile::SampleDebt(Hoy(), "01", 1))));
+    gDB->Execute("INSERT INTO CAB (tip_doc_d, doc_id_d, periodo, formulario, Semana) VALUES "
+                 "(6, '20456712348', '201005', '0942', " + std::to_string(caso.entidadSegunda) + ")");
+    if (caso.lineaRechazadaEntre) {
+      driver_.Expect({kErrorTecnico, forms::vbCritical, "Error tecnico : 5"});
+      EXPECT_FALSE(frm.CargaTablaValor(
+          LineText(debtfile::SampleDebt({Momento(2010, 6, 2, 8), false}, "01", 2))));
+    }
+    gnSemana = static_cast<std::uint8_t>(caso.entidadSegunda);
+    driver_.Expect({"La información de deudas para el RUC seleccionado ya fue importada.",
+                    forms::vbExclamation, "Información"});
+    EXPECT_FALSE(frm.CargaTablaValor(LineText(debtfile::SampleDebt(Hoy(), "01", 3))));
+    EXPECT_EQ(Cuenta("F0942DEUDAS"), 1);
+    EXPECT_EQ(driver_.PendingAnswers(), 0u);
+    dao::Engine().Rollback();
+  }
+}
+
 TEST_F(FrmImportarLineaTest, ALineOfAnotherMonthThanTheFirstIsATechnicalError) {
   FrmImportar& frm = Ventana();
   dao::Engine().BeginTrans();
