@@ -71,9 +71,9 @@ std::string_view TextoDeCampo(const vb::Variant& valor, TextoEscrito& escrito) {
     case vb::vbDate: return escrito.Fecha(valor.As<vb::Date>());
     case vb::vbString: {
       std::string_view texto = valor.As<std::string>();
-      std::size_t inicio = texto.find_first_not_of(' ');
-      if (inicio == std::string_view::npos) return {};
-      return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+      while (!texto.empty() && texto.front() == ' ') texto.remove_prefix(1);
+      while (!texto.empty() && texto.back() == ' ') texto.remove_suffix(1);
+      return texto;
     }
     default: return {};
   }
@@ -118,25 +118,31 @@ double ValorNumerico(std::string_view texto) {
 
 // Each character's position (from 1) times its Windows-1252 code, as 16-bit
 // products: a text long enough to pass 32767 overflows.
-double SumaDeCaracteres(std::string_view texto) {
+double SumaDeCaracteresWindows1252(std::string_view texto) {
   double suma = 0;
   int posicion = 0;
-  auto cuenta = [&](int codigo) {
-    ++posicion;
-    long producto = static_cast<long>(posicion) * codigo;
-    if (producto > kMaximoEntero) vb::Raise(kErrDesbordamiento);
-    suma += static_cast<double>(producto);
-  };
-  bool ascii = std::all_of(texto.begin(), texto.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) {
-    for (char c : texto) cuenta(c);
-    return suma;
-  }
   for (char32_t caracter : vb::DecodeUtf8(std::string(texto))) {
     int codigo = vb::Cp1252Code(caracter);
-    cuenta(codigo < 0 ? '?' : codigo);
+    long producto = static_cast<long>(++posicion) * (codigo < 0 ? '?' : codigo);
+    if (producto > kMaximoEntero) vb::Raise(kErrDesbordamiento);
+    suma += static_cast<double>(producto);
   }
   return suma;
+}
+
+// The same sum. A text of ASCII characters, whose codes are its bytes, is
+// summed as whole numbers in one pass, without decoding it.
+double SumaDeCaracteres(std::string_view texto) {
+  long long suma = 0;
+  long posicion = 0;
+  for (char c : texto) {
+    unsigned char codigo = static_cast<unsigned char>(c);
+    if (codigo >= 0x80) return SumaDeCaracteresWindows1252(texto);
+    long producto = ++posicion * codigo;
+    if (producto > kMaximoEntero) vb::Raise(kErrDesbordamiento);
+    suma += producto;
+  }
+  return static_cast<double>(suma);
 }
 
 // The last three digits of a sum rounded to a whole number and written without

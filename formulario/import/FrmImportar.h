@@ -152,7 +152,7 @@ class FrmImportar : public forms::Form {
   bool CargaLinea(const std::string& sLinea);
   dao::Recordset& DeudasParaAgregar();
   void CierraDeudas();
-  bool AsignaDeuda(const std::string& sLinea, dao::Recordset& rs, CamposDeuda& campos);
+  bool AsignaDeuda(const std::string& sLinea, const std::string& sRuc, dao::Recordset& rs, CamposDeuda& campos);
   void AsignaClave(const CamposClave& clave, const std::string& sRuc, std::uint8_t nSemana);
   void AsignaPeriodo(const std::string& sFecha);
   void AsignaDeudaNormal(const std::string& sLinea, CamposDeuda& campos);

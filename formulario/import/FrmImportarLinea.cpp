@@ -88,6 +88,12 @@ double NumeroDeCampo(const std::string& sPosicion) {
   return nNumero;
 }
 
+// Whether a field number Val read is whole, without a call to floor: a number
+// past 1e15 is, and below it the conversion to a whole number is exact.
+bool EsEntero(double nNumero) {
+  return nNumero > 1e15 || nNumero < -1e15 || nNumero == static_cast<double>(static_cast<long long>(nNumero));
+}
+
 // The bytes from `nInicio` to `nFin` without the blanks around them, as Trim
 // gives them: a blank is never part of a longer character.
 std::string SinBlancos(const std::string& sTexto, std::size_t nInicio, std::size_t nFin) {
@@ -246,7 +252,7 @@ std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
   if (!bEnCarga && (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp))
     separadores_.Empieza(sCadenaNoEncryp);
   double nBuscado = NumeroDeCampo(PosCampo);
-  bool bEntero = nBuscado >= 0 && nBuscado == std::floor(nBuscado);
+  bool bEntero = nBuscado >= 0 && EsEntero(nBuscado);
   bool bNumeroDeCampo = bEntero && nBuscado <= kMaximoPosicion;
   separadores_.LeeHasta(bNumeroDeCampo ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
   const std::vector<std::size_t>& nFines = separadores_.nFines;
@@ -320,7 +326,8 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   }
   AsignaPeriodo(sFecha);
   dao::Recordset& rs = DeudasParaAgregar();
-  if (!NoImportadaAun(RucSeleccionado())) {
+  std::string sRuc = RucSeleccionado();
+  if (!NoImportadaAun(sRuc)) {
     CierraDeudas();
     return false;
   }
@@ -329,7 +336,7 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   sMtoDeuda = RetornaCampo(sLinea, "25");
   sMtoDeudaGarantia = RetornaCampo(sLinea, "26");
   rs.AddNew();
-  if (!AsignaDeuda(sLinea, rs, *camposDeudas_)) {
+  if (!AsignaDeuda(sLinea, sRuc, rs, *camposDeudas_)) {
     CierraDeudas();
     return false;
   }
@@ -354,8 +361,9 @@ bool FrmImportar::NoImportadaAun(const std::string& sRuc) {
 
 // Fills the new row from the line; false, after the version message, for a
 // file generated before the good-taxpayer flag existed.
-bool FrmImportar::AsignaDeuda(const std::string& sLinea, dao::Recordset& rs, CamposDeuda& campos) {
-  AsignaClave(campos.clave, RucSeleccionado(), gnSemana);
+bool FrmImportar::AsignaDeuda(const std::string& sLinea, const std::string& sRuc, dao::Recordset& rs,
+                              CamposDeuda& campos) {
+  AsignaClave(campos.clave, sRuc, gnSemana);
   if (!RetornaCampo(sLinea, "13").empty()) {
     AsignaDeudaNormal(sLinea, campos);
   } else {
