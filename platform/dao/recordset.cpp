@@ -284,7 +284,7 @@ void Recordset::Update() {
   // The lists are kept between rows: a loader stores thousands in a row.
   std::vector<int>& columns = writeColumns_;
   std::vector<const vb::Variant*>& values = writeValues_;
-  std::vector<bool>& named = writeNamed_;
+  std::vector<char>& named = writeNamed_;
   columns.clear();
   values.clear();
   named.assign(schema.columns.size(), false);

@@ -131,10 +131,11 @@ class Recordset {
   long lastModified_ = -1;
   int editMode_ = 0;
   std::vector<vb::Variant> buffer_;
-  std::vector<bool> changed_;
+  // Flags kept as bytes rather than bits: every field's is read for every row written.
+  std::vector<char> changed_;
   std::vector<int> writeColumns_;
   std::vector<const vb::Variant*> writeValues_;
-  std::vector<bool> writeNamed_;
+  std::vector<char> writeNamed_;
   bool open_ = true;
   std::vector<std::pair<int, Listener>> listeners_;
   int nextListener_ = 1;

@@ -215,8 +215,12 @@ std::string LineInput(int fileNumber) {
   bytes.clear();
   char chunk[256];
   std::size_t held = 0;
+  // A line of ASCII bytes, the usual one, reads the same in Windows-1252 and
+  // UTF-8: the bytes are seen once, and not again to be converted.
+  int high = 0;
   flockfile(file.stream);
   while (c != EOF && c != '\r' && c != '\n') {
+    high |= c & 0x80;
     chunk[held++] = static_cast<char>(c);
     if (held == sizeof chunk) {
       bytes.append(chunk, held);
@@ -231,7 +235,7 @@ std::string LineInput(int fileNumber) {
     if (next != '\n' && next != EOF) std::ungetc(next, file.stream);
   }
   CheckStream(file.stream, file.path);
-  return FromCp1252(bytes);
+  return high ? FromCp1252(bytes) : bytes;
 }
 
 std::string Input(long long length, int fileNumber) {
