@@ -135,6 +135,18 @@ double SumaDeCaracteresWindows1252(std::string_view texto) {
 double SumaDeCaracteres(std::string_view texto) {
   long long suma = 0;
   long posicion = 0;
+  if (texto.size() <= static_cast<std::size_t>(kMaximoEntero / 0x7F)) {
+    // No character of a text this short can overflow the product while its
+    // codes are below 0x80, so its codes are summed with no test per character
+    // and the text is looked at again only when one of them is not.
+    unsigned char alto = 0;
+    for (char c : texto) {
+      unsigned char codigo = static_cast<unsigned char>(c);
+      alto |= codigo;
+      suma += ++posicion * codigo;
+    }
+    return alto < 0x80 ? static_cast<double>(suma) : SumaDeCaracteresWindows1252(texto);
+  }
   for (char c : texto) {
     unsigned char codigo = static_cast<unsigned char>(c);
     if (codigo >= 0x80) return SumaDeCaracteresWindows1252(texto);
@@ -256,10 +268,22 @@ std::string GeneraCNumero(dao::Recordset& rs, int n) {
   double sumaA = 0;
   double sumaB = 0;
   TextoEscrito escrito;
-  for (int i = 0; i < n && i < campos.Count(); ++i)
-    sumaA += ValorNumerico(TextoDeCampo(campos[i].ValueInPlace(), escrito));
-  for (int i = n; i <= campos.Count() - 2; ++i)
-    sumaB += SumaDeCaracteres(TextoDeCampo(campos[i].ValueInPlace(), escrito));
+  int nCampos = campos.Count();
+  // A negative count names a field before the first, which is not there.
+  if (n < 0 && n <= nCampos - 2) static_cast<void>(campos[n]);
+  // The first `n` fields are summed as numbers, the rest but the last by their
+  // characters; the fields are walked in order rather than looked up by position.
+  int i = 0;
+  for (dao::Field& campo : campos) {
+    if (i >= n && i > nCampos - 2) break;
+    std::string_view texto = TextoDeCampo(campo.ValueInPlace(), escrito);
+    if (i < n) {
+      sumaA += ValorNumerico(texto);
+    } else {
+      sumaB += SumaDeCaracteres(texto);
+    }
+    ++i;
+  }
   return TresUltimosDigitos(sumaA) + TresUltimosDigitos(sumaB);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dao/database.h"
@@ -46,7 +47,7 @@ class FrmImportar : public forms::Form {
   // Field `PosCampo` ("0" to "26") of a line, trimmed; "" when the line has no
   // such field. The scan is byte-sized as the file format was defined: a field
   // of more than 254 characters raises overflow (6).
-  std::string RetornaCampo(const std::string& sCadenaNoEncryp, const std::string& PosCampo) const;
+  std::string RetornaCampo(const std::string& sCadenaNoEncryp, std::string_view PosCampo) const;
 
   // Hands every line of the extracted file to CargaTablaValor, first line first,
   // and stops at the first refusal with its message. True when every line was
@@ -221,17 +222,23 @@ class FrmImportar : public forms::Form {
   };
   FechaRecordada ultimaCapitalizacion_;
 
-  // The byte offsets of the "|"s found so far in the line last taken apart by
-  // RetornaCampo, and, once the search after the last of them found none or
-  // overflowed, which.
+  // The byte offsets of the "|"s of the line last taken apart by RetornaCampo,
+  // found in one pass when it is taken, of which the searches so far reached
+  // the first `nVistos`; and, once the search after the last of them found none
+  // or overflowed, which.
   struct SeparadoresDeLinea {
     std::string sLinea;
     // The line CargaLinea is loading, whose separators these are for as long as
     // it loads it: a field asked of it needs no comparison of the whole line.
     const std::string* pEnCarga = nullptr;
     std::vector<std::size_t> nFines;
+    std::size_t nVistos = 0;
     bool bTerminada = false;
     bool bDesborda = false;
+    // Where the pass ended: at a search that found none or overflowed (which
+    // the searches see once they reach it) or at the most a field asks for.
+    bool bAgotada = false;
+    bool bDesbordaAlFinal = false;
     bool bLeida = false;
     void Empieza(const std::string& sTexto);
     void LeeHasta(std::size_t nCuantos);

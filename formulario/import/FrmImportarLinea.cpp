@@ -1,7 +1,10 @@
 // The loader of one line of the personalised debt file: its fields, its checks
 // and the F0942DEUDAS row it becomes.
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "formulario/core/Globales.h"
@@ -76,13 +79,26 @@ Separador BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::si
   return Separador::Ninguno;
 }
 
+// The bytes that are "|" among the eight from `pBytes`, each as the high bit of
+// its byte of the result (the first byte the lowest): a line is looked at eight
+// bytes at a time rather than one.
+std::uint64_t BarrasEnOcho(const char* pBytes) {
+  constexpr std::uint64_t kSieteBits = 0x7F7F7F7F7F7F7F7FULL;
+  std::uint64_t nOcho = 0;
+  std::memcpy(&nOcho, pBytes, sizeof nOcho);
+  if constexpr (std::endian::native == std::endian::big) nOcho = __builtin_bswap64(nOcho);
+  std::uint64_t nDiferencia = nOcho ^ 0x7C7C7C7C7C7C7C7CULL;
+  return ~(((nDiferencia & kSieteBits) + kSieteBits) | nDiferencia | kSieteBits);
+}
+
 // The field number as Val reads it; the plain digits every caller passes are
-// read directly, since a file's line asks for some thirty fields.
-double NumeroDeCampo(const std::string& sPosicion) {
-  if (sPosicion.empty() || sPosicion.size() > 3) return vb::Val(sPosicion);
+// read directly, without a text made of them, since a file's line asks for some
+// thirty fields.
+double NumeroDeCampo(std::string_view sPosicion) {
+  if (sPosicion.empty() || sPosicion.size() > 3) return vb::Val(std::string(sPosicion));
   double nNumero = 0;
   for (char c : sPosicion) {
-    if (c < '0' || c > '9') return vb::Val(sPosicion);
+    if (c < '0' || c > '9') return vb::Val(std::string(sPosicion));
     nNumero = nNumero * 10 + (c - '0');
   }
   return nNumero;
@@ -215,27 +231,58 @@ const vb::Variant& FrmImportar::FechaRecordada::Valor(const std::string& sTexto)
   return valor;
 }
 
+// Finds the line's separators in one pass over its bytes, each search starting
+// after the one before, up to the search that finds none or overflows, or to
+// the most a field number asks for. Only a field longer than a byte can count
+// has its characters counted.
 void FrmImportar::SeparadoresDeLinea::Empieza(const std::string& sTexto) {
   sLinea = sTexto;
   nFines.clear();
+  nVistos = 0;
   bTerminada = false;
   bDesborda = false;
+  bAgotada = false;
+  bDesbordaAlFinal = false;
   bLeida = true;
+  constexpr std::size_t kMasBuscados = kMaximoPosicion + 1;
+  nFines.resize(kMasBuscados);
+  std::size_t nHallados = 0;
+  std::size_t nInicio = 0;
+  // Takes the "|" at byte `i`; false once no further one is to be taken.
+  auto toma = [&](std::size_t i) {
+    if (i - nInicio + 1 > static_cast<std::size_t>(kMaximoPosicion)) {
+      Separador resultado = BuscaSeparador(sLinea, nInicio, i);
+      if (resultado != Separador::Hallado) {
+        bAgotada = true;
+        bDesbordaAlFinal = resultado == Separador::Desborda;
+        return false;
+      }
+    }
+    nFines[nHallados++] = i;
+    nInicio = i + 1;
+    return nHallados < kMasBuscados;
+  };
+  bool bSigue = true;
+  std::size_t i = 0;
+  for (; bSigue && i + 8 <= sLinea.size(); i += 8) {
+    for (std::uint64_t nBarras = BarrasEnOcho(sLinea.data() + i); bSigue && nBarras != 0; nBarras &= nBarras - 1)
+      bSigue = toma(i + static_cast<std::size_t>(std::countr_zero(nBarras)) / 8);
+  }
+  for (; bSigue && i < sLinea.size(); ++i) {
+    if (sLinea[i] == '|') bSigue = toma(i);
+  }
+  nFines.resize(nHallados);
+  if (bSigue) bAgotada = true;
 }
 
-// The line's separators in order, each search starting after the one before, up
-// to the `nCuantos`th or to the search that found none or overflowed.
+// The searches reach the line's separators in order, up to the `nCuantos`th or
+// to the search that found none or overflowed.
 void FrmImportar::SeparadoresDeLinea::LeeHasta(std::size_t nCuantos) {
-  while (!bTerminada && nFines.size() < nCuantos) {
-    std::size_t nInicio = nFines.empty() ? 0 : nFines.back() + 1;
-    std::size_t nFin = 0;
-    Separador resultado = BuscaSeparador(sLinea, nInicio, nFin);
-    if (resultado == Separador::Hallado) {
-      nFines.push_back(nFin);
-    } else {
-      bTerminada = true;
-      bDesborda = resultado == Separador::Desborda;
-    }
+  if (bTerminada || nCuantos <= nVistos) return;
+  nVistos = std::min(nCuantos, nFines.size());
+  if (nCuantos > nFines.size() && bAgotada) {
+    bTerminada = true;
+    bDesborda = bDesbordaAlFinal;
   }
 }
 
@@ -247,7 +294,7 @@ void FrmImportar::SeparadoresDeLinea::LeeHasta(std::size_t nCuantos) {
 // as a field asked for needs them, which for a field that is not there is where
 // the counter overflows.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
-                                      const std::string& PosCampo) const {
+                                      std::string_view PosCampo) const {
   bool bEnCarga = &sCadenaNoEncryp == separadores_.pEnCarga;
   if (!bEnCarga && (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp))
     separadores_.Empieza(sCadenaNoEncryp);
@@ -256,14 +303,15 @@ std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
   bool bNumeroDeCampo = bEntero && nBuscado <= kMaximoPosicion;
   separadores_.LeeHasta(bNumeroDeCampo ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
   const std::vector<std::size_t>& nFines = separadores_.nFines;
-  bool bExiste = bEntero && nBuscado < static_cast<double>(nFines.size());
+  std::size_t nVistos = separadores_.nVistos;
+  bool bExiste = bEntero && nBuscado < static_cast<double>(nVistos);
   if (!bExiste) {
-    if (separadores_.bDesborda || static_cast<long>(nFines.size()) > kMaximoPosicion) vb::Raise(6);
+    if (separadores_.bDesborda || static_cast<long>(nVistos) > kMaximoPosicion) vb::Raise(6);
     return "";
   }
   std::size_t nCampo = static_cast<std::size_t>(nBuscado);
   if (static_cast<long>(nCampo) > kMaximoPosicion) vb::Raise(6);
-  if (nCampo + 1 == nFines.size() && separadores_.bDesborda) vb::Raise(6);
+  if (nCampo + 1 == nVistos && separadores_.bDesborda) vb::Raise(6);
   std::size_t nInicio = nCampo == 0 ? 0 : nFines[nCampo - 1] + 1;
   return SinBlancos(sCadenaNoEncryp, nInicio, nFines[nCampo]);
 }

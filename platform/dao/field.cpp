@@ -30,6 +30,7 @@ vb::Variant Field::Value() const { return owner_.Read(index_); }
 const vb::Variant& Field::ValueInPlace() const { return owner_.Read(index_); }
 
 void Field::SetValue(const vb::Variant& value) { owner_.Write(index_, value); }
+void Field::SetValue(vb::Variant&& value) { owner_.Write(index_, std::move(value)); }
 
 Field& Fields::operator[](int index) const {
   if (index < 0 || index >= Count()) RaiseEngineError(kErrItemNotFound, std::to_string(index), "DAO.Fields");

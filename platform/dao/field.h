@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/dao/collection.h"
@@ -41,9 +42,15 @@ class Field {
   // Only between AddNew or Edit and Update (else 3020); the value is converted to
   // the column's type at once, so a wrong one fails here, as it does in the engine.
   void SetValue(const vb::Variant& value);
+  // The same, keeping the text of a value given up rather than copying it.
+  void SetValue(vb::Variant&& value);
 
   Field& operator=(const vb::Variant& value) {
     SetValue(value);
+    return *this;
+  }
+  Field& operator=(vb::Variant&& value) {
+    SetValue(std::move(value));
     return *this;
   }
   operator vb::Variant() const { return Value(); }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "platform/dao/errors.h"
 #include "platform/dao/sqlite_util.h"
@@ -69,13 +70,32 @@ vb::Variant IntegralFor(const vb::Variant& value, const ColumnDef& column, std::
   return vb::Variant::Long(static_cast<std::int32_t>(rounded));
 }
 
-vb::Variant TextFor(const vb::Variant& value, const ColumnDef& column, std::string_view table) {
-  std::string text = value.IsString() ? value.As<std::string>() : vb::CStr(value);
-  // A text has no more characters than bytes: only a longer one is counted.
+// A text has no more characters than bytes: only a longer one is counted.
+void RequireFits(const std::string& text, const ColumnDef& column, std::string_view table) {
   std::size_t size = static_cast<std::size_t>(column.size);
   if (column.type == dbText && text.size() > size && vb::DecodeUtf8(text).size() > size)
     RaiseEngineError(kErrFieldTooSmall, FieldName(table, column), "DAO.Field");
+}
+
+vb::Variant TextFor(const vb::Variant& value, const ColumnDef& column, std::string_view table) {
+  std::string text = value.IsString() ? value.As<std::string>() : vb::CStr(value);
+  RequireFits(text, column, table);
   return vb::Variant(std::move(text));
+}
+
+// The column types whose values are kept as text.
+bool HoldsText(int type) {
+  switch (type) {
+    case dbByte:
+    case dbInteger:
+    case dbLong:
+    case dbSingle:
+    case dbDouble:
+    case dbCurrency:
+    case dbDate:
+    case dbBoolean: return false;
+    default: return true;
+  }
 }
 
 }  // namespace
@@ -176,6 +196,12 @@ vb::Variant CoerceToColumn(const vb::Variant& value, const ColumnDef& column, st
     case dbBoolean: return vb::Variant(Converted([&] { return value.ToBool(); }, table, column));
     default: return TextFor(value, column, table);
   }
+}
+
+vb::Variant CoerceToColumn(vb::Variant&& value, const ColumnDef& column, std::string_view table) {
+  if (!value.IsString() || !HoldsText(column.type)) return CoerceToColumn(std::as_const(value), column, table);
+  RequireFits(value.As<std::string>(), column, table);
+  return std::move(value);
 }
 
 int JetTypeOfValue(const vb::Variant& value) {

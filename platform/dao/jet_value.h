@@ -29,6 +29,8 @@ void ResultValue(sqlite3_context* context, const vb::Variant& value);
 // text longer than the column's size 3163.
 vb::Variant CoerceToColumn(const vb::Variant& value, const ColumnDef& column,
                            std::string_view table);
+// The same for a value given up: a text for a text column is kept, not copied.
+vb::Variant CoerceToColumn(vb::Variant&& value, const ColumnDef& column, std::string_view table);
 
 // The field type of a Variant, for expressions without a declared type.
 int JetTypeOfValue(const vb::Variant& value);

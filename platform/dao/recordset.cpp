@@ -1,6 +1,7 @@
 #include "platform/dao/recordset.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/dao/constants.h"
 #include "platform/dao/errors.h"
@@ -248,13 +249,26 @@ const vb::Variant& Recordset::Read(int field) const {
   return Values(current_)[field];
 }
 
-void Recordset::Write(int field, const vb::Variant& value) {
+// The table column a field's value is written to, while a row is pending.
+int Recordset::ColumnToWrite(int field) const {
   RequireOpen();
   if (editMode_ == dbEditNone) Fail(kErrUpdateWithoutEdit);
   const ResultColumn& column = fields_.fields_[field]->column_;
   if (column.tableColumn < 0) RaiseEngineError(kErrFieldNotUpdatable, column.name, "DAO.Field");
+  return column.tableColumn;
+}
+
+void Recordset::Write(int field, const vb::Variant& value) {
+  int column = ColumnToWrite(field);
   const TableSchema& schema = Schema();
-  buffer_[field] = CoerceToColumn(value, schema.columns[column.tableColumn], schema.name);
+  buffer_[field] = CoerceToColumn(value, schema.columns[column], schema.name);
+  changed_[field] = true;
+}
+
+void Recordset::Write(int field, vb::Variant&& value) {
+  int column = ColumnToWrite(field);
+  const TableSchema& schema = Schema();
+  buffer_[field] = CoerceToColumn(std::move(value), schema.columns[column], schema.name);
   changed_[field] = true;
 }
 

@@ -109,6 +109,8 @@ class Recordset {
   void Notify(Change change);
   const vb::Variant& Read(int field) const;
   void Write(int field, const vb::Variant& value);
+  void Write(int field, vb::Variant&& value);
+  int ColumnToWrite(int field) const;
 
   std::shared_ptr<Connection> connection_;
   std::string source_;

@@ -101,6 +101,34 @@ TEST_F(FrmImportarLineaTest, RetornaCampoCountsCharactersNotBytes) {
   }
 }
 
+// The line's separators are found in one pass, eight bytes at a time: fields of
+// every length up to two such steps, separators in a line's last bytes, and a
+// field of more bytes than characters, which is counted, all come whole.
+TEST_F(FrmImportarLineaTest, RetornaCampoFindsEverySeparatorOfALine) {
+  FrmImportar& frm = AbreVentana();
+  std::string enies;
+  for (int i = 0; i < 250; ++i) enies += "ñ";
+  std::vector<std::string> lineas;
+  for (std::size_t desde = 0; desde < 8; ++desde) {
+    std::vector<std::string> campos;
+    for (std::size_t largo = 0; largo <= 17; ++largo) campos.push_back(std::string(largo + desde, 'k'));
+    lineas.push_back("");
+    for (const std::string& campo : campos) lineas.back() += campo + "|";
+  }
+  lineas.push_back("a|" + enies + "|b|");
+  for (const std::string& linea : lineas) {
+    std::size_t inicio = 0;
+    int numero = 0;
+    for (std::size_t fin = linea.find('|'); fin != std::string::npos; fin = linea.find('|', inicio)) {
+      EXPECT_EQ(frm.RetornaCampo(linea, std::to_string(numero)), linea.substr(inicio, fin - inicio))
+          << numero << " of " << linea;
+      inicio = fin + 1;
+      ++numero;
+    }
+    EXPECT_EQ(frm.RetornaCampo(linea, std::to_string(numero)), "") << linea;
+  }
+}
+
 // The search goes one field past the one asked for, and a field counter past 255
 // overflows: a long field two places on, or field 256, is no obstacle to field 0,
 // but a field beyond a line's last one is looked for through all of them.

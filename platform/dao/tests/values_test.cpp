@@ -151,6 +151,31 @@ TEST_F(ValuesTest, AssignedValuesAreConvertedToTheColumnType) {
   }
 }
 
+// A value given up to a field is kept rather than copied when the column holds
+// text, and takes the same rules as a copied one: a text too long is refused and
+// leaves the pending value as it was, a text for a number column is converted,
+// and the caller's own value is left alone.
+TEST_F(ValuesTest, AValueGivenUpIsStoredAsACopiedOne) {
+  RecordsetPtr rs = db_->OpenRecordset("Entries");
+  rs->AddNew();
+  vb::Variant propio("201003");
+  rs->Fields()["period"] = propio;
+  EXPECT_EQ(propio.As<std::string>(), "201003");
+  struct Case {
+    const char* field;
+    const char* given;
+    int error;
+    const char* stored;
+  } cases[] = {{"period", "201004", 0, "201004"},
+               {"period", "2010051", kErrFieldTooSmall, "201004"},
+               {"installments", "7", 0, "7"},
+               {"installments", "abc", kErrConversion, "7"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorOf([&] { rs->Fields()[c.field] = vb::Variant(std::string(c.given)); }), c.error) << c.given;
+    EXPECT_EQ(vb::CStr(rs->Fields()[c.field].Value()), c.stored) << c.given;
+  }
+}
+
 // The column rules hold for statements and recordsets alike.
 TEST_F(ValuesTest, ColumnRulesRaiseTheEngineNumbers) {
   std::string insert = "INSERT INTO Entries (owner, batch, kind, period, tax, doc, ";

@@ -77,6 +77,35 @@ TEST_F(Files, LineInputReadsLongLinesWhole) {
   EXPECT_TRUE(vb::Eof(1));
 }
 
+// A line is taken from the stream's read-ahead in pieces: lines that end at,
+// before and after the read-ahead runs out, with each kind of line end, come
+// whole, an ASCII line after one with a Windows-1252 character is not
+// converted, and a read of characters goes on where the last line ended.
+TEST_F(Files, LineInputTakesLinesAcrossTheReadAhead) {
+  struct Caso {
+    std::size_t largo;
+    const char* fin;
+    bool conEnie;
+  };
+  const Caso casos[] = {{4095, "\r\n", false}, {1, "\n", true},  {4096, "\r", false},
+                        {4094, "\r\n", true},  {8193, "\n", false}, {0, "\r\n", false},
+                        {20000, "\r", true},   {3, "\r\n", false}};
+  std::string file;
+  std::vector<std::string> expected;
+  for (const Caso& c : casos) {
+    std::string line(c.largo, 'y');
+    if (c.conEnie && c.largo > 0) line[c.largo - 1] = '\xD1';
+    file += line + c.fin;
+    expected.push_back(c.conEnie && c.largo > 0 ? line.substr(0, c.largo - 1) + "Ñ" : line);
+  }
+  folder.Write("ahead.txt", file + "tail");
+  vb::Open(folder / "ahead.txt", OpenMode::Input, 1);
+  for (const std::string& line : expected) EXPECT_EQ(vb::LineInput(1), line) << line.size();
+  EXPECT_EQ(vb::Input(3, 1), "tai");
+  EXPECT_EQ(vb::LineInput(1), "l");
+  EXPECT_TRUE(vb::Eof(1));
+}
+
 // Input reads characters as they stand: line ends stay, a Windows-1252 byte is
 // one character, and a read past the end raises 62 without moving on.
 TEST_F(Files, InputReadsCharactersWithTheirLineEnds) {
