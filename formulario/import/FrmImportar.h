@@ -159,6 +159,7 @@ class FrmImportar : public forms::Form {
   void AsignaDeudaNormal(const std::string& sLinea, CamposDeuda& campos);
   void AsignaOtrasDeudas(const std::string& sLinea, CamposDeuda& campos);
   vb::Variant FechaDescarga(const std::string& sLinea);
+  std::string_view CampoEnLinea(const std::string& sCadenaNoEncryp, std::string_view PosCampo) const;
   void AsignaMontosArchivo(const std::string& sLinea, CamposDeuda& campos, const char* sPosIntCap,
                          const char* sPosInt);
   void AsignaValoresArchivo(const std::string& sLinea, CamposDeuda& campos);
@@ -210,6 +211,9 @@ class FrmImportar : public forms::Form {
   };
   FormatoRecordado fechaArchivo_{"dd/mm/yyyy"};
   FormatoRecordado momentoArchivo_{"dd/mm/yyyy hh:mm:ss"};
+  // The date and time of field 15 as the download date takes them, in a text
+  // kept between lines.
+  std::string sMomento_;
 
   // The last capitalisation date (field 6) repeats from line to line: what its
   // column is given, the date its text reads as or the text itself, is kept for

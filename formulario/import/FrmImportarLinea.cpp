@@ -112,17 +112,33 @@ bool EsEntero(double nNumero) {
 
 // The bytes from `nInicio` to `nFin` without the blanks around them, as Trim
 // gives them: a blank is never part of a longer character.
-std::string SinBlancos(const std::string& sTexto, std::size_t nInicio, std::size_t nFin) {
+std::string_view SinBlancos(const std::string& sTexto, std::size_t nInicio, std::size_t nFin) {
   while (nInicio < nFin && sTexto[nInicio] == ' ') ++nInicio;
   while (nFin > nInicio && sTexto[nFin - 1] == ' ') --nFin;
-  return sTexto.substr(nInicio, nFin - nInicio);
+  return std::string_view(sTexto).substr(nInicio, nFin - nInicio);
+}
+
+bool EsAscii(std::string_view sTexto) {
+  return std::all_of(sTexto.begin(), sTexto.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Left and Right of a text, whose characters are its bytes when it is ASCII, as a
+// field of dates and times of the file is.
+void IzquierdaYDerecha(std::string_view sTexto, long nIzquierda, long nDerecha, std::string& sSalida) {
+  if (!EsAscii(sTexto)) {
+    std::string sCopia(sTexto);
+    sSalida = vb::Left(sCopia, nIzquierda) + vb::Right(sCopia, nDerecha);
+    return;
+  }
+  sSalida.assign(sTexto.substr(0, static_cast<std::size_t>(nIzquierda)));
+  std::size_t nDesde = sTexto.size() > static_cast<std::size_t>(nDerecha) ? sTexto.size() - nDerecha : 0;
+  sSalida.append(sTexto.substr(nDesde));
 }
 
 // A date of the file written yyyy?mm?dd, as dd/mm/yyyy. Characters and bytes
 // are the same in a field of ASCII, which a date of the file is.
 std::string FechaDeArchivo(const std::string& sCampo) {
-  bool bAscii = std::all_of(sCampo.begin(), sCampo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (bAscii && sCampo.size() >= 7) {
+  if (EsAscii(sCampo) && sCampo.size() >= 7) {
     std::string sFecha = sCampo.substr(sCampo.size() - 2);
     sFecha += '/';
     sFecha.append(sCampo, 5, 2);
@@ -131,6 +147,17 @@ std::string FechaDeArchivo(const std::string& sCampo) {
     return sFecha;
   }
   return vb::Right(sCampo, 2) + "/" + vb::Mid(sCampo, 6, 2) + "/" + vb::Left(sCampo, 4);
+}
+
+// CByte of a field: up to three plain digits, the flag's usual form, are read
+// as the number they write; anything else as CByte reads it.
+std::uint8_t ByteDeCampo(std::string_view sCampo) {
+  auto esDigito = [](char c) { return c >= '0' && c <= '9'; };
+  if (sCampo.empty() || sCampo.size() > 3 || !std::all_of(sCampo.begin(), sCampo.end(), esDigito))
+    return vb::CByte(vb::Variant(std::string(sCampo)));
+  int nNumero = 0;
+  for (char c : sCampo) nNumero = nNumero * 10 + (c - '0');
+  return nNumero <= 255 ? static_cast<std::uint8_t>(nNumero) : vb::CByte(vb::Variant(std::string(sCampo)));
 }
 
 std::string Texto(const dao::Field& campo) { return vb::Trim(campo.ValueInPlace().ToString()); }
@@ -295,6 +322,12 @@ void FrmImportar::SeparadoresDeLinea::LeeHasta(std::size_t nCuantos) {
 // the counter overflows.
 std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
                                       std::string_view PosCampo) const {
+  return std::string(CampoEnLinea(sCadenaNoEncryp, PosCampo));
+}
+
+// The same field where the line holds it, good while the line lives.
+std::string_view FrmImportar::CampoEnLinea(const std::string& sCadenaNoEncryp,
+                                           std::string_view PosCampo) const {
   bool bEnCarga = &sCadenaNoEncryp == separadores_.pEnCarga;
   if (!bEnCarga && (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp))
     separadores_.Empieza(sCadenaNoEncryp);
@@ -307,7 +340,7 @@ std::string FrmImportar::RetornaCampo(const std::string& sCadenaNoEncryp,
   bool bExiste = bEntero && nBuscado < static_cast<double>(nVistos);
   if (!bExiste) {
     if (separadores_.bDesborda || static_cast<long>(nVistos) > kMaximoPosicion) vb::Raise(6);
-    return "";
+    return {};
   }
   std::size_t nCampo = static_cast<std::size_t>(nBuscado);
   if (static_cast<long>(nCampo) > kMaximoPosicion) vb::Raise(6);
@@ -367,7 +400,8 @@ bool FrmImportar::CargaLinea(const std::string& sLinea) {
   if (static_cast<long>(sLinea.size()) > kLargoMaximoLinea && vb::Len(sLinea) > kLargoMaximoLinea) vb::Raise(6);
   if (!separadores_.bLeida || separadores_.sLinea != sLinea) separadores_.Empieza(sLinea);
   LineaEnCarga enCarga(separadores_.pEnCarga, sLinea);
-  std::string sFecha = fechaArchivo_.Aplica(vb::Left(RetornaCampo(sLinea, "15"), 10));
+  IzquierdaYDerecha(CampoEnLinea(sLinea, "15"), 10, 0, sMomento_);
+  std::string sFecha = fechaArchivo_.Aplica(sMomento_);
   if (vb::DateDiff("d", fechaArchivo_.Fecha(), vb::Today()) >= 1) {
     bFechaHoy = false;
     return false;
@@ -490,8 +524,8 @@ void FrmImportar::AsignaOtrasDeudas(const std::string& sLinea, CamposDeuda& camp
 
 // The moment the file was generated (field 15), as the debt's download date.
 vb::Variant FrmImportar::FechaDescarga(const std::string& sLinea) {
-  std::string sGenerado = RetornaCampo(sLinea, "15");
-  return momentoArchivo_.Valor(vb::Left(sGenerado, 10) + vb::Right(sGenerado, 9));
+  IzquierdaYDerecha(CampoEnLinea(sLinea, "15"), 10, 9, sMomento_);
+  return momentoArchivo_.Valor(sMomento_);
 }
 
 // The amounts as the file states them: tribute (field 7), capitalised interest,
@@ -509,7 +543,7 @@ void FrmImportar::AsignaMontosArchivo(const std::string& sLinea, CamposDeuda& ca
 // are the ones stored.
 void FrmImportar::AsignaValoresArchivo(const std::string& sLinea, CamposDeuda& campos) {
   campos.Ind_impugnado = RetornaCampo(sLinea, "17");
-  gnRucDelito = vb::CByte(vb::Variant(RetornaCampo(sLinea, "16")));
+  gnRucDelito = ByteDeCampo(CampoEnLinea(sLinea, "16"));
   gsFechaVenc = FechaDeArchivo(RetornaCampo(sLinea, "18"));
   gsFecVencRenta = FechaDeArchivo(RetornaCampo(sLinea, "19"));
   gsBuenContrib = vb::Trim(vb::Left(RetornaCampo(sLinea, "22"), 1));
