@@ -24,7 +24,7 @@
 #include "formulario/import/bench/import_suite.h"
 #include "formulario/printing/ImpDeclaracion.h"
 #include "formulario/printing/RegistroImpresion.h"
-#include "formulario/printing/bench/solo_pdf.h"
+#include "platform/printer/testing/pdf_only_service.h"
 #include "formulario/printing/frmPreview.h"
 #include "formulario/printing/spool/GlobalesImpresion.h"
 #include "formulario/printing/spool/ImpLinea.h"
@@ -79,7 +79,7 @@ class Declaracion : public importbench::Suite {
 
  private:
   testsupport::TempFolder carpeta_;
-  bench::SoloPdf impresoras_;
+  printer::testing::PdfOnlyService impresoras_;
   korva::SeleccionImpresion seleccion_;
 };
 

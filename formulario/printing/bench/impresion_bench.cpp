@@ -30,7 +30,7 @@
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmPreview.h"
 #include "platform/forms/forms.h"
-#include "formulario/printing/bench/solo_pdf.h"
+#include "platform/printer/testing/pdf_only_service.h"
 #include "platform/printer/qt_printer.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
@@ -114,7 +114,7 @@ class Carpeta {
  private:
   testsupport::TempFolder folder_;
   std::vector<std::string> lineas_;
-  bench::SoloPdf impresoras_;
+  printer::testing::PdfOnlyService impresoras_;
 };
 
 // Shows the preview under Qt's windows; once the window is up its first page

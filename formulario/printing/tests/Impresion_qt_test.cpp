@@ -8,6 +8,7 @@
 
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/printer/qt_printer.h"
+#include "platform/printer/testing/pdf_only_service.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/run.h"
@@ -19,18 +20,6 @@ namespace korva::prueba {
 namespace {
 
 namespace fs = std::filesystem;
-
-// PDF jobs through Qt, and no printer: the machine of a person without one.
-class SoloPdf final : public printer::PrintService {
- public:
-  std::unique_ptr<printer::Printer> DefaultPrinter() override { return nullptr; }
-  std::unique_ptr<printer::Printer> PdfPrinter(const std::string& path) override {
-    return qt_.PdfPrinter(path);
-  }
-
- private:
-  printer::QtPrintService qt_;
-};
 
 class ImpresionQtTest : public PruebaImpresion {
  protected:
@@ -86,7 +75,7 @@ TEST_F(ImpresionQtTest, ThePreviewPaintsEachPageOfTheListOnItsLightBackground) {
 }
 
 TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFile) {
-  SoloPdf soloPdf;
+  printer::testing::PdfOnlyService soloPdf;
   printer::SetPrintService(&soloPdf);
   std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
   driver_.Expect({"No hay una impresora instalada. El reporte se guardó en el archivo " + pdf,
