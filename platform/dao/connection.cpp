@@ -97,16 +97,6 @@ void BindLiteral(sqlite3_stmt* stmt, int index, const RawToken& literal, std::ve
   }
 }
 
-// The text between two literals is mostly a few bytes (", '"): compared in
-// place rather than through a call.
-bool SameBytes(const char* a, const char* b, std::size_t size) {
-  if (size > 16) return std::memcmp(a, b, size) == 0;
-  for (std::size_t i = 0; i < size; ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
-
 std::string ColumnList(const TableSchema& schema, const std::vector<int>& columns) {
   std::string list;
   for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -214,7 +204,7 @@ void Connection::Scan(std::string_view sql, Scanned& scanned) {
 // bound literals (a program storing row after row) has only those read.
 void Connection::ScanStatement(std::string_view sql) {
   if (scratchValid_ && sql == scratchText_) return;
-  bool sameShape = scratchValid_ && RescanLiterals(sql);
+  bool sameShape = scratchValid_ && RereadLiterals(scratchText_, sql, scratch_.literals);
   scratchValid_ = false;
   scratchText_.assign(sql.data(), sql.size());
   if (sameShape) {
@@ -224,32 +214,6 @@ void Connection::ScanStatement(std::string_view sql) {
     Scan(scratchText_, scratch_);
   }
   scratchValid_ = true;
-}
-
-// True when `sql` is the last statement's text with other values in its bound
-// literals: the text between them is the same byte for byte and each literal is
-// read as one of the same kind. Tokens, shape and the literals' roles are then
-// those of the last statement, and its literals are left pointing into `sql`;
-// when false they are left half read, for the full reading to replace. A
-// literal beginning with "." depends on the token before it, and anything the
-// lexer refuses is left to the full reading.
-bool Connection::RescanLiterals(std::string_view sql) {
-  std::string_view last = scratchText_;
-  std::size_t lastPos = 0;
-  std::size_t pos = 0;
-  for (RawToken& literal : scratch_.literals) {
-    std::size_t start = static_cast<std::size_t>(literal.raw.data() - last.data());
-    std::size_t gap = start - lastPos;
-    if (sql.size() - pos < gap || !SameBytes(sql.data() + pos, last.data() + lastPos, gap)) return false;
-    pos += gap;
-    lastPos = start + literal.raw.size();
-    if (literal.raw.front() == '.') return false;
-    TokenKind kind = literal.kind;
-    Lexer lexer(sql, pos);
-    if (!lexer.NextLiteral(literal) || literal.kind != kind) return false;
-    pos += literal.raw.size();
-  }
-  return sql.size() - pos == last.size() - lastPos && sql.substr(pos) == last.substr(lastPos);
 }
 
 sqlite3_stmt* Connection::Compile(const std::string& sql, std::string_view statement) {

@@ -104,7 +104,6 @@ class Connection {
   Connection(sqlite3* db, std::string path);
   static void Scan(std::string_view sql, Scanned& scanned);
   void ScanStatement(std::string_view sql);
-  bool RescanLiterals(std::string_view sql);
   Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
   Cached& PreparedText(const std::string& sql);
   template <typename Build>

@@ -1,5 +1,6 @@
 // jet_check_row: the column rules a stored table's CHECK gives, checked on each
 // row written. Built into the layer and into the loadable extension.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -102,10 +103,13 @@ const std::vector<Rule>& RulesOf(sqlite3_value* text) {
 
 // jet_check_row(table, rules, value...).
 void CheckRow(sqlite3_context* context, int argc, sqlite3_value** argv) {
-  const std::vector<Rule>* rules = &RulesOf(argv[1]);
-  for (int i = 2; i < argc && static_cast<std::size_t>(i - 2) < rules->size(); ++i) {
-    const Rule& rule = (*rules)[i - 2];
-    if (int number = Broken(rule, argv[i])) {
+  // Called by hand (the sqlite3 shell loads the function too) it may lack both.
+  if (argc < 2) return sqlite3_result_error(context, "jet_check_row: table and rules expected", -1);
+  const std::vector<Rule>& rules = RulesOf(argv[1]);
+  std::size_t count = std::min(rules.size(), static_cast<std::size_t>(argc - 2));
+  for (std::size_t i = 0; i < count; ++i) {
+    const Rule& rule = rules[i];
+    if (int number = Broken(rule, argv[i + 2])) {
       const unsigned char* table = sqlite3_value_text(argv[0]);
       std::string message = "jet:" + std::to_string(number) + ":" +
                             (table ? reinterpret_cast<const char*>(table) : "") + "." + rule.column;

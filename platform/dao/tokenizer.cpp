@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "platform/dao/bytes.h"
 #include "platform/dao/errors.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
@@ -43,76 +44,111 @@ bool ValueMayFollow(TokenKind previous, std::string_view raw) {
   return true;
 }
 
+// One past the byte that closes the text `close` opened at `open`, or npos when
+// nothing closes it. In quotes a doubled quote stands for one (`doubled`).
+[[gnu::always_inline]] inline std::size_t QuotedEnd(const char* text, std::size_t open, std::size_t size, char close, bool& doubled) {
+  bool quote = close == '\'' || close == '"';
+  doubled = false;
+  std::size_t at = open + 1;
+  while (true) {
+    at = bytes::Find(text, at, size, close);
+    if (at >= size) return std::string_view::npos;
+    if (!quote || at + 1 >= size || text[at + 1] != close) return at + 1;
+    doubled = true;
+    at += 2;
+  }
+}
+
+// One past the number that begins at `pos`; `escaped` when it had a point or
+// an exponent.
+[[gnu::always_inline]] inline std::size_t NumberEnd(const char* text, std::size_t pos, std::size_t size, bool& escaped) {
+  escaped = false;
+  while (pos < size && IsDigit(text[pos])) ++pos;
+  if (pos < size && text[pos] == '.') {
+    escaped = true;
+    ++pos;
+    while (pos < size && IsDigit(text[pos])) ++pos;
+  }
+  if (pos < size && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t mark = pos++;
+    if (pos < size && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    if (pos < size && IsDigit(text[pos])) {
+      escaped = true;
+      while (pos < size && IsDigit(text[pos])) ++pos;
+    } else {
+      pos = mark;
+    }
+  }
+  return pos;
+}
+
 }  // namespace
 
 // True when the text held a doubled quote, which stands for one quote.
 bool Lexer::ReadQuoted(char close) {
-  std::size_t start = pos_;
   bool doubled = false;
-  bool quote = close == '\'' || close == '"';
-  std::size_t size = sql_.size();
-  const char* text = sql_.data();
-  std::size_t at = pos_ + 1;
-  while (true) {
-    while (at < size && text[at] != close) ++at;
-    if (at >= size) {
-      if (!quiet_) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(start)));
-      unterminated_ = true;
-      pos_ = size;
-      return doubled;
-    }
-    pos_ = at + 1;
-    if (quote && pos_ < size && text[pos_] == close) {
-      doubled = true;
-      at = pos_ + 1;
-      continue;
-    }
-    return doubled;
-  }
+  std::size_t end = QuotedEnd(sql_.data(), pos_, sql_.size(), close, doubled);
+  if (end == std::string_view::npos) RaiseEngineError(kErrSyntaxInExpression, std::string(sql_.substr(pos_)));
+  pos_ = end;
+  return doubled;
 }
 
 // True when the number had a point or an exponent.
 bool Lexer::ReadNumber() {
-  std::size_t size = sql_.size();
-  const char* text = sql_.data();
   bool escaped = false;
-  while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-  if (pos_ < size && text[pos_] == '.') {
-    escaped = true;
-    ++pos_;
-    while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-  }
-  if (pos_ < size && (text[pos_] == 'e' || text[pos_] == 'E')) {
-    std::size_t mark = pos_++;
-    if (pos_ < size && (text[pos_] == '+' || text[pos_] == '-')) ++pos_;
-    if (pos_ < size && IsDigit(text[pos_])) {
-      escaped = true;
-      while (pos_ < size && IsDigit(text[pos_])) ++pos_;
-    } else {
-      pos_ = mark;
-    }
-  }
+  pos_ = NumberEnd(sql_.data(), pos_, sql_.size(), escaped);
   return escaped;
 }
 
-bool Lexer::NextLiteral(RawToken& token) {
-  if (pos_ >= sql_.size()) return false;
-  std::size_t start = pos_;
-  char c = sql_[pos_];
-  if (IsDigit(c)) {
-    token.escaped = ReadNumber();
-    token.kind = TokenKind::Number;
-  } else if (c == '\'' || c == '"' || c == '#') {
-    token.escaped = ReadQuoted(c) && c != '#';
-    token.kind = c == '#' ? TokenKind::Date : TokenKind::String;
-  } else {
-    return false;
+namespace {
+
+// The literal of `token`'s kind that begins at `pos`, read as Lexer::Next reads
+// it after a symbol; false when none of that kind begins there or it is not
+// terminated. Inlined into the loop below, which runs for every value of every
+// row a program stores.
+[[gnu::always_inline]] inline bool ReadLiteralOfKind(std::string_view sql, std::size_t pos, RawToken& token) {
+  const char* text = sql.data();
+  std::size_t size = sql.size();
+  if (pos >= size) return false;
+  char c = text[pos];
+  std::size_t end;
+  switch (token.kind) {
+    case TokenKind::Number:
+      if (!IsDigit(c)) return false;
+      end = NumberEnd(text, pos, size, token.escaped);
+      break;
+    case TokenKind::String:
+      if (c != '\'' && c != '"') return false;
+      end = QuotedEnd(text, pos, size, c, token.escaped);
+      break;
+    case TokenKind::Date:
+      if (c != '#') return false;
+      end = QuotedEnd(text, pos, size, c, token.escaped);
+      token.escaped = false;
+      break;
+    default: return false;
   }
-  if (unterminated_) return false;
-  token.raw = sql_.substr(start, pos_ - start);
-  previous_ = token.kind;
-  previousRaw_ = token.raw;
+  if (end == std::string_view::npos) return false;
+  token.raw = std::string_view(text + pos, end - pos);
   return true;
+}
+
+}  // namespace
+
+bool RereadLiterals(std::string_view last, std::string_view sql, std::vector<RawToken>& literals) {
+  std::size_t lastPos = 0;
+  std::size_t pos = 0;
+  for (RawToken& literal : literals) {
+    std::size_t start = static_cast<std::size_t>(literal.raw.data() - last.data());
+    std::size_t gap = start - lastPos;
+    if (sql.size() - pos < gap || !bytes::Same(sql.data() + pos, last.data() + lastPos, gap)) return false;
+    pos += gap;
+    lastPos = start + literal.raw.size();
+    if (literal.raw.front() == '.' || !ReadLiteralOfKind(sql, pos, literal)) return false;
+    pos += literal.raw.size();
+  }
+  return sql.size() - pos == last.size() - lastPos &&
+         bytes::Same(sql.data() + pos, last.data() + lastPos, sql.size() - pos);
 }
 
 bool Lexer::Next(RawToken& token) {
@@ -145,7 +181,6 @@ bool Lexer::Next(RawToken& token) {
     pos_ += pair ? 2 : 1;
     token.kind = TokenKind::Symbol;
   }
-  if (unterminated_) return false;
   token.raw = std::string_view(text + start, pos_ - start);
   previous_ = token.kind;
   previousRaw_ = token.raw;

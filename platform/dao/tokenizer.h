@@ -22,14 +22,7 @@ struct RawToken {
 class Lexer {
  public:
   explicit Lexer(std::string_view sql) : sql_(sql) {}
-  // Reads on from byte `start`, as though a symbol stood before it; there an
-  // unterminated string, date or name ends the reading (Next gives false)
-  // instead of raising.
-  Lexer(std::string_view sql, std::size_t start) : sql_(sql), pos_(start), quiet_(true) {}
   bool Next(RawToken& token);
-  // The string, date or number literal that begins right where the reading
-  // stands, read as Next reads it; false when no such literal begins there.
-  bool NextLiteral(RawToken& token);
 
  private:
   bool ReadQuoted(char close);
@@ -38,9 +31,16 @@ class Lexer {
   std::size_t pos_ = 0;
   TokenKind previous_ = TokenKind::Symbol;
   std::string_view previousRaw_;
-  bool quiet_ = false;
-  bool unterminated_ = false;
 };
+
+// Reads `sql` as `last` with other values in its bound literals, which
+// `literals` holds pointing into `last`: true when the text between them is the
+// same byte for byte and each literal reads, as Lexer::Next reads it, as one
+// of the same kind; `literals` then point into `sql`. When false they are left
+// half read, for a full reading to replace. A literal beginning with "."
+// depends on the token before it and an unterminated one raises in a full
+// reading: both are left to it. Nothing is raised here.
+bool RereadLiterals(std::string_view last, std::string_view sql, std::vector<RawToken>& literals);
 
 // Decides which literals of a statement become bound parameters. Positions in
 // ORDER BY / GROUP BY ("ORDER BY 1 DESC, 3") and the count of TOP stay in the text,

@@ -107,6 +107,9 @@ TEST_F(TranslationTest, TextsWithACommonBeginningCompareByWhatFollows) {
       {"abcZ", "abcy", 1},               {"abc", "abcd", -1},         {"abcd", "ABC", 1},
       {"canción", "CANCION", 1},         {"canción", "cancioo", -1},  {"José", "JOSÉ", 0},
       {"abé", "abf", -1},                {"ab", "abé", -1},           {"", "", 0},
+      {"001001ABCDEFGHz", "001001abcdefghZ", 0},       {"0010010123456789", "0010010123456788", 1},
+      {"0010010123canción", "0010010123CANCIÓN", 0},  {"0010010123", "0010010123é", -1},
+      {"0010010123É", "0010010123e", 1},               {"0010010123[", "0010010123z", -1},
   };
   for (const Case& c : cases) {
     int order = CompareJetText(c.a, c.b);

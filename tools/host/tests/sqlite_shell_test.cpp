@@ -72,6 +72,9 @@ TEST_F(SqliteShellTest, WithTheExtensionTheShellRefusesARowTheLayerWouldRefuse) 
   dao::DatabasePtr db = dao::Engine().OpenDatabase(suite_.databasePath);
   EXPECT_EQ(testing::QueryRows(*db, "SELECT COUNT(*) FROM CAB"), (testing::Rows{{"2"}}));
   db->Close();
+  // The row check called by hand without its table and rules is an error, not a crash.
+  Shell("SELECT jet_check_row();", status);
+  EXPECT_EQ(status, 1);
 }
 
 }  // namespace
