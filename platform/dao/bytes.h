@@ -36,6 +36,22 @@ inline bool Same(const char* a, const char* b, std::size_t size) {
   return size == 0 || *a == *b;
 }
 
+// The position of the first byte where the `size` bytes at `a` and `b` differ,
+// or `size` when they are the same.
+inline std::size_t FirstDifference(const char* a, const char* b, std::size_t size) {
+  static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
+  std::size_t at = 0;
+  for (; at + 8 <= size; at += 8) {
+    if (std::uint64_t x = Load8(a + at) ^ Load8(b + at)) return at + static_cast<std::size_t>(__builtin_ctzll(x)) / 8;
+  }
+  if (at + 4 <= size) {
+    if (std::uint32_t x = Load4(a + at) ^ Load4(b + at)) return at + static_cast<std::size_t>(__builtin_ctz(x)) / 8;
+    at += 4;
+  }
+  while (at < size && a[at] == b[at]) ++at;
+  return at;
+}
+
 // The position of the first `byte` in text[from, size), or `size` when there is
 // none; eight bytes a step while eight remain.
 inline std::size_t Find(const char* text, std::size_t from, std::size_t size, char byte) {

@@ -1,6 +1,5 @@
 // Jet's text comparison and LIKE over UTF-8 texts.
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -134,28 +133,16 @@ bool MatchesOne(const PatternElement& element, char32_t c) {
   }
 }
 
-// The length of the beginning two texts share byte for byte in ASCII, read
-// eight bytes at a time: keys are mostly equal or differ only at the end.
-std::size_t SameAsciiBeginning(const char* a, const char* b, std::size_t n) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-  std::size_t same = 0;
-  for (; same + 8 <= n; same += 8) {
-    std::uint64_t x = bytes::Load8(a + same), y = bytes::Load8(b + same);
-    if ((x ^ y) | ((x | y) & kHighBits)) break;
-  }
-  while (same < n && a[same] == b[same] && !(a[same] & 0x80)) ++same;
-  return same;
-}
-
-// Texts other than equal short ones: equal ASCII beginnings are skipped
-// unfolded. Kept out of line, so that the call for equal texts stays a few
-// instructions.
+// Texts other than equal short ones. The bytes both begin with are skipped:
+// equal letters weigh nothing, whether their accents or their base letters are
+// what is being compared. Kept out of line, so that the call for equal texts
+// stays a few instructions.
 [[gnu::noinline]] int CompareDiffering(std::string_view a, std::string_view b) {
   std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = SameAsciiBeginning(a.data(), b.data(), n); i < n; ++i) {
+  for (std::size_t i = bytes::FirstDifference(a.data(), b.data(), n); i < n; ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]);
     unsigned char y = static_cast<unsigned char>(b[i]);
-    if ((x | y) & 0x80) return a == b ? 0 : CompareFolded(a, b);
+    if ((x | y) & 0x80) return CompareFolded(a, b);
     if (x >= 'A' && x <= 'Z') x += 0x20;
     if (y >= 'A' && y <= 'Z') y += 0x20;
     if (x != y) return x < y ? -1 : 1;
