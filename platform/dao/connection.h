@@ -81,6 +81,15 @@ class Connection {
   void SyncCatalogue();
   void SetAllowZeroLength(const std::string& table, const std::string& column, bool allow);
 
+  // A statement's parameter as last bound: the literal as written, quotes and
+  // all, and a string's value when it held doubled quotes. The bytes bound live
+  // here for as long as the binding does.
+  struct BoundLiteral {
+    std::string raw;
+    std::string value;
+    bool bound = false;
+  };
+
   int TransactionDepth() const { return depth_; }
   // `immediate` takes the write lock at once on the first level (3051 when
   // another program holds it past the busy timeout); inner levels are savepoints.
@@ -94,6 +103,7 @@ class Connection {
     Translation translation;
     sqlite3_stmt* stmt = nullptr;
     std::vector<ResultColumn> columns;
+    std::vector<BoundLiteral> bound;
   };
   struct Scanned {
     std::string shape;
@@ -113,7 +123,7 @@ class Connection {
   sqlite3_stmt* Compile(const std::string& sql, std::string_view statement);
   void Remember(std::string key, std::unique_ptr<Cached> entry);
   void ClearCache();
-  void Bind(sqlite3_stmt* stmt, const Scanned& scanned);
+  void Bind(sqlite3_stmt* stmt, const Scanned& scanned, std::vector<BoundLiteral>& kept);
   long Run(sqlite3_stmt* stmt, std::string_view statement);
   std::vector<ResultColumn> Describe(sqlite3_stmt* stmt, const Translation& translation) const;
   QueryResult Collect(sqlite3_stmt* stmt, std::vector<ResultColumn> columns, bool rowids,

@@ -220,7 +220,8 @@ void Connection::ExecuteSelectInto(const Cached& entry, const Scanned& scanned, 
   InSavepoint([&] {
     CreateTable(schema);
     Statement statement(db_, insert, &catalogue_);
-    Bind(statement.get(), scanned);
+    std::vector<BoundLiteral> bound;
+    Bind(statement.get(), scanned, bound);
     Run(statement.get(), sql);
   });
 }

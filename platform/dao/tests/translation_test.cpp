@@ -302,5 +302,45 @@ TEST_F(TranslationTest, AStatementAfterOneOfTheSameShapeActsAsOnItsOwn) {
   for (const Case& c : cases) EXPECT_EQ(outcome(c, false), outcome(c, true)) << c.statement;
 }
 
+// A statement kept prepared keeps its values bound from one run to the next
+// and binds again only those written differently; each run must store and
+// find its own values, a refused run included.
+TEST_F(TranslationTest, RowAfterRowOfOneShapeStoresEachItsOwnValues) {
+  const char* rows[] = {
+      "'1', 'Ana', #01/02/2009#, 5",
+      "'2', 'Ana', #01/02/2009#, 6",
+      "'3', 'it''s', #01/02/2009#, 6",
+      "'4', 'it''s', #01/02/2009 10:30#, 6",
+      "'5', 'a name of twenty chr', #01/02/2009#, 6",
+      "'6', 'Bea', #13/45/2009#, 6",
+      "'7', 'Bea', #13/45/2009#, 6",
+      "'8', 'Bea', #01/02/2009#, 70000",
+      "'9', \"Bea\", #01/02/2009#, 6",
+      "'10', 'Ana', #01/02/2009#, 5",
+  };
+  std::vector<int> errors;
+  for (const char* row : rows) {
+    errors.push_back(ErrorOf([&] {
+      db_->Execute(std::string("INSERT INTO Log (Seq, UserName, Stamp, kind) VALUES (") + row + ")", dbFailOnError);
+    }));
+  }
+  EXPECT_EQ(errors, (std::vector<int>{0, 0, 0, 0, 0, kErrSyntaxInExpression, kErrSyntaxInExpression,
+                                      kErrNumericOverflow, 0, 0}));
+  EXPECT_EQ(Rows("SELECT Seq, UserName, Format(Stamp, 'yyyy-mm-dd hh:nn'), kind FROM Log ORDER BY Seq * 1"),
+            (Table{{"1", "Ana", "2009-01-02 00:00", "5"},
+                   {"2", "Ana", "2009-01-02 00:00", "6"},
+                   {"3", "it's", "2009-01-02 00:00", "6"},
+                   {"4", "it's", "2009-01-02 10:30", "6"},
+                   {"5", "a name of twenty chr", "2009-01-02 00:00", "6"},
+                   {"9", "Bea", "2009-01-02 00:00", "6"},
+                   {"10", "Ana", "2009-01-02 00:00", "5"}}));
+  Table found;
+  for (const char* name : {"Ana", "it's", "Ana", "Bea", "nadie"}) {
+    Table rows = Rows("SELECT Count(*) FROM Log WHERE UserName = " + vb::SqlText(name));
+    found.insert(found.end(), rows.begin(), rows.end());
+  }
+  EXPECT_EQ(found, (Table{{"3"}, {"2"}, {"3"}, {"1"}, {"0"}}));
+}
+
 }  // namespace
 }  // namespace dao::testing
