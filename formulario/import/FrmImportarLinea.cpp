@@ -91,23 +91,27 @@ std::uint64_t BarrasEnOcho(const char* pBytes) {
   return ~(((nDiferencia & kSieteBits) + kSieteBits) | nDiferencia | kSieteBits);
 }
 
-// The field number as Val reads it; the plain digits every caller passes are
-// read directly, without a text made of them, since a file's line asks for some
-// thirty fields.
-double NumeroDeCampo(std::string_view sPosicion) {
-  if (sPosicion.empty() || sPosicion.size() > 3) return vb::Val(std::string(sPosicion));
-  double nNumero = 0;
-  for (char c : sPosicion) {
-    if (c < '0' || c > '9') return vb::Val(std::string(sPosicion));
-    nNumero = nNumero * 10 + (c - '0');
-  }
-  return nNumero;
-}
-
 // Whether a field number Val read is whole, without a call to floor: a number
 // past 1e15 is, and below it the conversion to a whole number is exact.
 bool EsEntero(double nNumero) {
   return nNumero > 1e15 || nNumero < -1e15 || nNumero == static_cast<double>(static_cast<long long>(nNumero));
+}
+
+// The field a position names when Val reads it as a whole number from 0 to
+// kMaximoPosicion, else -1: no field, whether the number has decimals, is
+// negative or lies past every field a line can have. The plain digits every
+// caller passes are read as a whole number directly, without a text made of
+// them or a floating-point step, since a file's line asks for some thirty
+// fields.
+long NumeroDeCampo(std::string_view sPosicion) {
+  if (!sPosicion.empty() && sPosicion.size() <= 3 &&
+      std::all_of(sPosicion.begin(), sPosicion.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    long nNumero = 0;
+    for (char c : sPosicion) nNumero = nNumero * 10 + (c - '0');
+    return nNumero <= kMaximoPosicion ? nNumero : -1;
+  }
+  double nNumero = vb::Val(std::string(sPosicion));
+  return nNumero >= 0 && EsEntero(nNumero) && nNumero <= kMaximoPosicion ? static_cast<long>(nNumero) : -1;
 }
 
 // The bytes from `nInicio` to `nFin` without the blanks around them, as Trim
@@ -331,19 +335,15 @@ std::string_view FrmImportar::CampoEnLinea(const std::string& sCadenaNoEncryp,
   bool bEnCarga = &sCadenaNoEncryp == separadores_.pEnCarga;
   if (!bEnCarga && (!separadores_.bLeida || separadores_.sLinea != sCadenaNoEncryp))
     separadores_.Empieza(sCadenaNoEncryp);
-  double nBuscado = NumeroDeCampo(PosCampo);
-  bool bEntero = nBuscado >= 0 && EsEntero(nBuscado);
-  bool bNumeroDeCampo = bEntero && nBuscado <= kMaximoPosicion;
-  separadores_.LeeHasta(bNumeroDeCampo ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
+  long nBuscado = NumeroDeCampo(PosCampo);
+  separadores_.LeeHasta(nBuscado >= 0 ? static_cast<std::size_t>(nBuscado) + 2 : kMaximoPosicion + 1);
   const std::vector<std::size_t>& nFines = separadores_.nFines;
   std::size_t nVistos = separadores_.nVistos;
-  bool bExiste = bEntero && nBuscado < static_cast<double>(nVistos);
-  if (!bExiste) {
+  if (nBuscado < 0 || static_cast<std::size_t>(nBuscado) >= nVistos) {
     if (separadores_.bDesborda || static_cast<long>(nVistos) > kMaximoPosicion) vb::Raise(6);
     return {};
   }
   std::size_t nCampo = static_cast<std::size_t>(nBuscado);
-  if (static_cast<long>(nCampo) > kMaximoPosicion) vb::Raise(6);
   if (nCampo + 1 == nVistos && separadores_.bDesborda) vb::Raise(6);
   std::size_t nInicio = nCampo == 0 ? 0 : nFines[nCampo - 1] + 1;
   return SinBlancos(sCadenaNoEncryp, nInicio, nFines[nCampo]);

@@ -60,6 +60,10 @@ TEST_F(FrmImportarLineaTest, RetornaCampoGivesTheTrimmedFieldOrNothing) {
       {"||x|", "1", ""},
       {"", "0", ""},
       {"a|b|", "01", "b"},
+      {"a|b|c|", " 2", "c"},
+      {"a|b|c|", "1x", "b"},
+      {"a|b|c|", "0002", "c"},
+      {"a|b|c|", "2.0", "c"},
       {std::string(254, '7') + "|", "0", std::string(254, '7')},
   };
   for (const Caso& c : casos)
