@@ -235,7 +235,7 @@ sqlite3_stmt* Connection::Compile(const std::string& sql, std::string_view state
 void Connection::Remember(std::string key, std::unique_ptr<Cached> entry) {
   if (cache_.size() >= kCacheCapacity) {
     auto oldest = cache_.find(recent_.back());
-    if (oldest->second.second.get() == lastRow_.entry) lastRow_ = {};
+    if (oldest->second.second->stmt == lastRow_.stmt) lastRow_ = {};
     sqlite3_finalize(oldest->second.second->stmt);
     cache_.erase(oldest);
     recent_.pop_back();
@@ -432,13 +432,13 @@ QueryResult Connection::TableRows(std::string_view table, bool rows) {
 // columns it names: building and hashing its text for every row would cost more
 // than running it.
 template <typename Build>
-Connection::Cached& Connection::RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
-                                             Build build) {
+sqlite3_stmt* Connection::RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
+                                       Build build) {
   DropStaleStatements();
-  if (lastRow_.entry != nullptr && lastRow_.action == action && lastRow_.columns == columns &&
+  if (lastRow_.stmt != nullptr && lastRow_.action == action && lastRow_.columns == columns &&
       lastRow_.table == schema.name) {
     recent_.splice(recent_.begin(), recent_, lastRow_.recent);
-    return *lastRow_.entry;
+    return lastRow_.stmt;
   }
   std::string key(1, '\x03');
   key += action;
@@ -457,38 +457,22 @@ Connection::Cached& Connection::RowStatement(char action, const TableSchema& sch
     found = cache_.find(key);
   }
   recent_.splice(recent_.begin(), recent_, found->second.first);
-  lastRow_ = {action, schema.name, columns, found->second.second.get(), found->second.first};
-  return *lastRow_.entry;
-}
-
-// A row's values, each bound only when it differs from the one its parameter
-// holds from the statement's last run: the rows a program stores one after
-// another share most of their values. The values bound are kept in the entry,
-// where the texts bound live as long as their bindings.
-void Connection::BindValues(Cached& entry, const std::vector<const vb::Variant*>& values) {
-  if (entry.boundValues.size() != values.size()) entry.boundValues.assign(values.size(), BoundValue{});
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    BoundValue& last = entry.boundValues[i];
-    if (last.bound && BindsAlike(last.value, *values[i])) continue;
-    last.bound = false;
-    last.value = *values[i];
-    BindValue(entry.stmt, static_cast<int>(i) + 1, last.value);
-    last.bound = true;
-  }
+  lastRow_ = {action, schema.name, columns, found->second.second->stmt, found->second.first};
+  return lastRow_.stmt;
 }
 
 long long Connection::InsertRow(const TableSchema& schema, const std::vector<int>& columns,
                                 const std::vector<const vb::Variant*>& values) {
   RequireOpen();
-  Cached& entry = RowStatement('I', schema, columns, [&] {
+  sqlite3_stmt* stmt = RowStatement('I', schema, columns, [&] {
     std::string sql = "INSERT INTO " + QuoteName(schema.name);
     if (columns.empty()) return sql + " DEFAULT VALUES";
     sql += " (" + ColumnList(schema, columns) + ") VALUES (";
     for (std::size_t i = 0; i < columns.size(); ++i) sql += i == 0 ? "?" : ", ?";
     return sql + ")";
   });
-  BindValues(entry, values);
-  Run(entry.stmt, schema.name);
+  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, *values[i]);
+  Run(stmt, schema.name);
   return sqlite3_last_insert_rowid(db_);
 }
 
@@ -496,7 +480,7 @@ void Connection::UpdateRow(const TableSchema& schema, long long rowid, const std
                            const std::vector<const vb::Variant*>& values) {
   RequireOpen();
   if (columns.empty()) return;
-  Cached& entry = RowStatement('U', schema, columns, [&] {
+  sqlite3_stmt* stmt = RowStatement('U', schema, columns, [&] {
     std::string sql = "UPDATE " + QuoteName(schema.name) + " SET ";
     for (std::size_t i = 0; i < columns.size(); ++i) {
       if (i > 0) sql += ", ";
@@ -504,16 +488,15 @@ void Connection::UpdateRow(const TableSchema& schema, long long rowid, const std
     }
     return sql + " WHERE rowid = ?";
   });
-  BindValues(entry, values);
-  sqlite3_bind_int64(entry.stmt, static_cast<int>(values.size()) + 1, rowid);
-  Run(entry.stmt, schema.name);
+  for (std::size_t i = 0; i < values.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, *values[i]);
+  sqlite3_bind_int64(stmt, static_cast<int>(values.size()) + 1, rowid);
+  Run(stmt, schema.name);
 }
 
 void Connection::DeleteRow(const TableSchema& schema, long long rowid) {
   RequireOpen();
   sqlite3_stmt* stmt =
-      RowStatement('D', schema, {}, [&] { return "DELETE FROM " + QuoteName(schema.name) + " WHERE rowid = ?"; })
-          .stmt;
+      RowStatement('D', schema, {}, [&] { return "DELETE FROM " + QuoteName(schema.name) + " WHERE rowid = ?"; });
   sqlite3_bind_int64(stmt, 1, rowid);
   if (Run(stmt, schema.name) == 0) RaiseEngineError(kErrRecordDeleted, {}, "DAO.Recordset");
 }
@@ -521,9 +504,9 @@ void Connection::DeleteRow(const TableSchema& schema, long long rowid) {
 bool Connection::ReadRow(const TableSchema& schema, long long rowid, std::vector<vb::Variant>& values) {
   RequireOpen();
   sqlite3_stmt* stmt = RowStatement('S', schema, {}, [&] {
-                         return "SELECT " + ColumnList(schema, AllColumns(schema)) + " FROM " +
-                                QuoteName(schema.name) + " WHERE rowid = ?";
-                       }).stmt;
+    return "SELECT " + ColumnList(schema, AllColumns(schema)) + " FROM " + QuoteName(schema.name) +
+           " WHERE rowid = ?";
+  });
   sqlite3_bind_int64(stmt, 1, rowid);
   QueryResult result = Collect(stmt, TableColumns(schema), false, schema.name);
   if (result.rows.empty()) return false;

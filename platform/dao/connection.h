@@ -90,11 +90,6 @@ class Connection {
     bool bound = false;
   };
 
-  struct BoundValue {
-    vb::Variant value;
-    bool bound = false;
-  };
-
   int TransactionDepth() const { return depth_; }
   // `immediate` takes the write lock at once on the first level (3051 when
   // another program holds it past the busy timeout); inner levels are savepoints.
@@ -109,8 +104,6 @@ class Connection {
     sqlite3_stmt* stmt = nullptr;
     std::vector<ResultColumn> columns;
     std::vector<BoundLiteral> bound;
-    // A row write's values as last bound, for the same reason.
-    std::vector<BoundValue> boundValues;
   };
   struct Scanned {
     std::string shape;
@@ -124,8 +117,8 @@ class Connection {
   Cached& Prepared(const Scanned& scanned, std::string_view sql, bool updatable);
   Cached& PreparedText(const std::string& sql);
   template <typename Build>
-  Cached& RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns, Build build);
-  static void BindValues(Cached& entry, const std::vector<const vb::Variant*>& values);
+  sqlite3_stmt* RowStatement(char action, const TableSchema& schema, const std::vector<int>& columns,
+                             Build build);
   void DropStaleStatements();
   sqlite3_stmt* Compile(const std::string& sql, std::string_view statement);
   void Remember(std::string key, std::unique_ptr<Cached> entry);
@@ -168,7 +161,7 @@ class Connection {
     char action = 0;
     std::string table;
     std::vector<int> columns;
-    Cached* entry = nullptr;
+    sqlite3_stmt* stmt = nullptr;
     std::list<std::string>::iterator recent;
   };
   LastRow lastRow_;

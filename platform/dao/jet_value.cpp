@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <utility>
@@ -163,42 +162,6 @@ void BindValue(sqlite3_stmt* stmt, int index, const vb::Variant& value) {
       break;
     }
     default: sqlite3_bind_double(stmt, index, value.ToDouble()); break;
-  }
-}
-
-namespace {
-
-// The SQLite type BindValue gives a value.
-int BoundType(const vb::Variant& value) {
-  switch (value.Type()) {
-    case vb::vbEmpty:
-    case vb::vbNull: return SQLITE_NULL;
-    case vb::vbInteger:
-    case vb::vbLong:
-    case vb::vbByte:
-    case vb::vbBoolean: return SQLITE_INTEGER;
-    case vb::vbString: return SQLITE_TEXT;
-    default: return SQLITE_FLOAT;
-  }
-}
-
-long long BoundWhole(const vb::Variant& value) {
-  return value.Type() == vb::vbBoolean ? (value.ToBool() ? -1 : 0) : value.ToLong();
-}
-
-}  // namespace
-
-bool BindsAlike(const vb::Variant& a, const vb::Variant& b) {
-  int type = BoundType(a);
-  if (type != BoundType(b)) return false;
-  switch (type) {
-    case SQLITE_NULL: return true;
-    case SQLITE_INTEGER: return BoundWhole(a) == BoundWhole(b);
-    case SQLITE_TEXT: return a.As<std::string>() == b.As<std::string>();
-    default: {
-      double x = a.ToDouble(), y = b.ToDouble();
-      return std::memcmp(&x, &y, sizeof x) == 0;
-    }
   }
 }
 

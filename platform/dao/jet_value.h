@@ -21,9 +21,6 @@ vb::Variant ValueOf(sqlite3_value* value);
 // dates; Yes/No as -1 and 0; Currency as its amount. A text is bound without a
 // copy, so `value` must outlive the statement's run.
 void BindValue(sqlite3_stmt* stmt, int index, const vb::Variant& value);
-// True when BindValue binds the two values alike: the same SQLite type and the
-// same value, to the bit.
-bool BindsAlike(const vb::Variant& a, const vb::Variant& b);
 void ResultValue(sqlite3_context* context, const vb::Variant& value);
 
 // A value assigned to a field, converted by the engine's rules for the column's

@@ -309,50 +309,5 @@ TEST_F(RecordsetTest, RowsOfTablesWrittenInTurnKeepEachTablesRules) {
   EXPECT_EQ(Count("Reports") + Count("Log") + Count("Settings"), before + 4);
 }
 
-// A row write keeps its values bound from one row to the next and binds again
-// only those that changed; each row must store exactly its own values, a
-// refused row and values of other types that store alike included.
-TEST_F(RecordsetTest, RowAfterRowStoresEachItsOwnValues) {
-  const vb::Variant day = vb::DateSerial(2009, 1, 2);
-  const vb::Variant later = vb::Date{day.ToDouble() + 0.4375};
-  const std::string twenty = "a name of twenty chr";
-  struct Row {
-    vb::Variant code, stamp, user, kind;
-  } rows[] = {
-      {"A", day, "Ana", 5},
-      {"A", day, "Ana", 6},
-      {vb::Null, day, "Bea", 6},
-      {"", day, "Bea", 6},
-      {vb::Null, later, twenty, true},
-      {"B", later, twenty, -1},
-      {"B", day.ToDouble(), "it's", 6.0},
-      {"A", day, "Ana", 5},
-  };
-  RecordsetPtr rs = db_->OpenRecordset("Log", dbOpenDynaset);
-  std::vector<int> errors;
-  int seq = 0;
-  for (const Row& row : rows) {
-    errors.push_back(ErrorOf([&] {
-      rs->AddNew();
-      rs->Fields()["Seq"] = std::to_string(++seq);
-      rs->Fields()["Code"] = row.code;
-      rs->Fields()["Stamp"] = row.stamp;
-      rs->Fields()["UserName"] = row.user;
-      rs->Fields()["kind"] = row.kind;
-      rs->Update();
-    }));
-    if (errors.back() != 0) rs->CancelUpdate();
-  }
-  EXPECT_EQ(errors, (std::vector<int>{0, 0, 0, kErrZeroLength, 0, 0, 0, 0}));
-  EXPECT_EQ(Rows("SELECT Seq, Code, Format(Stamp, 'yyyy-mm-dd hh:nn'), UserName, kind FROM Log ORDER BY Seq"),
-            (Table{{"1", "A", "2009-01-02 00:00", "Ana", "5"},
-                   {"2", "A", "2009-01-02 00:00", "Ana", "6"},
-                   {"3", "Null", "2009-01-02 00:00", "Bea", "6"},
-                   {"5", "Null", "2009-01-02 10:30", twenty, "-1"},
-                   {"6", "B", "2009-01-02 10:30", twenty, "-1"},
-                   {"7", "B", "2009-01-02 00:00", "it's", "6"},
-                   {"8", "A", "2009-01-02 00:00", "Ana", "5"}}));
-}
-
 }  // namespace
 }  // namespace dao::testing
