@@ -87,9 +87,12 @@ TEST_F(Files, LineInputTakesLinesAcrossTheReadAhead) {
     const char* fin;
     bool conEnie;
   };
-  const Caso casos[] = {{4095, "\r\n", false}, {1, "\n", true},  {4096, "\r", false},
-                        {4094, "\r\n", true},  {8193, "\n", false}, {0, "\r\n", false},
-                        {20000, "\r", true},   {3, "\r\n", false}};
+  // The first lines take 40,494 bytes; the next ends where the 64 KiB
+  // read-ahead does, and the one after has its CR LF split across the second.
+  const Caso casos[] = {{4095, "\r\n", false}, {1, "\n", true},      {4096, "\r", false},
+                        {4094, "\r\n", true},  {8193, "\n", false},  {0, "\r\n", false},
+                        {20000, "\r", true},   {3, "\r\n", false},   {25040, "\r\n", true},
+                        {65535, "\r\n", false}, {2, "\n", false}};
   std::string file;
   std::vector<std::string> expected;
   for (const Caso& c : casos) {
