@@ -54,12 +54,6 @@ Variant Variant::Byte(std::uint8_t value) {
   return v;
 }
 
-VbVarType Variant::Type() const {
-  static constexpr VbVarType kTypes[] = {vbEmpty,    vbNull, vbInteger, vbLong,    vbSingle, vbDouble,
-                                         vbCurrency, vbDate, vbString,  vbBoolean, vbByte};
-  return kTypes[value_.index()];
-}
-
 bool Variant::IsNumber() const {
   switch (Type()) {
     case vbInteger: case vbLong: case vbSingle: case vbDouble: case vbCurrency: case vbByte:

@@ -52,7 +52,12 @@ class Variant {
   static Variant Byte(std::uint8_t value);
   static Variant Single(float value) { return Variant(value); }
 
-  VbVarType Type() const;
+  // Asked of every value a field takes or a statement binds: read in place.
+  VbVarType Type() const {
+    static constexpr VbVarType kTypes[] = {vbEmpty,    vbNull, vbInteger, vbLong,    vbSingle, vbDouble,
+                                           vbCurrency, vbDate, vbString,  vbBoolean, vbByte};
+    return kTypes[value_.index()];
+  }
   bool IsEmpty() const { return std::holds_alternative<std::monostate>(value_); }
   bool IsNull() const { return std::holds_alternative<NullValue>(value_); }
   bool IsString() const { return std::holds_alternative<std::string>(value_); }
