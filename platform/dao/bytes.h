@@ -42,10 +42,12 @@ inline std::size_t FirstDifference(const char* a, const char* b, std::size_t siz
   static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
   std::size_t at = 0;
   for (; at + 8 <= size; at += 8) {
-    if (std::uint64_t x = Load8(a + at) ^ Load8(b + at)) return at + static_cast<std::size_t>(__builtin_ctzll(x)) / 8;
+    std::uint64_t x = Load8(a + at) ^ Load8(b + at);
+    if (x != 0) return at + static_cast<std::size_t>(__builtin_ctzll(x)) / 8;
   }
   if (at + 4 <= size) {
-    if (std::uint32_t x = Load4(a + at) ^ Load4(b + at)) return at + static_cast<std::size_t>(__builtin_ctz(x)) / 8;
+    std::uint32_t x = Load4(a + at) ^ Load4(b + at);
+    if (x != 0) return at + static_cast<std::size_t>(__builtin_ctz(x)) / 8;
     at += 4;
   }
   while (at < size && a[at] == b[at]) ++at;

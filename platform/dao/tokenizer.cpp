@@ -46,7 +46,8 @@ bool ValueMayFollow(TokenKind previous, std::string_view raw) {
 
 // One past the byte that closes the text `close` opened at `open`, or npos when
 // nothing closes it. In quotes a doubled quote stands for one (`doubled`).
-[[gnu::always_inline]] inline std::size_t QuotedEnd(const char* text, std::size_t open, std::size_t size, char close, bool& doubled) {
+[[gnu::always_inline]] inline std::size_t QuotedEnd(const char* text, std::size_t open, std::size_t size,
+                                                    char close, bool& doubled) {
   bool quote = close == '\'' || close == '"';
   doubled = false;
   std::size_t at = open + 1;
@@ -61,7 +62,8 @@ bool ValueMayFollow(TokenKind previous, std::string_view raw) {
 
 // One past the number that begins at `pos`; `escaped` when it had a point or
 // an exponent.
-[[gnu::always_inline]] inline std::size_t NumberEnd(const char* text, std::size_t pos, std::size_t size, bool& escaped) {
+[[gnu::always_inline]] inline std::size_t NumberEnd(const char* text, std::size_t pos, std::size_t size,
+                                                    bool& escaped) {
   escaped = false;
   while (pos < size && IsDigit(text[pos])) ++pos;
   if (pos < size && text[pos] == '.') {

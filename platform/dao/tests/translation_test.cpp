@@ -110,7 +110,8 @@ TEST_F(TranslationTest, TextsWithACommonBeginningCompareByWhatFollows) {
       {"001001ABCDEFGHz", "001001abcdefghZ", 0},       {"0010010123456789", "0010010123456788", 1},
       {"0010010123canción", "0010010123CANCIÓN", 0},  {"0010010123", "0010010123é", -1},
       {"0010010123É", "0010010123e", 1},               {"0010010123[", "0010010123z", -1},
-      {"éA", "éb", -1},  {"éaZ", "éAz", 0},  {"Ñandú", "ñandu", 1},  {"ñaé", "ñae", 1},  {"ñ", "ña", -1},
+      {"éA", "éb", -1},  {"éaZ", "éAz", 0},  {"Ñandú", "ñandu", 1},  {"ñaé", "ñae", 1},
+      {"ñ", "ña", -1},
   };
   for (const Case& c : cases) {
     int order = CompareJetText(c.a, c.b);
@@ -321,7 +322,8 @@ TEST_F(TranslationTest, RowAfterRowOfOneShapeStoresEachItsOwnValues) {
   std::vector<int> errors;
   for (const char* row : rows) {
     errors.push_back(ErrorOf([&] {
-      db_->Execute(std::string("INSERT INTO Log (Seq, UserName, Stamp, kind) VALUES (") + row + ")", dbFailOnError);
+      db_->Execute(std::string("INSERT INTO Log (Seq, UserName, Stamp, kind) VALUES (") + row + ")",
+                   dbFailOnError);
     }));
   }
   EXPECT_EQ(errors, (std::vector<int>{0, 0, 0, 0, 0, kErrSyntaxInExpression, kErrSyntaxInExpression,
