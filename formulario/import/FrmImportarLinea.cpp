@@ -1,16 +1,14 @@
 // The loader of one line of the personalised debt file: its fields, its checks
 // and the F0942DEUDAS row it becomes.
 #include <algorithm>
-#include <bit>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen01.h"
 #include "formulario/core/modGen02.h"
 #include "formulario/import/FrmImportar.h"
+#include "platform/dao/bytes.h"
 #include "platform/dao/constants.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
@@ -79,16 +77,16 @@ Separador BuscaSeparador(const std::string& sLinea, std::size_t nInicio, std::si
   return Separador::Ninguno;
 }
 
-// The bytes that are "|" among the eight from `pBytes`, each as the high bit of
-// its byte of the result (the first byte the lowest): a line is looked at eight
-// bytes at a time rather than one.
-std::uint64_t BarrasEnOcho(const char* pBytes) {
-  constexpr std::uint64_t kSieteBits = 0x7F7F7F7F7F7F7F7FULL;
-  std::uint64_t nOcho = 0;
-  std::memcpy(&nOcho, pBytes, sizeof nOcho);
-  if constexpr (std::endian::native == std::endian::big) nOcho = __builtin_bswap64(nOcho);
-  std::uint64_t nDiferencia = nOcho ^ 0x7C7C7C7C7C7C7C7CULL;
-  return ~(((nDiferencia & kSieteBits) + kSieteBits) | nDiferencia | kSieteBits);
+// The number up to three plain digits write, the usual form of a field number
+// or a flag, read without a text made of them; false for any other text.
+bool HastaTresDigitos(std::string_view sTexto, long& nNumero) {
+  if (sTexto.empty() || sTexto.size() > 3) return false;
+  nNumero = 0;
+  for (char c : sTexto) {
+    if (c < '0' || c > '9') return false;
+    nNumero = nNumero * 10 + (c - '0');
+  }
+  return true;
 }
 
 // Whether a field number Val read is whole, without a call to floor: a number
@@ -104,14 +102,10 @@ bool EsEntero(double nNumero) {
 // them or a floating-point step, since a file's line asks for some thirty
 // fields.
 long NumeroDeCampo(std::string_view sPosicion) {
-  if (!sPosicion.empty() && sPosicion.size() <= 3 &&
-      std::all_of(sPosicion.begin(), sPosicion.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    long nNumero = 0;
-    for (char c : sPosicion) nNumero = nNumero * 10 + (c - '0');
-    return nNumero <= kMaximoPosicion ? nNumero : -1;
-  }
-  double nNumero = vb::Val(std::string(sPosicion));
-  return nNumero >= 0 && EsEntero(nNumero) && nNumero <= kMaximoPosicion ? static_cast<long>(nNumero) : -1;
+  long nNumero = 0;
+  if (HastaTresDigitos(sPosicion, nNumero)) return nNumero <= kMaximoPosicion ? nNumero : -1;
+  double nVal = vb::Val(std::string(sPosicion));
+  return nVal >= 0 && EsEntero(nVal) && nVal <= kMaximoPosicion ? static_cast<long>(nVal) : -1;
 }
 
 // The bytes from `nInicio` to `nFin` without the blanks around them, as Trim
@@ -156,12 +150,9 @@ std::string FechaDeArchivo(const std::string& sCampo) {
 // CByte of a field: up to three plain digits, the flag's usual form, are read
 // as the number they write; anything else as CByte reads it.
 std::uint8_t ByteDeCampo(std::string_view sCampo) {
-  auto esDigito = [](char c) { return c >= '0' && c <= '9'; };
-  if (sCampo.empty() || sCampo.size() > 3 || !std::all_of(sCampo.begin(), sCampo.end(), esDigito))
-    return vb::CByte(vb::Variant(std::string(sCampo)));
-  int nNumero = 0;
-  for (char c : sCampo) nNumero = nNumero * 10 + (c - '0');
-  return nNumero <= 255 ? static_cast<std::uint8_t>(nNumero) : vb::CByte(vb::Variant(std::string(sCampo)));
+  long nNumero = 0;
+  if (HastaTresDigitos(sCampo, nNumero) && nNumero <= 255) return static_cast<std::uint8_t>(nNumero);
+  return vb::CByte(vb::Variant(std::string(sCampo)));
 }
 
 std::string Texto(const dao::Field& campo) { return vb::Trim(campo.ValueInPlace().ToString()); }
@@ -294,14 +285,11 @@ void FrmImportar::SeparadoresDeLinea::Empieza(const std::string& sTexto) {
     return nHallados < kMasBuscados;
   };
   bool bSigue = true;
-  std::size_t i = 0;
-  for (; bSigue && i + 8 <= sLinea.size(); i += 8) {
-    for (std::uint64_t nBarras = BarrasEnOcho(sLinea.data() + i); bSigue && nBarras != 0; nBarras &= nBarras - 1)
-      bSigue = toma(i + static_cast<std::size_t>(std::countr_zero(nBarras)) / 8);
-  }
-  for (; bSigue && i < sLinea.size(); ++i) {
-    if (sLinea[i] == '|') bSigue = toma(i);
-  }
+  const char* pTexto = sLinea.data();
+  std::size_t nLargo = sLinea.size();
+  for (std::size_t i = dao::bytes::Find(pTexto, 0, nLargo, '|'); bSigue && i < nLargo;
+       i = dao::bytes::Find(pTexto, i + 1, nLargo, '|'))
+    bSigue = toma(i);
   nFines.resize(nHallados);
   if (bSigue) bAgotada = true;
 }

@@ -59,7 +59,6 @@ std::string Campo(dao::Recordset& rs, int nCampo) {
   return (rs(nCampo).Value() & vb::Variant("")).ToString();
 }
 
-
 }  // namespace
 
 void FrmNoNotificada::CargaTributo(forms::ComboBox& oCombo, const std::string& sCodTributo,

@@ -77,7 +77,6 @@ std::string Contador(long nPosicion, long nCuenta) {
   return "Total de registros : " + std::to_string(nPosicion + 1) + " de " + std::to_string(nCuenta);
 }
 
-
 }  // namespace
 
 std::string Frm942::SentenciaGrilla(int nIndex) const {

@@ -52,7 +52,6 @@ int Cuotas(const std::string& sCuotas) {
 // The initial payment as the boxes write it: plain decimal text.
 std::string TextoCuotaInicial(double nCuota) { return vb::NumberText(nCuota); }
 
-
 }  // namespace
 
 forms::TextBox& Frm942::Casilla(int nCasilla) { return txtValor(nCasilla); }

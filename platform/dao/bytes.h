@@ -1,7 +1,8 @@
 #pragma once
-// Byte comparisons and searches over the short texts statements and keys are
-// made of: a key compare or a statement's literal runs for every row stored,
-// and these texts are mostly shorter than a library call's own set-up pays for.
+// Byte comparisons and searches over the short texts statements, keys and the
+// fields of a loaded line are made of: a key compare, a statement's literal or
+// a line's separator runs for every row stored, and these texts are mostly
+// shorter than a library call's own set-up pays for.
 #include <bit>
 #include <cstddef>
 #include <cstdint>

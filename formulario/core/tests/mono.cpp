@@ -249,6 +249,11 @@ void Mono::Falla(const std::string& que) {
   fallos_.push_back(std::move(fallo));
 }
 
+void Deja(forms::Form& form, forms::CommandButton& salir) {
+  if (form.IsLoaded() && form.Visible() && forms::user::CanReach(salir)) forms::user::Click(salir);
+  if (form.IsLoaded() && form.Visible()) form.Hide();
+}
+
 void CompruebaSano(const Mono& mono) {
   for (const std::string& fallo : mono.Fallos()) ADD_FAILURE() << fallo;
   EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);

@@ -31,6 +31,8 @@ class Mono {
   // handler took, another exception, the program ended.
   const std::vector<std::string>& Fallos() const { return fallos_; }
   int Acciones() const { return hechas_; }
+  // Whether the person goes on: fewer than `acciones` made and nothing failed.
+  bool Sigue(int acciones) const { return hechas_ < acciones && fallos_.empty(); }
   int Mensajes() const { return mensajes_; }
 
  private:
@@ -56,6 +58,10 @@ class Mono {
   int mensajesSeguidos_ = 0;
   int profundidad_ = 0;
 };
+
+// Leaves `form` with its `salir` button when the person has not left it and can
+// reach the button, and hides it when it still stands, as a script must.
+void Deja(forms::Form& form, forms::CommandButton& salir);
 
 // What must hold after a run of `mono`: nothing escaped the window's handlers,
 // no transaction is left open and the database file is sound.

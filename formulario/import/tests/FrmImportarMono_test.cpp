@@ -54,7 +54,7 @@ TEST_P(FrmImportarMonoTest, RandomActionsOnTheImportWindowLeaveEveryImportWhole)
   LlenaCarpeta(GetParam());
   Mono mono(driver_, GetParam().semilla);
   // The person may leave early: the window is opened again until the actions are done.
-  for (int vez = 0; vez < kAperturas && mono.Acciones() < kAcciones && mono.Fallos().empty(); ++vez) {
+  for (int vez = 0; vez < kAperturas && mono.Sigue(kAcciones); ++vez) {
     FrmImportar& frm = AbreVentana();
     Prepara(frm, vez);
     mono.Juega(frm, std::min(kAccionesPorApertura, kAcciones - mono.Acciones()));

@@ -43,14 +43,12 @@ TEST_P(FrmNoNotificadaMonoTest, RandomActionsOnAnAddedDebtLeaveTheStoreSound) {
   Declara942(c.semana, {Otra{}});
   Mono mono(driver_, c.semilla);
   // The person may leave early: the window is opened again until the actions are done.
-  for (int vez = 0; vez < kAperturas && mono.Acciones() < kAcciones && mono.Fallos().empty(); ++vez)
+  for (int vez = 0; vez < kAperturas && mono.Sigue(kAcciones); ++vez)
     Entra(
         c.tag,
         [&](FrmNoNotificada& v) {
           mono.Juega(v, kAcciones - mono.Acciones());
-          if (v.IsLoaded() && v.Visible() && forms::user::CanReach(v.cmdOpcion(1)))
-            forms::user::Click(v.cmdOpcion(1));
-          if (v.IsLoaded() && v.Visible()) v.Hide();
+          Deja(v, v.cmdOpcion(1));
         },
         0, [&](Frm942&) { EXPECT_EQ(CodigosErrados(), std::vector<std::string>{}); });
   CompruebaSano(mono);

@@ -35,7 +35,7 @@ TEST_P(FrmImprimirMonoTest, RandomActionsOnThePrintDialogLeaveTheStoreSound) {
   InsertaDeclaracion({kRucAndina, "201002", 1, "15/03/2010", "20/03/2010", "002"});
   Mono mono(driver_, GetParam().semilla);
   // The person may leave early: the dialog is opened again until the actions are done.
-  for (int vez = 0; vez < kAperturas && mono.Acciones() < kAcciones && mono.Fallos().empty(); ++vez)
+  for (int vez = 0; vez < kAperturas && mono.Sigue(kAcciones); ++vez)
     ConDialogo(GetParam().enviadas, [&](frmImprimir& frm) {
       mono.Juega(frm, kAcciones - mono.Acciones());
       if (frm.IsLoaded() && frm.Visible() && forms::user::CanReach(frm.CmdImprimir(2)))

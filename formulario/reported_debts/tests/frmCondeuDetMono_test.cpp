@@ -35,10 +35,6 @@ class FrmCondeuDetMonoTest : public PruebaDeudas, public ::testing::WithParamInt
       Deja(s, s.cmdSustento(1));
     }, [](frmCondeuDet& det) { Deja(det, det.cmdOpcion(1)); });
   }
-  static void Deja(forms::Form& form, forms::CommandButton& salir) {
-    if (form.IsLoaded() && form.Visible() && forms::user::CanReach(salir)) forms::user::Click(salir);
-    if (form.IsLoaded() && form.Visible()) form.Hide();
-  }
 };
 
 TEST_P(FrmCondeuDetMonoTest, RandomActionsOnAReportedDebtLeaveTheStoreSound) {
@@ -53,7 +49,7 @@ TEST_P(FrmCondeuDetMonoTest, RandomActionsOnAReportedDebtLeaveTheStoreSound) {
                  debtfile::OtherDebtsRecord({generado_, false, 1})});
   Mono mono(driver_, c.semilla);
   // The person may leave early: the window is opened again until the actions are done.
-  for (int vez = 0; vez < kAperturas && mono.Acciones() < kAcciones && mono.Fallos().empty(); ++vez)
+  for (int vez = 0; vez < kAperturas && mono.Sigue(kAcciones); ++vez)
     c.motivo ? JuegaSustento(mono, c) : JuegaDetalle(mono, c);
   CompruebaSano(mono);
 }

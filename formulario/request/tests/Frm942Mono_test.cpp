@@ -17,7 +17,7 @@ TEST_P(Frm942MonoTest, RandomActionsOnAPendingDeclarationLeaveTheStoreSound) {
   Importa(kRucAndina, 1, [](debtfile::Options& o) { o.debtsPerCategory = 3; });
   Mono mono(driver_, GetParam());
   // The person may leave the form early: it is opened again until the actions are done.
-  for (int vez = 0; vez < kAperturas && mono.Acciones() < kAcciones && mono.Fallos().empty(); ++vez)
+  for (int vez = 0; vez < kAperturas && mono.Sigue(kAcciones); ++vez)
     Abre(kRucAndina, [&](Frm942& frm) {
       if (GetParam() % 2 == 0) Identifica(frm);
       mono.Juega(frm, kAcciones - mono.Acciones());
