@@ -1,6 +1,7 @@
 #include "inserta/ModNuvia.h"
 
 #include <cstdlib>
+#include <memory>
 
 #include "inserta/Globales.h"
 #include "inserta/ModRegistro.h"
@@ -14,6 +15,7 @@
 #include "platform/vb/format.h"
 #include "platform/vb/files.h"
 #include "platform/vb/strings.h"
+#include "platform/win/file_lock.h"
 #include "platform/win/profile.h"
 
 namespace nuvia {
@@ -60,6 +62,20 @@ void PreparaMotor(const std::string& sRuta) {
   vb::End(EXIT_FAILURE);
 }
 
+// The suite's lock, held alone from the opening to the end of the run: the
+// main program holds its share of it while it runs, and its open declaration
+// lives in the working tables this run drops and re-creates. A lock file that
+// cannot be made lets the run go on.
+void TomaBloqueoSuite(const std::string& sBase) {
+  static std::unique_ptr<win::FileLock> bloqueo;
+  bloqueo.reset();
+  bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase), win::FileLock::Mode::Exclusive);
+  if (bloqueo->LockState() != win::FileLock::State::TakenByOther) return;
+  forms::MsgBox("El módulo 0942 se encuentra en ejecución. Ciérrelo y vuelva a ejecutar la instalación.",
+                forms::vbExclamation + forms::vbOKOnly, "Mensaje");
+  vb::End(EXIT_FAILURE);
+}
+
 }  // namespace
 
 void Main() {
@@ -85,7 +101,9 @@ bool ConectaBaseDatos(const std::string& sRuta) {
   try {
     std::string sNombre = LeeOpcion("DBName");
     PreparaMotor(sRuta);
-    gDB = dao::Engine().Workspaces(0).OpenDatabase(vb::ResolvePath(sRuta + sNombre), false, false);
+    std::string sBase = vb::ResolvePath(sRuta + sNombre);
+    gDB = dao::Engine().Workspaces(0).OpenDatabase(sBase, false, false);
+    TomaBloqueoSuite(sBase);
     return true;
   } catch (const vb::Error& error) {
     TerminaSinConexion(error);

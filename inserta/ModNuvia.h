@@ -15,7 +15,9 @@ void Main();
 
 // Opens install folder & DBName into gDB; when the database cannot be opened it
 // says why (title "Error de Conección") and ends the program, so it only ever
-// answers True.
+// answers True. It then holds the suite's lock alone until the program ends;
+// while the main program runs on the suite it says so and ends the program
+// before any table is touched.
 bool ConectaBaseDatos(const std::string& sRuta);
 
 // The work order: the table steps, then the registration, which closes gDB.

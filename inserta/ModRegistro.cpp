@@ -179,7 +179,7 @@ std::optional<std::vector<Envio>> LeeEnvios(const std::string& sRuta) {
 // loading undoes the delete too, and then the file is reported.
 void CargaEnTransaccion(const std::string& sRuta, const std::function<void()>& carga) {
   try {
-    dao::Transaction transaccion;
+    dao::Transaction transaccion(*gDB);
     carga();
     transaccion.Commit();
   } catch (const vb::Error& error) {

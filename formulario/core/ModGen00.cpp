@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <initializer_list>
+#include <memory>
 
 #include "formulario/core/Globales.h"
 #include "platform/dao/dao.h"
@@ -15,6 +16,7 @@
 #include "platform/vb/files.h"
 #include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
+#include "platform/win/file_lock.h"
 #include "platform/win/profile.h"
 #include "platform/win/regional_settings.h"
 
@@ -108,6 +110,24 @@ void AvisaErrorConexion(const vb::Error& error) {
 
 forms::Form* gVentanaPrincipal = nullptr;
 
+// The program's share of the suite's lock, held while the database is open so
+// that the installer, which drops and re-creates the working tables, does not
+// run beside it.
+std::unique_ptr<win::FileLock> gBloqueoSuite;
+
+// The installer holds the suite's lock alone while it works: the program then
+// ends, as when the database cannot be opened. A lock file that cannot be made
+// lets the program run.
+void TomaBloqueoSuite() {
+  gBloqueoSuite.reset();
+  gBloqueoSuite = std::make_unique<win::FileLock>(win::FileLock::PathFor(vb::ResolvePath(gsRutaBase)),
+                                                  win::FileLock::Mode::Shared);
+  if (gBloqueoSuite->LockState() != win::FileLock::State::TakenByOther) return;
+  forms::MsgBox("Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
+                forms::vbInformation, vb::App::ProductName());
+  vb::End(EXIT_FAILURE);
+}
+
 }  // namespace
 
 bool VerificaConfiguracionRegional() {
@@ -150,11 +170,12 @@ bool AbreBaseDatos() {
     engine.SetDefaultUser(usuario);
     engine.SetDefaultPassword(clave);
     gDB = engine.Workspaces(0).OpenDatabase(gsRutaBase, false, false, "");
-    return true;
   } catch (const vb::Error& error) {
     AvisaErrorConexion(error);
     vb::End(EXIT_FAILURE);
   }
+  TomaBloqueoSuite();
+  return true;
 }
 
 void EjecutaSQL(const std::string& sSQL) {

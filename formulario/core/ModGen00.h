@@ -23,7 +23,10 @@ bool VerificaConfiguracionRegional();
 void LeeConfiguracion();
 
 // Opens gsRutaBase as gDB, the program's one connection. A database that cannot
-// be opened is reported ("Error de Conección") and ends the program.
+// be opened is reported ("Error de Conección") and ends the program. The
+// program then holds its share of the suite's lock (a lock file beside the
+// database) until it ends; while the installer holds that lock alone, the
+// program says so and ends.
 bool AbreBaseDatos();
 
 // Runs one action statement on gDB. A failure is shown with its number and

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "platform/forms/combo_box.h"
@@ -13,6 +14,7 @@
 
 namespace dao {
 class Recordset;
+using RecordsetPtr = std::shared_ptr<Recordset>;
 }
 namespace forms {
 class DataGrid;
@@ -253,6 +255,8 @@ class FrmNoNotificada : public forms::Form {
   // columns a new row takes and the request form's refresh.
   bool RechazaCuotaRegistrada(const std::string& sPeriodo, const std::string& sCodigo);
   std::string BuscaFila(const std::string& sPeriodo, const std::string& sTributo);
+  bool GrabaFila(dao::RecordsetPtr& rs, const std::string& sPeriodo, const std::string& sTributo,
+                 bool bNuevo);
   std::string ClausulasDeDocumento(const std::string& sTipo, const std::string& sTributo);
   void LlenaFilaNueva(dao::Recordset& rs, const std::string& sPeriodo, const std::string& sTributo);
   void LlenaDocumento(dao::Recordset& rs, const std::string& sTipo, const std::string& sTributo);

@@ -13,6 +13,7 @@
 #include "formulario/non_notified_debts/ReglasValidacion.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
@@ -43,18 +44,7 @@ void FrmNoNotificada::GrabaDatos() {
     if (!RegimenDeCuota(sTributo).empty() &&
         RechazaCuotaRegistrada(sPeriodo, ConvierteCodTributo(sTributo, 1)))
       return;
-    gsSQL = BuscaFila(sPeriodo, sTributo);
-    rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
-    if (bNuevo) {
-      rs->AddNew();
-      LlenaFilaNueva(*rs, sPeriodo, sTributo);
-    } else {
-      rs->Edit();
-    }
-    LlenaMontos(*rs);
-    (*rs)("cnumero") = GeneraCNumero(*rs, bNuevo ? 9 : 10);
-    rs->Update();
-    rs->Close();
+    if (!GrabaFila(rs, sPeriodo, sTributo, bNuevo)) return;
     forms::MsgBox(
         std::string("La información se ") + (bNuevo ? "grabó" : "modificó") + " con éxito",
         forms::vbInformation, Caption());
@@ -70,6 +60,30 @@ void FrmNoNotificada::GrabaDatos() {
     if (rs && rs->EditMode() != dao::dbEditNone) rs->CancelUpdate();
     Enfoca(&mkePeriodo);
   }
+}
+
+// The row in one transaction, which takes the write lock when it begins and
+// stores nothing when the working tables no longer hold the declaration; a
+// new row counts among the declaration's working debts once stored.
+bool FrmNoNotificada::GrabaFila(dao::RecordsetPtr& rs, const std::string& sPeriodo,
+                                const std::string& sTributo, bool bNuevo) {
+  dao::Transaction transaccion(*gDB);
+  if (!Solicitud().VerificaTemporales(transaccion, Caption())) return false;
+  gsSQL = BuscaFila(sPeriodo, sTributo);
+  rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+  if (bNuevo) {
+    rs->AddNew();
+    LlenaFilaNueva(*rs, sPeriodo, sTributo);
+  } else {
+    rs->Edit();
+  }
+  LlenaMontos(*rs);
+  (*rs)("cnumero") = GeneraCNumero(*rs, bNuevo ? 9 : 10);
+  rs->Update();
+  rs->Close();
+  transaccion.Commit();
+  if (bNuevo) ++Solicitud().nDeudasTemporales;
+  return true;
 }
 
 // An instalment of an earlier regime may not be added when the administration

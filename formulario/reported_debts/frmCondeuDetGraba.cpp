@@ -41,21 +41,26 @@ std::string frmCondeuDet::CondicionDeuda() const {
          " AND num_doc = " + vb::SqlText(d.num_Doc) + " AND cod_for = " + vb::SqlText(d.cod_for);
 }
 
-// One attempt is one transaction: a refusal rolls it back before its message,
-// an unexpected error is reported and rolled back before the program ends, so
-// no road leaves it open.
+// The answer is checked first, its questions waiting for the user with
+// nothing locked. Its storage is one transaction, which takes the write lock
+// when it begins and stores nothing when the working tables no longer hold the
+// declaration; an unexpected error is rolled back and then reported before the
+// program ends, so no road leaves it open.
 void frmCondeuDet::GrabaConciliacion() {
   std::optional<dao::Transaction> transaccion;
   try {
     gsSQL = "SELECT * FROM TMP_F0942DEUDAS " + CondicionDeuda();
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
-    transaccion.emplace();
     Respuesta r;
     Rechazo rechazo = ValidaRespuesta(*rs, r);
     if (rechazo != Rechazo::Ninguno) {
-      transaccion->Rollback();
       rs->Close();
       return Rechaza(rechazo);
+    }
+    transaccion.emplace(*gDB);
+    if (!forms::Instance<Frm942>().VerificaTemporales(*transaccion, Caption())) {
+      rs->Close();
+      return;
     }
     GrabaDeuda(*rs, r);
     rs->Close();
@@ -69,11 +74,11 @@ void frmCondeuDet::GrabaConciliacion() {
 }
 
 // ManejaError answers 1 and the program ends; the transaction is rolled back
-// on that road and on any other.
+// first, so that no other program waits on it while the message is up.
 void frmCondeuDet::FallaGrabacion(const vb::Error& error,
                                   std::optional<dao::Transaction>& transaccion) {
-  std::uint8_t respuesta = ManejaError("GrabaConciliacion", error);
   if (transaccion && transaccion->Active()) transaccion->Rollback();
+  std::uint8_t respuesta = ManejaError("GrabaConciliacion", error);
   if (respuesta == kErrorTerminaPrograma) vb::End(EXIT_FAILURE);
 }
 

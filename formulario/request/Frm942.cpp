@@ -284,7 +284,7 @@ void Frm942::Form_Activate() {
 void Frm942::Form_Unload(int& /*Cancel*/) {
   forms::DoEvents();
   SetMousePointer(forms::vbArrowHourglass);
-  dao::Transaction transaccion;
+  dao::Transaction transaccion(*gDB);
   VaciaTemporales();
   transaccion.Commit();
   SetMousePointer(forms::vbDefault);

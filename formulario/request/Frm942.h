@@ -18,6 +18,10 @@
 #include "platform/vb/currency.h"
 #include "platform/vb/variant.h"
 
+namespace dao {
+class Transaction;
+}  // namespace dao
+
 namespace korva {
 
 struct Bloque;
@@ -64,7 +68,9 @@ class Frm942 : public forms::Form {
   // them back); CargaCasillas fills the controls from the stored boxes.
   // GrabaFormulario stores the header, the boxes and the debt, motive and
   // supporting rows in one transaction; any error undoes it all and is fatal.
-  void GrabaFormulario();
+  // It stores nothing and answers False when the working tables no longer hold
+  // the declaration (VerificaTemporales).
+  bool GrabaFormulario();
   void CargaDataTemporales(const std::string& sDireccion);
   void CargaCasillas();
 
@@ -73,6 +79,14 @@ class Frm942 : public forms::Form {
   // says there is none); 2 quick mode stops at the first finding. Either way
   // giInconsistencia says whether one was found and gsMensaje holds the last.
   bool ValidaTodo(std::uint8_t& nModo);
+
+  // Whether the working debts still hold the open declaration: at least
+  // nDeudasTemporales of its rows. Otherwise another program emptied the working
+  // tables or made them again (an installation, another opening of the form) and
+  // storing them would empty the stored declaration: the transaction is rolled
+  // back, the user is told (titled sTitulo) and the answer is False. Every store
+  // into or out of the working tables asks it inside its transaction.
+  bool VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo);
 
   // Lookups of the open declaration: the criminal-proceedings flag (kept in
   // gnRucDelito), the good-taxpayer flag (kept in gsBuenContrib), and its
@@ -179,6 +193,10 @@ class Frm942 : public forms::Form {
   std::string sValorCasilla;
   // The grid row a detail window was opened on, 0 when none is pending.
   long nPosicion = 0;
+  // The open declaration's rows in the working debts as the windows' own
+  // changes left them: counted when they are copied in, one less for each added
+  // debt deleted here, one more for each the non-notified-debt window adds.
+  long nDeudasTemporales = 0;
 
  private:
   void DisenaVentana();
@@ -260,6 +278,7 @@ class Frm942 : public forms::Form {
   void VaciaTemporales();
   std::string ClaveCabecera() const;
   std::string ClaveDeudas() const;
+  long CuentaDeudasTemporales();
   std::string SentenciaGrilla(int nIndex) const;
   void CuentaFilas(int nIndex);
   void CopiaFamilia(const std::string& sTabla, const std::string& sColumnas);

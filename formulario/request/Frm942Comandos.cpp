@@ -72,7 +72,8 @@ void Frm942::CmdGrabar_Click() { Graba(); }
 // The store itself. A declaration whose inconsistencies the quick validation
 // found is stored all the same, marked in its header; the refusals before it
 // (regional settings, a debt file of the older layout, the telephone or the
-// date) store nothing.
+// date) store nothing, nor does a store that finds the working tables no longer
+// holding the declaration.
 Frm942::Grabacion Frm942::Graba() {
   giGrabando = 1;
   forms::Hourglass reloj;
@@ -88,7 +89,7 @@ Frm942::Grabacion Frm942::Graba() {
   std::uint8_t nModo = kModoRapido;
   ValidaTodo(nModo);
   forms::Screen.SetMousePointer(forms::vbHourglass);
-  GrabaFormulario();
+  if (!GrabaFormulario()) return Grabacion::Rechazada;
   forms::MsgBox(giInconsistencia == 1 ? "La declaración fue grabada con inconsistencias..!!"
                                       : "Toda la información de la declaración fue grabada "
                                         "satisfactoriamente.",

@@ -104,10 +104,11 @@ bool Frm942::EliminaDeudaAgregada() {
           Igual("cod_tri", grilla.Columns("cod_tri").Value());
   for (const char* sCampo : kClaveAgregada) gsSQL += Igual(sCampo, grilla.Columns(sCampo).Value());
   try {
-    dao::Transaction transaccion;
+    dao::Transaction transaccion(*gDB);
     gDB->Execute(gsSQL, dao::dbFailOnError);
     if (gDB->RecordsAffected() != 1) return false;
     transaccion.Commit();
+    --nDeudasTemporales;
     return true;
   } catch (const vb::Error&) {
     return false;

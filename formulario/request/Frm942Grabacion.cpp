@@ -9,6 +9,7 @@
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
+#include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
@@ -20,6 +21,10 @@ namespace {
 
 constexpr const char* kFormulario = "0942";
 constexpr int kPrimeraCuota = 535;
+constexpr const char* kTemporalesPerdidas =
+    "Los datos de la declaración abierta ya no se encuentran en las tablas de trabajo: otro "
+    "programa los eliminó o volvió a crear las tablas. No se grabó ningún cambio. Cierre el "
+    "formulario sin grabar y vuelva a abrir la declaración.";
 
 std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
@@ -28,12 +33,14 @@ std::string Texto(dao::Recordset& rs, const char* sCampo) {
 }  // namespace
 
 // The grids are reloaded first, so that the stored row counts are current.
-// Any error undoes the whole store (the transaction rolls back as the guard
-// goes) and is fatal.
-void Frm942::GrabaFormulario() {
+// The transaction holds the database's write lock from its start, so a lock
+// another program holds for a moment is waited for. Any error undoes the whole
+// store (the transaction rolls back as the guard goes) and is fatal.
+bool Frm942::GrabaFormulario() {
   try {
     for (int n : {1, 2, 3}) CargaTabIndex(n);
-    dao::Transaction transaccion;
+    dao::Transaction transaccion(*gDB);
+    if (!VerificaTemporales(transaccion, Caption())) return false;
     GrabaCabecera();
     EliminaDataTabla("DET", nTipoDoc, sNumDoc, 1, "");
     GrabaCasillasDeclaracion();
@@ -46,9 +53,27 @@ void Frm942::GrabaFormulario() {
     const Bloque* bloque = BloqueDe(gnSemana);
     if (gsBuenContrib == "1" && bloque) GrabarCasilla(NumeroCasilla(bloque->cuota), "0");
     transaccion.Commit();
+    return true;
   } catch (const vb::Error& error) {
     TerminaPorError("GrabaFormulario", error);
   }
+}
+
+long Frm942::CuentaDeudasTemporales() {
+  dao::RecordsetPtr rs = gDB->OpenRecordset(
+      "SELECT count(*) AS nCont FROM TMP_F0942DEUDAS " + ClaveDeudas(), dao::dbOpenSnapshot);
+  long nCuenta = vb::CLng((*rs)("nCont").Value());
+  rs->Close();
+  return nCuenta;
+}
+
+// The message waits for the user with the transaction already rolled back, so
+// that no other program is kept waiting meanwhile.
+bool Frm942::VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo) {
+  if (CuentaDeudasTemporales() >= nDeudasTemporales) return true;
+  transaccion.Rollback();
+  forms::MsgBox(kTemporalesPerdidas, forms::vbCritical, sTitulo);
+  return false;
 }
 
 // The header row: the date of this store, the option of substitution and

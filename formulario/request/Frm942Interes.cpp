@@ -65,7 +65,10 @@ void Frm942::Obtiene_TIM(const std::string& sFecha) { gsTIM = TasaInteresMensual
 // new check code. Without an acceptance date or a debt file's date there is no
 // span to compute: nothing changes. The rows are stored in one transaction, so
 // an error leaves every debt as it was; it is reported centrally and ends the
-// program, as the other routines of the window do.
+// program, as the other routines of the window do. The transaction takes the
+// write lock before the rows are read, so that a lock another program holds
+// for a moment is waited for rather than met between the reading and the
+// first write.
 void Frm942::Recalcula_deuda() {
   std::string sFecha = mkeFechaAcog.Text();
   if (sFecha == kFechaVacia || !vb::IsDate(sFecha)) return;
@@ -76,7 +79,7 @@ void Frm942::Recalcula_deuda() {
     gsSQL = "SELECT * " + std::string("FROM TMP_F0942DEUDAS ") + "WHERE doc_id_d = " +
             vb::SqlText(sNumDoc) + " " + "AND Semana = " + std::to_string(gnSemana) + " " +
             "AND ind_tip_deu in ( '01', '02', '03') " + "AND ind_ver_deu in ( '00', '07', '08' ) ";
-    dao::Transaction transaccion;
+    dao::Transaction transaccion(*gDB);
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
     CamposDeuda campos(*rs);
     for (; !rs->Eof(); rs->MoveNext()) {

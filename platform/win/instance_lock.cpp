@@ -1,10 +1,7 @@
 #include "platform/win/instance_lock.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -36,21 +33,8 @@ std::string LockFolderAndName(const std::string& programName) {
 
 }  // namespace
 
-InstanceLock::InstanceLock(const std::string& programName) {
-  std::string path = LockPath(programName);
-  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd_ < 0) return;
-  int result;
-  do {
-    result = flock(fd_, LOCK_EX | LOCK_NB);
-  } while (result != 0 && errno == EINTR);
-  if (result == 0) state_ = State::Held;
-  else if (errno == EWOULDBLOCK) state_ = State::TakenByOther;
-}
-
-InstanceLock::~InstanceLock() {
-  if (fd_ >= 0) close(fd_);
-}
+InstanceLock::InstanceLock(const std::string& programName)
+    : lock_(LockPath(programName), FileLock::Mode::Exclusive, 0600) {}
 
 std::string InstanceLock::LockPath(const std::string& programName) {
   return LockFolderAndName(programName);

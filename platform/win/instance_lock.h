@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/win/file_lock.h"
+
 namespace win {
 
 // One running copy per program and user: an exclusive lock (flock) on the
@@ -9,25 +11,18 @@ namespace win {
 // keeps the next one from starting.
 class InstanceLock {
  public:
-  enum class State {
-    Held,          // this process holds the lock
-    TakenByOther,  // another process holds it: a copy is already running
-    Unavailable,   // the lock file could not be opened; nothing is known
-  };
+  // TakenByOther: a copy is already running.
+  using State = FileLock::State;
 
   explicit InstanceLock(const std::string& programName);
-  ~InstanceLock();
-  InstanceLock(const InstanceLock&) = delete;
-  InstanceLock& operator=(const InstanceLock&) = delete;
 
-  State LockState() const { return state_; }
-  bool PrevInstance() const { return state_ == State::TakenByOther; }
+  State LockState() const { return lock_.LockState(); }
+  bool PrevInstance() const { return LockState() == State::TakenByOther; }
 
   static std::string LockPath(const std::string& programName);
 
  private:
-  int fd_ = -1;
-  State state_ = State::Unavailable;
+  FileLock lock_;
 };
 
 // Takes the program's lock for the rest of the process's life (the first call

@@ -1,6 +1,7 @@
 #pragma once
 // The services of the Windows system the programs are written against.
 #include "platform/win/file_digest.h"
+#include "platform/win/file_lock.h"
 #include "platform/win/instance_lock.h"
 #include "platform/win/memory_window_list.h"
 #include "platform/win/profile.h"

@@ -290,7 +290,7 @@ void SelectorDeclaraciones::EliminaDeclaracion() {
   int iTipDoc = vb::CInt(grdContrib.Columns(kColTipDoc).Value());
   std::string sDocId = grdContrib.Columns(kColRuc).Text();
   std::string sCorrel = Enviadas() ? grdContrib.Columns(kColCorrel).Text() : "";
-  dao::Transaction transaccion;
+  dao::Transaction transaccion(*gDB);
   if (Enviadas()) {
     for (const char* sTabla : kTablasEnviadas) EliminaDataTabla(sTabla, iTipDoc, sDocId, 1, sCorrel);
   } else {

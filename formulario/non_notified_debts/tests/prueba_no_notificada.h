@@ -196,6 +196,7 @@ class PruebaNoNotificada : public PruebaSolicitud {
         }
         v.Deshabilita_campos();
         Ejecuta("DELETE FROM TMP_F0942DEUDAS WHERE NOT (Ind_tip_deu = '01' AND num_doc = '1')");
+        forms::Instance<Frm942>().nDeudasTemporales = 1;
         forms::Instance<Frm942>().mkeFechaAcog.SetText("15/05/2010");
       }
     });

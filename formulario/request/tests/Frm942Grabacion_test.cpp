@@ -198,6 +198,7 @@ TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
     Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_acog = 2, mto_act_c = '0'");
     Ejecuta("DELETE FROM TMP_F0942DEUDAS WHERE ind_tip_deu = '02'");
     respondidas = De("TMP_F0942DEUDAS", kRucAndina);
+    frm.nDeudasTemporales = static_cast<long>(respondidas.size());
     PagoSinHallazgos(frm);
     Graba(frm);
   }, false, true, "TESORO");
