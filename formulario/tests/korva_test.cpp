@@ -72,6 +72,14 @@ class KorvaTest : public testsupport::XDisplayTest {
   // Closes the top-level window titled `titulo` with its close box, as a person
   // would; false when no such window came up within a minute.
   bool CierraVentana(const std::string& titulo) {
+    Window ventana = EsperaVentana(titulo);
+    if (ventana) AskToClose(ventana);
+    return ventana != 0;
+  }
+
+  // The top-level window titled `titulo` once it shows; 0 when none came up
+  // within a minute.
+  Window EsperaVentana(const std::string& titulo) {
     Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
     for (int intento = 0; intento < 600; ++intento) {
       Window raiz = 0, padre = 0, *hijas = nullptr;
@@ -82,13 +90,11 @@ class KorvaTest : public testsupport::XDisplayTest {
       for (Window ventana : ventanas) {
         XWindowAttributes atributos{};
         if (!XGetWindowAttributes(display_, ventana, &atributos) || atributos.map_state != IsViewable) continue;
-        if (Property(ventana, "_NET_WM_NAME", utf8) != titulo) continue;
-        AskToClose(ventana);
-        return true;
+        if (Property(ventana, "_NET_WM_NAME", utf8) == titulo) return ventana;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    return false;
+    return 0;
   }
 
   // The program's environment on the suite: offscreen, with `captura` in the
@@ -284,6 +290,56 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     EXPECT_TRUE(CierraVentana(c.titulo));
     EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
   }
+}
+
+// The working debts, which hold the declaration korva has open, and the
+// registration rows nuvia writes.
+std::vector<dao::testing::TextRows> TablasDeNuvia(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  std::vector<dao::testing::TextRows> tablas;
+  for (const char* consulta : {"SELECT * FROM TMP_F0942DEUDAS", "SELECT * FROM PARAM ORDER BY 1, 2",
+                               "SELECT * FROM reportes ORDER BY 1"})
+    tablas.push_back(dao::testing::QueryRows(*db, consulta));
+  db->Close();
+  return tablas;
+}
+
+// nuvia drops and re-creates the working tables, which hold the declaration
+// korva has open: while korva runs on the suite nuvia says so (on stderr, with
+// no display), changes nothing and ends with 1. Once korva is gone, even ended
+// without its own closing, nuvia installs the module.
+TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  {
+    dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+    nuvia::CreaTablasModulo(*db);
+    db->Execute("INSERT INTO TMP_F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, "
+                "Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso) VALUES "
+                "(6, '20456712348', '201003', '0942', 1, '01', '201001', '010101', '1', '0621', "
+                "'001000', '000000')");
+    db->Close();
+  }
+  for (const char* entrada : {"env942.txt", "Par942.txt"})
+    fs::copy_file(fs::path(NUVIA_PATH).parent_path() / entrada, fs::path(suite.installFolder) / "tmp" / entrada);
+  std::vector<dao::testing::TextRows> antes = TablasDeNuvia(suite);
+  const std::vector<std::string> sinPantalla = {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="};
+
+  auto korva = std::make_unique<ChildProcess>(std::vector<std::string>{KORVA_PATH}, Entorno(suite));
+  ASSERT_NE(EsperaVentana("0942 - Plexo"), 0u);
+  ChildProcess rechazada({"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH}, sinPantalla);
+  EXPECT_EQ(rechazada.ReadLine(), "Mensaje: El módulo 0942 se encuentra en ejecución. Ciérrelo y "
+                                  "vuelva a ejecutar la instalación.");
+  EXPECT_EQ(rechazada.Wait(), EXIT_FAILURE);
+  EXPECT_EQ(TablasDeNuvia(suite), antes);
+
+  korva->Kill();
+  korva.reset();
+  ChildProcess instala({NUVIA_PATH}, sinPantalla);
+  EXPECT_EQ(instala.Wait(), EXIT_SUCCESS);
+  std::vector<dao::testing::TextRows> despues = TablasDeNuvia(suite);
+  EXPECT_EQ(despues[0], dao::testing::TextRows{});
+  EXPECT_GT(despues[1].size(), antes[1].size());
 }
 
 // An amount of cents as the listings total it: thousands grouped, two decimals.

@@ -5,6 +5,7 @@
 
 #include "formulario/core/tests/entorno_prueba.h"
 #include "platform/vb/strings.h"
+#include "platform/win/file_lock.h"
 #include "platform/win/profile.h"
 
 namespace korva::prueba {
@@ -126,6 +127,25 @@ TEST_F(ModGen00Test, LockedDatabaseIsReportedByNumber) {
   driver_.Expect(MessageBoxCall{"3051- Base esta bloqueda", forms::vbOKOnly, "Error de Conección"});
   EXPECT_THROW(AbreBaseDatos(), vb::ProgramEnded);
   exclusiva->Close();
+}
+
+// The installer holds the suite's lock alone while it drops and re-creates the
+// working tables: the program does not start beside it. Otherwise the program
+// holds its share until it ends, and the installer finds it taken.
+TEST_F(ModGen00Test, InstallationUnderWayEndsTheProgramAndOtherwiseItsShareIsHeld) {
+  EXPECT_EQ(win::FileLock(win::FileLock::PathFor(suite_.databasePath), win::FileLock::Mode::Exclusive)
+                .LockState(),
+            win::FileLock::State::TakenByOther);
+  gDB->Close();
+  std::filesystem::create_directories(carpeta_ / "otra");
+  gsRutaBase = carpeta_ / "otra/TESCA.MDB";
+  std::filesystem::copy_file(suite_.databasePath, gsRutaBase);
+  win::FileLock instalador(win::FileLock::PathFor(gsRutaBase), win::FileLock::Mode::Exclusive);
+  ASSERT_EQ(instalador.LockState(), win::FileLock::State::Held);
+  driver_.Expect(MessageBoxCall{
+      "Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
+      forms::vbInformation, " Plexo"});
+  EXPECT_THROW(AbreBaseDatos(), vb::ProgramEnded);
 }
 
 TEST_F(ModGen00Test, ExecutorReportsAFailedStatementOnceAndCarriesOn) {

@@ -79,6 +79,19 @@ TEST_F(GrabaTest, ANewValorIsStoredWithEveryColumnAndItsCheckCodeAndShowsInTheGr
   });
 }
 
+// The installer made the working tables again behind the open request form: a
+// new debt is not added to tables that no longer hold the declaration; the
+// user is told and nothing is stored.
+TEST_F(GrabaTest, ANewDebtIsNotStoredOnceTheWorkingTablesLostTheDeclaration) {
+  Declara942(1);
+  Entra("N", [this](FrmNoNotificada& v) {
+    InstalaTablas();
+    Acepta(v, Valor({.caja = {kTemporalesPerdidas, forms::vbCritical, kTituloNuevo}}), 1);
+    EXPECT_EQ(Agregadas(), Filas{});
+    EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+  });
+}
+
 // Document, associated tax, quota, agreement, debt type, payment type and the
 // two flags of each kind of debt. A blank key column holds "0" (an order
 // number, a document) or "0000" (a form); a fine that takes no associated tax

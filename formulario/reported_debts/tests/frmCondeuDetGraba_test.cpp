@@ -301,6 +301,27 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
   }
 }
 
+// The installer makes the working tables again while the window asks whether
+// to go on: the answer is not stored into tables that no longer hold the
+// declaration, the user is told and the transaction is ended.
+TEST_F(GrabaConciliacionTest, AnswerIsNotStoredOnceTheWorkingTablesLostTheDeclaration) {
+  ImportaLineas({Linea("01", "N-EQ", Importes(Con("010101", "200502"), "3.00"))});
+  AbreDetalle(1, "N-EQ", [&](frmCondeuDet& det) {
+    Contesta(det, 0, 1);
+    ConSustento(det, 1);
+    driver_.Replace(det.txtmtoTributo, "1000");
+    driver_.Replace(det.lblMtoInteres, "23");
+    driver_.Expect({"Se ha detectado que la deuda según TELVO es igual a la deuda que está "
+                    "acogiendo, ¿Desea continuar?",
+                    forms::vbYesNo + forms::vbQuestion, kValores},
+                   forms::vbYes, [this] { InstalaTablas(); });
+    driver_.Expect(Critico(kTemporalesPerdidas));
+    driver_.Click(det.cmdOpcion(0));
+    EXPECT_EQ(Trabajo(), Textos{});
+    EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+  });
+}
+
 // A debt of the taxes 3071 to 3074 is not accepted beside an accepted debt of
 // any other tax, nor another debt beside one of them; the icon depends on
 // which side the debt is and on the category counted.

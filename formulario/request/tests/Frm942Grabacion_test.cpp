@@ -209,6 +209,48 @@ TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
   EXPECT_EQ(De("CAB", kRucAndina, "Semana, fec_pro"), (Filas{{"1", "15/05/2010"}, {"2", "Null"}}));
 }
 
+// Behind the open form the installer made the working tables again, or another
+// opening of the form emptied them: the store finds fewer of the declaration's
+// working debts than the form holds, says so and stores nothing, and the form
+// stays open. An added debt the user deleted in the form is no such loss.
+TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNotStored) {
+  const std::pair<const char*, std::function<void()>> casos[] = {
+      {"installer", [this] { InstalaTablas(); }},
+      {"another opening", [this] {
+         for (const char* tabla : {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO", "TMP_F0942SUSTEN"})
+           Ejecuta(std::string("DELETE FROM ") + tabla);
+       }},
+  };
+  DeclaraRespondida(kRucAndina);
+  std::vector<Filas> antes = Almacen();
+  for (const auto& [que, vacia] : casos) {
+    SCOPED_TRACE(que);
+    Abre(kRucAndina, [&](Frm942& frm) {
+      Completa(frm);
+      vacia();
+      driver_.Expect({kTemporalesPerdidas, forms::vbCritical, kTitulo});
+      driver_.Click(frm.CmdGrabar);
+      EXPECT_TRUE(frm.Visible());
+      EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+      frm.bModificado = false;
+    });
+    EXPECT_EQ(Almacen(), antes);
+  }
+  InsertaDeuda("", Clave({kRucAndina, "201005", 1}), Deuda{"04", "00", "201002", "010101", "7"});
+  Abre(kRucAndina, [&](Frm942& frm) {
+    Completa(frm);
+    driver_.ChooseTab(frm.SSTab1, 3);
+    driver_.Expect({"¿Confirma que va a eliminar el registro seleccionado?",
+                    forms::vbYesNo + forms::vbDefaultButton2 + forms::vbQuestion, kTitulo},
+                   forms::vbYes);
+    driver_.Expect({"Se eliminó el registro satisfactoriamente", forms::vbInformation, kTitulo});
+    driver_.Click(frm.cmdDelete(3));
+    // Stored, with the finding of an accepted debt below the minimum.
+    Graba(frm, kGrabadaConInconsistencias);
+  });
+  EXPECT_EQ(Almacen()[2], antes[2]);
+}
+
 // The edge cases of storing boxes: a good taxpayer's initial payment is stored
 // as 0 whatever it shows, a header is marked 9 after an inconsistency and 0
 // after none, and storing twice leaves one row per box.

@@ -15,6 +15,11 @@ namespace korva::prueba {
 
 inline constexpr const char* kTitulo = "0942  Plexo";
 inline constexpr const char* kHoy = "15/05/2010";
+// What a store says when the working tables no longer hold the declaration.
+inline constexpr const char* kTemporalesPerdidas =
+    "Los datos de la declaración abierta ya no se encuentran en las tablas de trabajo: otro "
+    "programa los eliminó o volvió a crear las tablas. No se grabó ningún cambio. Cierre el "
+    "formulario sin grabar y vuelva a abrir la declaración.";
 
 // One debt row as a test writes it: the declaration it belongs to, its key and
 // the columns the grids read.
@@ -131,6 +136,14 @@ class PruebaSolicitud : public PruebaVentanas {
             ", '000000', " + vb::SqlText(d.estado) + ", #05/15/2010 08:00:00#, " +
             vb::SqlText(d.montoS) + ", '0.00', '0.00', " + vb::SqlText(d.montoS) + ", " + d.acoge +
             ", Null, " + vb::SqlText(d.montoC) + ", " + vb::SqlText(d.montoC) + ", '00')");
+  }
+
+  // The installer's table steps, run by another program on the suite: the
+  // working tables are dropped and made again, empty.
+  void InstalaTablas() {
+    dao::DatabasePtr db = dao::Engine().OpenDatabase(suite_.databasePath);
+    nuvia::CreaTablasModulo(*db);
+    db->Close();
   }
 
   // One stored box of a pending declaration of period 201005.
