@@ -1,6 +1,9 @@
 #include <sqlite3.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 #include "formulario/request/tests/prueba_validacion.h"
 #include "platform/dao/dao.h"
@@ -46,15 +49,32 @@ std::string CodigoDeControl(const std::vector<std::string>& valores, std::size_t
          vb::Format(vb::Variant(nLetras % 1000), "000");
 }
 
+using std::chrono::milliseconds;
+
 // Another program's write transaction on the suite's database, which holds
-// its write lock until it ends.
+// its write lock until it ends; or, given a period, one holding it for
+// `retiene` out of every `cada` until the object goes.
 class OtroPrograma {
  public:
   explicit OtroPrograma(const std::string& sBase) {
     sqlite3_open(sBase.c_str(), &db_);
+    sqlite3_busy_timeout(db_, 10000);
     sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   }
+  OtroPrograma(const std::string& sBase, milliseconds retiene, milliseconds cada) : OtroPrograma(sBase) {
+    hilo_ = std::thread([this, retiene, cada] {
+      for (;;) {
+        std::this_thread::sleep_for(retiene);
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        std::this_thread::sleep_for(cada - retiene);
+        if (fin_) return;
+        sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+      }
+    });
+  }
   ~OtroPrograma() {
+    fin_ = true;
+    if (hilo_.joinable()) hilo_.join();
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(db_);
   }
@@ -63,6 +83,8 @@ class OtroPrograma {
 
  private:
   sqlite3* db_ = nullptr;
+  std::atomic<bool> fin_ = false;
+  std::thread hilo_;
 };
 
 class Frm942GrabacionTest : public PruebaValidacion {
@@ -216,10 +238,7 @@ TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
 TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNotStored) {
   const std::pair<const char*, std::function<void()>> casos[] = {
       {"installer", [this] { InstalaTablas(); }},
-      {"another opening", [this] {
-         for (const char* tabla : {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO", "TMP_F0942SUSTEN"})
-           Ejecuta(std::string("DELETE FROM ") + tabla);
-       }},
+      {"another opening", [this] { Ejecuta("DELETE FROM TMP_F0942DEUDAS"); }},
   };
   DeclaraRespondida(kRucAndina);
   std::vector<Filas> antes = Almacen();
@@ -249,6 +268,26 @@ TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNotStored) {
     Graba(frm, kGrabadaConInconsistencias);
   });
   EXPECT_EQ(Almacen()[2], antes[2]);
+}
+
+// Another program takes the write lock 20 ms of every 100 ms (the send summary
+// registering its spool file, say): the interest recalculation, which reads
+// 1,500 debts before its first write, and the store wait for it and complete,
+// with nothing told.
+TEST_F(Frm942GrabacionTest, RecalculationAndStoreWaitForALockHeldTwentyMsOfEveryHundred) {
+  Importa(kRucAndina, 1, [](debtfile::Options& o) { o.debtsPerCategory = 500; });
+  Ejecuta("UPDATE F0942DEUDAS SET ind_acog = 1, ind_conf = 1");
+  std::size_t nMensajes = driver_.MessageBoxes().size();
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Completa(frm);
+    frm.Obtiene_TIM("201005");
+    OtroPrograma otro(suite_.databasePath, milliseconds(20), milliseconds(100));
+    for (int vez = 0; vez < 10; ++vez) frm.Recalcula_deuda();
+    giGrabando = 1;
+    for (int vez = 0; vez < 10; ++vez) EXPECT_TRUE(frm.GrabaFormulario());
+  });
+  EXPECT_EQ(driver_.MessageBoxes().size(), nMensajes);
+  EXPECT_EQ(Consulta("SELECT count(*) FROM F0942DEUDAS WHERE mto_int_c IS NOT NULL"), (Filas{{"1500"}}));
 }
 
 // The edge cases of storing boxes: a good taxpayer's initial payment is stored
