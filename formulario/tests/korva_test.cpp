@@ -296,11 +296,8 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
 // parameter rows nuvia writes.
 std::vector<dao::testing::TextRows> TablasDeNuvia(const host::Suite& suite) {
   dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
-  std::vector<dao::testing::TextRows> tablas = {
-      dao::testing::QueryRows(*db, "SELECT * FROM TMP_F0942DEUDAS"),
-      dao::testing::QueryRows(*db, "SELECT * FROM PARAM ORDER BY 1, 2")};
-  db->Close();
-  return tablas;
+  return {dao::testing::QueryRows(*db, "SELECT * FROM TMP_F0942DEUDAS"),
+          dao::testing::QueryRows(*db, "SELECT * FROM PARAM ORDER BY 1, 2")};
 }
 
 // nuvia drops and re-creates the working tables, which hold the declaration
