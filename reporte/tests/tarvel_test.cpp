@@ -1,14 +1,35 @@
 // The program itself, started as the host starts it: the declaration's key as one
 // argument, no display, a suite of the host stand-in.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "platform/testsupport/child_process.h"
 #include "reporte/tests/resumen_prueba.h"
 
 namespace tarvel::prueba {
 namespace {
+
+// Another program's write transaction on the suite's database, which holds its
+// write lock until it goes.
+class EscrituraAjena {
+ public:
+  explicit EscrituraAjena(const std::string& base) {
+    sqlite3_open(base.c_str(), &db_);
+    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  }
+  ~EscrituraAjena() {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db_);
+  }
+  EscrituraAjena(const EscrituraAjena&) = delete;
+  EscrituraAjena& operator=(const EscrituraAjena&) = delete;
+
+ private:
+  sqlite3* db_ = nullptr;
+};
 
 class TarvelTest : public ResumenTest {
  protected:
@@ -34,24 +55,31 @@ TEST_F(TarvelTest, TarvelStartedByTheHostWritesBothSummariesForIt) {
 }
 
 // A script that starts it can tell: each road that ends in a message (the
-// database, the taxpayer, a technical error) ends with a failure status.
+// database, the taxpayer, a technical error, the SPOOL registration refused by
+// another program's write lock held past the wait) ends with a failure status,
+// and none leaves its summaries behind.
 TEST_F(TarvelTest, TarvelExitsWithFailureOnEveryRoadThatDidNotDeliverTheSummaries) {
   struct Caso {
     const char* camino;
     std::string comando;
     std::string dbName;
+    bool bloqueada = false;
   };
   const Caso casos[] = {
       {"contribuyente desconocido", "0620999999999    XXXX20100310000ABCD", host::kDatabaseName},
       {"entidad fuera de las cinco", "0620456712348    XXXX20100340000ABCD", host::kDatabaseName},
       {"base de datos ausente", kComando, "OTRA.MDB"},
+      {"SPOOL bloqueado por otro programa", kComando, host::kDatabaseName, true},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.camino);
     FijaOpcion("DBName", c.dbName);
+    std::optional<EscrituraAjena> otro;
+    if (c.bloqueada) otro.emplace(suite_.databasePath);
     EXPECT_EQ(Tarvel(c.comando), EXIT_FAILURE);
   }
   EXPECT_EQ(Archivos("RPT"), std::vector<std::string>{});
+  EXPECT_EQ(Archivos("TMP"), std::vector<std::string>{});
 }
 
 }  // namespace
