@@ -1,5 +1,11 @@
 #include "formulario/printing/frmPreview.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/vb/files.h"
 
@@ -41,6 +47,25 @@ std::vector<int> Visibles(frmPreview& preview) {
   for (forms::PictureBox* lienzo : preview.picPrevia.Elements())
     if (lienzo->Visible()) visibles.push_back(lienzo->Index());
   return visibles;
+}
+
+// The megabytes by which a child process's peak memory grew while it ran
+// `accion`.
+long MegasAlCorrer(const std::function<void()>& accion) {
+  auto pico = [] {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss / 1024;
+  };
+  pid_t hijo = fork();
+  if (hijo == 0) {
+    long antes = pico();
+    accion();
+    _exit(static_cast<int>(std::min(pico() - antes, 255L)));
+  }
+  int estado = 0;
+  waitpid(hijo, &estado, 0);
+  return WIFEXITED(estado) ? WEXITSTATUS(estado) : 255;
 }
 
 class FrmPreviewTest : public PruebaImpresion {
@@ -144,21 +169,47 @@ TEST_F(FrmPreviewTest, TheColourTagPaintsEveryPageAndAColourThatIsNoneIsLeftAsid
   }
 }
 
-// Pages the file skips become blank pages, and a command for an earlier page
-// still lands on it: paging never meets a missing page and nothing is lost.
-TEST_F(FrmPreviewTest, PagesWithGapsOrOutOfOrderGetBlankPagesAndLoseNothing) {
-  EscribeSpool("00000001.PRN", {"pPos|10|175|primera|False|8|0|", "pPos|10|175|cuarta|False|8|3|",
+// Pages the file skips get no canvas, however far the next one stands, and
+// paging steps over them; a command for an earlier page still lands on it.
+TEST_F(FrmPreviewTest, PagesTheFileSkipsCostNothingAndPagingStepsOverThem) {
+  EscribeSpool("00000001.PRN", {"pPos|10|175|primera|False|8|0|", "pPos|10|175|lejos|False|8|32767|",
                                 "pPos|10|350|segunda|False|8|1|", "pPos|10|175|ninguna|False|8|-1|"});
   Preliminar("00000001.PRN", [&](frmPreview& preview) {
-    EXPECT_EQ(preview.TotalHojas(), 4);
+    EXPECT_EQ(preview.TotalHojas(), 3);
+    EXPECT_EQ(preview.picPrevia.Indexes(), (std::vector<int>{0, 1, 32767}));
     EXPECT_EQ(Textos(preview.picPrevia(1)), Lineas{"10,350 Courier New 8 segunda"});
-    EXPECT_TRUE(preview.picPrevia(2).Drawing().empty());
-    EXPECT_EQ(Textos(preview.picPrevia(3)), Lineas{"10,175 Courier New 8 cuarta"});
-    for (int pagina : {1, 2, 3}) {
-      Pagina(preview, 3);
-      EXPECT_EQ(Visibles(preview), std::vector<int>{pagina});
+    EXPECT_EQ(Textos(preview.picPrevia(32767)), Lineas{"10,175 Courier New 8 lejos"});
+    for (auto [boton, pagina] : {std::pair{3, 1}, {3, 32767}, {3, 32767}, {2, 1}}) {
+      Pagina(preview, boton);
+      EXPECT_EQ(Visibles(preview), std::vector<int>{pagina}) << boton;
     }
   });
+}
+
+// What the preview and the print of a file hold follows the pages that hold
+// something and the texts a sheet can show: each of these files is shown and
+// printed in a child process, whose peak memory grows by less than its bound.
+TEST_F(FrmPreviewTest, MemoryFollowsThePagesThatHoldSomethingAndWhatASheetShows) {
+  Lineas paginas;
+  for (int hoja = 0; hoja < 5000; ++hoja) paginas.push_back("pPos||||||" + std::to_string(hoja) + "|");
+  paginas.push_back("pPos|100|100|lejos|False|8|32767|");
+  struct Caso {
+    const char* nombre;
+    Lineas lineas;
+    long megas;
+  } casos[] = {
+      {"una hoja lejana", {"pPos|100|100|lejos|False|8|32767|"}, 4},
+      {"5001 hojas hasta la 32767 en menos de 100 KB", paginas, 16},
+      {"una línea de 12 MB", {"pPos|10|175|" + std::string(12 << 20, 'x') + "|False|8|0|"}, 36},
+  };
+  for (const Caso& c : casos) {
+    EscribeSpool("00000001.PRN", c.lineas);
+    long megas = MegasAlCorrer([&] {
+      Preliminar("00000001.PRN", [](frmPreview&) {});
+      MuestraReporte("00000001.PRN", "xx");
+    });
+    EXPECT_LT(megas, c.megas) << c.nombre;
+  }
 }
 
 TEST_F(FrmPreviewTest, LinesItCannotReadAreSkippedAndTheRestIsDrawn) {
