@@ -1,35 +1,16 @@
 // The program itself, started as the host starts it: the declaration's key as one
 // argument, no display, a suite of the host stand-in.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <cstdlib>
 #include <optional>
 
+#include "platform/dao/transaction.h"
 #include "platform/testsupport/child_process.h"
 #include "reporte/tests/resumen_prueba.h"
 
 namespace tarvel::prueba {
 namespace {
-
-// Another program's write transaction on the suite's database, which holds its
-// write lock until it goes.
-class EscrituraAjena {
- public:
-  explicit EscrituraAjena(const std::string& base) {
-    sqlite3_open(base.c_str(), &db_);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-  }
-  ~EscrituraAjena() {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-  }
-  EscrituraAjena(const EscrituraAjena&) = delete;
-  EscrituraAjena& operator=(const EscrituraAjena&) = delete;
-
- private:
-  sqlite3* db_ = nullptr;
-};
 
 class TarvelTest : public ResumenTest {
  protected:
@@ -74,8 +55,9 @@ TEST_F(TarvelTest, TarvelExitsWithFailureOnEveryRoadThatDidNotDeliverTheSummarie
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.camino);
     FijaOpcion("DBName", c.dbName);
-    std::optional<EscrituraAjena> otro;
-    if (c.bloqueada) otro.emplace(suite_.databasePath);
+    dao::DatabasePtr otro = dao::Engine().OpenDatabase(suite_.databasePath);
+    std::optional<dao::Transaction> escritura;
+    if (c.bloqueada) escritura.emplace(*otro);
     EXPECT_EQ(Tarvel(c.comando), EXIT_FAILURE);
   }
   EXPECT_EQ(Archivos("RPT"), std::vector<std::string>{});
