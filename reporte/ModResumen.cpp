@@ -1,6 +1,8 @@
 #include "reporte/ModResumen.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/dao/dbengine.h"
 #include "platform/forms/services.h"
@@ -70,6 +72,16 @@ void EntregaResumenes() {
   vb::Kill(gsArchivoTexto);
 }
 
+// A run that did not deliver both summaries takes its random-named text file
+// away, whole or half written: the host never picks it up and nothing else
+// would remove it from the temporary folder.
+void RetiraTextoTemporal() {
+  if (gsArchivoTexto.empty()) return;
+  vb::Close();
+  std::error_code ignorado;
+  std::filesystem::remove(vb::ResolvePath(gsArchivoTexto), ignorado);
+}
+
 }  // namespace
 
 void Main() {
@@ -82,6 +94,7 @@ void Main() {
   } catch (const vb::Error& error) {
     AvisaErrorTecnico(error);
   }
+  if (estado != EXIT_SUCCESS) RetiraTextoTemporal();
   vb::End(estado);
 }
 

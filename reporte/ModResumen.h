@@ -12,7 +12,8 @@ namespace tarvel {
 // random-named text file, then End. An error ends the run with "Error tecnico: "
 // and what is written stays; a taxpayer missing from CONT ends it after its own
 // message, without copies. The program ends with EXIT_SUCCESS only when both
-// copies were made, with EXIT_FAILURE on every other road.
+// copies were made, with EXIT_FAILURE on every other road, which takes the
+// random-named text file away.
 void Main();
 
 // DBPath, DBName and SysUser from TESCA.INI (section Options), and the paths they

@@ -43,26 +43,36 @@ std::optional<Palabra> LeePalabra(std::string_view linea) {
   return std::nullopt;
 }
 
+// The text up to kBytesVisibles, without the part of a character that the cut
+// would leave (in UTF-8 a character begins at every byte that does not
+// continue one).
+std::string_view TextoVisible(std::string_view texto) {
+  if (texto.size() <= kBytesVisibles) return texto;
+  std::size_t fin = kBytesVisibles;
+  while (fin > 0 && (static_cast<unsigned char>(texto[fin]) & 0xC0) == 0x80) --fin;
+  return texto.substr(0, fin);
+}
+
 // The fields after the word, each ended by its "|".
 class Campos {
  public:
   Campos(std::string_view linea, std::size_t inicio) : linea_(linea), pos_(inicio) {}
 
-  std::optional<std::string> Texto() {
+  std::optional<std::string_view> Texto() {
     std::size_t fin = linea_.find('|', pos_);
     if (fin == std::string_view::npos) return std::nullopt;
-    std::string campo(linea_.substr(pos_, fin - pos_));
+    std::string_view campo = linea_.substr(pos_, fin - pos_);
     pos_ = fin + 1;
     return campo;
   }
 
   // The field's leading number rounded half to even, as a 16-bit value.
   std::optional<int> Numero() {
-    std::optional<std::string> campo = Texto();
+    std::optional<std::string_view> campo = Texto();
     if (!campo) return std::nullopt;
     double valor = 0;
     try {
-      valor = vb::Val(*campo);
+      valor = vb::Val(std::string(*campo));
     } catch (const vb::Error&) {
       return std::nullopt;
     }
@@ -72,9 +82,9 @@ class Campos {
   }
 
   std::optional<bool> Negrita() {
-    std::optional<std::string> campo = Texto();
+    std::optional<std::string_view> campo = Texto();
     if (!campo) return std::nullopt;
-    return vb::UCase(vb::Trim(*campo)) == "TRUE";
+    return vb::UCase(vb::Trim(std::string(*campo))) == "TRUE";
   }
 
  private:
@@ -99,7 +109,7 @@ LineaSpool LeeEtiqueta(const Etiqueta& etiqueta, std::string_view linea, std::si
 LineaSpool LeeTexto(PalabraSpool palabra, Campos campos) {
   std::optional<int> x = campos.Numero();
   std::optional<int> y = x ? campos.Numero() : std::nullopt;
-  std::optional<std::string> texto = y ? campos.Texto() : std::nullopt;
+  std::optional<std::string_view> texto = y ? campos.Texto() : std::nullopt;
   std::optional<bool> negrita = texto ? campos.Negrita() : std::nullopt;
   std::optional<int> tamano = negrita ? campos.Numero() : std::nullopt;
   std::optional<int> hoja = tamano ? campos.Numero() : std::nullopt;
@@ -108,7 +118,7 @@ LineaSpool LeeTexto(PalabraSpool palabra, Campos campos) {
   leida.palabra = palabra;
   leida.x1 = *x;
   leida.y1 = *y;
-  leida.texto = std::move(*texto);
+  leida.texto = std::string(TextoVisible(*texto));
   leida.negrita = *negrita;
   leida.tamano = *tamano;
   leida.hoja = *hoja;

@@ -1,5 +1,6 @@
 #pragma once
 // The spool reader: what one line of a spool file says.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,12 +42,21 @@ struct LineaSpool {
   friend bool operator==(const LineaSpool&, const LineaSpool&) = default;
 };
 
+// The most bytes of one text the reader keeps: 8,192 characters of the spool
+// files' code page, which take three bytes each at most in UTF-8. No sheet
+// shows more: a text begins at x -32768 at the farthest, no sheet reaches
+// beyond 32767, and a character of Courier New at 1 point, the smallest size,
+// is 12 twips wide; the rest leaves room for a narrower fixed-pitch font.
+inline constexpr std::size_t kBytesVisibles = 3 * 8192;
+
 // The command word is what comes before the first "|", a whole opening tag up
 // to its "!>", or a word ending in "aHoja", trimmed of blanks. Numbers read as
 // the leading number of their field (an empty or non-numeric field reads 0)
 // rounded half to even; the bold field reads "True" in any case for bold. A
-// damaged line (a field without its "|", a tag without its closing tag, a
-// number beyond -32768..32767) is a line to skip.
+// text longer than kBytesVisibles is cut there, before the character the cut
+// would split: nothing after could land on a sheet, and drawing it would cost
+// many times its length. A damaged line (a field without its "|", a tag
+// without its closing tag, a number beyond -32768..32767) is a line to skip.
 LineaSpool LeeLineaSpool(std::string_view linea);
 
 // The background colour a colour tag's value names: "&H" and up to eight

@@ -1,6 +1,8 @@
 #include "formulario/printing/frmPreview.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
@@ -112,10 +114,9 @@ bool frmPreview::pDesencripta(const std::string& sNombreArchivo, const std::stri
     return false;
   }
   if (EnImpresora()) return Imprime(sArchivo);
-  iUltimoLienzo = 0;
   colorFondo_.reset();
   RecorreArchivo(sArchivo);
-  iTotalHojas = iUltimoLienzo + 1;
+  iTotalHojas = picPrevia.Count();
   return true;
 }
 
@@ -216,11 +217,12 @@ bool frmPreview::FueraDeRango(int iHoja) const {
 }
 
 // The canvas of a page: its own number, or counted from the first page of the
-// range. Every canvas up to it exists afterwards, those of pages the file never
-// names left blank, so that paging never meets a missing one.
+// range. Only a page something is drawn on gets one: pages the file never
+// names cost nothing, however far beyond the others a page number stands, and
+// paging steps over them.
 int frmPreview::Lienzo(int iHoja) {
   int iLienzo = gbRangoPag ? iHoja - (giPagDesde - 1) : iHoja;
-  while (iUltimoLienzo < iLienzo) CreaLienzo(++iUltimoLienzo);
+  if (iLienzo > 0 && !picPrevia.Exists(iLienzo)) CreaLienzo(iLienzo);
   return iLienzo;
 }
 
@@ -300,20 +302,27 @@ void frmPreview::pMostrar(int Nrohoja) {
     picPrevia(0).SetTop(0);
     picPrevia(0).SetVisible(true);
     iNroHoja = 0;
-  } else if (Nrohoja == -2 && iNroHoja > 0) {
-    MuestraSolo(--iNroHoja);
-  } else if (Nrohoja == -1 && iNroHoja + 1 != iTotalHojas) {
-    MuestraSolo(++iNroHoja);
+  } else if (Nrohoja == -1 || Nrohoja == -2) {
+    int iVecino = LienzoVecino(Nrohoja == -1);
+    if (iVecino != iNroHoja) MuestraSolo(iNroHoja = iVecino);
   }
   vsbPic(0).SetValue(0);
   vsbPic(1).SetValue(0);
 }
 
+// The canvas after the one shown (or before it), or the one shown at either end.
+int frmPreview::LienzoVecino(bool bSiguiente) const {
+  std::vector<int> lienzos = picPrevia.Indexes();
+  auto actual = std::lower_bound(lienzos.begin(), lienzos.end(), iNroHoja);
+  if (bSiguiente) return actual + 1 < lienzos.end() ? *(actual + 1) : iNroHoja;
+  return actual > lienzos.begin() ? *(actual - 1) : iNroHoja;
+}
+
 void frmPreview::MuestraSolo(int iLienzo) {
   picPrevia(iLienzo).SetTop(0);
   picPrevia(iLienzo).SetVisible(true);
-  for (int i = 0; i < iTotalHojas; ++i) {
-    if (i != iLienzo) picPrevia(i).SetVisible(false);
+  for (forms::PictureBox* lienzo : picPrevia.Elements()) {
+    if (lienzo->Index() != iLienzo) lienzo->SetVisible(false);
   }
 }
 

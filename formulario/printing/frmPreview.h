@@ -14,10 +14,11 @@
 namespace korva {
 
 // "Presentación Preliminar": a spool file of the report folder drawn page by
-// page, one page canvas per report page, with a toolbar to page through them,
-// print and leave; or the same file drawn on the system's printer without
-// showing anything. All pages are drawn when the window loads; paging only
-// shows one canvas and hides the others.
+// page, one page canvas per report page that holds something (canvas 0 always),
+// indexed by its page number, with a toolbar to page through them, print and
+// leave; or the same file drawn on the system's printer without showing
+// anything. All pages are drawn when the window loads; paging only shows one
+// canvas and hides the others.
 class frmPreview : public forms::Form {
  public:
   frmPreview();
@@ -64,15 +65,16 @@ class frmPreview : public forms::Form {
   bool FueraDeRango(int iHoja) const;
   int Lienzo(int iHoja);
   void CreaLienzo(int iLienzo);
+  int LienzoVecino(bool bSiguiente) const;
   void MuestraSolo(int iLienzo);
   bool EnImpresora() const { return sObject == "IMPRIMIR"; }
 
   std::string sObject;
+  // The canvas shown, and how many there are.
   int iNroHoja = 0;
   int iTotalHojas = 1;
-  // While loading: the highest canvas prepared, the background the colour tag
-  // asked for, and the page of the last command read.
-  int iUltimoLienzo = 0;
+  // While loading: the background the colour tag asked for, and the page of
+  // the last command read.
   std::optional<forms::Color> colorFondo_;
   int iUltimaHoja = 0;
   // The job being printed, while a print pass runs.

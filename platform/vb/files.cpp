@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
@@ -31,6 +32,8 @@ struct OpenFile {
 };
 
 constexpr std::size_t kReadAhead = 1 << 16;
+// The line buffer LineInput keeps between lines, at most.
+constexpr std::size_t kKeptLineBuffer = 1 << 16;
 
 std::map<int, OpenFile>& Files() {
   static std::map<int, OpenFile> files;
@@ -262,7 +265,13 @@ std::string LineInput(int fileNumber) {
     if (next != '\n' && next != EOF) std::ungetc(next, file.stream);
   }
   CheckStream(file.stream, file.path);
-  return high ? FromCp1252(bytes) : bytes;
+  if (bytes.capacity() <= kKeptLineBuffer) return high ? FromCp1252(bytes) : bytes;
+  // A long line's buffer is not kept for the next lines: handed over rather
+  // than copied, or let go once converted, so that one long line costs its
+  // length once.
+  std::string line = std::exchange(bytes, std::string());
+  if (high) return FromCp1252(line);
+  return line;
 }
 
 std::string Input(long long length, int fileNumber) {

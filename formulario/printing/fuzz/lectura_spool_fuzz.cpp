@@ -1,6 +1,6 @@
 // Any bytes as the lines of a spool file, each read as the preview reads it:
 // the reader must neither fail nor answer a page, size or position beyond the
-// 16-bit values the format holds.
+// 16-bit values the format holds, nor a text longer than a sheet can show.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,7 +15,7 @@ bool Cabe(int valor) { return valor >= -32768 && valor <= 32767; }
 void LeeLinea(std::string_view linea) {
   korva::LineaSpool leida = korva::LeeLineaSpool(linea);
   if (!Cabe(leida.x1) || !Cabe(leida.y1) || !Cabe(leida.x2) || !Cabe(leida.y2) ||
-      !Cabe(leida.tamano) || !Cabe(leida.hoja))
+      !Cabe(leida.tamano) || !Cabe(leida.hoja) || leida.texto.size() > korva::kBytesVisibles)
     std::abort();
   if (leida.palabra == korva::PalabraSpool::Color) korva::LeeColorSpool(leida.valor);
 }

@@ -45,8 +45,9 @@ const LineaSpool kNuevaHoja = [] {
 }();
 
 TEST(LecturaSpoolTest, EachLineSaysWhatItsWordAndFieldsSay) {
+  const std::string kLargo(24575, 'x');
   struct Caso {
-    const char* linea;
+    std::string linea;
     LineaSpool leida;
   } casos[] = {
       {"pPos|10|175|HOLA MUNDO|False|8|0|", Texto(P::Pos, 10, 175, "HOLA MUNDO", false, 8, 0)},
@@ -60,6 +61,9 @@ TEST(LecturaSpoolTest, EachLineSaysWhatItsWordAndFieldsSay) {
       {"pPos|abc||x|False|8x|0|", Texto(P::Pos, 0, 0, "x", false, 8, 0)},
       {"pPos|1 0|175|x|False|8|0|sobra", Texto(P::Pos, 10, 175, "x", false, 8, 0)},
       {"pPosVerti|500|1000|ABC|False|8|0|", Texto(P::PosVerti, 500, 1000, "ABC", false, 8, 0)},
+      // A text longer than any sheet shows is cut, never within a character.
+      {"pPos|1|2|" + kLargo + "xx|False|8|0|", Texto(P::Pos, 1, 2, kLargo + "x", false, 8, 0)},
+      {"pPos|1|2|" + kLargo + "ÑÑ|False|8|0|", Texto(P::Pos, 1, 2, kLargo, false, 8, 0)},
       {"pCuadro|150|2470|11000|2815|0|", Cuadro(150, 2470, 11000, 2815, 0)},
       {"pNuevaHoja", kNuevaHoja},
       {"pNuevaHojaX|1|", kNuevaHoja},
@@ -85,7 +89,7 @@ TEST(LecturaSpoolTest, EachLineSaysWhatItsWordAndFieldsSay) {
       {"pPos|&HFFFFFFFFFFFFFFFFFF|0|x|False|8|0|", kSalta},
       {"pPos|1e999|0|x|False|8|0|", kSalta},
   };
-  for (const Caso& c : casos) EXPECT_EQ(LeeLineaSpool(c.linea), c.leida) << c.linea;
+  for (const Caso& c : casos) EXPECT_EQ(LeeLineaSpool(c.linea), c.leida) << c.linea.substr(0, 40);
 }
 
 TEST(LecturaSpoolTest, ColourValuesAreHexadecimalColoursOrSystemColours) {

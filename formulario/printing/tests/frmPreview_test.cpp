@@ -1,5 +1,13 @@
 #include "formulario/printing/frmPreview.h"
 
+#include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/vb/files.h"
 
@@ -43,6 +51,12 @@ std::vector<int> Visibles(frmPreview& preview) {
   return visibles;
 }
 
+long PicoDeMemoriaKB() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  return uso.ru_maxrss;
+}
+
 class FrmPreviewTest : public PruebaImpresion {
  protected:
   // The preview of a spool file as MuestraReporte opens it; `accion` runs while
@@ -55,6 +69,27 @@ class FrmPreviewTest : public PruebaImpresion {
     EXPECT_TRUE(MuestraReporte(sArchivo, "Vprevia"));
   }
   void Pagina(frmPreview& preview, int boton) { driver_.PressToolbarButton(preview.tlbPrevia, boton); }
+  // The megabytes by which the peak memory of a child process grows while it
+  // shows and then prints a spool file of these lines.
+  long MegasAlMostrarEImprimir(const Lineas& lineas) {
+    EscribeSpool("00000001.PRN", lineas);
+    pid_t hijo = fork();
+    if (hijo == 0) {
+      // The memory the parent had freed goes back to the system and the peak
+      // starts from what is left; blocks of a megabyte and more go back once
+      // freed. The peak then counts what the child held at once.
+      malloc_trim(0);
+      mallopt(M_MMAP_THRESHOLD, 1 << 20);
+      std::ofstream("/proc/self/clear_refs") << "5";
+      long antes = PicoDeMemoriaKB();
+      Preliminar("00000001.PRN", [](frmPreview&) {});
+      MuestraReporte("00000001.PRN", "xx");
+      _exit(static_cast<int>(std::min((PicoDeMemoriaKB() - antes) / 1024, 255L)));
+    }
+    int estado = 0;
+    waitpid(hijo, &estado, 0);
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : 255;
+  }
   const Lineas& Llamadas(std::size_t trabajo = 0) const { return impresoras_.Jobs().at(trabajo).calls; }
 };
 
@@ -144,21 +179,32 @@ TEST_F(FrmPreviewTest, TheColourTagPaintsEveryPageAndAColourThatIsNoneIsLeftAsid
   }
 }
 
-// Pages the file skips become blank pages, and a command for an earlier page
-// still lands on it: paging never meets a missing page and nothing is lost.
-TEST_F(FrmPreviewTest, PagesWithGapsOrOutOfOrderGetBlankPagesAndLoseNothing) {
-  EscribeSpool("00000001.PRN", {"pPos|10|175|primera|False|8|0|", "pPos|10|175|cuarta|False|8|3|",
+// Pages the file skips get no canvas, however far the next one stands, and
+// paging steps over them; a command for an earlier page still lands on it.
+TEST_F(FrmPreviewTest, PagesTheFileSkipsCostNothingAndPagingStepsOverThem) {
+  EscribeSpool("00000001.PRN", {"pPos|10|175|primera|False|8|0|", "pPos|10|175|lejos|False|8|32767|",
                                 "pPos|10|350|segunda|False|8|1|", "pPos|10|175|ninguna|False|8|-1|"});
   Preliminar("00000001.PRN", [&](frmPreview& preview) {
-    EXPECT_EQ(preview.TotalHojas(), 4);
+    EXPECT_EQ(preview.TotalHojas(), 3);
+    EXPECT_EQ(preview.picPrevia.Indexes(), (std::vector<int>{0, 1, 32767}));
     EXPECT_EQ(Textos(preview.picPrevia(1)), Lineas{"10,350 Courier New 8 segunda"});
-    EXPECT_TRUE(preview.picPrevia(2).Drawing().empty());
-    EXPECT_EQ(Textos(preview.picPrevia(3)), Lineas{"10,175 Courier New 8 cuarta"});
-    for (int pagina : {1, 2, 3}) {
-      Pagina(preview, 3);
-      EXPECT_EQ(Visibles(preview), std::vector<int>{pagina});
+    EXPECT_EQ(Textos(preview.picPrevia(32767)), Lineas{"10,175 Courier New 8 lejos"});
+    for (auto [boton, pagina] : {std::pair{3, 1}, {3, 32767}, {3, 32767}, {2, 1}}) {
+      Pagina(preview, boton);
+      EXPECT_EQ(Visibles(preview), std::vector<int>{pagina}) << boton;
     }
   });
+}
+
+// What the preview and the print of a file hold follows the pages that hold
+// something and the part of a text a sheet can show.
+TEST_F(FrmPreviewTest, MemoryFollowsThePagesThatHoldSomethingAndWhatASheetShows) {
+  Lineas paginas;
+  for (int hoja = 0; hoja < 5000; ++hoja) paginas.push_back("pPos||||||" + std::to_string(hoja) + "|");
+  paginas.push_back("pPos|100|100|lejos|False|8|32767|");
+  EXPECT_LT(MegasAlMostrarEImprimir(paginas), 16) << "5001 pages up to 32767 in under 100 KB";
+  EXPECT_LT(MegasAlMostrarEImprimir({"pPos|10|175|" + std::string(12 << 20, 'x') + "|False|8|0|"}), 24)
+      << "a line of 12 MB";
 }
 
 TEST_F(FrmPreviewTest, LinesItCannotReadAreSkippedAndTheRestIsDrawn) {
