@@ -274,5 +274,47 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
   });
 }
 
+// Each amount box at its limit (10 whole digits and 2 decimals), one digit past
+// it and at the 13 digits its editing text holds, left by Enter, by Tab or by a
+// click on "Aceptar" straight after typing: the limit is stored as typed; past
+// it the limit's own box refuses it (on Enter, then again on "Aceptar") and the
+// box takes the focus. 3081 has a last-period date, which skips the rules of
+// the tax amount.
+TEST_F(ValidacionTest, AmountsAreStoredUpToTheirLimitAndRefusedPastItWhicheverWayTheBoxIsLeft) {
+  const char* kLimite = "9999999999.99";
+  const char* cajas[] = {"txtmtoTributo", "TxtMtoInteresesCAP", "TxtMtoIntereses"};
+  std::vector<Caso> casos;
+  for (int b = 0; b < 3; ++b) {
+    for (const char* salida : {"\r", "\t", ""}) {
+      for (const char* monto : {kLimite, "10000000000", "1000000000000"}) {
+        bool excede = monto != kLimite;
+        Caso c{.tipo = 1, .periodo = "13/2004", .tributo = "3081", .dj = 0};
+        c.montos[b] = monto;
+        c.ajusta = [this, b, salida, monto, excede](FrmNoNotificada& v) {
+          forms::TextBox* caja[] = {&v.txtmtoTributo, &v.TxtMtoInteresesCAP, &v.TxtMtoIntereses};
+          if (excede && *salida == '\r') driver_.Expect(Validacion(kDigitos));
+          caja[b]->SetText("");
+          driver_.Type(*caja[b], std::string(monto) + salida);
+        };
+        if (excede) {
+          c.caja = Validacion(kDigitos);
+          c.foco = cajas[b];
+        } else {
+          c.foco = "mkePeriodo";
+        }
+        casos.push_back(c);
+      }
+    }
+  }
+  Comprueba(1, casos, [this](FrmNoNotificada&, const Caso& c) {
+    Filas guardadas = Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c FROM "
+                               "TMP_F0942DEUDAS WHERE Ind_tip_deu = '04'");
+    EXPECT_EQ(guardadas, c.foco == std::string("mkePeriodo")
+                             ? (Filas{{c.montos[0], c.montos[1], c.montos[2]}})
+                             : Filas{})
+        << c.montos[0] << " " << c.montos[1] << " " << c.montos[2];
+  });
+}
+
 }  // namespace
 }  // namespace korva::prueba

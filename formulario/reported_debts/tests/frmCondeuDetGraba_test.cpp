@@ -179,7 +179,11 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
                  Linea("01", "N-I3", Importes(Con("010101", "200903", "00", "03"))),
                  Linea("01", "N-3031", Importes(Con("030301", "200505"))),
                  Linea("01", "N-EQ", Importes(Con("010101", "200502"), "3.00")),
-                 Linea("01", "N-2005", Importes(Con("010101", "200505")))});
+                 Linea("01", "N-2005", Importes(Con("010101", "200505"))),
+                 Linea("01", "N-LIM", Importes([](Fields& f) {
+                   Con("010101", "200501")(f);
+                   f[campo::kInteresCapitalizado] = "9999999999999";
+                 }))});
   const std::string kSinSustento = "Debe especificar un motivo y su respectivo sustento.";
   const std::string kApelacion =
       "Debe registrar el motivo de desistimiento aceptado o el motivo Lit. g) Art.3° de RS 199-2004";
@@ -269,6 +273,9 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
        {{"Se ha detectado que la deuda según TELVO es igual a la deuda que está acogiendo, "
          "¿Desea continuar?",
          forms::vbYesNo + forms::vbQuestion, kValores}}},
+      {"agreed debt whose capitalised interest passes the boxes' limit", "N-LIM",
+       [this](frmCondeuDet& det) { Contesta(det, 0, 0); },
+       {{"Registre como máximo 12 enteros y 2 decimales", forms::vbCritical, "Validación"}}},
       {"row gone", "N-1",
        [this](frmCondeuDet& det) {
          Contesta(det, 1);
@@ -363,13 +370,14 @@ TEST_F(GrabaConciliacionTest, StoresTheAmountsOfEachKindOfAnswer) {
                  })),
                  Linea("01", "A-2", Importes(Con("010101", "200904"))),
                  Linea("01", "A-3061", Importes(Con("030601", "200903"))),
-                 Linea("01", "A-4", Importes(Con("010101", "200902"), "3.00"))});
+                 Linea("01", "A-4", Importes(Con("010101", "200902"), "3.00")),
+                 Linea("01", "A-5", Importes(Con("010101", "200405")))});
   struct Caso {
     const char* numero;
     std::function<void(frmCondeuDet&)> responde;
-    const char* respuesta;
+    std::string respuesta;
   };
-  const Caso casos[] = {
+  std::vector<Caso> casos = {
       {"A-1", [this](frmCondeuDet& det) { Contesta(det, 0, 0); }, "1 1 1235 20.00 3.25 1258 ok"},
       {"A-2", [this](frmCondeuDet& det) { Contesta(det, 1); }, "2 0 0 0 0 0 ok"},
       {"A-3061",
@@ -392,10 +400,33 @@ TEST_F(GrabaConciliacionTest, StoresTheAmountsOfEachKindOfAnswer) {
        },
        "1 2 1000 0.00 23.00 1023 ok"},
   };
+  // A disagreement typed into each box (a tributo of 100 beside an interest)
+  // at the 12 digits the box takes and with a 13th digit, which it refuses,
+  // left by Enter, by Tab or by "&Aceptar" straight away: the 12 digits are
+  // stored.
+  const std::string kDoce = "999999999999";
+  const char* esperadas[] = {"999999999999 0.00 0.00 999999999999",
+                             "100 999999999999.00 0.00 1000000000099",
+                             "100 0.00 999999999999.00 1000000000099"};
+  for (int b = 0; b < 3; ++b) {
+    for (const char* salida : {"\r", "\t", ""}) {
+      for (const std::string& monto : {kDoce, kDoce + "9"}) {
+        casos.push_back({"A-5", [this, b, salida, monto](frmCondeuDet& det) {
+                           Contesta(det, 0, 1);
+                           ConSustento(det, 1);
+                           forms::TextBox* cajas[] = {&det.txtmtoTributo, &det.lblMtoInteresCAP,
+                                                      &det.lblMtoInteres};
+                           if (b > 0) driver_.Type(det.txtmtoTributo, "100");
+                           driver_.Type(*cajas[b], monto + salida);
+                         },
+                         std::string("1 2 ") + esperadas[b] + " ok"});
+      }
+    }
+  }
   for (const Caso& c : casos) {
     AbreDetalle(1, c.numero, [&](frmCondeuDet& det) {
       c.responde(det);
-      Acepta(det, std::string(c.numero) == "A-4");
+      Acepta(det, std::string(c.numero) == "A-5");
       EXPECT_EQ(Respuesta(c.numero), c.respuesta);
       EXPECT_FALSE(det.bModificado);
     });
