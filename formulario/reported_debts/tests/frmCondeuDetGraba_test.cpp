@@ -443,7 +443,7 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
   AbreDetalle(1, "M-1", [this](frmCondeuDet& det) {
     Contesta(det, 0, 1);
     DaSustento(det, 1, [this](frmSustento& s) {
-      for (auto [formulario, orden] : {std::pair{"621", "1"}, {"1662", "12345"}, {"119", "7"}}) {
+      for (auto [formulario, orden] : {std::pair{"621", "1"}, {"1662", "123456789"}, {"119", "7"}}) {
         driver_.Replace(s.txtcodform, formulario);
         driver_.Replace(s.txtNumOrd, orden);
         driver_.Focus(s.mkeFechaPago);
@@ -460,7 +460,7 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
     DaSustento(det, 2, referencias("194", "5"));
     DaSustento(det, 3, referencias("exp9", ""));
     DaSustento(det, 4, referencias("res1", ""));
-    DaSustento(det, 5, referencias("621", "3"));
+    DaSustento(det, 5, referencias("621", "987654321"));
     driver_.Click(det.chkmotivo(6));
     driver_.Replace(det.txtmtoTributo, "900");
     driver_.Replace(det.lblMtoInteres, "50");
@@ -468,12 +468,12 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
     EXPECT_EQ(Respuesta("M-1"), "1 2 900 0.00 50.00 950 ok");
     EXPECT_EQ(Motivos("M-1"), (Textos{"1 ok", "2 ok", "3 ok", "4 ok", "5 ok", "6 ok"}));
     EXPECT_EQ(Sustentos("M-1"), (Textos{"1|1|0621|1|0|0|0|-|05/01/2010 ok",
-                                        "1|2|1662|12345|0|0|0|-|05/01/2010 ok",
+                                        "1|2|1662|123456789|0|0|0|-|05/01/2010 ok",
                                         "1|3|0119|7|0|0|0|-|05/01/2010 ok",
                                         "2|1|0194|5|0|0|0|-|01/01/1901 ok",
                                         "3|1|0|0|0|0|EXP9|-|01/01/1901 ok",
                                         "4|1|0|0|RES1|0|0|-|01/01/1901 ok",
-                                        "5|1|0621|3|0|0|0|-|01/01/1901 ok",
+                                        "5|1|0621|987654321|0|0|0|-|01/01/1901 ok",
                                         "6|1|0|0|0|0|0|-|01/01/1901 ok"}));
     EXPECT_EQ(Motivos("M-2"), Textos{});
   });
