@@ -3,6 +3,8 @@
 // afterwards. The declaration is of period 05/2010 with due dates 15/06/2010
 // and 15/07/2010, the acceptance date 15/05/2010, and its taxpayer is not a
 // good one; so the latest period of most taxes is 02/2010.
+#include <cstring>
+
 #include "formulario/non_notified_debts/tests/prueba_no_notificada.h"
 
 namespace korva::prueba {
@@ -274,45 +276,35 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
   });
 }
 
-// Each amount box at its limit (10 whole digits and 2 decimals), one digit past
-// it and at the 13 digits its editing text holds, left by Enter, by Tab or by a
-// click on "Aceptar" straight after typing: the limit is stored as typed; past
-// it the limit's own box refuses it (on Enter, then again on "Aceptar") and the
-// box takes the focus. 3081 has a last-period date, which skips the rules of
-// the tax amount.
-TEST_F(ValidacionTest, AmountsAreStoredUpToTheirLimitAndRefusedPastItWhicheverWayTheBoxIsLeft) {
-  const char* kLimite = "9999999999.99";
-  const char* cajas[] = {"txtmtoTributo", "TxtMtoInteresesCAP", "TxtMtoIntereses"};
+// Each amount box at its limit, one digit past it and at 13 digits, left by
+// Enter, by Tab or by a click on "Aceptar" (3081 has a last-period date): the
+// limit is stored; past it the limit's box refuses it (on Enter too) and the
+// box takes the focus.
+TEST_F(ValidacionTest, AmountsPastTheirLimitAreRefusedWhicheverWayTheBoxIsLeft) {
+  const char* nombres[] = {"txtmtoTributo", "TxtMtoInteresesCAP", "TxtMtoIntereses"};
   std::vector<Caso> casos;
-  for (int b = 0; b < 3; ++b) {
-    for (const char* salida : {"\r", "\t", ""}) {
-      for (const char* monto : {kLimite, "10000000000", "1000000000000"}) {
-        bool excede = monto != kLimite;
-        Caso c{.tipo = 1, .periodo = "13/2004", .tributo = "3081", .dj = 0};
+  for (int b = 0; b < 3; ++b)
+    for (const char* salida : {"\r", "\t", ""})
+      for (const char* monto : {"9999999999.99", "10000000000", "1000000000000"}) {
+        bool excede = !std::strchr(monto, '.');
+        Caso c{.tipo = 1, .periodo = "13/2004", .tributo = "3081", .dj = 0,
+               .ajusta = [=, this](FrmNoNotificada& v) {
+                 forms::TextBox* cajas[] = {&v.txtmtoTributo, &v.TxtMtoInteresesCAP,
+                                            &v.TxtMtoIntereses};
+                 if (excede && *salida == '\r') driver_.Expect(Validacion(kDigitos));
+                 cajas[b]->SetText("");
+                 driver_.Type(*cajas[b], std::string(monto) + salida);
+               },
+               .foco = excede ? nombres[b] : "mkePeriodo"};
         c.montos[b] = monto;
-        c.ajusta = [this, b, salida, monto, excede](FrmNoNotificada& v) {
-          forms::TextBox* caja[] = {&v.txtmtoTributo, &v.TxtMtoInteresesCAP, &v.TxtMtoIntereses};
-          if (excede && *salida == '\r') driver_.Expect(Validacion(kDigitos));
-          caja[b]->SetText("");
-          driver_.Type(*caja[b], std::string(monto) + salida);
-        };
-        if (excede) {
-          c.caja = Validacion(kDigitos);
-          c.foco = cajas[b];
-        } else {
-          c.foco = "mkePeriodo";
-        }
+        if (excede) c.caja = Validacion(kDigitos);
         casos.push_back(c);
       }
-    }
-  }
   Comprueba(1, casos, [this](FrmNoNotificada&, const Caso& c) {
-    Filas guardadas = Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c FROM "
-                               "TMP_F0942DEUDAS WHERE Ind_tip_deu = '04'");
-    EXPECT_EQ(guardadas, c.foco == std::string("mkePeriodo")
-                             ? (Filas{{c.montos[0], c.montos[1], c.montos[2]}})
-                             : Filas{})
-        << c.montos[0] << " " << c.montos[1] << " " << c.montos[2];
+    if (c.foco != std::string("mkePeriodo")) return;
+    EXPECT_EQ(Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c FROM TMP_F0942DEUDAS "
+                       "WHERE Ind_tip_deu = '04'"),
+              (Filas{{c.montos[0], c.montos[1], c.montos[2]}}));
   });
 }
 
