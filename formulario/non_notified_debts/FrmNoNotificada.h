@@ -237,6 +237,7 @@ class FrmNoNotificada : public forms::Form {
   bool ValidaTributo(const Entrada& e);
   bool ValidaInteresCapitalizado(const Entrada& e);
   bool ValidaInteres(forms::TextBox& caja, const std::string& sNombre);
+  bool MontoEnLimite(forms::TextBox& caja);
   bool ValidaMontoAcogido(const Entrada& e);
   bool NumeroRegistrado(const std::string& sCategorias);
   static long CuentaFilas(const std::string& sSQL);

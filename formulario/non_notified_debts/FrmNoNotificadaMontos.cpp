@@ -98,12 +98,7 @@ void FrmNoNotificada::Monto_KeyPress(forms::TextBox& B, int& KeyAscii) {
     KeyAscii = 0;
     return;
   }
-  if (KeyAscii == forms::vbKeyReturn) {
-    if (ValidaNumeroDecimal(std::string(B.Text()), 10, 2, Caption(), false))
-      EnviaTab("TAB");
-    else
-      B.SetFocus();
-  }
+  if (KeyAscii == forms::vbKeyReturn && MontoEnLimite(B)) EnviaTab("TAB");
   if (gUtil.SoloNumeros(KeyAscii, true, false, false) == 0) KeyAscii = 0;
 }
 

@@ -71,9 +71,10 @@ bool FrmNoNotificada::ValidaTipoDeuda(const Entrada& e) {
 
 // The tax amount by the kind of tax: none for a payment on account, and one
 // above 0 for the others, unless the tax has a last-period date, when only
-// the income tax's payments on account and 9021 are checked. A box that holds
-// no number (the window's own handlers keep the boxes numeric) is refused
-// before any of these reads its amount.
+// the income tax's payments on account and 9021 are checked; its limit of
+// digits is checked for every tax. A box that holds no number (the window's
+// own handlers keep the boxes numeric) is refused before any of these reads
+// its amount.
 bool FrmNoNotificada::ValidaTributo(const Entrada& e) {
   forms::TextBox& trib = txtmtoTributo;
   forms::TextBox& cap = TxtMtoInteresesCAP;
@@ -109,12 +110,7 @@ bool FrmNoNotificada::ValidaTributo(const Entrada& e) {
   } else if (bSinFechaFinal && !bOtroPago && Monto(trib) <= 0) {
     return RechazaConTitulo("Debe registrar el monto del tributo adeudado correctamente", &trib);
   }
-  if (bSinFechaFinal &&
-      !ValidaNumeroDecimal(QuitaComas(std::string(trib.Text())), 10, 2, Caption(), false)) {
-    Enfoca(&trib);
-    return false;
-  }
-  return true;
+  return MontoEnLimite(trib);
 }
 
 // A capitalised interest above 0 is refused for a period of the acceptance
@@ -131,11 +127,19 @@ bool FrmNoNotificada::ValidaInteres(forms::TextBox& caja, const std::string& sNo
   std::string sMensaje = "Debe registrar el " + sNombre + " del tributo adeudado";
   if (EnBlanco(caja) || !EsMonto(caja)) return RechazaYRepone(sMensaje, caja);
   if (Monto(caja) < 0) return RechazaConTitulo(sMensaje + " correctamente", &caja);
-  if (!ValidaNumeroDecimal(QuitaComas(std::string(caja.Text())), 10, 2, Caption(), false)) {
-    Enfoca(&caja);
-    return false;
-  }
-  return true;
+  return MontoEnLimite(caja);
+}
+
+// Every amount box holds at most 10 whole digits and 2 decimals, which the
+// store's 15-character columns take. Enter in the box checks it, and so does
+// "Aceptar" for each box whichever way it was left and whatever the tax, so
+// that no wider amount reaches the store. A refusal shows the limit's own
+// message and puts the focus back on the box.
+bool FrmNoNotificada::MontoEnLimite(forms::TextBox& caja) {
+  if (ValidaNumeroDecimal(QuitaComas(std::string(caja.Text())), 10, 2, Caption(), false))
+    return true;
+  Enfoca(&caja);
+  return false;
 }
 
 // "0.00" is not an empty accepted amount: it is below 5 soles.

@@ -28,6 +28,9 @@ namespace korva {
 // always change together.
 inline constexpr forms::Color kColorEditable = forms::RGB(255, 255, 255);
 inline constexpr forms::Color kColorBloqueado = forms::RGB(192, 192, 192);
+// The whole digits an amount box takes while it is typed in; the debt row's
+// 15-character columns hold them, the interests with their two decimals.
+inline constexpr int kDigitosMonto = 12;
 
 // The window in which the taxpayer answers one debt the administration reported:
 // the request form opens it modally for the current row of its "Valores" grid or
@@ -228,6 +231,7 @@ class frmCondeuDet : public forms::Form {
   bool ValidaGrupoTributos();
   Rechazo ValidaMotivos(const Respuesta& r);
   Rechazo ValidaMontos();
+  bool MontosEnLimite();
   Rechazo Informa(const std::string& sMensaje);
   void Rechaza(Rechazo rechazo);
   // The storage of GrabaConciliacion and what follows it.

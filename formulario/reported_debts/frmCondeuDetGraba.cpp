@@ -112,8 +112,9 @@ frmCondeuDet::Rechazo frmCondeuDet::ValidaRespuesta(dao::Recordset& rs, Respuest
   if (r.nConforme == 0) return Rechazo::SinConformidad;
   if (!ValidaGrupoTributos()) return Rechazo::SinMensaje;
   Rechazo rechazo = ValidaMotivos(r);
-  if (rechazo != Rechazo::Ninguno || r.nConforme != 2) return rechazo;
-  return ValidaMontos();
+  if (rechazo != Rechazo::Ninguno) return rechazo;
+  if (!MontosEnLimite()) return Rechazo::SinMensaje;
+  return r.nConforme == 2 ? ValidaMontos() : Rechazo::Ninguno;
 }
 
 // A debt of the taxes 3071 to 3074 may not be accepted beside any other debt,
@@ -235,6 +236,21 @@ frmCondeuDet::Rechazo frmCondeuDet::ValidaMontos() {
                     forms::vbYesNo + forms::vbQuestion, Caption()) != forms::vbYes)
     return Rechazo::SinMensaje;
   return Rechazo::Ninguno;
+}
+
+// An included debt's amounts keep to the boxes' limit of whole digits, so that
+// each fits its column. Typing cannot pass it, but the interest an agreed debt
+// computes on large reported amounts can: it is refused with the limit's own
+// message rather than left to end the program in the store.
+bool frmCondeuDet::MontosEnLimite() {
+  for (forms::TextBox* caja : {&txtmtoTributo, &lblMtoInteresCAP, &lblMtoInteres}) {
+    if (!ValidaNumeroDecimal(QuitaComas(std::string(caja->Text())), kDigitosMonto, 2, Caption(),
+                             false)) {
+      Enfoca(*caja);
+      return false;
+    }
+  }
+  return true;
 }
 
 // The answer in the debt's pending edit: an included debt stores the boxes'

@@ -174,7 +174,7 @@ void frmCondeuDet::CalculaInteresAcogido() {
 }
 
 void frmCondeuDet::txtmtoTributo_GotFocus() {
-  txtmtoTributo.SetMaxLength(12);
+  txtmtoTributo.SetMaxLength(kDigitosMonto);
   if (!txtmtoTributo.Text().empty()) txtmtoTributo.SetText(FormaEntrada(txtmtoTributo.Text()));
 }
 
@@ -184,7 +184,7 @@ void frmCondeuDet::lblMtoInteresCAP_GotFocus() { EntraInteres(lblMtoInteresCAP);
 // An interest box is entered as its whole absolute value, "0" when empty, and
 // selected whole so that typing replaces it.
 void frmCondeuDet::EntraInteres(forms::TextBox& caja) {
-  caja.SetMaxLength(12);
+  caja.SetMaxLength(kDigitosMonto);
   caja.SetText(caja.Text().empty() ? "0" : FormaEntradaInteres(caja.Text()));
   caja.SetSelStart(0);
   caja.SetSelLength(vb::Len(caja.Text()));

@@ -26,8 +26,6 @@ constexpr const char* kFechaVacia = "__/__/____";
 // The payments of debts of periods before July 1993 may carry forms that the
 // debt's tax does not take, unless the form did not exist yet.
 constexpr const char* kPrimerPeriodoFormularios = "199307";
-// The widest order number the supporting-data table holds (an Integer column).
-constexpr double kMayorNumeroOrden = 32767;
 constexpr int kLargoCodigo = 4;
 constexpr int kLargoOrden = 9;
 
@@ -59,8 +57,6 @@ std::string LineaPago(const std::string& sFormulario, const std::string& sOrden,
                       const std::string& sFecha) {
   return sFormulario + vb::Space(4) + gUtil.RellenaIzquierda(sOrden, 9, " ") + vb::Space(8) + sFecha;
 }
-
-bool OrdenExcede(const std::string& sOrden) { return vb::Val(sOrden) > kMayorNumeroOrden; }
 
 }  // namespace
 
@@ -256,9 +252,8 @@ void frmSustento::AgregaPago() {
 }
 
 // The payment's form, order number and date, in that order; the first refusal
-// is shown and its field takes the focus. An order number above what the
-// supporting-data table holds is refused here rather than let the storage of
-// the answer fail.
+// is shown and its field takes the focus. Any order number of the box's nine
+// digits from 1 up is taken: the supporting-data table holds it in a Long.
 bool frmSustento::PagoValido() {
   if (vb::Trim(txtcodform.Text()).empty()) {
     RechazaPago("Debe ingresar un formulario", txtcodform, kLargoCodigo);
@@ -266,10 +261,6 @@ bool frmSustento::PagoValido() {
   }
   if (vb::Val(txtNumOrd.Text()) < 1) {
     RechazaPago("Debe ingresar un número de orden", txtNumOrd, kLargoOrden);
-    return false;
-  }
-  if (OrdenExcede(txtNumOrd.Text())) {
-    RechazaPago("El número de orden no debe ser mayor a 32767", txtNumOrd, kLargoOrden);
     return false;
   }
   if (!FormularioValido()) return false;
@@ -363,8 +354,8 @@ bool frmSustento::SaleReferencia(bool bAceptar) {
 }
 
 // Motive 2 takes one of its three forms, compared as text; motive 5 a
-// rectifying return, compared as a number. Both need an order number the
-// supporting-data table can hold.
+// rectifying return, compared as a number. Both need an order number from 1
+// up.
 bool frmSustento::SaleFormularioOrden(bool bAceptar) {
   frmCondeuDet& det = Detalle();
   if (!bAceptar) return !(det.pcodform().empty() && det.pnumorden().empty());
@@ -375,8 +366,6 @@ bool frmSustento::SaleFormularioOrden(bool bAceptar) {
         "Debe ingresar un formulario correspondiente a una rectificatoria. Rectifique", txt01);
   if (vb::Val(txt02.Text()) <= 0)
     return RechazaSalida("Debe ingresar un número de orden. Rectifique", txt02);
-  if (OrdenExcede(txt02.Text()))
-    return RechazaSalida("El número de orden no debe ser mayor a 32767. Rectifique", txt02);
   det.Setpcodform(txt01.Text());
   det.Setpnumorden(txt02.Text());
   return true;

@@ -3,6 +3,8 @@
 // afterwards. The declaration is of period 05/2010 with due dates 15/06/2010
 // and 15/07/2010, the acceptance date 15/05/2010, and its taxpayer is not a
 // good one; so the latest period of most taxes is 02/2010.
+#include <cstring>
+
 #include "formulario/non_notified_debts/tests/prueba_no_notificada.h"
 
 namespace korva::prueba {
@@ -271,6 +273,38 @@ TEST_F(ValidacionTest, DebtTypeAndAmountRulesRefuseWhatTheTaxDoesNotAdmit) {
       sinDJ({.montos = {"4.40", "0.00", "0.00"},
              .caja = Titulo("El monto acogido debe ser mayor o igual a 5 soles.")}),
       Valor({.foco = "mkePeriodo"}),
+  });
+}
+
+// Each amount box at its limit, one digit past it and at 13 digits, left by
+// Enter, by Tab or by a click on "Aceptar" (3081 has a last-period date): the
+// limit is stored; past it the limit's box refuses it (on Enter too) and the
+// box takes the focus.
+TEST_F(ValidacionTest, AmountsPastTheirLimitAreRefusedWhicheverWayTheBoxIsLeft) {
+  const char* nombres[] = {"txtmtoTributo", "TxtMtoInteresesCAP", "TxtMtoIntereses"};
+  std::vector<Caso> casos;
+  for (int b = 0; b < 3; ++b)
+    for (const char* salida : {"\r", "\t", ""})
+      for (const char* monto : {"9999999999.99", "10000000000", "1000000000000"}) {
+        bool excede = !std::strchr(monto, '.');
+        Caso c{.tipo = 1, .periodo = "13/2004", .tributo = "3081", .dj = 0,
+               .ajusta = [=, this](FrmNoNotificada& v) {
+                 forms::TextBox* cajas[] = {&v.txtmtoTributo, &v.TxtMtoInteresesCAP,
+                                            &v.TxtMtoIntereses};
+                 if (excede && *salida == '\r') driver_.Expect(Validacion(kDigitos));
+                 cajas[b]->SetText("");
+                 driver_.Type(*cajas[b], std::string(monto) + salida);
+               },
+               .foco = excede ? nombres[b] : "mkePeriodo"};
+        c.montos[b] = monto;
+        if (excede) c.caja = Validacion(kDigitos);
+        casos.push_back(c);
+      }
+  Comprueba(1, casos, [this](FrmNoNotificada&, const Caso& c) {
+    if (c.foco != std::string("mkePeriodo")) return;
+    EXPECT_EQ(Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c FROM TMP_F0942DEUDAS "
+                       "WHERE Ind_tip_deu = '04'"),
+              (Filas{{c.montos[0], c.montos[1], c.montos[2]}}));
   });
 }
 

@@ -192,7 +192,8 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
                  Linea("01", "N-I3", Importes(Con("010101", "200903", "00", "03"))),
                  Linea("01", "N-3031", Importes(Con("030301", "200505"))),
                  Linea("01", "N-EQ", Importes(Con("010101", "200502"), "3.00")),
-                 Linea("01", "N-2005", Importes(Con("010101", "200505")))});
+                 Linea("01", "N-2005", Importes(Con("010101", "200505"))),
+                 Linea("01", "N-LIM", Importes(Con("010101", "200501"), "9999999999999"))});
   const std::string kSinSustento = "Debe especificar un motivo y su respectivo sustento.";
   const std::string kApelacion =
       "Debe registrar el motivo de desistimiento aceptado o el motivo Lit. g) Art.3° de RS 199-2004";
@@ -282,6 +283,9 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
        {{"Se ha detectado que la deuda según TELVO es igual a la deuda que está acogiendo, "
          "¿Desea continuar?",
          forms::vbYesNo + forms::vbQuestion, kValores}}},
+      {"agreed debt whose interest passes the boxes' limit", "N-LIM",
+       [this](frmCondeuDet& det) { Contesta(det, 0, 0); },
+       {{"Registre como máximo 12 enteros y 2 decimales", forms::vbCritical, "Validación"}}},
       {"row gone", "N-1",
        [this](frmCondeuDet& det) {
          Contesta(det, 1);
@@ -390,13 +394,14 @@ TEST_F(GrabaConciliacionTest, StoresTheAmountsOfEachKindOfAnswer) {
                  })),
                  Linea("01", "A-2", Importes(Con("010101", "200904"))),
                  Linea("01", "A-3061", Importes(Con("030601", "200903"))),
-                 Linea("01", "A-4", Importes(Con("010101", "200902"), "3.00"))});
+                 Linea("01", "A-4", Importes(Con("010101", "200902"), "3.00")),
+                 Linea("01", "A-5", Importes(Con("010101", "200405")))});
   struct Caso {
     const char* numero;
     std::function<void(frmCondeuDet&)> responde;
-    const char* respuesta;
+    std::string respuesta;
   };
-  const Caso casos[] = {
+  std::vector<Caso> casos = {
       {"A-1", [this](frmCondeuDet& det) { Contesta(det, 0, 0); }, "1 1 1235 20.00 3.25 1258 ok"},
       {"A-2", [this](frmCondeuDet& det) { Contesta(det, 1); }, "2 0 0 0 0 0 ok"},
       {"A-3061",
@@ -408,10 +413,27 @@ TEST_F(GrabaConciliacionTest, StoresTheAmountsOfEachKindOfAnswer) {
        "1 2 0 0.00 100.00 100 ok"},
       {"A-4", [this](frmCondeuDet& det) { AcogeLoReportado(det); }, "1 2 1000 0.00 23.00 1023 ok"},
   };
+  // Each box of a disagreement typed with 12 digits and with a 13th, which it
+  // refuses, and left by Enter, by Tab or by "&Aceptar": the 12 digits are stored.
+  const char* guardados[] = {"999999999999 0.00 0.00 999999999999",
+                             "100 999999999999.00 0.00 1000000000099",
+                             "100 0.00 999999999999.00 1000000000099"};
+  for (int b = 0; b < 3; ++b)
+    for (const char* salida : {"\r", "\t", ""})
+      for (std::string monto : {"999999999999", "9999999999999"})
+        casos.push_back({"A-5", [=, this](frmCondeuDet& det) {
+                           Contesta(det, 0, 1);
+                           ConSustento(det, 1);
+                           forms::TextBox* cajas[] = {&det.txtmtoTributo, &det.lblMtoInteresCAP,
+                                                      &det.lblMtoInteres};
+                           if (b > 0) driver_.Type(det.txtmtoTributo, "100");
+                           driver_.Type(*cajas[b], monto + salida);
+                         },
+                         std::string("1 2 ") + guardados[b] + " ok"});
   for (const Caso& c : casos) {
     AbreDetalle(1, c.numero, [&](frmCondeuDet& det) {
       c.responde(det);
-      Acepta(det, std::string(c.numero) == "A-4");
+      Acepta(det, std::string(c.numero) == "A-5");
       EXPECT_EQ(Respuesta(c.numero), c.respuesta);
       EXPECT_FALSE(det.bModificado);
     });
@@ -428,7 +450,8 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
   AbreDetalle(1, "M-1", [this](frmCondeuDet& det) {
     Contesta(det, 0, 1);
     DaSustento(det, 1, [this](frmSustento& s) {
-      for (auto [formulario, orden] : {std::pair{"621", "1"}, {"1662", "12345"}, {"119", "7"}}) {
+      for (auto [formulario, orden] :
+           {std::pair{"621", "1"}, {"1662", "123456789"}, {"119", "7"}}) {
         driver_.Replace(s.txtcodform, formulario);
         driver_.Replace(s.txtNumOrd, orden);
         driver_.Focus(s.mkeFechaPago);
@@ -445,7 +468,7 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
     DaSustento(det, 2, referencias("194", "5"));
     DaSustento(det, 3, referencias("exp9", ""));
     DaSustento(det, 4, referencias("res1", ""));
-    DaSustento(det, 5, referencias("621", "3"));
+    DaSustento(det, 5, referencias("621", "987654321"));
     driver_.Click(det.chkmotivo(6));
     driver_.Replace(det.txtmtoTributo, "900");
     driver_.Replace(det.lblMtoInteres, "50");
@@ -453,12 +476,12 @@ TEST_F(GrabaConciliacionTest, StoresEachMotiveWithItsSupportingRows) {
     EXPECT_EQ(Respuesta("M-1"), "1 2 900 0.00 50.00 950 ok");
     EXPECT_EQ(Motivos("M-1"), (Textos{"1 ok", "2 ok", "3 ok", "4 ok", "5 ok", "6 ok"}));
     EXPECT_EQ(Sustentos("M-1"), (Textos{"1|1|0621|1|0|0|0|-|05/01/2010 ok",
-                                        "1|2|1662|12345|0|0|0|-|05/01/2010 ok",
+                                        "1|2|1662|123456789|0|0|0|-|05/01/2010 ok",
                                         "1|3|0119|7|0|0|0|-|05/01/2010 ok",
                                         "2|1|0194|5|0|0|0|-|01/01/1901 ok",
                                         "3|1|0|0|0|0|EXP9|-|01/01/1901 ok",
                                         "4|1|0|0|RES1|0|0|-|01/01/1901 ok",
-                                        "5|1|0621|3|0|0|0|-|01/01/1901 ok",
+                                        "5|1|0621|987654321|0|0|0|-|01/01/1901 ok",
                                         "6|1|0|0|0|0|0|-|01/01/1901 ok"}));
     EXPECT_EQ(Motivos("M-2"), Textos{});
   });

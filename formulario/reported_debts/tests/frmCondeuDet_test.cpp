@@ -191,12 +191,12 @@ TEST_F(FrmCondeuDetTest, LoadsTheStoredAnswer) {
 TEST_F(FrmCondeuDetTest, LoadsTheStoredMotivesAndSupportingData) {
   ImportaLineas({Linea("01", "O'RE-1", Con("010101", "200905", "07"))});
   Responde("O'RE-1", "ind_acog = 1, ind_conf = 2, mto_tributo_c = '900'");
-  Motivo("O'RE-1", 1, {"'0621', 12345, '0', 0, '0', '-', '05/01/2010'",
+  Motivo("O'RE-1", 1, {"'0621', 123456789, '0', 0, '0', '-', '05/01/2010'",
                        "'1683', 7, '0', 0, '0', '-', '06/01/2010'"});
   Motivo("O'RE-1", 2, {"'0621', 0, '0', 0, '0', '-', '01/01/1901'"});
   Motivo("O'RE-1", 3, {"'0', 0, '0', 0, 'EXP-9', '-', '01/01/1901'"});
   Motivo("O'RE-1", 4, {"'0', 0, 'RES-1', 0, '0', '-', '01/01/1901'"});
-  Motivo("O'RE-1", 5, {"'1683', 77, '0', 3, '0', '-', '01/01/1901'"});
+  Motivo("O'RE-1", 5, {"'1683', 987654321, '0', 3, '0', '-', '01/01/1901'"});
   Motivo("O'RE-1", 6, {"'0', 0, '0', 0, '0', '-', '01/01/1901'"});
   Motivo("O'RE-1", 8, {});
   AbreDetalle(1, "O'RE-1", [](frmCondeuDet& det) {
@@ -216,14 +216,14 @@ TEST_F(FrmCondeuDetTest, LoadsTheStoredMotivesAndSupportingData) {
     }
     EXPECT_EQ(marcados + " " + etiquetas + " " + botones, "11111100 111111-- 11111101");
     EXPECT_EQ((Textos{det.lstForm.List(0), det.lstForm.List(1), det.lstForm2.List(0)}),
-              (Textos{"0621        12345        05/01/2010", "1683            7        06/01/2010",
+              (Textos{"0621    123456789        05/01/2010", "1683            7        06/01/2010",
                       "0            0        01/01/1901"}));
     Textos propiedades;
     for (int motivo : {2, 3, 5, 6}) {
       gnMotivo = static_cast<std::uint8_t>(motivo);
       propiedades.push_back(det.pcodform() + "/" + det.pnumorden());
     }
-    EXPECT_EQ(propiedades, (Textos{"0621/", "/", "1683/77", "1683/77"}));
+    EXPECT_EQ(propiedades, (Textos{"0621/", "/", "1683/987654321", "1683/987654321"}));
     EXPECT_EQ((Textos{det.ptipdoc(), det.pnumdoc(), det.pnumres(), det.pnumexp(), det.ptipimpug(),
                       det.pdesotro()}),
               (Textos{"6", kRucAndina, "RES-1", "EXP-9", "", ""}));

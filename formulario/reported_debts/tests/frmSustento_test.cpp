@@ -126,7 +126,7 @@ TEST_F(FrmSustentoTest, AddingAPaymentChecksEachFieldInOrder) {
       {"S-1", "", "5", kHoyPago, "Debe ingresar un formulario", "txtcodform"},
       {"S-1", "621", "", kHoyPago, "Debe ingresar un número de orden", "txtNumOrd"},
       {"S-1", "621", "0", kHoyPago, "Debe ingresar un número de orden", "txtNumOrd"},
-      {"S-1", "621", "32768", kHoyPago, "El número de orden no debe ser mayor a 32767", "txtNumOrd"},
+      {"S-1", "621", "999999999", kHoyPago, "", "txtcodform"},
       {"S-1", "999", "5", kHoyPago, kTributo.c_str(), "txtcodform"},
       {"S-9307", "660", "5", kHoyPago, kTributo.c_str(), "txtcodform"},
       {"S-93", "660", "5", kHoyPago, "El formulario ingresado no existe. Rectifique.", "txtcodform"},
@@ -252,12 +252,12 @@ TEST_F(FrmSustentoTest, AcceptingChecksAndHandsTheDataBack) {
       {2, "999", "5", "Sólo puede ingresar los formularios 0194, 1650 o 4949. Rectifique", "txt01",
        "/"},
       {2, "194", "", "Debe ingresar un número de orden. Rectifique", "txt02", "/"},
-      {2, "194", "40000", "El número de orden no debe ser mayor a 32767. Rectifique", "txt02", "/"},
+      {2, "194", "999999999", "", "", "0194/999999999"},
       {2, "4949", "12", "", "", "4949/12"},
       {5, "194", "12", "Debe ingresar un formulario correspondiente a una rectificatoria. Rectifique",
        "txt01", "/"},
       {5, "621", "0", "Debe ingresar un número de orden. Rectifique", "txt02", "/"},
-      {5, "621", "3", "", "", "0621/3"},
+      {5, "621", "123456789", "", "", "0621/123456789"},
   };
   auto devuelto = [](frmCondeuDet& det, int motivo) {
     if (motivo == 3) return det.pnumexp();
