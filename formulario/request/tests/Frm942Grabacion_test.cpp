@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "formulario/core/ModGen01.h"
 #include "formulario/request/tests/prueba_validacion.h"
 #include "platform/dao/dao.h"
 
@@ -83,6 +84,19 @@ class Frm942GrabacionTest : public PruebaValidacion {
   // Each row's last column is the check code of the values before it.
   void CodigosCorrectos(const Filas& filas, std::size_t n) {
     for (const auto& fila : filas) EXPECT_EQ(fila.back(), CodigoDeControl(fila, n)) << fila[5];
+  }
+
+  // The answered debts of a table whose check code is not the one their values
+  // give now: number and code.
+  Filas CodigosErrados(const std::string& tabla) {
+    Filas errados;
+    dao::RecordsetPtr rs = gDB->OpenRecordset("SELECT * FROM " + tabla + " WHERE ind_acog is not null",
+                                              dao::dbOpenSnapshot);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      std::string sCodigo = ((*rs)("cnumero").Value() & vb::Variant("")).ToString();
+      if (sCodigo != GeneraCNumero(*rs, 9)) errados.push_back({vb::CStr((*rs)("num_doc").Value()), sCodigo});
+    }
+    return errados;
   }
 
   std::unique_ptr<OtroPrograma> otro_;
@@ -174,6 +188,32 @@ TEST_F(Frm942GrabacionTest, StoreAndReopenKeepEveryBoxKindAndEveryRow) {
     EXPECT_EQ(frm.ChkGarantia(2).Value(), forms::vbChecked);
     EXPECT_EQ(frm.lblTab(3).Caption(), "Total de registros : 1 de 1");
   });
+}
+
+// Every debt "Acoger todas" or "No acoge" answers carries the check code of its
+// new values, in the working table and once stored: categories 01 and 05 of
+// tab 1, 02 and 03 of tab 2, each tab answered both ways.
+TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
+  for (bool bAcogeTabUno : {true, false}) {
+    SCOPED_TRACE(bAcogeTabUno ? "tab 1 included" : "tab 1 left out");
+    for (const char* tabla : {"CAB", "F0942DEUDAS", "F0942GARANTIA"}) Ejecuta(std::string("DELETE FROM ") + tabla);
+    Declara(kRucAndina, 1, {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"05", "08", "200912", "010101", "2"},
+                            Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"}});
+    Abre(kRucAndina, [&](Frm942& frm) {
+      Identifica(frm);
+      for (int n : {1, 2}) {
+        bool bAcoge = (n == 1) == bAcogeTabUno;
+        driver_.ChooseTab(frm.SSTab1, n);
+        driver_.Answer(forms::vbYes);
+        driver_.Click(bAcoge ? frm.CmdAcoge(n) : frm.CmdNoAcoge(n));
+        EXPECT_EQ(Cuenta("TMP_F0942DEUDAS WHERE ind_acog is not null"), 2 * n);
+        EXPECT_EQ(CodigosErrados("TMP_F0942DEUDAS"), Filas{}) << n;
+      }
+      Graba(frm, kGrabadaConInconsistencias);
+    });
+    EXPECT_EQ(Cuenta("F0942DEUDAS WHERE ind_acog is not null"), 4);
+    EXPECT_EQ(CodigosErrados("F0942DEUDAS"), Filas{});
+  }
 }
 
 // Storing one declaration replaces its own rows only: another declaration of
