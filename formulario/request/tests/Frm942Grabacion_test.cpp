@@ -198,7 +198,10 @@ TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
     SCOPED_TRACE(bAcogeTabUno ? "tab 1 included" : "tab 1 left out");
     for (const char* tabla : {"CAB", "F0942DEUDAS", "F0942GARANTIA"}) Ejecuta(std::string("DELETE FROM ") + tabla);
     Declara(kRucAndina, 1, {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"05", "08", "200912", "010101", "2"},
-                            Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"}});
+                            Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"},
+                            Deuda{"02", "16", "200911", "010101", "5"}});
+    Ejecuta("UPDATE F0942DEUDAS SET mto_int_cap_s = '1.00', mto_int_s = '2.00', mto_act_s = '103.00' "
+            "WHERE num_doc = '2'");
     Abre(kRucAndina, [&](Frm942& frm) {
       Identifica(frm);
       for (int n : {1, 2}) {
@@ -209,6 +212,10 @@ TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
         EXPECT_EQ(Cuenta("TMP_F0942DEUDAS WHERE ind_acog is not null"), 2 * n);
         EXPECT_EQ(CodigosErrados("TMP_F0942DEUDAS"), Filas{}) << n;
       }
+      // The 05 debt, which no interest update touches, accepts the reported amounts or none.
+      EXPECT_EQ(Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c, mto_act_c FROM TMP_F0942DEUDAS "
+                         "WHERE num_doc = '2'"),
+                (bAcogeTabUno ? Filas{{"100.00", "1.00", "2.00", "103.00"}} : Filas{{"0", "0", "0", "0"}}));
       Graba(frm, kGrabadaConInconsistencias);
     });
     EXPECT_EQ(Cuenta("F0942DEUDAS WHERE ind_acog is not null"), 4);
@@ -250,9 +257,11 @@ TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
 
 // The edge cases of storing boxes: a good taxpayer's initial payment is stored
 // as 0 whatever it shows, a header is marked 9 after an inconsistency and 0
-// after none, and storing twice leaves one row per box.
+// after none, a stored box the form does not hold goes, and storing twice
+// leaves one row per box.
 TEST_F(Frm942GrabacionTest, StoredHeaderAndBoxesFollowTheTaxpayerAndTheValidation) {
   Declara(kRucRio, 3, {Deuda{"01", "00", "201001", "010101", "1", "001000", "100.00", "100.00", "1"}}, "1");
+  Casilla(kRucRio, 3, "999", "7");
   Abre(kRucRio, [&](Frm942& frm) {
     Identifica(frm);
     Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_conf = 1");
@@ -263,6 +272,7 @@ TEST_F(Frm942GrabacionTest, StoredHeaderAndBoxesFollowTheTaxpayerAndTheValidatio
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '537'"), (Filas{{"0"}}));
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '520'"), (Filas{{"0"}}));
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '589'"), (Filas{{"1"}}));
+    EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '999'"), Filas{});
     EXPECT_EQ(De("CAB", kRucRio, "estado"), (Filas{{"0"}}));
     Llena(frm, {{517, "1"}});
     Graba(frm, kGrabadaConInconsistencias);

@@ -140,6 +140,8 @@ TEST_F(Frm942ValidacionTest, DebtChecksReportEachFindingWithItsText) {
        {SinAcogerRegimen("REFT")}},
       {"an added REFT debt counts toward the minimum",
        {reft, {.tipo = "04", .acoge = "Null", .tributo = "080206", .periodoDoc = "201001"}}, {}},
+      {"an added REFT debt and an included order 3",
+       {con(reft, [](Fila& f) { f.orden = "'3'"; }), {.tipo = "04", .acoge = "Null", .tributo = "080206"}}, {}},
       {"an added RESIT debt does not reach three",
        {resit, {.tipo = "04", .acoge = "Null", .tributo = "080208", .periodoDoc = "201001"}},
        {MinimoRegimen("RESIT", 3)}},
