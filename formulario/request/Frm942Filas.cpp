@@ -163,8 +163,9 @@ void Frm942::CmdNoAcoge_Click(int Index) {
 }
 
 // The answer to a whole grid is written row by row, so that every debt it
-// changes gets its check code again: in one pass and one transaction, a failure
-// leaving every debt unanswered and told as a failing statement is.
+// changes gets its check code again, as an answer in the detail window does:
+// in one pass and one transaction, a failure leaving every debt unanswered and
+// told as a failing statement is.
 void Frm942::RespondeGrupo(int Index, bool bAcoge) {
   gsSQL = "SELECT * FROM TMP_F0942DEUDAS " + ClaveDeudas() +
           (Index == 2 ? "AND ind_tip_deu in ( '02', '03' ) " : "AND ind_tip_deu in ( '01', '05' ) ") +

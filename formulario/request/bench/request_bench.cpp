@@ -233,7 +233,8 @@ void BM_NoAcogeSqlitePlana(benchmark::State& state) {
   const std::string responde =
       std::string("UPDATE TMP_F0942DEUDAS SET ind_acog = 2, mto_tributo_c = '0', mto_int_cap_c = '0', "
                   "mto_int_c = '0', mto_act_c = '0' WHERE doc_id_d = '") + kRuc + "' AND semana = 1 "
-                  "AND ind_tip_deu IN ('01', '05') AND ind_ver_deu IN ('00', '07', '08') AND ind_acog IS NULL";
+                  "AND ind_tip_deu IN ('01', '05') AND ind_ver_deu IN ('00', '07', '08') "
+                  "AND ind_acog IS NULL";
   for (auto _ : state) {
     state.PauseTiming();
     Check(sqlite3_exec(db, "UPDATE TMP_F0942DEUDAS SET ind_acog = NULL", nullptr, nullptr, nullptr), db);

@@ -86,16 +86,15 @@ class Frm942GrabacionTest : public PruebaValidacion {
     for (const auto& fila : filas) EXPECT_EQ(fila.back(), CodigoDeControl(fila, n)) << fila[5];
   }
 
-  // The answered debts of a table whose check code is not the one their values
-  // give now: number and code.
-  Filas CodigosErrados(const std::string& tabla) {
-    Filas errados;
+  // The numbers of a table's answered debts whose check code is not the one
+  // their values give now.
+  std::vector<std::string> CodigosErrados(const std::string& tabla) {
+    std::vector<std::string> errados;
     dao::RecordsetPtr rs = gDB->OpenRecordset("SELECT * FROM " + tabla + " WHERE ind_acog is not null",
                                               dao::dbOpenSnapshot);
-    for (; !rs->Eof(); rs->MoveNext()) {
-      std::string sCodigo = ((*rs)("cnumero").Value() & vb::Variant("")).ToString();
-      if (sCodigo != GeneraCNumero(*rs, 9)) errados.push_back({vb::CStr((*rs)("num_doc").Value()), sCodigo});
-    }
+    for (; !rs->Eof(); rs->MoveNext())
+      if (vb::CStr((*rs)("cnumero").Value() & vb::Variant("")) != GeneraCNumero(*rs, 9))
+        errados.push_back(vb::CStr((*rs)("num_doc").Value()));
     return errados;
   }
 
@@ -196,10 +195,12 @@ TEST_F(Frm942GrabacionTest, StoreAndReopenKeepEveryBoxKindAndEveryRow) {
 TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
   for (bool bAcogeTabUno : {true, false}) {
     SCOPED_TRACE(bAcogeTabUno ? "tab 1 included" : "tab 1 left out");
-    for (const char* tabla : {"CAB", "F0942DEUDAS", "F0942GARANTIA"}) Ejecuta(std::string("DELETE FROM ") + tabla);
-    Declara(kRucAndina, 1, {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"05", "08", "200912", "010101", "2"},
-                            Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"},
-                            Deuda{"02", "16", "200911", "010101", "5"}});
+    for (const char* tabla : {"CAB", "F0942DEUDAS", "F0942GARANTIA"})
+      Ejecuta(std::string("DELETE FROM ") + tabla);
+    Declara(kRucAndina, 1,
+            {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"05", "08", "200912", "010101", "2"},
+             Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"},
+             Deuda{"02", "16", "200911", "010101", "5"}});
     Ejecuta("UPDATE F0942DEUDAS SET mto_int_cap_s = '1.00', mto_int_s = '2.00', mto_act_s = '103.00' "
             "WHERE num_doc = '2'");
     Abre(kRucAndina, [&](Frm942& frm) {
@@ -210,7 +211,7 @@ TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
         driver_.Answer(forms::vbYes);
         driver_.Click(bAcoge ? frm.CmdAcoge(n) : frm.CmdNoAcoge(n));
         EXPECT_EQ(Cuenta("TMP_F0942DEUDAS WHERE ind_acog is not null"), 2 * n);
-        EXPECT_EQ(CodigosErrados("TMP_F0942DEUDAS"), Filas{}) << n;
+        EXPECT_EQ(CodigosErrados("TMP_F0942DEUDAS"), std::vector<std::string>{}) << n;
       }
       // The 05 debt, which no interest update touches, accepts the reported amounts or none.
       EXPECT_EQ(Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c, mto_act_c FROM TMP_F0942DEUDAS "
@@ -219,7 +220,7 @@ TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
       Graba(frm, kGrabadaConInconsistencias);
     });
     EXPECT_EQ(Cuenta("F0942DEUDAS WHERE ind_acog is not null"), 4);
-    EXPECT_EQ(CodigosErrados("F0942DEUDAS"), Filas{});
+    EXPECT_EQ(CodigosErrados("F0942DEUDAS"), std::vector<std::string>{});
   }
 }
 
