@@ -182,10 +182,13 @@ void EjecutaSQL(const std::string& sSQL) {
   try {
     gDB->Execute(sSQL, dao::dbInconsistent);
   } catch (const vb::Error& error) {
-    forms::MsgBox(
-        "Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
-        forms::vbCritical, "Error al Ejecutar Sentencia SQL");
+    MuestraErrorSQL(error);
   }
+}
+
+void MuestraErrorSQL(const vb::Error& error) {
+  forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
+                forms::vbCritical, "Error al Ejecutar Sentencia SQL");
 }
 
 std::string LeeParametro(const std::string& sNumero, std::string& sArgumento, int iLongitud,

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+namespace vb {
+class Error;
+}  // namespace vb
+
 namespace forms {
 class ComboBox;
 class Form;
@@ -33,6 +37,8 @@ bool AbreBaseDatos();
 // description ("Error al Ejecutar Sentencia SQL"); the statement is abandoned and
 // the caller carries on.
 void EjecutaSQL(const std::string& sSQL);
+// The same report of a statement's failure, for writes made otherwise.
+void MuestraErrorSQL(const vb::Error& error);
 
 // `iLongitud` characters of Funcion from `iInicio`, of the PARAM row of that
 // number and argument; "" when there is none. For number "726" only the first

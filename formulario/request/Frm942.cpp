@@ -378,8 +378,9 @@ void Frm942::CargaTipoPersona() {
 }
 
 // Every finding is left in gsMensaje; report mode writes it to the report file
-// and goes on, message mode shows it, returns to tab 0 and stops. The date's
-// finding is not shown: the date box gets back the text it had on entry.
+// and goes on, message mode shows it, returns to tab 0 and stops. On the date,
+// the box gets back the text it had on entry before the finding is shown, so
+// that no refusal of "&Grabar" or of a change of tab goes untold.
 bool Frm942::ValidaContForm1(std::uint8_t nModo) {
   bool bResultado = true;
   auto hallazgo = [&](const std::string& sMensaje) {
@@ -395,7 +396,6 @@ bool Frm942::ValidaContForm1(std::uint8_t nModo) {
     Enfoca(txtTelefono);
     return false;
   };
-  bFechaSinAviso = false;
   std::string T = txtTelefono.Text();
   if (vb::Len(T) <= 5 && !hallazgo("Ingrese correctamente el teléfono")) return false;
   if (vb::Len(T) == 8 && vb::Left(T, 1) != "9" &&
@@ -409,9 +409,9 @@ bool Frm942::ValidaContForm1(std::uint8_t nModo) {
   if (!ValidaCampoFecha("PRE", Label1(1).Caption(), mkeFechaAcog.Text(), Caption(), true)) {
     bResultado = false;
     if (nModo != 0) {
-      bFechaSinAviso = true;
       SSTab1.SetTab(0);
       mkeFechaAcog.SetText(sFechaAnterior);
+      forms::MsgBox(gsMensaje, forms::vbCritical, Caption());
       Enfoca(mkeFechaAcog);
       return false;
     }

@@ -235,6 +235,7 @@ class Frm942 : public forms::Form {
   void CmdNoAcoge_Click(int Index);
   bool SinFilas(int n);
   bool ConfirmaRespuestaGrupo(int Index, const std::string& sPregunta);
+  void RespondeGrupo(int Index, bool bAcoge);
   bool EliminaDeudaAgregada();
 
   // The acceptance date and the substitution question.
@@ -286,7 +287,7 @@ class Frm942 : public forms::Form {
   void LeeCasillas(int nDesde, int nHasta);
 
   // Storing, validating and the commands.
-  enum class Grabacion { Hecha, Rechazada, RechazadaSinAviso };
+  enum class Grabacion { Hecha, Rechazada };
   Grabacion Graba();
   bool ConfirmaCierre();
   void CmdGrabar_Click();
@@ -301,9 +302,6 @@ class Frm942 : public forms::Form {
   void GrabaCasillaParametro(const std::string& sFormulario);
   bool LeeCasilla(dao::Recordset& det, const std::string& sCasilla);
   void AnotaGarantia(const std::string& sCasilla, const vb::Variant& valor);
-  // The identification check's last message-mode run stopped on the date,
-  // whose finding it does not show.
-  bool bFechaSinAviso = false;
 };
 
 }  // namespace korva

@@ -84,8 +84,7 @@ Frm942::Grabacion Frm942::Graba() {
     forms::MsgBox(gsMensaje, forms::vbCritical, Caption());
     return Grabacion::Rechazada;
   }
-  if (!ValidaContForm1(kModoMensajeGrabar))
-    return bFechaSinAviso ? Grabacion::RechazadaSinAviso : Grabacion::Rechazada;
+  if (!ValidaContForm1(kModoMensajeGrabar)) return Grabacion::Rechazada;
   std::uint8_t nModo = kModoRapido;
   ValidaTodo(nModo);
   forms::Screen.SetMousePointer(forms::vbHourglass);
@@ -116,16 +115,13 @@ void Frm942::Form_QueryUnload(int& Cancel, int UnloadMode) {
 }
 
 // Whether a changed form may close: No closes it as it is, Cancel keeps it, and
-// Yes stores it first and closes it only when the store ran. A store refused on
-// the date is told here, since the identification check shows nothing there.
+// Yes stores it first and closes it only when the store ran.
 bool Frm942::ConfirmaCierre() {
   int nRespuesta = forms::MsgBox("¿El formulario ha sido modificado, desea guardar los cambios?",
                                  forms::vbQuestion + forms::vbYesNoCancel, Caption());
   if (nRespuesta == forms::vbCancel) return false;
   if (nRespuesta != forms::vbYes) return true;
-  Grabacion resultado = Graba();
-  if (resultado == Grabacion::RechazadaSinAviso) forms::MsgBox(gsMensaje, forms::vbCritical, Caption());
-  return resultado == Grabacion::Hecha;
+  return Graba() == Grabacion::Hecha;
 }
 
 }  // namespace korva

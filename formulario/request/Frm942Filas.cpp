@@ -1,10 +1,12 @@
 // The row commands of the debt tabs: answering one debt in its detail window,
 // answering every unanswered debt of a grid at once, and adding, editing and
 // deleting the debts the taxpayer adds.
+#include <iterator>
 #include <string>
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
+#include "formulario/core/ModGen01.h"
 #include "formulario/core/Ventanas.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
@@ -26,6 +28,32 @@ constexpr const char* kClaveAgregada[] = {"num_doc", "cod_for", "cod_tip_doc", "
 void SinRegistros(const std::string& sAccion) {
   forms::MsgBox(kSinRegistros + sAccion, forms::vbInformation, "Información");
 }
+
+// The columns a whole-grid answer writes, looked up once for all rows.
+struct CamposRespuesta {
+  explicit CamposRespuesta(dao::Recordset& rs)
+      : acoge(rs("ind_acog")), conforme(rs("ind_conf")), numero(rs("cnumero")) {
+    for (std::size_t i = 0; i < std::size(kAcogidos); ++i) {
+      acogidos[i] = &rs(kAcogidos[i]);
+      reportados[i] = &rs(kReportados[i]);
+    }
+  }
+  // Included and agreed with the reported amounts, or not included with none
+  // accepted; a debt left out keeps its agreement.
+  void Responde(bool bAcoge) {
+    acoge = bAcoge ? 1 : 2;
+    if (bAcoge) conforme = 1;
+    for (std::size_t i = 0; i < std::size(kAcogidos); ++i)
+      *acogidos[i] = bAcoge ? reportados[i]->Value() : vb::Variant(0);
+  }
+  static constexpr const char* kAcogidos[] = {"Mto_tributo_c", "Mto_int_cap_c", "Mto_int_c", "Mto_act_c"};
+  static constexpr const char* kReportados[] = {"Mto_tributo_s", "Mto_int_cap_s", "Mto_int_s", "Mto_act_s"};
+  dao::Field& acoge;
+  dao::Field& conforme;
+  dao::Field& numero;
+  dao::Field* acogidos[std::size(kAcogidos)];
+  dao::Field* reportados[std::size(kReportados)];
+};
 
 std::string Igual(const std::string& sCampo, const vb::Variant& valor) {
   if (valor.IsNull()) return "AND " + sCampo + " is null ";
@@ -121,13 +149,7 @@ bool Frm942::EliminaDeudaAgregada() {
 void Frm942::CmdAcoge_Click(int Index) {
   if (!ConfirmaRespuestaGrupo(Index, "Se modificarán las deudas sin marcar como acogidas. ¿ Desea continuar ?"))
     return;
-  gsSQL = "UPDATE TMP_F0942DEUDAS " + std::string(" SET ind_acog = 1, ") + " ind_conf = 1, " +
-          " Mto_tributo_c = Mto_tributo_s, " + " Mto_int_cap_c = Mto_int_cap_s, " +
-          " Mto_int_c = Mto_int_s, " + " Mto_act_c = Mto_act_s " + ClaveDeudas() +
-          (Index == 2 ? "AND ind_tip_deu in ( '02', '03' ) " : "AND ind_tip_deu in ( '01', '05' ) ") +
-          "AND ind_ver_deu in ( '00', '07', '08' ) " + "AND ind_acog is null " +
-          (Index == 2 ? "" : "AND ind_impugnado = '00' ");
-  EjecutaSQL(gsSQL);
+  RespondeGrupo(Index, true);
   Recalcula_deuda();
   CargaTabIndex(Index);
 }
@@ -137,12 +159,34 @@ void Frm942::CmdAcoge_Click(int Index) {
 void Frm942::CmdNoAcoge_Click(int Index) {
   if (!ConfirmaRespuestaGrupo(Index, "Se modificarán las deudas sin marcar como no acogidas. ¿ Desea continuar ?"))
     return;
-  gsSQL = "UPDATE TMP_F0942DEUDAS " + std::string(" SET ind_acog = 2,  ") + " Mto_tributo_c = 0, " +
-          " Mto_int_cap_c = 0, " + " Mto_int_c = 0, " + " Mto_act_c = 0 " + ClaveDeudas() +
-          (Index == 2 ? "AND ind_tip_deu in ( '02', '03' ) " : "AND ind_tip_deu in ( '01', '05' ) ") +
-          "AND ind_ver_deu in ( '00', '07', '08' ) " + "AND ind_acog is null ";
-  EjecutaSQL(gsSQL);
+  RespondeGrupo(Index, false);
   CargaTabIndex(Index);
+}
+
+// The answer to a whole grid is written row by row, so that every debt it
+// changes gets its check code again, as an answer in the detail window does:
+// in one pass and one transaction, a failure leaving every debt unanswered and
+// told as a failing statement is.
+void Frm942::RespondeGrupo(int Index, bool bAcoge) {
+  gsSQL = "SELECT * FROM TMP_F0942DEUDAS " + ClaveDeudas() +
+          (Index == 2 ? "AND ind_tip_deu in ( '02', '03' ) " : "AND ind_tip_deu in ( '01', '05' ) ") +
+          "AND ind_ver_deu in ( '00', '07', '08' ) " + "AND ind_acog is null " +
+          (bAcoge && Index == 1 ? "AND ind_impugnado = '00' " : "");
+  try {
+    dao::Transaction transaccion(*gDB);
+    dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
+    CamposRespuesta campos(*rs);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      rs->Edit();
+      campos.Responde(bAcoge);
+      campos.numero = GeneraCNumero(*rs, 9);
+      rs->Update();
+    }
+    rs->Close();
+    transaccion.Commit();
+  } catch (const vb::Error& error) {
+    MuestraErrorSQL(error);
+  }
 }
 
 // Both answers to a whole grid need rows, an unanswered debt and the user's Yes.

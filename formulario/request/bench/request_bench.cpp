@@ -16,6 +16,10 @@
 //   accepted debts up to an acceptance date 31 days after the debt file's
 //   (Recalcula_deuda, one transaction). The comparison is one plain UPDATE of
 //   the same rows computing the same interest in SQL.
+// - Whole-grid answer: with the 10,000 debts unanswered, each iteration presses
+//   "No acoge" on grid 1 (every row answered and given its check code in one
+//   transaction, the grid reloaded). The comparison is one plain UPDATE of the
+//   same rows.
 // - Payment mode: each iteration writes one box of the open entity, whose change
 //   runs its whole cascade (the payment form, the instalments, the initial
 //   payment), or enters tab 4, which sums the 10,000 accepted amounts first.
@@ -189,6 +193,58 @@ void BM_ActualizacionSqlitePlana(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ActualizacionSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Answers Yes to every question, so that "No acoge" goes on.
+class HostSi : public importbench::HostBench {
+ public:
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+    HostBench::MsgBox(prompt, style, title);
+    return forms::vbYes;
+  }
+};
+
+// "No acoge" on grid 1 with its 10,000 debts unanswered: every row read,
+// answered, given its check code and stored in one transaction, then the grid
+// reloaded. The debts are made unanswered again outside the timing.
+void BM_NoAcoge(benchmark::State& state) {
+  HostSi host;
+  Suite suite(static_cast<int>(state.range(0)));
+  korva::Frm942& frm = suite.AbreAcogida();
+  forms::SetHost(&host);
+  for (auto _ : state) {
+    state.PauseTiming();
+    korva::gDB->Execute("UPDATE TMP_F0942DEUDAS SET ind_acog = Null");
+    state.ResumeTiming();
+    frm.CmdNoAcoge(1).SetValue(true);
+  }
+  if (!korva::gDB->OpenRecordset("SELECT * FROM TMP_F0942DEUDAS WHERE ind_acog is null")->Eof())
+    state.SkipWithError("the debts were not answered");
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_NoAcoge)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same answer as one plain UPDATE, which gives no check code.
+void BM_NoAcogeSqlitePlana(benchmark::State& state) {
+  Suite suite(static_cast<int>(state.range(0)));
+  suite.AbreAcogida();
+  sqlite3* db = nullptr;
+  Check(sqlite3_open(suite.Database().c_str(), &db), db);
+  dao::RegisterJetSql(db);
+  const std::string responde =
+      std::string("UPDATE TMP_F0942DEUDAS SET ind_acog = 2, mto_tributo_c = '0', mto_int_cap_c = '0', "
+                  "mto_int_c = '0', mto_act_c = '0' WHERE doc_id_d = '") + kRuc + "' AND semana = 1 "
+                  "AND ind_tip_deu IN ('01', '05') AND ind_ver_deu IN ('00', '07', '08') "
+                  "AND ind_acog IS NULL";
+  for (auto _ : state) {
+    state.PauseTiming();
+    Check(sqlite3_exec(db, "UPDATE TMP_F0942DEUDAS SET ind_acog = NULL", nullptr, nullptr, nullptr), db);
+    state.ResumeTiming();
+    Check(sqlite3_exec(db, responde.c_str(), nullptr, nullptr, nullptr), db);
+  }
+  sqlite3_close(db);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_NoAcogeSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // One box of the open entity written with two values in turn; the payment form
 // "0" stands while the instalments and the initial payment change.

@@ -8,6 +8,8 @@ const std::string kCelular = "Identificación-Información general : El celular 
 const std::string kFechaAnterior = "La Fecha de actualización no debe ser menor a la fecha de pedido "
                                    "de archivo personalizado. Fecha de pedido de archivo "
                                    "personalizado: 15/05/2010";
+const std::string kArchivoDeAyer = "El archivo personalizado no es de hoy día, por favor descargue y "
+                                   "procese nuevamente el archivo";
 const std::string kAntiguo = "Esta declaración la ha realizado con un archivo personalizado antiguo. "
                              "Debe solicitar nuevamente su archivo a TELVO.";
 
@@ -70,8 +72,8 @@ TEST_F(Frm942ComandosTest, ValidateWithABadIdentificationReportsOnlyIt) {
   });
 }
 
-// What keeps "&Grabar" from storing: each refusal is told (the date's only by
-// bringing back the earlier date) and nothing is stored.
+// What keeps "&Grabar" from storing: each refusal is told, the date's after
+// the earlier date is back, and nothing is stored.
 TEST_F(Frm942ComandosTest, StoreRefusalsStoreNothing) {
   struct Caso {
     const char* que;
@@ -85,7 +87,16 @@ TEST_F(Frm942ComandosTest, StoreRefusalsStoreNothing) {
       {"older debt file", "", [](Frm942&) {}, {{kAntiguo, forms::vbCritical, kTitulo}}},
       {"telephone", "0", [](Frm942& frm) { frm.txtTelefono.SetText("12345"); },
        {{kTelefono, forms::vbCritical, kTitulo}}},
-      {"date", "0", [](Frm942& frm) { frm.mkeFechaAcog.SetText("14/05/2010"); }, {}},
+      {"date", "0", [](Frm942& frm) { frm.mkeFechaAcog.SetText("14/05/2010"); },
+       {{kFechaAnterior, forms::vbCritical, kTitulo}}},
+      {"debt file of an earlier day", "0",
+       [this](Frm942& frm) {
+         Ejecuta("UPDATE TMP_F0942DEUDAS SET Fec_des_deu = #05/14/2010 08:00:00#");
+         frm.CargaTabIndex(1);
+         // The date box, which the refusal gives the focus, tells it again when closing leaves it.
+         driver_.Expect({kArchivoDeAyer, forms::vbCritical, kTitulo});
+       },
+       {{kArchivoDeAyer, forms::vbCritical, kTitulo}}},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.que);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+#include "formulario/core/ModGen01.h"
 #include "formulario/request/tests/prueba_validacion.h"
 #include "platform/dao/dao.h"
 
@@ -107,6 +108,18 @@ class Frm942GrabacionTest : public PruebaValidacion {
     for (const auto& fila : filas) EXPECT_EQ(fila.back(), CodigoDeControl(fila, n)) << fila[5];
   }
 
+  // The numbers of a table's answered debts whose check code is not the one
+  // their values give now.
+  std::vector<std::string> CodigosErrados(const std::string& tabla) {
+    std::vector<std::string> errados;
+    dao::RecordsetPtr rs = gDB->OpenRecordset("SELECT * FROM " + tabla + " WHERE ind_acog is not null",
+                                              dao::dbOpenSnapshot);
+    for (; !rs->Eof(); rs->MoveNext())
+      if (vb::CStr((*rs)("cnumero").Value() & vb::Variant("")) != GeneraCNumero(*rs, 9))
+        errados.push_back(vb::CStr((*rs)("num_doc").Value()));
+    return errados;
+  }
+
   std::unique_ptr<OtroPrograma> otro_;
 
   // "&Grabar" with its closing message; the store is expected to run.
@@ -198,6 +211,41 @@ TEST_F(Frm942GrabacionTest, StoreAndReopenKeepEveryBoxKindAndEveryRow) {
   });
 }
 
+// Every debt "Acoger todas" or "No acoge" answers carries the check code of its
+// new values, in the working table and once stored: categories 01 and 05 of
+// tab 1, 02 and 03 of tab 2, each tab answered both ways.
+TEST_F(Frm942GrabacionTest, WholeGridAnswersGiveEachRowItsCheckCode) {
+  for (bool bAcogeTabUno : {true, false}) {
+    SCOPED_TRACE(bAcogeTabUno ? "tab 1 included" : "tab 1 left out");
+    for (const char* tabla : {"CAB", "F0942DEUDAS", "F0942GARANTIA"})
+      Ejecuta(std::string("DELETE FROM ") + tabla);
+    Declara(kRucAndina, 1,
+            {Deuda{"01", "00", "201001", "010101", "1"}, Deuda{"05", "08", "200912", "010101", "2"},
+             Deuda{"02", "00", "201002", "010101", "3"}, Deuda{"03", "07", "201003", "010101", "4"},
+             Deuda{"02", "16", "200911", "010101", "5"}});
+    Ejecuta("UPDATE F0942DEUDAS SET mto_int_cap_s = '1.00', mto_int_s = '2.00', mto_act_s = '103.00' "
+            "WHERE num_doc = '2'");
+    Abre(kRucAndina, [&](Frm942& frm) {
+      Identifica(frm);
+      for (int n : {1, 2}) {
+        bool bAcoge = (n == 1) == bAcogeTabUno;
+        driver_.ChooseTab(frm.SSTab1, n);
+        driver_.Answer(forms::vbYes);
+        driver_.Click(bAcoge ? frm.CmdAcoge(n) : frm.CmdNoAcoge(n));
+        EXPECT_EQ(Cuenta("TMP_F0942DEUDAS WHERE ind_acog is not null"), 2 * n);
+        EXPECT_EQ(CodigosErrados("TMP_F0942DEUDAS"), std::vector<std::string>{}) << n;
+      }
+      // The 05 debt, which no interest update touches, accepts the reported amounts or none.
+      EXPECT_EQ(Consulta("SELECT mto_tributo_c, mto_int_cap_c, mto_int_c, mto_act_c FROM TMP_F0942DEUDAS "
+                         "WHERE num_doc = '2'"),
+                (bAcogeTabUno ? Filas{{"100.00", "1.00", "2.00", "103.00"}} : Filas{{"0", "0", "0", "0"}}));
+      Graba(frm, kGrabadaConInconsistencias);
+    });
+    EXPECT_EQ(Cuenta("F0942DEUDAS WHERE ind_acog is not null"), 4);
+    EXPECT_EQ(CodigosErrados("F0942DEUDAS"), std::vector<std::string>{});
+  }
+}
+
 // Storing one declaration replaces its own rows only: another declaration of
 // the same taxpayer and every declaration of another keep theirs.
 TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
@@ -286,9 +334,11 @@ TEST_F(Frm942GrabacionTest, RecalculationAndStoreWaitForALockHeldTwentyMsOfEvery
 
 // The edge cases of storing boxes: a good taxpayer's initial payment is stored
 // as 0 whatever it shows, a header is marked 9 after an inconsistency and 0
-// after none, and storing twice leaves one row per box.
+// after none, a stored box the form does not hold goes, and storing twice
+// leaves one row per box.
 TEST_F(Frm942GrabacionTest, StoredHeaderAndBoxesFollowTheTaxpayerAndTheValidation) {
   Declara(kRucRio, 3, {Deuda{"01", "00", "201001", "010101", "1", "001000", "100.00", "100.00", "1"}}, "1");
+  Casilla(kRucRio, 3, "999", "7");
   Abre(kRucRio, [&](Frm942& frm) {
     Identifica(frm);
     Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_conf = 1");
@@ -299,6 +349,7 @@ TEST_F(Frm942GrabacionTest, StoredHeaderAndBoxesFollowTheTaxpayerAndTheValidatio
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '537'"), (Filas{{"0"}}));
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '520'"), (Filas{{"0"}}));
     EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '589'"), (Filas{{"1"}}));
+    EXPECT_EQ(Consulta("SELECT i_valor FROM DET WHERE Casilla = '999'"), Filas{});
     EXPECT_EQ(De("CAB", kRucRio, "estado"), (Filas{{"0"}}));
     Llena(frm, {{517, "1"}});
     Graba(frm, kGrabadaConInconsistencias);
