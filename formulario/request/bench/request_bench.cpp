@@ -6,12 +6,9 @@
 //
 // One suite holds a declaration of 10,000 debts made by importing a generated
 // debt file.
-// - Opening: each iteration opens the request form on it, as the chooser does
-//   (the working tables emptied and filled, the boxes loaded, the four grids read
-//   with their counters and totals) and reads the first screen of grid 1; the
-//   window is closed outside the timing. The comparison copies the same rows
-//   into the working table with one INSERT ... SELECT, the table emptied
-//   beforehand.
+// - Opening (BM_PersonaAbre in request_views_bench.cpp, the form opened with
+//   and without its Qt views): the comparison copies the same rows into the
+//   working table with one INSERT ... SELECT, the table emptied beforehand.
 // - Interest: with every debt included and agreed, each iteration brings the
 //   accepted debts up to an acceptance date 31 days after the debt file's
 //   (Recalcula_deuda, one transaction). The comparison is one plain UPDATE of
@@ -28,13 +25,11 @@
 //   transaction). The comparison deletes and copies back the same rows in one
 //   transaction.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "formulario/request/bench/request_suite.h"
-#include "platform/dao/sql_functions.h"
 #include "platform/forms/forms.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
@@ -43,49 +38,20 @@
 
 namespace {
 
-using importbench::Check;
-using importbench::kRuc;
+using requestbench::Plana;
 using requestbench::Suite;
-
-// Runs `sql` and reads its rows, as a query the validation opens.
-void Consulta(sqlite3* db, const std::string& sql) {
-  sqlite3_stmt* st = nullptr;
-  Check(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), db);
-  while (sqlite3_step(st) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_int(st, 0));
-  sqlite3_finalize(st);
-}
-
-void BM_AbreDeclaracion(benchmark::State& state) {
-  Suite suite(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    if (!suite.Abre()) {
-      state.SkipWithError("the request form did not load");
-      break;
-    }
-    state.PauseTiming();
-    suite.Cierra();
-    state.ResumeTiming();
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(BM_AbreDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_CopiaSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
-  sqlite3* db = nullptr;
-  Check(sqlite3_open(suite.Database().c_str(), &db), db);
-  // The table's text columns compare by the engine's collation.
-  dao::RegisterJetSql(db);
-  const std::string copia =
-      std::string("INSERT INTO TMP_F0942DEUDAS SELECT * FROM F0942DEUDAS WHERE tip_doc_d = 6 AND "
-                  "doc_id_d = '") + kRuc + "' AND formulario = '0942' AND semana = 1";
+  Plana plana(suite.Database());
+  const std::string copia = "INSERT INTO TMP_F0942DEUDAS SELECT * FROM F0942DEUDAS " +
+                            requestbench::DeudasDeLaDeclaracion() + "AND tip_doc_d = 6 AND formulario = '0942'";
   for (auto _ : state) {
     state.PauseTiming();
-    Check(sqlite3_exec(db, "DELETE FROM TMP_F0942DEUDAS", nullptr, nullptr, nullptr), db);
+    plana.Ejecuta("DELETE FROM TMP_F0942DEUDAS");
     state.ResumeTiming();
-    Check(sqlite3_exec(db, copia.c_str(), nullptr, nullptr, nullptr), db);
+    plana.Ejecuta(copia);
   }
-  sqlite3_close(db);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CopiaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -108,24 +74,12 @@ void BM_RecalculaDeuda(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculaDeuda)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// The same interest as one UPDATE: 31 days at 0.04 % a day (the rate 1.2) on the
-// tax and the capitalised interest, the reported interest added, two decimals
-// and whole soles.
 void BM_ActualizacionSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
   suite.AbreAcogida();
-  sqlite3* db = nullptr;
-  Check(sqlite3_open(suite.Database().c_str(), &db), db);
-  dao::RegisterJetSql(db);
-  const std::string actualiza =
-      std::string("UPDATE TMP_F0942DEUDAS SET "
-                  "mto_int_c = printf('%.2f', mto_int_s + round((mto_tributo_c + mto_int_cap_s) * 0.0124, 2)), "
-                  "mto_act_c = printf('%.0f', mto_tributo_c + mto_int_cap_s + mto_int_s + "
-                  "round((mto_tributo_c + mto_int_cap_s) * 0.0124, 2)), cnumero = '000000' "
-                  "WHERE doc_id_d = '") + kRuc + "' AND semana = 1 AND ind_tip_deu in ('01', '02', '03') "
-                  "AND ind_ver_deu in ('00', '07', '08') AND ind_acog = 1 AND ind_conf = 1";
-  for (auto _ : state) Check(sqlite3_exec(db, actualiza.c_str(), nullptr, nullptr, nullptr), db);
-  sqlite3_close(db);
+  Plana plana(suite.Database());
+  const std::string actualiza = requestbench::ActualizacionPlana();
+  for (auto _ : state) plana.Ejecuta(actualiza);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ActualizacionSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -190,10 +144,8 @@ BENCHMARK(BM_ValidaDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_ValidaSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
   suite.Responde();
-  sqlite3* db = nullptr;
-  Check(sqlite3_open(suite.Database().c_str(), &db), db);
-  dao::RegisterJetSql(db);
-  const std::string deudas = std::string("FROM TMP_F0942DEUDAS WHERE doc_id_d = '") + kRuc + "' AND semana = 1 ";
+  Plana plana(suite.Database());
+  const std::string deudas = "FROM TMP_F0942DEUDAS " + requestbench::DeudasDeLaDeclaracion();
   std::vector<std::string> consultas = {
       "SELECT 'x' " + deudas + "AND Ind_tip_deu IN ('01', '02', '03') LIMIT 1",
       "SELECT 'x' " + deudas + "AND Ind_tip_deu IN ('01', '02', '03') AND (ind_acog = 0 OR ind_acog "
@@ -208,8 +160,7 @@ void BM_ValidaSqlitePlana(benchmark::State& state) {
   consultas.push_back("SELECT 'x' " + deudas + "AND Ind_tip_deu = '04' AND per_doc > '201001' AND "
                       "cod_for_dj <> '3' AND substr(cod_tri, 1, 2) <> '06' LIMIT 1");
   for (auto _ : state)
-    for (const std::string& consulta : consultas) Consulta(db, consulta);
-  sqlite3_close(db);
+    for (const std::string& consulta : consultas) plana.Lee(consulta);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ValidaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -226,18 +177,9 @@ BENCHMARK(BM_GrabaDeclaracion)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BM_GrabaSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
   suite.Responde();
-  sqlite3* db = nullptr;
-  Check(sqlite3_open(suite.Database().c_str(), &db), db);
-  dao::RegisterJetSql(db);
-  const std::string clave = std::string(" WHERE tip_doc_d = 6 AND doc_id_d = '") + kRuc +
-                            "' AND periodo = '" + korva::gsPeriodo + "' AND formulario = '0942' AND semana = 1";
-  std::string copia = "BEGIN;";
-  for (const char* tabla : {"F0942DEUDAS", "F0942MOTIVO", "F0942SUSTEN"})
-    copia += std::string("DELETE FROM ") + tabla + clave + "; INSERT INTO " + tabla +
-             " SELECT * FROM TMP_" + tabla + clave + ";";
-  copia += "COMMIT;";
-  for (auto _ : state) Check(sqlite3_exec(db, copia.c_str(), nullptr, nullptr, nullptr), db);
-  sqlite3_close(db);
+  Plana plana(suite.Database());
+  const std::string copia = requestbench::GrabacionPlana();
+  for (auto _ : state) plana.Ejecuta(copia);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_GrabaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
