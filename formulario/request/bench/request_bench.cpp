@@ -44,8 +44,7 @@ using requestbench::Suite;
 void BM_CopiaSqlitePlana(benchmark::State& state) {
   Suite suite(static_cast<int>(state.range(0)));
   Plana plana(suite.Database());
-  const std::string copia = "INSERT INTO TMP_F0942DEUDAS SELECT * FROM F0942DEUDAS " +
-                            requestbench::DeudasDeLaDeclaracion() + "AND tip_doc_d = 6 AND formulario = '0942'";
+  const std::string copia = requestbench::CopiaPlana();
   for (auto _ : state) {
     state.PauseTiming();
     plana.Ejecuta("DELETE FROM TMP_F0942DEUDAS");

@@ -108,6 +108,12 @@ inline std::string DeudasDeLaDeclaracion() {
   return std::string("WHERE doc_id_d = '") + importbench::kRuc + "' AND semana = 1 ";
 }
 
+// The opening's copy of the declaration's debts into the emptied working table.
+inline std::string CopiaPlana() {
+  return "INSERT INTO TMP_F0942DEUDAS SELECT * FROM F0942DEUDAS " + DeudasDeLaDeclaracion() +
+         "AND tip_doc_d = 6 AND formulario = '0942'";
+}
+
 // The interest of the included and agreed debts as one UPDATE: 31 days at
 // 0.04 % a day (the rate 1.2) on the tax and the capitalised interest, the
 // reported interest added, two decimals and whole soles.
