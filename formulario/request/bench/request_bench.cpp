@@ -6,9 +6,8 @@
 //
 // One suite holds a declaration of 10,000 debts made by importing a generated
 // debt file.
-// - Opening (BM_PersonaAbre in request_views_bench.cpp, the form opened with
-//   and without its Qt views): the comparison copies the same rows into the
-//   working table with one INSERT ... SELECT, the table emptied beforehand.
+// - Opening: see request_views_bench.cpp, which opens the form with and
+//   without its Qt views.
 // - Interest: with every debt included and agreed, each iteration brings the
 //   accepted debts up to an acceptance date 31 days after the debt file's
 //   (Recalcula_deuda, one transaction). The comparison is one plain UPDATE of
@@ -40,20 +39,6 @@ namespace {
 
 using requestbench::Plana;
 using requestbench::Suite;
-
-void BM_CopiaSqlitePlana(benchmark::State& state) {
-  Suite suite(static_cast<int>(state.range(0)));
-  Plana plana(suite.Database());
-  const std::string copia = requestbench::CopiaPlana();
-  for (auto _ : state) {
-    state.PauseTiming();
-    plana.Ejecuta("DELETE FROM TMP_F0942DEUDAS");
-    state.ResumeTiming();
-    plana.Ejecuta(copia);
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(BM_CopiaSqlitePlana)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Two acceptance dates a day apart in turn, so that every run changes every row.
 void BM_RecalculaDeuda(benchmark::State& state) {
