@@ -243,7 +243,7 @@ dao::Fields& Recordset::Fields() {
 
 const vb::Variant& Recordset::Read(int field) const {
   RequireOpen();
-  if (editMode_ != dbEditNone) return buffer_[field];
+  if (editMode_ == dbEditAdd || (editMode_ == dbEditInProgress && changed_[field])) return buffer_[field];
   if (!HasCurrent()) Fail(kErrNoCurrentRecord);
   if (rows_[current_].deleted) Fail(kErrRecordDeleted);
   return Values(current_)[field];
@@ -283,7 +283,11 @@ void Recordset::Edit() {
   RequireWritable();
   if (!HasCurrent()) Fail(kErrNoCurrentRecord);
   if (rows_[current_].deleted) Fail(kErrRecordDeleted);
-  buffer_ = Values(current_);
+  // The row's stored values are read back now; the pending row holds only the
+  // fields written, the others are read from the row itself. A recalculation
+  // edits thousands of rows, writing a few of their fields.
+  Values(current_);
+  buffer_.assign(fields_.fields_.size(), vb::Null);
   changed_.assign(fields_.fields_.size(), false);
   editMode_ = dbEditInProgress;
 }
@@ -318,7 +322,8 @@ void Recordset::Update() {
   } else {
     Row& row = rows_[current_];
     connection_->UpdateRow(schema, row.rowid, columns, values);
-    row.values = std::move(buffer_);
+    for (std::size_t i = 0; i < changed_.size(); ++i)
+      if (changed_[i]) row.values[i] = std::move(buffer_[i]);
     MarkWritten(row);
     lastModified_ = current_;
   }

@@ -132,6 +132,8 @@ class Recordset {
   long added_ = 0;
   long lastModified_ = -1;
   int editMode_ = 0;
+  // The pending row: every field of a row being added, only the fields written
+  // (flagged in changed_) of a row being edited.
   std::vector<vb::Variant> buffer_;
   // Flags kept as bytes rather than bits: every field's is read for every row written.
   std::vector<char> changed_;

@@ -34,7 +34,10 @@ DataGridView::DataGridView(FormWindow& window, forms::DataGrid& grid)
   table_->horizontalHeader()->setHighlightSections(false);
   Adopt(table_);
   connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-          [this](int top) { Scrolled(top); });
+          [this](int top) {
+            WidenToRowsOnScreen();
+            Scrolled(top);
+          });
 }
 
 void DataGridView::Detach() {
@@ -42,18 +45,13 @@ void DataGridView::Detach() {
   ControlView::Detach();
 }
 
-// The width in pixels that shows a column's heading and every text of its rows
-// whole, their padding blanks left out.
-int DataGridView::ContentWidth(int col) const {
-  QFontMetrics metrics(table_->font());
-  int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 1;
-  int widest = table_->horizontalHeader()->sectionSizeHint(col);
-  for (int row = 0; row < rows_->rowCount(); ++row) {
-    QString text = rows_->data(rows_->index(row, col), Qt::DisplayRole).toString();
-    while (text.endsWith(' ')) text.chop(1);
-    widest = std::max(widest, metrics.horizontalAdvance(text) + margins);
-  }
-  return widest;
+// The rows a person can see: from the first row on screen, as many as the
+// table's height holds (a part of a row counting as a row).
+std::pair<int, int> DataGridView::RowsOnScreen() const {
+  int first = table_->verticalScrollBar()->value();
+  int rowHeight = std::max(1, table_->verticalHeader()->defaultSectionSize());
+  int count = table_->height() / rowHeight + 1;
+  return {first, std::min(rows_->rowCount(), first + count)};
 }
 
 // Each column keeps its width in twips; one whose texts do not fit in it is
@@ -62,11 +60,31 @@ void DataGridView::ShowColumns() {
   forms::DataGrid& grid = Model();
   for (int col = 0; col < grid.ColumnCount(); ++col) {
     forms::GridColumn column = grid.Columns(col);
-    int width = ToPixels(column.Width());
-    table_->setColumnWidth(col, column.Visible() ? std::max(width, ContentWidth(col)) : width);
+    table_->setColumnWidth(col, ToPixels(column.Width()));
     table_->setColumnHidden(col, !column.Visible());
   }
   table_->verticalHeader()->setDefaultSectionSize(std::max(1, ToPixels(grid.RowHeight())));
+  WidenToRowsOnScreen();
+}
+
+// A shown column too narrow for its heading or for a text of the rows on screen
+// (its padding blanks left out) is widened to show them whole. Only the rows a
+// person sees are measured, so that reading a grid of thousands of rows does not
+// measure every text; rows scrolled into view widen their columns then.
+void DataGridView::WidenToRowsOnScreen() {
+  QFontMetrics metrics(table_->font());
+  int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 1;
+  auto [first, end] = RowsOnScreen();
+  for (int col = 0; col < rows_->columnCount(); ++col) {
+    if (table_->isColumnHidden(col)) continue;
+    int widest = std::max(table_->columnWidth(col), table_->horizontalHeader()->sectionSizeHint(col));
+    for (int row = first; row < end; ++row) {
+      QString text = rows_->data(rows_->index(row, col), Qt::DisplayRole).toString();
+      while (text.endsWith(' ')) text.chop(1);
+      widest = std::max(widest, metrics.horizontalAdvance(text) + margins);
+    }
+    if (widest > table_->columnWidth(col)) table_->setColumnWidth(col, widest);
+  }
 }
 
 // The current row is selected and the view starts at the grid's first row on
@@ -86,6 +104,8 @@ void DataGridView::ShowCurrent() {
   table_->verticalScrollBar()->setValue(static_cast<int>(grid.FirstRow()));
   showing_ = false;
 }
+
+void DataGridView::Placed() { WidenToRowsOnScreen(); }
 
 void DataGridView::SyncOwn() {
   rows_->Reload();

@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+
 #include "platform/forms/data_grid.h"
 #include "platform/qt/control_view.h"
 
@@ -22,6 +24,7 @@ class DataGridView final : public ControlView {
 
  protected:
   void SyncOwn() override;
+  void Placed() override;
   bool ClicksOnRelease() const override { return false; }
   void Pressed(QWidget* target, QPoint pos) override;
   void DoubleClicked() override;
@@ -29,8 +32,9 @@ class DataGridView final : public ControlView {
  private:
   forms::DataGrid& Model() const { return static_cast<forms::DataGrid&>(*control_); }
   bool IsCellOrHeader(QWidget* target) const;
-  int ContentWidth(int col) const;
+  std::pair<int, int> RowsOnScreen() const;
   void ShowColumns();
+  void WidenToRowsOnScreen();
   void ShowCurrent();
   void Scrolled(int top);
   QTableView* table_;

@@ -58,6 +58,19 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
+// A text of ASCII bytes alone, as codes and names nearly always are, changes
+// case byte by byte without being decoded.
+std::string MapCase(const std::string& text, char32_t (*map)(char32_t)) {
+  if (IsAscii(text)) {
+    std::string mapped = text;
+    for (char& c : mapped) c = static_cast<char>(map(static_cast<unsigned char>(c)));
+    return mapped;
+  }
+  std::u32string chars = DecodeUtf8(text);
+  std::transform(chars.begin(), chars.end(), chars.begin(), map);
+  return EncodeUtf8(chars);
+}
+
 }  // namespace
 
 long Len(const std::string& text) {
@@ -167,17 +180,9 @@ int StrComp(const std::string& a, const std::string& b, VbCompareMethod compare)
   return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
-std::string UCase(const std::string& text) {
-  std::u32string chars = DecodeUtf8(text);
-  std::transform(chars.begin(), chars.end(), chars.begin(), UpperOf);
-  return EncodeUtf8(chars);
-}
+std::string UCase(const std::string& text) { return MapCase(text, UpperOf); }
 
-std::string LCase(const std::string& text) {
-  std::u32string chars = DecodeUtf8(text);
-  std::transform(chars.begin(), chars.end(), chars.begin(), LowerOf);
-  return EncodeUtf8(chars);
-}
+std::string LCase(const std::string& text) { return MapCase(text, LowerOf); }
 
 std::string LTrim(const std::string& text) {
   std::size_t first = text.find_first_not_of(' ');

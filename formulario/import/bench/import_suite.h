@@ -25,12 +25,14 @@ namespace fs = std::filesystem;
 
 inline constexpr const char* kRuc = "20456712348";
 
-// Answers every message box with OK and keeps the last one's text.
+// Answers a question with Yes, as a person going ahead, every other message box
+// with OK, and keeps the last one's text.
 class HostBench : public forms::Host {
  public:
-  int MsgBox(const std::string& prompt, int, const std::string&) override {
+  int MsgBox(const std::string& prompt, int style, const std::string&) override {
     last = prompt;
-    return forms::vbOK;
+    int buttons = style & 7;
+    return buttons == forms::vbYesNo || buttons == forms::vbYesNoCancel ? forms::vbYes : forms::vbOK;
   }
   void RunModal(forms::Form&) override { throw std::logic_error("no modal window here"); }
   void ShowHelp(const forms::HelpRequest&) override {}

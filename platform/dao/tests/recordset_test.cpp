@@ -103,6 +103,8 @@ TEST_F(RecordsetTest, EditUpdateCancelAndDeleteWriteThrough) {
                                        "WHERE code >= 'F36003' ORDER BY code", dbOpenDynaset);
   rs->Edit();
   rs->Fields()["description"] = "cambiado";
+  EXPECT_EQ(rs->Fields()["description"].Value().As<std::string>(), "cambiado");
+  EXPECT_EQ(Code(*rs), "F36003");
   rs->Update();
   EXPECT_EQ(rs->Fields()["description"].Value().As<std::string>(), "cambiado");
   rs->Edit();

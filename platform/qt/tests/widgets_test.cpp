@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
@@ -256,6 +257,19 @@ TEST_F(QtWidgets, GridColumnsFollowTheirCaptionWidthAndVisibility) {
   EXPECT_EQ(Grid().model()->headerData(2, Qt::Horizontal).toString(), "Código");
   EXPECT_EQ(Grid().columnWidth(2), 160);
   EXPECT_FALSE(Grid().isColumnHidden(0));
+}
+
+// Columns are measured against the rows on screen: a longer text further down
+// widens its column once the person scrolls it into view, and shows whole.
+TEST_F(QtWidgets, AGridColumnWidensWhenALongerTextScrollsIntoView) {
+  const QString largo = "IMPUESTO GENERAL A LAS VENTAS - CUENTA PROPIA";
+  form->grdDeudas.SetHeight(600);
+  form->grdDeudas.Columns("cod_tri").AddValueItem(vb::Variant("031201"), largo.toStdString());
+  EXPECT_EQ(Grid().columnWidth(2), 80);
+  Grid().verticalScrollBar()->setValue(2);
+  EXPECT_EQ(RowTexts(3)[1], largo);
+  int margins = 2 * (Grid().style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &Grid()) + 1);
+  EXPECT_LE(Grid().fontMetrics().horizontalAdvance(largo), Grid().columnWidth(2) - margins);
 }
 
 TEST_F(QtWidgets, MenusFollowTheirCaptionsStateAndRunClickWhenChosen) {

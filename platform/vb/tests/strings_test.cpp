@@ -120,6 +120,8 @@ TEST(Strings, CaseFollowsWindows1252Letters) {
   EXPECT_EQ(vb::UCase("peña ñandú árbol éxito ïö çœšžÿ ß"), "PEÑA ÑANDÚ ÁRBOL ÉXITO ÏÖ ÇŒŠŽŸ ß");
   EXPECT_EQ(vb::LCase("PEÑA ÁÉÍÓÚ ÇŒŠŽŸ ×"), "peña áéíóú çœšžÿ ×");
   EXPECT_EQ(vb::UCase("÷"), "÷");
+  EXPECT_EQ(vb::UCase("FormatText Event_1 [a-z]"), "FORMATTEXT EVENT_1 [A-Z]");
+  EXPECT_EQ(vb::LCase("FormatText Event_1 [A-Z]"), "formattext event_1 [a-z]");
 }
 
 TEST(Strings, TrimRemovesBlanksOnly) {
