@@ -1,6 +1,6 @@
 #include "reporte/ResumenSpool.h"
 
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/ImpLinea.h"
 #include "platform/vb/date.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "formulario/core/Globales.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/GlobalesImpresion.h"
+#include "formulario/spool/ImpLinea.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"

@@ -6,7 +6,7 @@
 #include "formulario/printing/ImpGarantias.h"
 #include "formulario/printing/frmImprimir.h"
 #include "formulario/printing/frmPreview.h"
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/ImpLinea.h"
 #include "platform/forms/instance.h"
 
 namespace korva {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "formulario/core/ModGen00.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/GlobalesImpresion.h"
+#include "formulario/spool/ImpLinea.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"

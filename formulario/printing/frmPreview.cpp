@@ -6,7 +6,7 @@
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/forms/hourglass.h"
 #include "platform/forms/services.h"
 #include "platform/printer/print_service.h"

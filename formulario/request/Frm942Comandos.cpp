@@ -9,7 +9,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/ModGen01.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/request/Frm942.h"
 #include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"

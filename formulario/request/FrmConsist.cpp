@@ -2,7 +2,7 @@
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/modGen02.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/error.h"

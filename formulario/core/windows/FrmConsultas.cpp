@@ -4,8 +4,8 @@
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/GlobalesImpresion.h"
+#include "formulario/spool/ImpLinea.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "formulario/core/Globales.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/GlobalesImpresion.h"
+#include "formulario/spool/ImpLinea.h"
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmPreview.h"
 #include "platform/forms/forms.h"

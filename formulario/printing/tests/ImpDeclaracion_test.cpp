@@ -4,7 +4,7 @@
 
 #include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
-#include "formulario/printing/spool/tests/prueba_spool.h"
+#include "formulario/spool/tests/prueba_spool.h"
 
 namespace korva::prueba {
 namespace {

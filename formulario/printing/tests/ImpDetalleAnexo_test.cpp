@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/vb/strings.h"
 
 namespace korva {

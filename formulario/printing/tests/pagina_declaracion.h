@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "formulario/printing/spool/tests/prueba_spool.h"
+#include "formulario/spool/tests/prueba_spool.h"
 
 // The declaration page as the spool file holds it, for the declarant COMERCIAL
 // ANDINA DEL SUR S.A.C. (RUC 20456712348, telephone 4567890).

@@ -7,11 +7,11 @@
 
 #include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/core/windows/tests/ventanas_prueba.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/printing/RegistroImpresion.h"
 #include "formulario/printing/frmImprimir.h"
 #include "formulario/printing/frmPreview.h"
-#include "formulario/printing/spool/tests/prueba_spool.h"
+#include "formulario/spool/tests/prueba_spool.h"
 #include "platform/dao/transaction.h"
 #include "platform/printer/testing/recording_printer.h"
 #include "platform/vb/encoding.h"

@@ -12,7 +12,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen01.h"
 #include "formulario/core/windows/FrmContAbrir.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/import/bench/import_suite.h"
 #include "formulario/request/Calculos.h"
 #include "formulario/request/Frm942.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "formulario/core/tests/entorno_prueba.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/forms/instance.h"
 #include "platform/vb/encoding.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/request/FrmConsist.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 #include "platform/vb/encoding.h"

@@ -1,10 +1,10 @@
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/ImpLinea.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "formulario/core/Globales.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
 #include "platform/vb/conv.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 #include "platform/testsupport/file_bytes.h"
 #include "platform/testsupport/temp_folder.h"
 #include "platform/vb/encoding.h"

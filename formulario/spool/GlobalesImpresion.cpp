@@ -1,4 +1,4 @@
-#include "formulario/printing/spool/GlobalesImpresion.h"
+#include "formulario/spool/GlobalesImpresion.h"
 
 namespace korva {
 

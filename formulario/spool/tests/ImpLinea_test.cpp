@@ -1,12 +1,12 @@
-#include "formulario/printing/spool/ImpLinea.h"
+#include "formulario/spool/ImpLinea.h"
 
 #include <sys/wait.h>
 #include <functional>
 #include <unistd.h>
 
 #include "formulario/core/tests/entorno_prueba.h"
-#include "formulario/printing/spool/GlobalesImpresion.h"
-#include "formulario/printing/spool/tests/prueba_spool.h"
+#include "formulario/spool/GlobalesImpresion.h"
+#include "formulario/spool/tests/prueba_spool.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
 #include "platform/vb/strings.h"
