@@ -4,6 +4,7 @@
 #include "platform/vb/date.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
+#include "platform/vb/numbered_file.h"
 #include "platform/vb/strings.h"
 #include "reporte/Globales.h"
 #include "reporte/ResumenTexto.h"
@@ -50,14 +51,14 @@ void EscribeCuerpo() {
 void ImprimeResumenSpool() {
   gsLinea = "";
   gsArchivoSpool = gsRutaRPT + RegistraSpoolResumen(kCodigoReporte, vb::Trim(gsRuc));
-  giArchivo = vb::FreeFile();
-  vb::Open(gsArchivoSpool, vb::OpenMode::Output, giArchivo);
+  vb::NumberedFile archivo(gsArchivoSpool, vb::OpenMode::Output);
+  giArchivo = archivo.Number();
   giPagina = 1;
   giLineas = 0;
   giPosY = 0;
   EscribeEncabezadoPagina();
   EscribeCuerpo();
-  vb::Close(giArchivo);
+  archivo.Close();
 }
 
 std::string RegistraSpoolResumen(const std::string& sCodRep, const std::string& sDocId) {

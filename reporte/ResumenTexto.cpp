@@ -4,6 +4,7 @@
 #include "platform/vb/error.h"
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
+#include "platform/vb/numbered_file.h"
 #include "platform/vb/random.h"
 #include "platform/vb/strings.h"
 #include "reporte/DatosResumen.h"
@@ -68,14 +69,14 @@ std::string LineaGarantia() {
 void ImprimeResumenTexto() {
   gsLinea = "";
   gsArchivoTexto = NombreArchivoTexto();
-  giArchivo = vb::FreeFile();
-  vb::Open(gsArchivoTexto, vb::OpenMode::Output, giArchivo);
+  vb::NumberedFile archivo(gsArchivoTexto, vb::OpenMode::Output);
+  giArchivo = archivo.Number();
   giPagina = 1;
   giLineas = 1;
   for (const std::string& linea : LineasEncabezado()) EscribeLineaTexto(linea);
   EscribeLineaTexto("");
   for (const LineaResumen& linea : CuerpoResumen()) EscribeLineaTexto(linea());
-  vb::Close(giArchivo);
+  archivo.Close();
 }
 
 void EscribeLineaTexto(const std::string& sLinea) {

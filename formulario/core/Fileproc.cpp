@@ -28,31 +28,27 @@ vb::OpenMode ModoDeApertura(int iModo) {
   }
 }
 
-// One attempt: 0 when nothing is to be opened, the file number when it opened;
-// the operating system's refusals are raised.
-int IntentaAbrir(const std::string& sNombre, int iModo, int iLongitud, int iVerifica) {
+// One attempt: no file when nothing is to be opened, the open file when it
+// opened; the operating system's refusals are raised.
+vb::NumberedFile IntentaAbrir(const std::string& sNombre, int iModo, int iLongitud, int iVerifica) {
   if (!NombreValido(sNombre)) vb::Raise(kErrNombreArchivo);
   if (iVerifica != 0 && iModo == kModoBinarioLectura && !ExisteArchivo(sNombre)) {
     forms::MsgBox("No existe archivo: " + vb::ResolvePath(sNombre), forms::vbCritical, "ERROR!");
-    return 0;
+    return vb::NumberedFile();
   }
-  if (!ModoValido(iModo)) return 0;
-  int iArchivo = vb::FreeFile();
-  if (iModo == kModoAleatorio)
-    vb::Open(sNombre, ModoDeApertura(iModo), iArchivo, iLongitud);
-  else
-    vb::Open(sNombre, ModoDeApertura(iModo), iArchivo);
-  return iArchivo;
+  if (!ModoValido(iModo)) return vb::NumberedFile();
+  if (iModo == kModoAleatorio) return vb::NumberedFile(sNombre, ModoDeApertura(iModo), iLongitud);
+  return vb::NumberedFile(sNombre, ModoDeApertura(iModo));
 }
 
 }  // namespace
 
-int AbreArchivo(const std::string& sNombre, int iModo, int iLongitud, int iVerifica) {
+vb::NumberedFile AbreArchivo(const std::string& sNombre, int iModo, int iLongitud, int iVerifica) {
   for (;;) {
     try {
       return IntentaAbrir(sNombre, iModo, iLongitud, iVerifica);
     } catch (const vb::Error& error) {
-      if (MensajeErrorArchivo(error.Number()) != kArchivoReintentar) return 0;
+      if (MensajeErrorArchivo(error.Number()) != kArchivoReintentar) return vb::NumberedFile();
     }
   }
 }

@@ -2,6 +2,8 @@
 // AbreArchivo: opening a file by number, asking the user to retry on refusal.
 #include <string>
 
+#include "platform/vb/numbered_file.h"
+
 namespace korva {
 
 // The ways AbreArchivo opens a file: 1 output (created or emptied), 2 input,
@@ -14,13 +16,14 @@ inline constexpr int kModoAleatorio = 4;
 inline constexpr int kModoBinarioLectura = 5;
 inline constexpr int kModoBinarioEscritura = 6;
 
-// Opens a file with the next free file number and answers it, or 0 when nothing
+// Opens a file with the next free file number and answers it under its guard,
+// which closes it when it goes; a guard holding no file (number 0) when nothing
 // was opened. A name holding ; < = > ? [ ] * or a blank is refused as a bad file
 // name. When the operating system refuses the file the user is asked through
 // MensajeErrorArchivo and the open is tried again for as long as he answers
 // Retry. With `iVerifica` set, a missing file in mode 5 is reported as
 // "No existe archivo: " and the name, without a retry. A mode outside 1-6 opens
 // nothing.
-int AbreArchivo(const std::string& sNombre, int iModo, int iLongitud, int iVerifica);
+vb::NumberedFile AbreArchivo(const std::string& sNombre, int iModo, int iLongitud, int iVerifica);
 
 }  // namespace korva

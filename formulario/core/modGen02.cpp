@@ -31,14 +31,15 @@ std::string MensajeDeError(const vb::Error& error) {
 
 void EscribeBitacora(const std::string& sRutina, const vb::Error& error,
                      const std::string& mensaje) {
-  int iArchivo = AbreArchivo(vb::App::Path() + "\\errorlog.txt", kModoAgregar, 0, 1);
-  if (iArchivo == 0) return;
+  vb::NumberedFile bitacora = AbreArchivo(vb::App::Path() + "\\errorlog.txt", kModoAgregar, 0, 1);
+  if (!bitacora.IsOpen()) return;
+  int iArchivo = bitacora.Number();
   vb::Print(iArchivo, "Fecha y Hora del error: " + vb::CStr(vb::Now()));
   vb::Print(iArchivo, "Error producido en    : " + sRutina);
   vb::Print(iArchivo, "Descripción del error : [" + std::to_string(error.Number()) + "] " +
                           error.Description());
   vb::Print(iArchivo, mensaje);
-  vb::Close(iArchivo);
+  bitacora.Close();
 }
 
 bool HayFilas(const std::string& sql) {

@@ -13,6 +13,7 @@
 #include "formulario/core/modGen02.h"
 #include "formulario/import/FrmImportar.h"
 #include "platform/dao/transaction.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -272,36 +273,36 @@ void FrmImportar::MuestraPaso(int iValor, const std::string& sTexto) {
   lblbar1.SetCaption(sTexto);
 }
 
+// The window's pointer is normal again before each message; the file closes as
+// the procedure ends, before its caller deletes it.
 bool FrmImportar::DesencriptaArch(const std::string& sNomarch, const std::string& /*sClave*/,
                                   forms::Form& oForm) {
-  int iArchivo = AbreArchivo(sNomarch, kModoEntrada, 0, 1);
-  if (iArchivo == 0) return false;
+  vb::NumberedFile archivo = AbreArchivo(sNomarch, kModoEntrada, 0, 1);
+  if (!archivo.IsOpen()) return false;
+  int iArchivo = archivo.Number();
   long nLineas = 0;
-  oForm.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj(oForm);
   for (;;) {
     try {
       if (vb::Eof(iArchivo)) break;
       ++nLineas;
       std::string sLinea = vb::LineInput(iArchivo);
       if (!CargaTablaValor(sLinea)) {
-        vb::Close(iArchivo);
-        oForm.SetMousePointer(forms::vbDefault);
+        reloj.Restore();
         forms::MsgBox(bFechaHoy ? kMensajeCargaFallida : kMensajeArchivoViejo, forms::vbCritical,
                       Caption());
         return false;
       }
     } catch (const vb::Error& error) {
-      oForm.SetMousePointer(forms::vbDefault);
+      reloj.Restore();
       int iRespuesta = forms::MsgBox("No se puede desencriptar el Archivo " + vb::ResolvePath(sNomarch) + vb::vbLf +
                                          std::to_string(error.Number()) + ":" + error.Description(),
                                      forms::vbCritical + forms::vbRetryCancel, Caption());
       if (iRespuesta == forms::vbRetry) continue;
-      vb::Close(iArchivo);
       return false;
     }
   }
-  oForm.SetMousePointer(forms::vbDefault);
-  vb::Close(iArchivo);
+  reloj.Restore();
   if (nLineas == 0) {
     forms::MsgBox("El archivo personalizado esta en blanco.", forms::vbCritical, Caption());
     return false;

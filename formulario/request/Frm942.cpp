@@ -11,6 +11,7 @@
 #include "formulario/request/Casillas.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
+#include "platform/forms/hourglass.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
@@ -283,11 +284,12 @@ void Frm942::Form_Activate() {
 
 void Frm942::Form_Unload(int& /*Cancel*/) {
   forms::DoEvents();
-  SetMousePointer(forms::vbArrowHourglass);
-  dao::Transaction transaccion(*gDB);
-  VaciaTemporales();
-  transaccion.Commit();
-  SetMousePointer(forms::vbDefault);
+  {
+    forms::Hourglass reloj(*this, forms::vbArrowHourglass);
+    dao::Transaction transaccion(*gDB);
+    VaciaTemporales();
+    transaccion.Commit();
+  }
   FijaGrillasFechaDescarga(nullptr);
 }
 

@@ -45,14 +45,15 @@ void Frm942::txtTelefono_MouseDown(int Button) {
 // The identification check writes its findings first; only when it passes does
 // the whole declaration's validation add its own, close the report and show it.
 // A report that cannot be opened (the user gave up after being told why) leaves
-// nothing to validate into.
+// nothing to validate into. The report is closed by its number, by the
+// validation or here, before its viewer reads it.
 void Frm942::CmdValidar_Click() {
   giGrabando = 0;
   giInconsistencia = 0;
   forms::Hourglass reloj;
   if (!VerificaConfiguracionRegional()) return;
   gsArchivoReporte = gsSysPath + "Mens.txt";
-  nArchivoReporte = AbreArchivo(gsArchivoReporte, kModoSalida, 0, 0);
+  nArchivoReporte = AbreArchivo(gsArchivoReporte, kModoSalida, 0, 0).Release();
   if (nArchivoReporte == 0) return;
   long nAyuda = SSTab1.HelpContextID();
   if (ValidaContForm1(kModoReporte)) {

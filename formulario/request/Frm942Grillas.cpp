@@ -7,6 +7,7 @@
 #include "formulario/request/Casillas.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
+#include "platform/forms/hourglass.h"
 #include "platform/vb/error.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/format.h"
@@ -130,7 +131,7 @@ void Frm942::CalculaMontoTotal(forms::TextBox& oTextBox, int nIndex) {
 void Frm942::SSTab1_Click(int PreviousTab) {
   try {
     if (PreviousTab == 0 && giEnviadas == 0 && !ValidaContForm1(1)) return;
-    SetMousePointer(forms::vbArrowHourglass);
+    forms::Hourglass reloj(*this, forms::vbArrowHourglass);
     if (mkeFechaAcog.Text() != kFechaVacia) Obtiene_TIM(vb::Format(mkeFechaAcog.Text(), "YYYYMM"));
     int nTab = SSTab1.Tab();
     SSTab1.SetHelpContextID(kAyudaPestana[nTab]);
@@ -144,7 +145,6 @@ void Frm942::SSTab1_Click(int PreviousTab) {
       }
       if (txtmtototal.Exists(nTab)) CalculaMontoTotal(txtmtototal(nTab), nTab);
     }
-    SetMousePointer(forms::vbDefault);
   } catch (const vb::Error& error) {
     TerminaPorError("SSTab1_Click", error);
   }

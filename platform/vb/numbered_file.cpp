@@ -25,4 +25,10 @@ void NumberedFile::Close() {
   vb::Close(number_);
 }
 
+int NumberedFile::Release() {
+  if (!open_) return 0;
+  open_ = false;
+  return number_;
+}
+
 }  // namespace vb

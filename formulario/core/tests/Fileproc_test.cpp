@@ -25,43 +25,45 @@ class FileprocTest : public ::testing::Test {
 
 TEST_F(FileprocTest, OpensEachModeWithTheNextFreeNumber) {
   std::ofstream(carpeta_ / "datos.txt", std::ios::binary) << "linea\r\n";
-  int salida = AbreArchivo(carpeta_ / "nuevo.txt", kModoSalida, 0, 0);
-  ASSERT_GT(salida, 0);
-  vb::Print(salida, "uno");
-  int entrada = AbreArchivo(carpeta_ / "datos.txt", kModoEntrada, 0, 0);
-  ASSERT_GT(entrada, 0);
-  EXPECT_NE(entrada, salida);
-  EXPECT_EQ(vb::LineInput(entrada), "linea");
-  int binario = AbreArchivo(carpeta_ / "datos.txt", kModoBinarioLectura, 0, 1);
-  EXPECT_EQ(vb::Get(binario, 5, 1), "linea");
-  int aleatorio = AbreArchivo(carpeta_ / "registros.dat", kModoAleatorio, 4, 0);
-  vb::PutRecord(aleatorio, 2, "abcd");
-  EXPECT_EQ(vb::GetRecord(aleatorio, 2), "abcd");
-  vb::Close();
-  int agregar = AbreArchivo(carpeta_ / "nuevo.txt", kModoAgregar, 0, 0);
-  vb::Print(agregar, "dos");
-  int escritura = AbreArchivo(carpeta_ / "otro.bin", kModoBinarioEscritura, 0, 0);
-  vb::Put(escritura, "xy");
-  vb::Close();
+  {
+    vb::NumberedFile salida = AbreArchivo(carpeta_ / "nuevo.txt", kModoSalida, 0, 0);
+    ASSERT_GT(salida.Number(), 0);
+    vb::Print(salida.Number(), "uno");
+    vb::NumberedFile entrada = AbreArchivo(carpeta_ / "datos.txt", kModoEntrada, 0, 0);
+    ASSERT_GT(entrada.Number(), 0);
+    EXPECT_NE(entrada.Number(), salida.Number());
+    EXPECT_EQ(vb::LineInput(entrada.Number()), "linea");
+    vb::NumberedFile binario = AbreArchivo(carpeta_ / "datos.txt", kModoBinarioLectura, 0, 1);
+    EXPECT_EQ(vb::Get(binario.Number(), 5, 1), "linea");
+    vb::NumberedFile aleatorio = AbreArchivo(carpeta_ / "registros.dat", kModoAleatorio, 4, 0);
+    vb::PutRecord(aleatorio.Number(), 2, "abcd");
+    EXPECT_EQ(vb::GetRecord(aleatorio.Number(), 2), "abcd");
+  }
+  {
+    vb::NumberedFile agregar = AbreArchivo(carpeta_ / "nuevo.txt", kModoAgregar, 0, 0);
+    vb::Print(agregar.Number(), "dos");
+    vb::NumberedFile escritura = AbreArchivo(carpeta_ / "otro.bin", kModoBinarioEscritura, 0, 0);
+    vb::Put(escritura.Number(), "xy");
+  }
   EXPECT_EQ(ReadBytes(carpeta_ / "nuevo.txt"), "uno\r\ndos\r\n");
   EXPECT_EQ(ReadBytes(carpeta_ / "otro.bin"), "xy");
   EXPECT_TRUE(driver_.MessageBoxes().empty());
 }
 
 TEST_F(FileprocTest, ModeOutsideTheSixOpensNothing) {
-  EXPECT_EQ(AbreArchivo(carpeta_ / "nuevo.txt", 7, 0, 0), 0);
-  EXPECT_EQ(AbreArchivo(carpeta_ / "nuevo.txt", 0, 0, 0), 0);
+  EXPECT_EQ(AbreArchivo(carpeta_ / "nuevo.txt", 7, 0, 0).Number(), 0);
+  EXPECT_EQ(AbreArchivo(carpeta_ / "nuevo.txt", 0, 0, 0).Number(), 0);
   EXPECT_FALSE(std::filesystem::exists(carpeta_ / "nuevo.txt"));
 }
 
 TEST_F(FileprocTest, NameWithABlankIsRefusedUntilTheUserCancels) {
   driver_.Expect(kNombreInvalido, forms::vbRetry);
   driver_.Expect(kNombreInvalido, forms::vbCancel);
-  EXPECT_EQ(AbreArchivo(carpeta_ / "mi archivo.txt", kModoSalida, 0, 0), 0);
+  EXPECT_EQ(AbreArchivo(carpeta_ / "mi archivo.txt", kModoSalida, 0, 0).Number(), 0);
   EXPECT_FALSE(std::filesystem::exists(carpeta_ / "mi archivo.txt"));
   for (const char* nombre : {"a;b", "a<b", "a=b", "a>b", "a?b", "a[b", "a]b", "a*b"}) {
     driver_.Expect(kNombreInvalido, forms::vbCancel);
-    EXPECT_EQ(AbreArchivo(carpeta_ / nombre, kModoSalida, 0, 0), 0) << nombre;
+    EXPECT_EQ(AbreArchivo(carpeta_ / nombre, kModoSalida, 0, 0).Number(), 0) << nombre;
   }
 }
 
@@ -70,7 +72,7 @@ TEST_F(FileprocTest, CheckedBinaryReadOfAMissingFileSaysSo) {
   std::string mostrado = carpeta_ / "falta.bin";
   for (const std::string& nombre : {mostrado, carpeta_.Path() + "\\falta.bin"}) {
     driver_.Expect(MessageBoxCall{"No existe archivo: " + mostrado, forms::vbCritical, "ERROR!"});
-    EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 1), 0) << nombre;
+    EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 1).Number(), 0) << nombre;
     EXPECT_EQ(vb::FreeFile(), 1);
   }
 }
@@ -81,9 +83,9 @@ TEST_F(FileprocTest, RefusedFileIsTriedAgainOnRetry) {
                               forms::vbRetryCancel + forms::vbExclamation, "Error de Archivo"};
   driver_.Expect(noEncontrado, forms::vbRetry);
   driver_.Expect(noEncontrado, forms::vbCancel);
-  EXPECT_EQ(AbreArchivo(nombre, kModoEntrada, 0, 1), 0);
+  EXPECT_EQ(AbreArchivo(nombre, kModoEntrada, 0, 1).Number(), 0);
   driver_.Expect(noEncontrado, forms::vbCancel);
-  EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 0), 0);
+  EXPECT_EQ(AbreArchivo(nombre, kModoBinarioLectura, 0, 0).Number(), 0);
 }
 
 TEST_F(FileprocTest, FileErrorDialogKnowsTheRuntimesFileErrors) {

@@ -129,10 +129,9 @@ void FrmConsultas::cmdImprimir_Click() {
     forms::MsgBox("No existen registros para imprimir.", forms::vbInformation, Caption());
     return;
   }
-  forms::Screen.SetMousePointer(forms::vbHourglass);
+  forms::Hourglass reloj(forms::vbHourglass, forms::vbArrow);
   EscribeListado();
   EnviaImpresora();
-  forms::Screen.SetMousePointer(forms::vbArrow);
 }
 
 void FrmConsultas::EscribeListado() {

@@ -33,5 +33,31 @@ TEST(Hourglass, ShowsTheHourglassForItsScopeAndTheDefaultPointerOnEveryRoadOut) 
   }
 }
 
+// A pointer restored before the scope ends is not set again when the guard goes,
+// so a pointer set in between stands.
+TEST(Hourglass, LeavesTheChosenPointerOnceWhenRestoredEarly) {
+  TestDriver driver;
+  {
+    Hourglass reloj(vbHourglass, vbArrow);
+    reloj.Restore();
+    EXPECT_EQ(Screen.MousePointer(), vbArrow);
+    Screen.SetMousePointer(vbHourglass);
+  }
+  EXPECT_EQ(driver.MousePointers(), (std::vector<int>{vbHourglass, vbArrow, vbHourglass}));
+}
+
+TEST(Hourglass, OnAFormSetsTheFormsOwnPointerAndLeavesTheScreensAlone) {
+  TestDriver driver;
+  Form frm("FrmReloj");
+  try {
+    Hourglass reloj(frm, vbArrowHourglass);
+    EXPECT_EQ(frm.MousePointer(), vbArrowHourglass);
+    throw std::runtime_error("falla");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(frm.MousePointer(), vbDefault);
+  EXPECT_EQ(driver.MousePointers(), std::vector<int>{});
+}
+
 }  // namespace
 }  // namespace forms

@@ -40,6 +40,23 @@ TEST_F(NumberedFileTest, WrittenFileIsClosedAndItsNumberFreeWhateverRoadLeavesTh
   }
 }
 
+TEST_F(NumberedFileTest, ReleasedFileStaysOpenUnderItsNumberAndAnEmptyGuardHoldsNone) {
+  int numero = 0;
+  {
+    NumberedFile archivo(folder / "salida.txt", OpenMode::Output);
+    numero = archivo.Release();
+    EXPECT_FALSE(archivo.IsOpen());
+    EXPECT_EQ(archivo.Release(), 0);
+    NumberedFile ninguno;
+    EXPECT_FALSE(ninguno.IsOpen());
+    EXPECT_EQ(ninguno.Number(), 0);
+  }
+  EXPECT_EQ(numero, 1);
+  vb::Print(numero, "línea");
+  vb::Close(numero);
+  EXPECT_EQ(folder.Read("salida.txt"), "l\xEDnea\r\n");
+}
+
 TEST_F(NumberedFileTest, TakesTheFirstFreeNumberAndPassesTheRecordLength) {
   vb::Open(folder / "uno.txt", OpenMode::Output, 1);
   NumberedFile registros(folder / "r.dat", OpenMode::Random, 4);
