@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "formulario/core/Casillas.h"
 #include "formulario/core/Globales.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
@@ -18,8 +19,6 @@ constexpr int kErrDesbordamiento = 6;
 constexpr int kMargenHorizontal = 140;
 constexpr int kCasillaTelefono = 28;
 constexpr int kCasillaPresentacion = 541;
-// The payment-form box of each entity's block, in the order they are joined.
-constexpr std::array<int, 5> kCasillasFormaPago = {501, 508, 515, 522, 529};
 
 constexpr const char* kFuente = "<!font!>Courier New<!/font!>";
 constexpr const char* kHorizontal = "<!Orientacion!>H<!/Orientacion!>";
@@ -81,11 +80,11 @@ int IniciaHoja(const char* sOrientacion) {
   return iHoja;
 }
 
-// Boxes 501, 508, 515, 522 and 529 joined: a text that reads as 0 (also none
-// at all) is instalments alone.
+// The payment-form boxes of the five blocks joined (501, 508, 515, 522 and
+// 529): a text that reads as 0 (also none at all) is instalments alone.
 std::string ModalidadGarantia() {
   std::string sFormas;
-  for (int iCasilla : kCasillasFormaPago) sFormas += gsCasillas[iCasilla];
+  for (const Bloque& bloque : kBloques) sFormas += gsCasillas[CasillaDe(bloque, Renglon::FormaPago)];
   return vb::Val(vb::Trim(sFormas)) == 0 ? "Fraccionamiento" : "Aplazamiento con fraccionamiento";
 }
 
