@@ -3,6 +3,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/printing/ImpCabeceras.h"
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/forms/services.h"
@@ -175,7 +176,7 @@ void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
     bAnexos = bAnexos || giNroHoja != iHojaAntes;
   }
   giNroHoja = bAnexos ? giHojaAnexo + 1 : (bDeclaracion ? 1 : 0);
-  gsNroHojas = "<!nHojas!>" + std::to_string(giNroHoja) + "<!/nHojas!>";
+  gsNroHojas = Etiqueta(kEtiquetaHojas, std::to_string(giNroHoja));
   EscribeEtiqueta(gsNroHojas);
   archivo.Close();
   forms::DoEvents();
@@ -184,9 +185,9 @@ void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
 void ImprimeFormulario() {
   gnTamanoListado = 8;
   const Bloque& bloque = BloqueDeEntidad(gnSemana);
-  EscribeLinea("<!font!>Courier New<!/font!>");
-  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
-  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
+  EscribeLinea(Etiqueta(kEtiquetaFuente, kFuenteReportes));
+  EscribeLinea(Etiqueta(kEtiquetaOrientacion, kOrientacionVertical));
+  EscribeLinea(Etiqueta(kEtiquetaColor, kColorReportes));
   ImprimeCabeceraFormulario(0);
   ImprimeReglasTabla();
   EscribeCuadro(150, 2470, 11000, 2815, 0);
