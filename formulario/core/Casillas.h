@@ -9,8 +9,9 @@
 
 // The numbered boxes of form "0942": the block of seven payment-mode boxes of
 // each creditor entity, and how each box's value is kept in DET. The request
-// form shows and stores them, the print driver prints them and the send summary
-// reads them; each takes the blocks and the stored values from here.
+// form shows and stores them, the import writes the guarantee box, the print
+// driver prints them and the send summary reads them; each takes the blocks and
+// the stored values from here.
 namespace korva {
 
 // One entity's block: base box b (the accepted debt) to b+6 (the guarantee),

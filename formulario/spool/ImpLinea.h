@@ -11,10 +11,10 @@
 // page commands, one per line ("pPos|x|y|text|bold|size|page|", "pCuadro|...|",
 // "pNuevaHoja" and the header tags "<!name!>value<!/name!>", whose words
 // EtiquetasSpool.h spells), which the preview draws page by page or sends to
-// the printer. They write to file giArchivo while
-// gsSalida is "ARCHIVO" and handle no errors: a failed write reaches the caller.
-// A text's "|" is written as "¦" and its line breaks as blanks, so that no text
-// can split or end the command that carries it.
+// the printer. They write to file giArchivo while gsSalida is "ARCHIVO" and
+// handle no errors: a failed write reaches the caller. A text's "|" is written
+// as "¦" and its line breaks as blanks, so that no text can split or end the
+// command that carries it.
 namespace korva {
 
 // A text as one field of a command line: the format has no escape for its field
