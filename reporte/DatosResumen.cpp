@@ -1,5 +1,6 @@
 #include "reporte/DatosResumen.h"
 
+#include "formulario/core/Casillas.h"
 #include "platform/dao/dao.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -12,18 +13,6 @@ namespace {
 
 constexpr int kErrSubindice = 9;
 constexpr int kErrNull = 94;
-
-struct Entidad {
-  const char* codigo;
-  const char* nombre;
-  int base;
-  int aplazamiento;
-};
-
-constexpr Entidad kEntidades[] = {
-    {"1", "TESORO", 500, 550},  {"2", "ESSALUD", 507, 560},   {"3", "ONP", 514, 570},
-    {"5", "FONAVI", 521, 580},  {"8", "FONCOMUN", 528, 590},
-};
 
 bool CasillaOmitida(int iCasilla) { return iCasilla == 721 || iCasilla == 722 || iCasilla == 790; }
 bool CasillaAceptada(int iCasilla) { return iCasilla >= 861 && iCasilla <= 999; }
@@ -66,12 +55,14 @@ void LeeCasillasResumen() {
   rs->Close();
 }
 
+// The command line's code is compared as a text: only "1", "2", "3", "5" and
+// "8" name an entity.
 void ResuelveEntidad() {
-  for (const Entidad& entidad : kEntidades) {
-    if (gsSemana != entidad.codigo) continue;
-    gsEntidad = entidad.nombre;
-    giCasillaBase = entidad.base;
-    giCasillaAplaz = entidad.aplazamiento;
+  for (const korva::Bloque& bloque : korva::kBloques) {
+    if (gsSemana != std::to_string(bloque.semana)) continue;
+    gsEntidad = bloque.nombre;
+    giCasillaBase = bloque.base;
+    giCasillaAplaz = korva::CasillaDe(bloque, korva::Renglon::Interes);
     return;
   }
 }

@@ -1,5 +1,6 @@
 #include "reporte/ResumenSpool.h"
 
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/vb/date.h"
 #include "platform/vb/files.h"
@@ -13,10 +14,7 @@ namespace tarvel {
 namespace {
 
 constexpr const char* kCodigoReporte = "F36004";
-constexpr int kAvanceLinea = 175;
 constexpr int kSangria = 26;
-
-bool EsEtiqueta(const std::string& sLinea) { return vb::Left(sLinea, 2) == "<!"; }
 
 void EscribeLineasVacias(int iCuantas) {
   for (int i = 0; i < iCuantas; ++i) EscribeLineaSpool("");
@@ -25,11 +23,11 @@ void EscribeLineasVacias(int iCuantas) {
 // The report's tags (with one empty line among them, where the page count tag
 // ends), then the date, the time and the title.
 void EscribeEncabezadoPagina() {
-  EscribeLineaSpool("<!font!>Courier New<!/font!>");
-  EscribeLineaSpool("<!nHojas!>1<!/nHojas!>");
+  EscribeLineaSpool(korva::Etiqueta(korva::kEtiquetaFuente, korva::kFuenteReportes));
+  EscribeLineaSpool(korva::Etiqueta(korva::kEtiquetaHojas, "1"));
   EscribeLineasVacias(1);
-  EscribeLineaSpool("<!Orientacion!>V<!/Orientacion!>");
-  EscribeLineaSpool("<!Color!>&H80000005&<!/Color!>");
+  EscribeLineaSpool(korva::Etiqueta(korva::kEtiquetaOrientacion, korva::kOrientacionVertical));
+  EscribeLineaSpool(korva::Etiqueta(korva::kEtiquetaColor, korva::kColorVentana));
   giLineas = 1;
   EscribeLineasVacias(4);
   vb::Date ahora = vb::Now();
@@ -67,17 +65,7 @@ std::string RegistraSpoolResumen(const std::string& sCodRep, const std::string& 
 }
 
 void EscribeLineaSpool(const std::string& sLinea) {
-  if (EsEtiqueta(sLinea)) {
-    if (giPagina > 1) return;
-    vb::Print(giArchivo, sLinea);
-  } else {
-    vb::Print(giArchivo, "pPos|10|" + korva::IncrementaContador(giPosY, kAvanceLinea) + "|" +
-                             korva::TextoDeCampo(sLinea) + "|False|8|" + std::to_string(giPagina - 1) + "|");
-  }
-  if (++giLineas < kLineasPorHoja) return;
-  giLineas = 0;
-  ++giPagina;
-  vb::Print(giArchivo, "pNuevaHoja");
+  korva::EscribeLinea({giArchivo, giPagina, giLineas, giPosY, kLineasPorHoja, false}, sLinea);
 }
 
 }  // namespace tarvel

@@ -14,10 +14,12 @@ void ImprimeResumenSpool();
 // settings name none) and answers its file name ("00000042.PRN").
 std::string RegistraSpoolResumen(const std::string& sCodRep, const std::string& sDocId);
 
-// One line: a header tag ("<!...") as it stands while on the first page, any
-// other text as a free-text line at x 10, 175 twips below the last, 8 points.
-// A "|" in the text becomes "¦" and a line break a blank, so that the text stays
-// one field of one line. After 80 lines the page moves on with "pNuevaHoja".
+// One line, through the main program's free-text writer on the summary's own
+// file and counters: a header tag ("<!...") as it stands while on the first
+// page, any other text as a free-text line at x 10, 175 twips below the last, 8
+// points. A "|" in the text becomes "¦" and a line break a blank, so that the
+// text stays one field of one line. After 80 lines the page moves on with
+// "pNuevaHoja".
 void EscribeLineaSpool(const std::string& sLinea);
 
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 #include "reporte/ResumenTexto.h"
 
+#include "formulario/core/Casillas.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
 #include "platform/vb/files.h"
@@ -20,6 +21,10 @@ constexpr int kAnchoCuotas = 15;
 constexpr int kLargoNombre = 20;
 constexpr int kCaracterNuevaHoja = 15;
 const std::string kRaya(36, '=');
+
+// The entity's box on that row of its block: the block's first box and the
+// row's place in it.
+int CasillaEntidad(korva::Renglon renglon) { return giCasillaBase + static_cast<int>(renglon); }
 
 bool EsNumerica(int iCasilla) { return vb::IsNumeric(vb::Variant(Casilla(iCasilla))); }
 
@@ -44,23 +49,21 @@ std::string FormaDePago(const std::string& sCodigo) {
 
 std::string LineaFormaPago() {
   gsLinea = "Forma de pago      :";
-  int iCasilla = giCasillaBase + 1;
+  int iCasilla = CasillaEntidad(korva::Renglon::FormaPago);
   if (EsNumerica(iCasilla)) gsLinea += FormaDePago(Casilla(iCasilla));
   return gsLinea;
 }
 
 std::string LineaCuotas() {
   gsLinea = "Nº de cuotas fracc.:";
-  int iCasilla = giCasillaBase + 3;
+  int iCasilla = CasillaEntidad(korva::Renglon::Cuotas);
   if (EsNumerica(iCasilla)) gsLinea += CompletaTextoIzquierda(Casilla(iCasilla), kAnchoCuotas, " ");
   return gsLinea;
 }
 
 std::string LineaGarantia() {
   gsLinea = "Garantía de deudas :" + vb::Space(13);
-  const std::string& sGarantia = Casilla(giCasillaBase + 6);
-  if (sGarantia == "1") gsLinea += "SI";
-  if (sGarantia == "0") gsLinea += "NO";
+  gsLinea += korva::GarantiaMostrada(Casilla(CasillaEntidad(korva::Renglon::Garantia)));
   return gsLinea;
 }
 
@@ -116,11 +119,11 @@ const std::vector<LineaResumen>& CuerpoResumen() {
       [] { return kRaya; },
       [] { return "      CONCEPTOS           " + gsEntidad; },
       [] { return kRaya; },
-      [] { return LineaMonto("Monto deuda acogida: ", giCasillaBase); },
+      [] { return LineaMonto("Monto deuda acogida: ", CasillaEntidad(korva::Renglon::Deuda)); },
       LineaFormaPago,
       LineaCuotas,
       [] { return LineaMonto("Monto de aplazam.  : ", giCasillaAplaz); },
-      [] { return LineaMonto("Monto cuota fracc. : ", giCasillaBase + 4); },
+      [] { return LineaMonto("Monto cuota fracc. : ", CasillaEntidad(korva::Renglon::MontoCuota)); },
       LineaGarantia,
       [] { return kRaya; },
   };

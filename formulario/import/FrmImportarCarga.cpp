@@ -5,6 +5,7 @@
 #include <new>
 #include <optional>
 
+#include "formulario/core/Casillas.h"
 #include "formulario/core/Fileproc.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/Hash.h"
@@ -36,16 +37,10 @@ constexpr const char* kMensajeErrorTecnico =
     "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
 
 // The seventh box of the entity's block of payment-mode boxes holds the
-// guarantee indicator: 506, 513, 520, 527 or 534.
+// guarantee indicator: 506, 513, 520, 527 or 534 ("" for no entity's code).
 std::string CasillaGarantia(std::uint8_t nSemana) {
-  switch (nSemana) {
-    case 1: return "506";
-    case 2: return "513";
-    case 3: return "520";
-    case 5: return "527";
-    case 8: return "534";
-    default: return "";
-  }
+  const Bloque* bloque = BloqueDe(nSemana);
+  return bloque ? NumeroCasilla(CasillaDe(*bloque, Renglon::Garantia)) : "";
 }
 
 // The extracted file must be named by its 40-character digest, a dot and a

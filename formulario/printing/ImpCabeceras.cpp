@@ -3,7 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "formulario/core/Casillas.h"
 #include "formulario/core/Globales.h"
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/vb/conv.h"
@@ -18,13 +20,7 @@ constexpr int kErrDesbordamiento = 6;
 constexpr int kMargenHorizontal = 140;
 constexpr int kCasillaTelefono = 28;
 constexpr int kCasillaPresentacion = 541;
-// The payment-form box of each entity's block, in the order they are joined.
-constexpr std::array<int, 5> kCasillasFormaPago = {501, 508, 515, 522, 529};
 
-constexpr const char* kFuente = "<!font!>Courier New<!/font!>";
-constexpr const char* kHorizontal = "<!Orientacion!>H<!/Orientacion!>";
-constexpr const char* kVertical = "<!Orientacion!>V<!/Orientacion!>";
-constexpr const char* kColor = "<!Color!>&H00FFFFC0&<!/Color!>";
 constexpr const char* kEntidad = "SOLICITUD Plexo - VANDOR";
 
 // One command of a header block: a text at (x1, y1), or a box from (x1, y1) to
@@ -71,21 +67,21 @@ int SiguienteHoja() {
 int IniciaHoja(const char* sOrientacion) {
   int iHoja = SiguienteHoja();
   if (iHoja != 0) {
-    EscribePos(0, 0, "pNuevaHoja", false, 8, iHoja);
-    EscribeEtiqueta(sOrientacion);
+    EscribePos(0, 0, kNuevaHoja, false, 8, iHoja);
+    EscribeEtiqueta(Etiqueta(kEtiquetaOrientacion, sOrientacion));
   } else {
-    EscribeEtiqueta(kFuente);
-    EscribeEtiqueta(sOrientacion);
-    EscribeEtiqueta(kColor);
+    EscribeEtiqueta(Etiqueta(kEtiquetaFuente, kFuenteReportes));
+    EscribeEtiqueta(Etiqueta(kEtiquetaOrientacion, sOrientacion));
+    EscribeEtiqueta(Etiqueta(kEtiquetaColor, kColorReportes));
   }
   return iHoja;
 }
 
-// Boxes 501, 508, 515, 522 and 529 joined: a text that reads as 0 (also none
-// at all) is instalments alone.
+// The payment-form boxes of the five blocks joined (501, 508, 515, 522 and
+// 529): a text that reads as 0 (also none at all) is instalments alone.
 std::string ModalidadGarantia() {
   std::string sFormas;
-  for (int iCasilla : kCasillasFormaPago) sFormas += gsCasillas[iCasilla];
+  for (const Bloque& bloque : kBloques) sFormas += gsCasillas[CasillaDe(bloque, Renglon::FormaPago)];
   return vb::Val(vb::Trim(sFormas)) == 0 ? "Fraccionamiento" : "Aplazamiento con fraccionamiento";
 }
 
@@ -98,7 +94,7 @@ std::string FechaDeHoy() {
 }  // namespace
 
 void ImprimeCabeceraFormulario(int iHoja) {
-  if (iHoja != 0) EscribePos(0, 0, "pNuevaHoja", false, 8, iHoja);
+  if (iHoja != 0) EscribePos(0, 0, kNuevaHoja, false, 8, iHoja);
   EscribeBloque({T(300, 350, "TELVO", true, 16),
                  T(550, 1330, "0942", true, 12),
                  B(150, 300, 1700, 1640),
@@ -124,7 +120,7 @@ void ImprimeCabeceraFormulario(int iHoja) {
 // The block's positions already hold the margin of 140; the title's x is the
 // margin, half of 5000 and 1600.
 void ImprimeCabeceraHorizontal(int& iHoja, int& iMargen, const std::string& /*sTexto*/) {
-  iHoja = IniciaHoja(kHorizontal);
+  iHoja = IniciaHoja(kOrientacionHorizontal);
   iMargen = kMargenHorizontal;
   EscribeBloque({T(440, 350, "TELVO", true, 16),
                  T(690, 1330, "0942", true, 12),
@@ -149,7 +145,7 @@ void ImprimeCabeceraHorizontal(int& iHoja, int& iMargen, const std::string& /*sT
 }
 
 void ImprimeCabeceraVertical(int& iHoja, int iMargen, const std::string& /*sTexto*/) {
-  iHoja = IniciaHoja(kVertical);
+  iHoja = IniciaHoja(kOrientacionVertical);
   EscribeBloque({T(400, 350, "TELVO", true, 16),
                  T(600, 1330, "0942", true, 12),
                  B(290, 300, 1700, 1640),
@@ -176,7 +172,7 @@ void ImprimeCabeceraVertical(int& iHoja, int iMargen, const std::string& /*sText
 }
 
 void ImprimeCabeceraGarantia(int& iHoja, int iMargen, const std::string& sCodigo) {
-  iHoja = IniciaHoja(kVertical);
+  iHoja = IniciaHoja(kOrientacionVertical);
   std::string sModalidad = ModalidadGarantia();
   EscribeBloque({T(iMargen + 2240, 400,
                    sCodigo == "CF" ? "REPORTE DE REQUERIMIENTO DE CARTA FIANZA"

@@ -3,6 +3,7 @@
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/printing/ImpCabeceras.h"
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/forms/services.h"
@@ -18,12 +19,6 @@ constexpr int kErrIndice = 9;
 constexpr int kErrNoDisponible = 438;
 constexpr const char* kTabla = "F0942DEUDAS";
 constexpr int kCasillaActualizacion = 541;
-
-constexpr BloqueEntidad kBloques[] = {{1, 500, 535, 551},
-                                      {2, 507, 536, 561},
-                                      {3, 514, 537, 571},
-                                      {5, 521, 538, 581},
-                                      {8, 528, 539, 591}};
 
 // The annexes in the order they are written, each by the index of its box.
 struct Anexo {
@@ -107,9 +102,8 @@ std::string Cifra(int iCasilla, const std::string& sPatron) {
 }
 
 std::string GarantiaDeDeuda(const std::string& sValor) {
-  if (sValor == "0") return vb::Space(14) + "NO";
-  if (sValor == "1") return vb::Space(14) + "SI";
-  return "";
+  std::string sGarantia = GarantiaMostrada(sValor);
+  return sGarantia.empty() ? "" : vb::Space(14) + sGarantia;
 }
 
 std::string TiposDeGarantia(const std::string& sTipoGarantia) {
@@ -126,30 +120,36 @@ void Fila(int y, const std::string& sEtiqueta, int iCasilla, const std::string& 
   Texto(9275, y, sValor);
 }
 
-void ImprimeFilasModalidad(const BloqueEntidad& b) {
+// One row with a box of the block, its value through a number pattern.
+void FilaCifra(int y, const std::string& sEtiqueta, int iCasilla, const std::string& sPatron) {
+  Fila(y, sEtiqueta, iCasilla, Cifra(iCasilla, sPatron));
+}
+
+void ImprimeFilasModalidad(const Bloque& b) {
   Texto(300, 2880, "Entidad");
   Texto(9800, 2880, vb::Trim(LeeParametro("727", std::to_string(gnSemana), 10, 1)), true);
-  Fila(3150, "Deuda acogida", b.iBase, Cifra(b.iBase, "###,###,###,##0"));
-  Fila(3420, "Forma de pago", b.iBase + 1, gsDesFormaPago);
-  Fila(3690, "Número de meses de aplazamiento", b.iBase + 2, Cifra(b.iBase + 2, "##"));
-  Fila(3960, "Número de cuotas de fraccionamiento", b.iBase + 3, Cifra(b.iBase + 3, "##"));
-  Fila(4230, "Monto de la cuota de fraccionamiento", b.iBase + 4,
-       Cifra(b.iBase + 4, "###,###,###,##0"));
-  Fila(4500, "Código de tributo", b.iBase + 5, Cifra(b.iBase + 5, "######"));
-  Fila(4770, "Garantía de deuda", b.iBase + 6, GarantiaDeDeuda(gsCasillas[b.iBase + 6]));
-  Fila(5040, "Cuota de acogimiento", b.iCuotaInicial, Cifra(b.iCuotaInicial, "###,###,###,##0"));
+  FilaCifra(3150, "Deuda acogida", b.base, "###,###,###,##0");
+  Fila(3420, "Forma de pago", CasillaDe(b, Renglon::FormaPago), gsDesFormaPago);
+  FilaCifra(3690, "Número de meses de aplazamiento", CasillaDe(b, Renglon::Meses), "##");
+  FilaCifra(3960, "Número de cuotas de fraccionamiento", CasillaDe(b, Renglon::Cuotas), "##");
+  FilaCifra(4230, "Monto de la cuota de fraccionamiento", CasillaDe(b, Renglon::MontoCuota),
+            "###,###,###,##0");
+  FilaCifra(4500, "Código de tributo", CasillaDe(b, Renglon::Tributo), "######");
+  int iGarantia = CasillaDe(b, Renglon::Garantia);
+  Fila(4770, "Garantía de deuda", iGarantia, GarantiaDeDeuda(gsCasillas[iGarantia]));
+  FilaCifra(5040, "Cuota de acogimiento", b.cuota, "###,###,###,##0");
   Texto(300, 5310, "Tipo de garantía");
-  Texto(3275, 5310, TiposDeGarantia(gsCasillas[b.iTipoGarantia]));
+  Texto(3275, 5310, TiposDeGarantia(gsCasillas[CasillaTipoGarantia(b)]));
   Texto(300, 6120, "Fecha de actualización");
   Texto(9275, 6120, vb::Space(6) + gsCasillas[kCasillaActualizacion]);
 }
 
 }  // namespace
 
-const BloqueEntidad& BloqueDeEntidad(std::uint8_t iSemana) {
-  for (const BloqueEntidad& b : kBloques)
-    if (b.iSemana == iSemana) return b;
-  vb::Raise(kErrIndice);
+const Bloque& BloqueDeEntidad(std::uint8_t iSemana) {
+  const Bloque* bloque = BloqueDe(iSemana);
+  if (!bloque) vb::Raise(kErrIndice);
+  return *bloque;
 }
 
 void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
@@ -170,13 +170,13 @@ void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
     } else {
       giNroHoja = -1;
     }
-    const std::string& sTipoGarantia = gsCasillas[BloqueDeEntidad(gnSemana).iTipoGarantia];
+    const std::string& sTipoGarantia = gsCasillas[CasillaTipoGarantia(BloqueDeEntidad(gnSemana))];
     int iHojaAntes = giNroHoja;
     ImprimeAnexos(seleccion, sTipoGarantia);
     bAnexos = bAnexos || giNroHoja != iHojaAntes;
   }
   giNroHoja = bAnexos ? giHojaAnexo + 1 : (bDeclaracion ? 1 : 0);
-  gsNroHojas = "<!nHojas!>" + std::to_string(giNroHoja) + "<!/nHojas!>";
+  gsNroHojas = Etiqueta(kEtiquetaHojas, std::to_string(giNroHoja));
   EscribeEtiqueta(gsNroHojas);
   archivo.Close();
   forms::DoEvents();
@@ -184,10 +184,10 @@ void ImprimeDeclaracion(const SeleccionImpresion& seleccion) {
 
 void ImprimeFormulario() {
   gnTamanoListado = 8;
-  const BloqueEntidad& bloque = BloqueDeEntidad(gnSemana);
-  EscribeLinea("<!font!>Courier New<!/font!>");
-  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
-  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
+  const Bloque& bloque = BloqueDeEntidad(gnSemana);
+  EscribeLinea(Etiqueta(kEtiquetaFuente, kFuenteReportes));
+  EscribeLinea(Etiqueta(kEtiquetaOrientacion, kOrientacionVertical));
+  EscribeLinea(Etiqueta(kEtiquetaColor, kColorReportes));
   ImprimeCabeceraFormulario(0);
   ImprimeReglasTabla();
   EscribeCuadro(150, 2470, 11000, 2815, 0);

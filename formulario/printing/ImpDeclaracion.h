@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "formulario/core/Casillas.h"
+
 // The driver writes the whole report of the declaration the print dialog chose
 // (its key in the declaration globals, its boxes in gsCasillas) into the spool
 // file gsArchivoReporte: the declaration page first when asked, then each annex
@@ -19,20 +21,9 @@ struct SeleccionImpresion {
   std::array<bool, 10> bAnexos{};
 };
 
-// The boxes of one entity's block of the payment mode: its first box (the rows
-// of the table use the base to the base plus 6), its initial-payment box and its
-// guarantee-type box (one "1"/"0" flag character per kind: letter of guarantee,
-// mortgage, chattel guarantee).
-struct BloqueEntidad {
-  std::uint8_t iSemana;
-  int iBase;
-  int iCuotaInicial;
-  int iTipoGarantia;
-};
-
-// The block of entity 1, 2, 3, 5 or 8; any other code has none and raises
-// error 9.
-const BloqueEntidad& BloqueDeEntidad(std::uint8_t iSemana);
+// The payment-mode block of entity 1, 2, 3, 5 or 8; any other code has none and
+// raises error 9.
+const Bloque& BloqueDeEntidad(std::uint8_t iSemana);
 
 // Writes the report into gsArchivoReporte (a file of that name is replaced),
 // once per copy of giCopias, and closes it. Nothing is caught: an error ends

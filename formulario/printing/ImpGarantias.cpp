@@ -140,9 +140,9 @@ class Garantia {
     std::string sImporte = TextoImporteCero();
     if (total_ != vb::Currency()) {
       LeeDatosGarantia();
-      const BloqueEntidad& bloque = BloqueDeEntidad(gnSemana);
-      sImporte = TextoImporteGarantia(total_, gsCasillas[bloque.iBase + 1],
-                                      gsCasillas[bloque.iCuotaInicial], bCarta_ ? 1.05 : 1.4);
+      const Bloque& bloque = BloqueDeEntidad(gnSemana);
+      sImporte = TextoImporteGarantia(total_, gsCasillas[CasillaDe(bloque, Renglon::FormaPago)],
+                                      gsCasillas[bloque.cuota], bCarta_ ? 1.05 : 1.4);
     }
     Texto(6800, y + 30, "Total   :");
     Texto(4260, y, TextoTotalGarantia(total_));

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "formulario/spool/EtiquetasSpool.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
 #include "platform/vb/strings.h"
@@ -10,17 +11,17 @@
 namespace korva {
 namespace {
 
-struct Etiqueta {
-  std::string_view apertura;
-  std::string_view cierre;
+// The header tags the reader knows, each with what it says.
+struct EtiquetaLeida {
+  EtiquetaSpool etiqueta;
   PalabraSpool palabra;
 };
 
-constexpr std::array<Etiqueta, 4> kEtiquetas = {{
-    {"<!font!>", "<!/font!>", PalabraSpool::Font},
-    {"<!nHojas!>", "<!/nHojas!>", PalabraSpool::NHojas},
-    {"<!Color!>", "<!/Color!>", PalabraSpool::Color},
-    {"<!Orientacion!>", "<!/Orientacion!>", PalabraSpool::Orientacion},
+constexpr std::array<EtiquetaLeida, 4> kEtiquetas = {{
+    {kEtiquetaFuente, PalabraSpool::Font},
+    {kEtiquetaHojas, PalabraSpool::NHojas},
+    {kEtiquetaColor, PalabraSpool::Color},
+    {kEtiquetaOrientacion, PalabraSpool::Orientacion},
 }};
 
 constexpr std::uint32_t kColorSistema = 0x80000000;
@@ -92,8 +93,8 @@ class Campos {
   std::size_t pos_;
 };
 
-LineaSpool LeeEtiqueta(const Etiqueta& etiqueta, std::string_view linea, std::size_t inicio) {
-  std::size_t cierre = linea.find(etiqueta.cierre, inicio);
+LineaSpool LeeEtiqueta(const EtiquetaLeida& etiqueta, std::string_view linea, std::size_t inicio) {
+  std::size_t cierre = linea.find(etiqueta.etiqueta.cierre, inicio);
   if (cierre == std::string_view::npos) return {};
   LineaSpool leida;
   leida.palabra = etiqueta.palabra;
@@ -147,15 +148,15 @@ LineaSpool LeeCuadro(Campos campos) {
 LineaSpool LeeLineaSpool(std::string_view linea) {
   std::optional<Palabra> palabra = LeePalabra(linea);
   if (!palabra) return {};
-  for (const Etiqueta& etiqueta : kEtiquetas) {
-    if (palabra->texto == etiqueta.apertura) return LeeEtiqueta(etiqueta, linea, palabra->campos);
+  for (const EtiquetaLeida& etiqueta : kEtiquetas) {
+    if (palabra->texto == etiqueta.etiqueta.apertura) return LeeEtiqueta(etiqueta, linea, palabra->campos);
   }
   Campos campos(linea, palabra->campos);
-  if (palabra->texto == "pPos") return LeeTexto(PalabraSpool::Pos, campos);
-  if (palabra->texto == "pPosVerti") return LeeTexto(PalabraSpool::PosVerti, campos);
-  if (palabra->texto == "pCuadro") return LeeCuadro(campos);
+  if (palabra->texto == kPalabraPos) return LeeTexto(PalabraSpool::Pos, campos);
+  if (palabra->texto == kPalabraPosVerti) return LeeTexto(PalabraSpool::PosVerti, campos);
+  if (palabra->texto == kPalabraCuadro) return LeeCuadro(campos);
   LineaSpool leida;
-  if (palabra->texto == "pNuevaHoja") leida.palabra = PalabraSpool::NuevaHoja;
+  if (palabra->texto == kNuevaHoja) leida.palabra = PalabraSpool::NuevaHoja;
   return leida;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "formulario/core/Casillas.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/windows/MDIFrm.h"
@@ -83,10 +84,7 @@ bool Enviadas() { return giEnviadas != 0; }
 // The payment form an entity's payment-form box describes; another value leaves
 // the description as it was.
 void DescribeFormaPago(const std::string& sCasilla, const std::string& sValor) {
-  static constexpr std::array<const char*, 5> kFormasPago = {"501", "508", "515", "522", "529"};
-  bool bFormaPago = false;
-  for (const char* s : kFormasPago) bFormaPago = bFormaPago || sCasilla == s;
-  if (!bFormaPago) return;
+  if (!EsCasillaDeRenglon(sCasilla, Renglon::FormaPago)) return;
   if (sValor == "0") gsDesFormaPago = "Fraccionamiento";
   if (sValor == "1") gsDesFormaPago = "Aplazamiento";
   if (sValor == "2") gsDesFormaPago = "Aplaz. con fracc.";

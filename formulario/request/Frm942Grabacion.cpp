@@ -20,7 +20,7 @@ namespace korva {
 namespace {
 
 constexpr const char* kFormulario = "0942";
-constexpr int kPrimeraCuota = 535;
+constexpr int kPrimeraCuota = kBloques.front().cuota;
 constexpr const char* kTemporalesPerdidas =
     "Los datos de la declaración abierta ya no se encuentran en las tablas de trabajo: otro "
     "programa los eliminó o volvió a crear las tablas. No se grabó ningún cambio. Cierre el "

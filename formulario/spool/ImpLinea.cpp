@@ -1,9 +1,11 @@
 #include "formulario/spool/ImpLinea.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 
 #include "formulario/core/Globales.h"
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
@@ -13,7 +15,6 @@
 #include "platform/vb/files.h"
 #include "platform/vb/format.h"
 #include "platform/vb/sql.h"
-#include "platform/vb/strings.h"
 
 namespace korva {
 namespace {
@@ -21,13 +22,10 @@ namespace {
 constexpr int kErrDesbordamiento = 6;
 constexpr int kErrImpresora = 482;
 constexpr int kAvanceLinea = 175;
-constexpr const char* kNuevaHoja = "pNuevaHoja";
-constexpr const char* kOrientacionH = "<!Orientacion!>H<!/Orientacion!>";
-constexpr const char* kOrientacionV = "<!Orientacion!>V<!/Orientacion!>";
 
 VisorReporte gVisorReporte;
 
-bool EsEtiqueta(const std::string& sTexto) { return vb::Left(sTexto, 2) == "<!"; }
+bool EsEtiqueta(const std::string& sTexto) { return sTexto.starts_with(kInicioEtiqueta); }
 
 // Only the spool file is written: a report sent straight to the printer would be
 // lost without a word, so any other output mode is refused before anything moves.
@@ -39,9 +37,22 @@ void ExigeArchivo() {
 
 void EscribeArchivo(const std::string& linea) { vb::Print(giArchivo, linea); }
 
+// A command's line: its word, then each field ended by "|".
+std::string Comando(const char* sPalabra, std::initializer_list<std::string> campos) {
+  std::string linea = sPalabra;
+  for (const std::string& campo : campos) {
+    linea += '|';
+    linea += campo;
+  }
+  return linea + '|';
+}
+
 int LineasPorHoja() { return giAnchoReporte < 83 ? 85 : 83; }
 
-bool OrientacionPendiente() { return gsNroHojas == kOrientacionH || gsNroHojas == kOrientacionV; }
+bool OrientacionPendiente() {
+  return gsNroHojas == Etiqueta(kEtiquetaOrientacion, kOrientacionHorizontal) ||
+         gsNroHojas == Etiqueta(kEtiquetaOrientacion, kOrientacionVertical);
+}
 
 // The highest number stored in the query's one column, 0 when there is none.
 double Maximo(dao::Database& db, const std::string& sql, std::string& sSQL) {
@@ -115,22 +126,26 @@ std::string TextoDeCampo(const std::string& sTexto) {
   return campo;
 }
 
-void EscribeLinea(std::string sTexto) {
-  ExigeArchivo();
+void EscribeLinea(const HojaLineas& hoja, const std::string& sTexto) {
   std::string linea;
   if (!EsEtiqueta(sTexto)) {
-    linea = "pPos|10|" + IncrementaContador(giPosY, kAvanceLinea) + "|" + TextoDeCampo(sTexto) +
-            "|False|8|" + std::to_string(giNroHoja - 1) + "|";
+    linea = Comando(kPalabraPos, {"10", IncrementaContador(hoja.iPosY, kAvanceLinea),
+                                  TextoDeCampo(sTexto), "False", "8", std::to_string(hoja.iHoja - 1)});
   } else {
-    if (giNroHoja > 1 && !OrientacionPendiente()) return;
+    if (hoja.iHoja > 1 && !hoja.bEtiquetasEnCadaHoja) return;
     linea = sTexto;
   }
-  EscribeArchivo(linea);
-  if (++giLinea < LineasPorHoja()) return;
-  giLinea = 0;
-  ++giNroHoja;
-  giPosY = 0;
-  EscribeArchivo(kNuevaHoja);
+  vb::Print(hoja.iArchivo, linea);
+  if (++hoja.iLinea < hoja.iLineasPorHoja) return;
+  hoja.iLinea = 0;
+  ++hoja.iHoja;
+  hoja.iPosY = 0;
+  vb::Print(hoja.iArchivo, kNuevaHoja);
+}
+
+void EscribeLinea(std::string sTexto) {
+  ExigeArchivo();
+  EscribeLinea({giArchivo, giNroHoja, giLinea, giPosY, LineasPorHoja(), OrientacionPendiente()}, sTexto);
 }
 
 void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Variant& iTama,
@@ -139,9 +154,9 @@ void EscribePos(int X, int Y, const std::string& sTexto, int bColo, const vb::Va
   if (sTexto == kNuevaHoja) {
     EscribeArchivo(kNuevaHoja);
   } else if (!EsEtiqueta(sTexto)) {
-    EscribeArchivo("pPos|" + std::to_string(X) + "|" + std::to_string(Y) + "|" +
-                   TextoDeCampo(sTexto) + (bColo == -1 ? "|True|" : "|False|") + vb::CStr(iTama) +
-                   "|" + std::to_string(iHoja) + "|");
+    EscribeArchivo(Comando(kPalabraPos, {std::to_string(X), std::to_string(Y), TextoDeCampo(sTexto),
+                                         bColo == -1 ? "True" : "False", vb::CStr(iTama),
+                                         std::to_string(iHoja)}));
   } else if (giNroHoja <= 1) {
     EscribeArchivo(sTexto);
   }
@@ -159,8 +174,8 @@ void EscribeEtiqueta(const std::string& sEtiqueta) {
 
 void EscribeCuadro(int x1, int y1, int x2, int y2, int iHoja) {
   ExigeArchivo();
-  EscribeArchivo("pCuadro|" + std::to_string(x1) + "|" + std::to_string(y1) + "|" +
-                 std::to_string(x2) + "|" + std::to_string(y2) + "|" + std::to_string(iHoja) + "|");
+  EscribeArchivo(Comando(kPalabraCuadro, {std::to_string(x1), std::to_string(y1), std::to_string(x2),
+                                          std::to_string(y2), std::to_string(iHoja)}));
 }
 
 std::string RegistraSpool(const std::string& sCodRep, const std::string& sDocId, int iTipDoc) {

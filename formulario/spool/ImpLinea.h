@@ -9,11 +9,12 @@
 
 // The writers through which every report reaches its spool file: a text file of
 // page commands, one per line ("pPos|x|y|text|bold|size|page|", "pCuadro|...|",
-// "pNuevaHoja" and the header tags "<!name!>value<!/name!>"), which the preview
-// draws page by page or sends to the printer. They write to file giArchivo while
-// gsSalida is "ARCHIVO" and handle no errors: a failed write reaches the caller.
-// A text's "|" is written as "¦" and its line breaks as blanks, so that no text
-// can split or end the command that carries it.
+// "pNuevaHoja" and the header tags "<!name!>value<!/name!>", whose words
+// EtiquetasSpool.h spells), which the preview draws page by page or sends to
+// the printer. They write to file giArchivo while gsSalida is "ARCHIVO" and
+// handle no errors: a failed write reaches the caller. A text's "|" is written
+// as "¦" and its line breaks as blanks, so that no text can split or end the
+// command that carries it.
 namespace korva {
 
 // A text as one field of a command line: the format has no escape for its field
@@ -21,11 +22,30 @@ namespace korva {
 // line break a blank. The writers pass each text through it.
 std::string TextoDeCampo(const std::string& sTexto);
 
-// One free-text line at x 10 in 8-point regular type, 175 twips below the last,
-// on page giNroHoja - 1; or a header tag (a text beginning "<!"), written only on
-// the first page unless gsNroHojas holds an orientation tag. Every line written
-// counts in giLinea; when a page is full (85 lines, 83 once giAnchoReporte is 83
-// or more) the writer breaks it with "pNuevaHoja" and moves on to the next page.
+// Where a report's free-text lines go and how far they have come: the open
+// file's number, the page (from 1; its lines carry the page - 1), the lines
+// written on it, the running height in twips, how many lines a page holds and
+// whether header tags are written on a page after the first.
+struct HojaLineas {
+  int& iArchivo;
+  int& iHoja;
+  int& iLinea;
+  std::int16_t& iPosY;
+  int iLineasPorHoja;
+  bool bEtiquetasEnCadaHoja;
+};
+
+// One free-text line at x 10 in 8-point regular type, 175 twips below the last;
+// or a header tag (a text beginning "<!"), written as it stands on the first
+// page and on later ones only when `hoja` says so. Every line written counts;
+// when a page is full the writer breaks it with "pNuevaHoja" and moves on to
+// the top of the next page. The send summary writes its own file through it.
+void EscribeLinea(const HojaLineas& hoja, const std::string& sTexto);
+
+// EscribeLinea on the report of the printing globals: file giArchivo, page
+// giNroHoja, lines giLinea, height giPosY; a page holds 85 lines, 83 once
+// giAnchoReporte is 83 or more; a header tag is written on a later page only
+// while gsNroHojas holds an orientation tag.
 void EscribeLinea(std::string sTexto);
 
 // One text exactly where the caller puts it, bold when `bColo` is the runtime's

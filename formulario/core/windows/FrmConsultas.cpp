@@ -4,6 +4,7 @@
 
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
+#include "formulario/spool/EtiquetasSpool.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/dao/dao.h"
@@ -146,10 +147,10 @@ void FrmConsultas::EscribeListado() {
   giArchivo = archivo.Number();
   giNroHoja = 0;
   giHoja = 0;
-  EscribeLinea("<!font!>Courier New<!/font!>");
-  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
-  EscribeLinea("<!Color!>&H00FFFFC0&<!/Color!>");
-  EscribeLinea("<!Orientacion!>V<!/Orientacion!>");
+  EscribeLinea(Etiqueta(kEtiquetaFuente, kFuenteReportes));
+  EscribeLinea(Etiqueta(kEtiquetaOrientacion, kOrientacionVertical));
+  EscribeLinea(Etiqueta(kEtiquetaColor, kColorReportes));
+  EscribeLinea(Etiqueta(kEtiquetaOrientacion, kOrientacionVertical));
   giHoja += 1;
   EscribePos(1000, 1500, Caption(), true, 10, giHoja - 1);
   EscribeEncabezados();
@@ -162,7 +163,7 @@ void FrmConsultas::EscribeListado() {
     if (++iFilas > kFilasPorHoja) {
       giHoja += 1;
       iFilas = 0;
-      EscribePos(0, 0, "pNuevaHoja", false, 8, giHoja - 1);
+      EscribePos(0, 0, kNuevaHoja, false, 8, giHoja - 1);
       EscribeEncabezados();
       iPosY = kYPrimeraFila;
     }

@@ -65,6 +65,28 @@ TEST_F(SpoolTest, HeaderTagsCountAsLinesAndLaterPagesTakeOnlyAPendingOrientation
                     "<!Color!>&H00FFFFC0&<!/Color!>", "<!Orientacion!>H<!/Orientacion!>"}));
 }
 
+// A report on counters of its own, as the send summary writes: its own page
+// length, its tags on the first page only, whatever the output mode, and the
+// printing globals left alone.
+TEST_F(SpoolTest, FreeTextLinesOnTheirOwnCountersKeepTheirPageLength) {
+  gsSalida = "";
+  int iHoja = 1;
+  int iLinea = 0;
+  std::int16_t iPosY = 0;
+  HojaLineas hoja{giArchivo, iHoja, iLinea, iPosY, 3, false};
+  for (const char* sTexto :
+       {"<!font!>Courier New<!/font!>", "uno", "dos", "<!Color!>&H80000005&<!/Color!>", "tres"})
+    EscribeLinea(hoja, sTexto);
+  EXPECT_EQ(Escrito(), (Lineas{"<!font!>Courier New<!/font!>", "pPos|10|175|uno|False|8|0|",
+                               "pPos|10|350|dos|False|8|0|", "pNuevaHoja", "pPos|10|175|tres|False|8|1|"}));
+  EXPECT_EQ(iHoja, 2);
+  EXPECT_EQ(iLinea, 1);
+  EXPECT_EQ(iPosY, 175);
+  EXPECT_EQ(giNroHoja, 1);
+  EXPECT_EQ(giLinea, 0);
+  EXPECT_EQ(giPosY, 0);
+}
+
 TEST_F(SpoolTest, PositionedTextIsBoldOnlyForTheRuntimesTrue) {
   EscribePos(1000, 1500, "Consulta de Tributos", -1, 10, 0);
   EscribePos(500, 2500, "Código", 1, 8, 0);

@@ -1,4 +1,4 @@
-#include "formulario/request/Casillas.h"
+#include "formulario/core/Casillas.h"
 
 #include <algorithm>
 
@@ -13,8 +13,6 @@ constexpr std::array<const char*, 32> kCasillasTexto = {
     "002", "005", "007", "012", "015", "028", "501", "541", "551", "561", "571",
     "581", "591", "593", "594", "595", "596", "597", "599", "721", "790", "802",
     "806", "812", "816", "822", "826", "832", "836", "842", "846", "871"};
-
-constexpr std::array<const char*, 5> kCasillasGarantia = {"506", "513", "520", "527", "534"};
 
 bool Entre(const auto& lista, const std::string& sCasilla) {
   return std::find(lista.begin(), lista.end(), sCasilla) != lista.end();
@@ -36,6 +34,8 @@ int CasillaDe(const Bloque& bloque, Renglon renglon) {
   }
 }
 
+int CasillaTipoGarantia(const Bloque& bloque) { return bloque.interes + 1; }
+
 std::optional<Renglon> RenglonDe(int nCasilla) {
   if (nCasilla >= 500 && nCasilla <= 534) return static_cast<Renglon>((nCasilla - 500) % 7);
   if (nCasilla >= 535 && nCasilla <= 539) return Renglon::Cuota;
@@ -46,28 +46,43 @@ const Bloque& BloqueDeCasilla(int nCasilla) {
   return kBloques[nCasilla >= 535 ? nCasilla - 535 : (nCasilla - 500) / 7];
 }
 
+bool EsCasillaDeRenglon(const std::string& sCasilla, Renglon renglon) {
+  return std::any_of(kBloques.begin(), kBloques.end(), [&](const Bloque& bloque) {
+    return NumeroCasilla(CasillaDe(bloque, renglon)) == sCasilla;
+  });
+}
+
 std::vector<int> CasillasPorFila() {
   std::vector<int> casillas;
-  for (int r = 1; r <= 7; ++r)
-    for (int nCasilla = 499 + r; nCasilla <= 527 + r; nCasilla += 7) casillas.push_back(nCasilla);
+  for (int r = 0; r <= static_cast<int>(Renglon::Garantia); ++r)
+    for (const Bloque& bloque : kBloques) casillas.push_back(CasillaDe(bloque, static_cast<Renglon>(r)));
   for (const Bloque& bloque : kBloques) casillas.push_back(bloque.cuota);
   return casillas;
 }
 
 ClaseCasilla ClaseDe(const std::string& sCasilla) {
   if (Entre(kCasillasTexto, sCasilla)) return ClaseCasilla::Texto;
-  if (Entre(kCasillasGarantia, sCasilla)) return ClaseCasilla::Garantia;
+  if (EsCasillaDeRenglon(sCasilla, Renglon::Garantia)) return ClaseCasilla::Garantia;
   return ClaseCasilla::Numero;
+}
+
+std::string GarantiaMostrada(const std::string& sGrabado) {
+  if (sGrabado == "1") return "SI";
+  if (sGrabado == "0") return "NO";
+  return "";
+}
+
+std::string GarantiaGrabada(const std::string& sMostrado) {
+  if (sMostrado == "SI") return "1";
+  if (sMostrado == "NO") return "0";
+  return "";
 }
 
 std::string ValorMostrado(const std::string& sCasilla, const vb::Variant& valor) {
   std::string sValor = valor.IsNull() ? "" : vb::CStr(valor);
   switch (ClaseDe(sCasilla)) {
     case ClaseCasilla::Texto: return sValor;
-    case ClaseCasilla::Garantia:
-      if (vb::Trim(sValor) == "1") return "SI";
-      if (vb::Trim(sValor) == "0") return "NO";
-      return "";
+    case ClaseCasilla::Garantia: return GarantiaMostrada(vb::Trim(sValor));
     case ClaseCasilla::Numero: break;
   }
   return vb::Format(valor, "##,###,###,###0");
@@ -77,10 +92,7 @@ std::string ValorGrabado(const std::string& sCasilla, const std::string& sValor)
   std::string sRecortado = vb::Trim(sValor);
   switch (ClaseDe(sCasilla)) {
     case ClaseCasilla::Texto: return sRecortado;
-    case ClaseCasilla::Garantia:
-      if (sRecortado == "SI") return "1";
-      if (sRecortado == "NO") return "0";
-      return "";
+    case ClaseCasilla::Garantia: return GarantiaGrabada(sRecortado);
     case ClaseCasilla::Numero: break;
   }
   return vb::Trim(vb::Format(vb::Variant(sValor), "###########0"));
