@@ -14,7 +14,6 @@ Operacion SolicitudAbierta::Modo() const {
   const std::string& sTag = frm_.Tag();
   if (sTag == "N") return Operacion::Nueva;
   if (sTag == "E") return Operacion::Edicion;
-  if (sTag == "D") return Operacion::Eliminacion;
   return Operacion::Ninguna;
 }
 

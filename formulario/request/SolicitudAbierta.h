@@ -14,9 +14,9 @@ namespace korva {
 class Frm942;
 
 // What the request form's row command opened the detail window for: "&Nuevo"
-// (Nueva), "&Actualizar", "&Modificar" or a double click on a row (Edicion),
-// "&Eliminar" (Eliminacion); Ninguna before any.
-enum class Operacion { Ninguna, Nueva, Edicion, Eliminacion };
+// (Nueva), "&Actualizar", "&Modificar" or a double click on a row (Edicion);
+// Ninguna before any and after "&Eliminar", which opens none.
+enum class Operacion { Ninguna, Nueva, Edicion };
 
 // The request form's one default instance as the detail windows of a debt see
 // it: the declaration's taxpayer and acceptance date, its tabs, the current row
