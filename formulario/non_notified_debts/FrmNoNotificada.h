@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -11,8 +12,6 @@
 #include "platform/forms/masked_edit.h"
 #include "platform/forms/option_button.h"
 #include "platform/forms/text_box.h"
-
-#include "formulario/request/SolicitudAbierta.h"
 
 namespace dao {
 class Recordset;

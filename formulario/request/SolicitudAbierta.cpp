@@ -66,7 +66,8 @@ void SolicitudAbierta::ActualizaTotal(int nGrilla) {
 
 void SolicitudAbierta::RefrescaGrilla(int nGrilla) { frm_.TDBGrid(nGrilla).Refresh(); }
 
-bool SolicitudAbierta::VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo) {
+bool SolicitudAbierta::VerificaTemporales(dao::Transaction& transaccion,
+                                          const std::string& sTitulo) {
   return frm_.VerificaTemporales(transaccion, sTitulo);
 }
 
