@@ -1,6 +1,7 @@
 #include "formulario/core/Ventanas.h"
 
 #include <map>
+#include <utility>
 
 #include "platform/forms/services.h"
 
@@ -10,6 +11,11 @@ namespace {
 std::map<Ventana, AbreVentana>& Abridores() {
   static std::map<Ventana, AbreVentana> abridores;
   return abridores;
+}
+
+DeclaracionElegida& Entregada() {
+  static DeclaracionElegida entregada;
+  return entregada;
 }
 
 }  // namespace
@@ -35,5 +41,9 @@ bool MuestraVentana(Ventana ventana) {
   abre();
   return true;
 }
+
+void EntregaDeclaracion(DeclaracionElegida declaracion) { Entregada() = std::move(declaracion); }
+
+const DeclaracionElegida& DeclaracionEntregada() { return Entregada(); }
 
 }  // namespace korva

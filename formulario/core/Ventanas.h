@@ -1,5 +1,6 @@
 #pragma once
 // The registry through which one subsystem opens windows that another builds.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,8 +17,8 @@ enum class Ventana { Frm942, frmImprimir, FrmImportar, frmCondeuDet, FrmNoNotifi
 
 // How to show a window modally; it returns once the window has closed. Each
 // opening builds the window afresh (the request form unloads any earlier
-// instance first), since it reads its declaration from the chooser's current row
-// and the shared globals when it loads.
+// instance first), since it reads the declaration the chooser handed over and the
+// shared globals when it loads.
 using AbreVentana = std::function<void()>;
 
 // Registers (or, with an empty function, withdraws) the opener of a window.
@@ -32,5 +33,22 @@ bool MuestraVentana(Ventana ventana);
 // The text of that information box.
 inline constexpr const char* kFuncionNoDisponible =
     "Esta función no está disponible en esta versión del módulo.";
+
+// The declaration a chooser hands to the request form: its chosen row's document
+// type, taxpayer number and name, creditor entity and, for a sent declaration,
+// its correlative ("" for a pending one). The period, the entity's code and the
+// due dates travel in the shared globals.
+struct DeclaracionElegida {
+  std::uint8_t nTipoDoc = 0;
+  std::string sNumDoc;
+  std::string sNombre;
+  std::string sEntidad;
+  std::string sCorrel;
+};
+
+// A chooser hands its row over before it shows the request form, which reads it
+// when it loads.
+void EntregaDeclaracion(DeclaracionElegida declaracion);
+const DeclaracionElegida& DeclaracionEntregada();
 
 }  // namespace korva

@@ -5,9 +5,8 @@
 #include "formulario/core/Ventanas.h"
 #include "formulario/core/modGen02.h"
 #include "formulario/core/mod_Combo.h"
-#include "formulario/request/Frm942.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/hourglass.h"
-#include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -19,23 +18,25 @@ namespace {
 
 constexpr const char* kFechaVacia = "__/__/____";
 
-// The columns of the request form's grid of other debts that the window reads.
-constexpr int kColPeriodo = 0;
-constexpr int kColNumDoc = 3;
-constexpr int kColTributo = 6;
-constexpr int kColFormulario = 7;
-constexpr int kColTipoDoc = 8;
-constexpr int kColConforme = 14;
-constexpr int kColTributoAsociado = 18;
-constexpr int kColTipoDeuda = 20;
-constexpr int kColTipoPago = 21;
-constexpr int kColDeudaDJ = 24;
-constexpr int kColCuota = 25;
+// The working debts' columns of an added debt that the window reads from the
+// request form's grid of other debts: an added debt keeps its debt type in
+// cod_for_dj, and a self-assessed one its payment type in num_ord_dj and its
+// week in num_cuo.
+constexpr const char* kColPeriodo = "per_doc";
+constexpr const char* kColNumDoc = "num_doc";
+constexpr const char* kColTributo = "cod_tri";
+constexpr const char* kColFormulario = "cod_for";
+constexpr const char* kColTipoDoc = "cod_tip_doc";
+constexpr const char* kColConforme = "ind_conf";
+constexpr const char* kColTributoAsociado = "cod_tri_aso";
+constexpr const char* kColTipoDeuda = "cod_for_dj";
+constexpr const char* kColTipoPago = "num_ord_dj";
+constexpr const char* kColDeudaDJ = "ind_deuda_dj";
+constexpr const char* kColCuota = "num_cuo";
 
-// The stored value of a cell as text, "" for Null.
-template <class Columna>
-std::string Valor(forms::DataGrid& G, Columna columna) {
-  return (G.Columns(columna).Value() & vb::Variant("")).ToString();
+// The stored value of a column of grid nGrilla's current row as text, "" for Null.
+std::string Valor(int nGrilla, const char* sColumna) {
+  return (SolicitudAbierta().Valor(nGrilla, sColumna) & vb::Variant("")).ToString();
 }
 
 // The first item whose leading code digit equals `sCodigo` as a number is
@@ -76,31 +77,30 @@ void FrmNoNotificada::ConectaEventos() {
   CboTributoAsociado.Click = [this] { CboTributoAsociado_Click(); };
 }
 
-Frm942& FrmNoNotificada::Solicitud() { return forms::Instance<Frm942>(); }
+SolicitudAbierta FrmNoNotificada::Solicitud() { return {}; }
 
-bool FrmNoNotificada::ModoNuevo() { return Solicitud().Tag() == "N"; }
+bool FrmNoNotificada::ModoNuevo() { return Solicitud().Modo() == Operacion::Nueva; }
 
 void FrmNoNotificada::Form_Load() {
-  Frm942& frm = Solicitud();
-  msRuc = vb::Trim(vb::Left(frm.cboNumdoc.List(frm.cboNumdoc.ListIndex()), 11));
-  miIndexGrid = frm.SSTab1.Tab();
+  SolicitudAbierta solicitud = Solicitud();
+  msRuc = solicitud.Ruc();
+  miIndexGrid = solicitud.Pestana();
   Deshabilita_campos();
-  forms::DataGrid& G = frm.TDBGrid(miIndexGrid);
-  bool bEdita = frm.Tag() == "E";
-  CargaTributo(cboTributo, bEdita ? Valor(G, kColTributo) : "", "");
+  bool bEdita = solicitud.Modo() == Operacion::Edicion;
+  CargaTributo(cboTributo, bEdita ? Valor(miIndexGrid, kColTributo) : "", "");
   AjustaAnchoCombo(*this, cboTributo, 55);
   CboTributoAsociado.Clear();
-  CargaTributo(CboTributoAsociado, bEdita ? Valor(G, kColTributoAsociado) : "", "");
+  CargaTributo(CboTributoAsociado, bEdita ? Valor(miIndexGrid, kColTributoAsociado) : "", "");
   AjustaAnchoCombo(*this, CboTributoAsociado, 55);
   AjustaAnchoCombo(*this, cboTipoDeuda, 75);
   std::string sModo;
-  if (frm.Tag() == "N") {
+  if (solicitud.Modo() == Operacion::Nueva) {
     sModo = " - (Nuevo)";
   } else if (bEdita) {
     sModo = " - (Modificación)";
     CargaCampos(1, miIndexGrid);
   }
-  Frame1.SetCaption(vb::Mid(frm.SSTab1.TabCaption(miIndexGrid), 2, 40));
+  Frame1.SetCaption(vb::Mid(solicitud.TituloPestana(miIndexGrid), 2, 40));
   SetCaption(Frame1.Caption() + sModo);
 }
 
@@ -141,55 +141,55 @@ void FrmNoNotificada::Deshabilita_campos() {
 void FrmNoNotificada::CargaCampos(int nModo, int nIndexGrid) {
   for (int i = 0; i < 3; ++i) forms::DoEvents();
   bool bBloquea = nModo == 1;
-  forms::DataGrid& G = Solicitud().TDBGrid(nIndexGrid);
-  mkePeriodo.SetText(G.Columns(kColPeriodo).Text());
+  SolicitudAbierta solicitud = Solicitud();
+  mkePeriodo.SetText(solicitud.Texto(nIndexGrid, kColPeriodo));
   if (bBloquea) Deshabilita(mkePeriodo);
-  CargaTributo(cboTributo, Valor(G, kColTributo), "");
+  CargaTributo(cboTributo, Valor(nIndexGrid, kColTributo), "");
   AjustaAnchoCombo(*this, cboTributo, 49);
-  CargaTipoYDocumento(G);
-  CargaDeclaracionJurada(G);
-  if (Valor(G, kColTipoDeuda) == "3" && vb::Val(Valor(G, kColDeudaDJ)) == 0 &&
+  CargaTipoYDocumento(nIndexGrid);
+  CargaDeclaracionJurada(nIndexGrid);
+  if (Valor(nIndexGrid, kColTipoDeuda) == "3" && vb::Val(Valor(nIndexGrid, kColDeudaDJ)) == 0 &&
       vb::Left(cboTributo.Text(), 1) == "6") {
-    CargaTributo(CboTributoAsociado, Valor(G, kColTributoAsociado), "");
+    CargaTributo(CboTributoAsociado, Valor(nIndexGrid, kColTributoAsociado), "");
     AjustaAnchoCombo(*this, CboTributoAsociado, 49);
   }
   if (bBloquea) BloqueaCampos();
   // The grid shows the tax in whole soles; its box takes the stored amount with
   // its cents, so that accepting an edit that changed nothing keeps them.
-  txtmtoTributo.SetText(Valor(G, "mto_tributo_c"));
-  TxtMtoInteresesCAP.SetText(G.Columns("mto_int_cap_c").Text());
-  TxtMtoIntereses.SetText(G.Columns("mto_int_c").Text());
-  lblMtoAcogido.SetText(G.Columns("mto_act_c").Text());
+  txtmtoTributo.SetText(Valor(nIndexGrid, "mto_tributo_c"));
+  TxtMtoInteresesCAP.SetText(solicitud.Texto(nIndexGrid, "mto_int_cap_c"));
+  TxtMtoIntereses.SetText(solicitud.Texto(nIndexGrid, "mto_int_c"));
+  lblMtoAcogido.SetText(solicitud.Texto(nIndexGrid, "mto_act_c"));
 }
 
 // The debt type from its digit, and for a valor or an infraction its document.
-void FrmNoNotificada::CargaTipoYDocumento(forms::DataGrid& G) {
-  std::string sTipo = Valor(G, kColTipoDeuda);
+void FrmNoNotificada::CargaTipoYDocumento(int nGrilla) {
+  std::string sTipo = Valor(nGrilla, kColTipoDeuda);
   EligePorCodigo(cboTipoDeuda, sTipo);
   if (sTipo != "1" && sTipo != "3") return;
-  CargaValoresNEW(cboDocumento, Valor(G, kColTipoDoc));
+  CargaValoresNEW(cboDocumento, Valor(nGrilla, kColTipoDoc));
   AjustaAnchoCombo(*this, cboDocumento, 46);
-  txtNumDocumento.SetText(Valor(G, kColNumDoc));
+  txtNumDocumento.SetText(Valor(nGrilla, kColNumDoc));
 }
 
 // A self-assessed debt with a sworn declaration shows its form, order number,
 // week and payment type; "0" in the row is an empty box, except that FONCOMUN's
 // form "0000" shows order number "0".
-void FrmNoNotificada::CargaDeclaracionJurada(forms::DataGrid& G) {
-  double nDeudaDJ = vb::Val(Valor(G, kColDeudaDJ));
-  if (nDeudaDJ == 1 && Valor(G, kColTipoDeuda) == "2") {
+void FrmNoNotificada::CargaDeclaracionJurada(int nGrilla) {
+  double nDeudaDJ = vb::Val(Valor(nGrilla, kColDeudaDJ));
+  if (nDeudaDJ == 1 && Valor(nGrilla, kColTipoDeuda) == "2") {
     OptRespDDJJ(1).SetValue(true);
-    if ((gnSemana == 8 || gnSemana == 1) && vb::Val(Valor(G, kColConforme)) == 0)
+    if ((gnSemana == 8 || gnSemana == 1) && vb::Val(Valor(nGrilla, kColConforme)) == 0)
       OptRespDDJJ(0).SetValue(true);
-    std::string sFormulario = Valor(G, kColFormulario);
-    std::string sOrden = Valor(G, kColNumDoc);
+    std::string sFormulario = Valor(nGrilla, kColFormulario);
+    std::string sOrden = Valor(nGrilla, kColNumDoc);
     txtcodform.SetText(sFormulario == "0" ? "" : sFormulario);
     txtNumOrd.SetText(sOrden == "0" ? "" : sOrden);
     if (vb::Trim(txtcodform.Text()) == "0000" && vb::Trim(txtNumOrd.Text()).empty() &&
         gnSemana == 8)
       txtNumOrd.SetText("0");
-    EligePorCodigo(cboSemana, Valor(G, kColCuota));
-    EligePorCodigo(cboTipoPago, Valor(G, kColTipoPago));
+    EligePorCodigo(cboSemana, Valor(nGrilla, kColCuota));
+    EligePorCodigo(cboTipoPago, Valor(nGrilla, kColTipoPago));
   } else if (nDeudaDJ == 0) {
     OptRespDDJJ(0).SetValue(true);
   }
@@ -211,19 +211,17 @@ void FrmNoNotificada::BloqueaCampos() {
 std::string FrmNoNotificada::Retorna_Columna(const std::string& sColumna) {
   std::string sCampo = vb::UCase(sColumna);
   std::string sResultado;
-  Frm942& frm = Solicitud();
+  SolicitudAbierta solicitud = Solicitud();
   for (int nGrilla : {1, 2, 5}) {
-    if (const dao::RecordsetPtr& rs = frm.Dat(nGrilla).Recordset(); rs && !(rs->Bof() && rs->Eof()))
-      rs->MoveFirst();
-    forms::DataGrid& G = frm.TDBGrid(nGrilla);
+    solicitud.IrAPrimeraFila(nGrilla);
     if (sCampo == "FEC_DES_DEU") {
-      vb::Variant fecha = G.Columns("fec_des_deu").Value();
+      vb::Variant fecha = solicitud.Valor(nGrilla, "fec_des_deu");
       std::string sFecha = (fecha & vb::Variant("")).ToString();
       if (sFecha == kFechaVacia || sFecha.empty()) continue;
       sResultado = vb::CStr(vb::CDate(fecha));
       if (nGrilla != 2) break;
     } else if (sCampo == "NUM_PRO") {
-      std::string sNumero = (G.Columns("num_pro").Value() & vb::Variant("")).ToString();
+      std::string sNumero = Valor(nGrilla, "num_pro");
       if (!sNumero.empty()) return sNumero;
     }
   }
@@ -248,7 +246,7 @@ void FrmNoNotificada::cmdOpcion_Click(int Index) {
         GrabaDatos();
       }
       mbModificado = false;
-      if (Solicitud().Tag() == "E") forms::Unload(*this);
+      if (Solicitud().Modo() == Operacion::Edicion) forms::Unload(*this);
     } else if (Index == 1) {
       forms::Unload(*this);
     }

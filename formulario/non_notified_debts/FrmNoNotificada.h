@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -16,19 +17,15 @@ namespace dao {
 class Recordset;
 using RecordsetPtr = std::shared_ptr<Recordset>;
 }
-namespace forms {
-class DataGrid;
-}
 
 namespace korva {
-
-class Frm942;
 
 // The window in which the taxpayer adds to the open declaration a debt that the
 // administration did not notify (category "04"), or changes the amounts of one
 // already added. The request form opens it modally from its tab of other debts
-// with its own Tag "N" (a new debt) or "E" (the debt of the grid's current row);
-// the window reads the taxpayer, the tab and the row from the request form.
+// for a new debt (Operacion::Nueva) or for the debt of the grid's current row
+// (Operacion::Edicion); the window reads the taxpayer, the tab and the row
+// through the request form's door (SolicitudAbierta).
 //
 // Choosing the debt type, the tax, the period, the week and the sworn-declaration
 // answer narrows the other fields: each handler enables, empties, recolours,
@@ -197,10 +194,10 @@ class FrmNoNotificada : public forms::Form {
   std::string TipoDeuda() const;
   std::string TipoDocumentoDeFila();
   bool ModoNuevo();
-  Frm942& Solicitud();
+  static SolicitudAbierta Solicitud();
 
-  void CargaTipoYDocumento(forms::DataGrid& G);
-  void CargaDeclaracionJurada(forms::DataGrid& G);
+  void CargaTipoYDocumento(int nGrilla);
+  void CargaDeclaracionJurada(int nGrilla);
   void BloqueaCampos();
 
   // What one check reads once from the fields, the request form and the open

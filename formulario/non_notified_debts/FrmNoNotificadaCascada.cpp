@@ -10,14 +10,11 @@
 #include "formulario/core/mod_Combo.h"
 #include "formulario/non_notified_debts/FrmNoNotificada.h"
 #include "formulario/non_notified_debts/ReglasTributo.h"
-#include "formulario/request/Frm942.h"
 #include "platform/forms/services.h"
 #include "platform/vb/strings.h"
 
 namespace korva {
 namespace {
-
-constexpr int kColTipoDoc = 8;
 
 constexpr const char* kNumeroResolucion = "Número de Resolución";
 constexpr const char* kNumeroResolucionOInfraccion =
@@ -175,8 +172,7 @@ void FrmNoNotificada::RecargaDocumentos(int iAncho) {
 }
 
 std::string FrmNoNotificada::TipoDocumentoDeFila() {
-  return (Solicitud().TDBGrid(miIndexGrid).Columns(kColTipoDoc).Value() & vb::Variant(""))
-      .ToString();
+  return (Solicitud().Valor(miIndexGrid, "cod_tip_doc") & vb::Variant("")).ToString();
 }
 
 void FrmNoNotificada::cboSemana_Click() { ReglaInteresCapitalizado(); }

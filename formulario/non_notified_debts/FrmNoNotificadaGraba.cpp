@@ -11,7 +11,6 @@
 #include "formulario/non_notified_debts/FrmNoNotificada.h"
 #include "formulario/non_notified_debts/ReglasTributo.h"
 #include "formulario/non_notified_debts/ReglasValidacion.h"
-#include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
@@ -38,7 +37,7 @@ void FrmNoNotificada::GrabaDatos() {
   std::string P = mkePeriodo.Text();
   std::string sPeriodo = vb::Right(P, 4) + vb::Left(P, 2);
   std::string sTributo = vb::Left(cboTributo.Text(), 4);
-  bool bNuevo = Solicitud().Tag() == "N";
+  bool bNuevo = Solicitud().Modo() == Operacion::Nueva;
   dao::RecordsetPtr rs;
   try {
     if (!RegimenDeCuota(sTributo).empty() &&
@@ -49,7 +48,7 @@ void FrmNoNotificada::GrabaDatos() {
         std::string("La información se ") + (bNuevo ? "grabó" : "modificó") + " con éxito",
         forms::vbInformation, Caption());
     mbModificado = false;
-    if (Solicitud().Tag() != "E") RefrescaSolicitud();
+    if (Solicitud().Modo() != Operacion::Edicion) RefrescaSolicitud();
   } catch (const vb::Error& error) {
     if (error.Number() != dao::kErrDuplicateKey) {
       ManejaError("GrabaDatos", error);
@@ -82,7 +81,7 @@ bool FrmNoNotificada::GrabaFila(dao::RecordsetPtr& rs, const std::string& sPerio
   rs->Update();
   rs->Close();
   transaccion.Commit();
-  if (bNuevo) ++Solicitud().nDeudasTemporales;
+  if (bNuevo) Solicitud().CuentaDeudaAgregada();
   return true;
 }
 
@@ -246,10 +245,9 @@ std::string FrmNoNotificada::CodigoAsociado() {
 // The request form's tab shows the new debt and its total; the window is
 // cleared for the next one.
 void FrmNoNotificada::RefrescaSolicitud() {
-  Frm942& frm = Solicitud();
-  if (frm.txtmtototal.Exists(miIndexGrid) && frm.txtmtototal(miIndexGrid).Text() != "0")
-    frm.CalculaMontoTotal(frm.txtmtototal(miIndexGrid), miIndexGrid);
-  frm.CargaTabIndex(miIndexGrid);
+  SolicitudAbierta solicitud = Solicitud();
+  solicitud.ActualizaTotal(miIndexGrid);
+  solicitud.RecargaGrilla(miIndexGrid);
   Deshabilita_campos();
   Enfoca(&mkePeriodo);
 }

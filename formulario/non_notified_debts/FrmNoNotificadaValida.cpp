@@ -12,7 +12,6 @@
 #include "formulario/non_notified_debts/FrmNoNotificada.h"
 #include "formulario/non_notified_debts/ReglasTributo.h"
 #include "formulario/non_notified_debts/ReglasValidacion.h"
-#include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
@@ -62,7 +61,7 @@ FrmNoNotificada::Entrada FrmNoNotificada::LeeEntrada() {
   e.sPeriodo = mkePeriodo.Text();
   e.sMes = vb::Left(e.sPeriodo, 2);
   e.sAnio = vb::Right(e.sPeriodo, 4);
-  std::string sFecha = Solicitud().mkeFechaAcog.Text();
+  std::string sFecha = Solicitud().FechaAcogimiento();
   e.sFechaAcog = AnioMesDia(sFecha);
   e.sAnioAcog = vb::Right(sFecha, 4);
   e.nAnioAcog = static_cast<int>(vb::Val(e.sAnioAcog));
@@ -161,7 +160,7 @@ bool FrmNoNotificada::ValidaPeriodoEnRango(const Entrada& e, const std::string& 
 // the declaration's period. The acceptance date may not have been typed yet on
 // the request form: the entry then waits for it.
 bool FrmNoNotificada::ValidaLimitePorTributo(Entrada& e) {
-  if (vb::InStr(Solicitud().mkeFechaAcog.Text(), "_") > 0)
+  if (vb::InStr(Solicitud().FechaAcogimiento(), "_") > 0)
     return RechazaConTitulo(kSinFechaAcogimiento);
   gsPeriodoLimite = gsPeriodoMMAAAA;
   const std::string& T = e.sTributo;

@@ -8,7 +8,6 @@
 #include "formulario/non_notified_debts/FrmNoNotificada.h"
 #include "formulario/non_notified_debts/ReglasTributo.h"
 #include "formulario/non_notified_debts/ReglasValidacion.h"
-#include "formulario/request/Frm942.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/strings.h"
 

@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "formulario/core/BarraEstado.h"
 #include "formulario/core/Casillas.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
-#include "formulario/core/windows/MDIFrm.h"
 #include "formulario/spool/GlobalesImpresion.h"
 #include "formulario/spool/ImpLinea.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/hourglass.h"
-#include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -394,12 +393,9 @@ void frmImprimir::grdImprimir_KeyPress(int& KeyAscii) {
 void frmImprimir::grdImprimir_RowColChange() { MuestraEnBarra(); }
 
 void frmImprimir::MuestraEnBarra() {
-  MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-  if (!principal) return;
-  principal->BarradeEstadoZEP1.set_numdoc(grdImprimir.Columns(kColRuc).Text());
-  principal->BarradeEstadoZEP1.set_razonsocial(grdImprimir.Columns(kColNombre).Text());
-  principal->BarradeEstadoZEP1.set_periodo_ejercicio(grdImprimir.Columns(kColPeriodo).Text());
-  principal->BarradeEstadoZEP1.set_formulario(grdImprimir.Columns(kColFormulario).Text());
+  MuestraEnBarraEstado({grdImprimir.Columns(kColRuc).Text(), grdImprimir.Columns(kColNombre).Text(),
+                        grdImprimir.Columns(kColPeriodo).Text(),
+                        grdImprimir.Columns(kColFormulario).Text()});
 }
 
 // The window's own database errors are told and leave it open.

@@ -10,7 +10,7 @@
 #include "formulario/core/Ventanas.h"
 #include "formulario/core/modGen02.h"
 #include "formulario/reported_debts/DialogoSustento.h"
-#include "formulario/request/Frm942.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
@@ -85,18 +85,17 @@ void frmCondeuDet::ConectaEventos() {
 // topic is the tab's. The captions "Valores" and "Deudas autoliquidadas" have
 // no "&" in front, so they are taken whole rather than losing their first letter.
 void frmCondeuDet::Form_Load() {
-  Frm942& frm = forms::Instance<Frm942>();
-  std::string sPestana = frm.SSTab1.TabCaption(frm.SSTab1.Tab());
+  SolicitudAbierta solicitud;
+  std::string sPestana = solicitud.TituloPestana(solicitud.Pestana());
   if (vb::Left(sPestana, 1) == "&") sPestana = vb::Mid(sPestana, 2);
   SetCaption(vb::Left(sPestana, 40));
   CargaValorDj();
-  SetHelpContextID(frm.SSTab1.HelpContextID());
+  SetHelpContextID(solicitud.AyudaPestana());
 }
 
 void frmCondeuDet::CargaValorDj() {
   Reinicia();
-  forms::ComboBox& cboNumdoc = forms::Instance<Frm942>().cboNumdoc;
-  msNumDoc = vb::Trim(vb::Left(cboNumdoc.List(cboNumdoc.ListIndex()), 11));
+  msNumDoc = SolicitudAbierta().Ruc();
   LeeFila();
   msCodForm2 = msNumOrden2 = msNumRes = msTipImpug = msNumExp = msCodForm5 = msNumOrden5 =
       msDesOtro = "";
@@ -139,8 +138,10 @@ void frmCondeuDet::Reinicia() {
 }
 
 void frmCondeuDet::LeeFila() {
-  forms::DataGrid& grid = forms::Instance<Frm942>().TDBGrid(giIndexGrid);
-  auto celda = [&grid](const char* sColumna) { return Texto(grid.Columns(sColumna).Value()); };
+  SolicitudAbierta solicitud;
+  auto celda = [&solicitud](const char* sColumna) {
+    return Texto(solicitud.Valor(giIndexGrid, sColumna));
+  };
   Deuda& d = deuda_;
   d.per_doc = celda("per_doc");
   d.cod_tri = celda("cod_tri");

@@ -9,10 +9,9 @@
 #include "formulario/core/modGen02.h"
 #include "formulario/reported_debts/MontosAcogidos.h"
 #include "formulario/reported_debts/frmCondeuDet.h"
-#include "formulario/request/Frm942.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
-#include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -58,7 +57,7 @@ void frmCondeuDet::GrabaConciliacion() {
       return Rechaza(rechazo);
     }
     transaccion.emplace(*gDB);
-    if (!forms::Instance<Frm942>().VerificaTemporales(*transaccion, Caption())) {
+    if (!SolicitudAbierta().VerificaTemporales(*transaccion, Caption())) {
       rs->Close();
       return;
     }
@@ -222,7 +221,7 @@ frmCondeuDet::Rechazo frmCondeuDet::ValidaMontos() {
     bool bTributoFijo = !txtmtoTributo.Enabled();
     if (ImporteDeCaja(txtmtoTributo.Text()) <= cCero && !txtmtoTributo.Locked() && !bTributoFijo)
       return Informa("Debe registrar un importe mayor a cero en el tributo insoluto");
-    std::string sAnioAceptacion = vb::Right(forms::Instance<Frm942>().mkeFechaAcog.Text(), 4);
+    std::string sAnioAceptacion = vb::Right(SolicitudAbierta().FechaAcogimiento(), 4);
     if (vb::Right(lblPeriodo.Text(), 4) == sAnioAceptacion &&
         ImporteDeCaja(vb::Trim(lblMtoInteresCAP.Text())) > cCero)
       return Informa("Interés capitalizado no debe ser mayor a 0.00");
@@ -355,14 +354,12 @@ void frmCondeuDet::AgregaFilaSustento(int nMotivo, int nSust, const std::string&
 // The request form shows the stored answer: its grid reloaded, its total
 // recomputed unless it reads "0", then the offer of the next debt.
 void frmCondeuDet::ActualizaSolicitud() {
-  Frm942& frm = forms::Instance<Frm942>();
-  const dao::RecordsetPtr& datos = frm.Dat(giIndexGrid).Recordset();
-  long nPosicion = datos->AbsolutePosition();
-  long nCuenta = datos->RecordCount();
-  frm.CargaTabIndex(giIndexGrid);
-  if (frm.txtmtototal(giIndexGrid).Text() != "0")
-    frm.CalculaMontoTotal(frm.txtmtototal(giIndexGrid), giIndexGrid);
-  frm.TDBGrid(giIndexGrid).Refresh();
+  SolicitudAbierta solicitud;
+  long nPosicion = solicitud.Posicion(giIndexGrid);
+  long nCuenta = solicitud.Cuenta(giIndexGrid);
+  solicitud.RecargaGrilla(giIndexGrid);
+  solicitud.ActualizaTotal(giIndexGrid);
+  solicitud.RefrescaGrilla(giIndexGrid);
   if (!gbOfreceSiguiente) return;
   OfreceSiguiente(nPosicion, nCuenta);
   bModificado = false;
@@ -373,18 +370,18 @@ void frmCondeuDet::ActualizaSolicitud() {
 // debt, whose appeal code it reads from the grid and whose next row a second
 // store offers.
 void frmCondeuDet::OfreceSiguiente(long nPosicion, long nCuenta) {
-  const dao::RecordsetPtr& datos = forms::Instance<Frm942>().Dat(giIndexGrid).Recordset();
+  SolicitudAbierta solicitud;
   if (nPosicion + 1 < nCuenta) {
     if (forms::MsgBox("¿Desea continuar con la actualización del siguiente registro de Deudas?",
                       forms::vbYesNo + forms::vbQuestion, Caption()) == forms::vbYes) {
-      datos->SetAbsolutePosition(nPosicion + 1);
+      solicitud.IrAFila(giIndexGrid, nPosicion + 1);
       CargaValorDj();
     } else {
-      datos->SetAbsolutePosition(nPosicion);
+      solicitud.IrAFila(giIndexGrid, nPosicion);
     }
     return;
   }
-  datos->SetAbsolutePosition(nPosicion);
+  solicitud.IrAFila(giIndexGrid, nPosicion);
   forms::MsgBox("La información se actualizó satisfactoriamente", forms::vbInformation, Caption());
 }
 

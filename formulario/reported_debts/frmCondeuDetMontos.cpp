@@ -9,8 +9,7 @@
 #include "formulario/core/ModGen01.h"
 #include "formulario/reported_debts/MontosAcogidos.h"
 #include "formulario/reported_debts/frmCondeuDet.h"
-#include "formulario/request/Frm942.h"
-#include "platform/forms/instance.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/format.h"
@@ -72,7 +71,7 @@ bool frmCondeuDet::FijaModo(std::string& T) {
     return true;
   }
   if (optConformeMto(0).Value()) {
-    std::string sFecha = forms::Instance<Frm942>().mkeFechaAcog.Text();
+    std::string sFecha = SolicitudAbierta().FechaAcogimiento();
     Label1.SetCaption("Interés al " + sFecha);
     Label24.SetCaption("Monto acogido al " + sFecha);
   }
@@ -113,7 +112,7 @@ void frmCondeuDet::HabilitaMotivos(bool bEditable) {
 
 // The appeal code of the current "Valores" row; empty or not a number reads 0.
 double frmCondeuDet::CodigoImpugnacion() const {
-  vb::Variant valor = forms::Instance<Frm942>().TDBGrid(1).Columns("ind_impugnado").Value();
+  vb::Variant valor = SolicitudAbierta().Valor(1, "ind_impugnado");
   return vb::IsNumeric(valor) ? vb::CDbl(valor) : 0;
 }
 
@@ -166,7 +165,7 @@ void frmCondeuDet::CalculaInteresAcogido() {
   InteresConforme interes = CalculaInteresConforme(
       {txtmtoTributo.Text(), lblmtointcapital.Caption(), lblmtointnocapital.Caption(),
        vb::CDate(vb::Variant(deuda_.fec_des_deu)),
-       forms::Instance<Frm942>().mkeFechaAcog.Text(), gsPeriodo},
+       SolicitudAbierta().FechaAcogimiento(), gsPeriodo},
       optAcogeFrac(0).Value());
   lblMtoInteresCAP.SetText(interes.sCapitalizado);
   lblMtoInteres.SetText(interes.sInteres);

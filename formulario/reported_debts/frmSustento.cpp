@@ -11,7 +11,7 @@
 #include "formulario/core/modGen02.h"
 #include "formulario/reported_debts/FormulariosSustento.h"
 #include "formulario/reported_debts/frmCondeuDet.h"
-#include "formulario/request/Frm942.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
@@ -178,7 +178,7 @@ void frmSustento::Form_Load() {
     cmdSustento(0).Move(700, 1900, cmdSustento(0).Width(), cmdSustento(0).Height());
     cmdSustento(1).Move(2170, 1900, cmdSustento(1).Width(), cmdSustento(1).Height());
   }
-  SetHelpContextID(forms::Instance<Frm942>().SSTab1.HelpContextID());
+  SetHelpContextID(SolicitudAbierta().AyudaPestana());
 }
 
 void frmSustento::MuestraPagos() {

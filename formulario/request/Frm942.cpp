@@ -1,7 +1,5 @@
 #include "formulario/request/Frm942.h"
 
-#include "formulario/core/windows/FrmContAbrir.h"
-#include "formulario/core/windows/FrmContAbrirE.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/ModGen01.h"
@@ -12,7 +10,6 @@
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
 #include "platform/forms/hourglass.h"
-#include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
 #include "platform/vb/conv.h"
@@ -28,13 +25,6 @@ constexpr const char* kFormulario = "0942";
 constexpr const char* kFechaVacia = "__/__/____";
 constexpr const char* kTablasTemporales[] = {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO",
                                              "TMP_F0942SUSTEN"};
-
-// The chooser's grid columns the window reads the declaration from.
-constexpr int kColTipDoc = 0;
-constexpr int kColRuc = 2;
-constexpr int kColNombre = 3;
-constexpr int kColEntidad = 6;
-constexpr int kColCorrel = 10;
 
 std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
@@ -216,17 +206,16 @@ void Frm942::ModoEnviada() {
   mkeFechaAcog.SetEnabled(false);
 }
 
-// The declaration named by the current row of the chooser that opened the window.
+// The declaration the chooser that opened the window handed over.
 void Frm942::Identifica() {
-  forms::DataGrid& grid = giEnviadas != 0 ? forms::Instance<FrmContAbrirE>().grdContrib
-                                          : forms::Instance<FrmContAbrir>().grdContrib;
-  nTipoDoc = vb::CByte(grid.Columns(kColTipDoc).Value());
-  sNumDoc = grid.Columns(kColRuc).Text();
-  txtRazon.SetText(grid.Columns(kColNombre).Text());
-  TxtEntidad.SetText(grid.Columns(kColEntidad).Text());
+  const DeclaracionElegida& elegida = DeclaracionEntregada();
+  nTipoDoc = elegida.nTipoDoc;
+  sNumDoc = elegida.sNumDoc;
+  txtRazon.SetText(elegida.sNombre);
+  TxtEntidad.SetText(elegida.sEntidad);
   bool bEnviada = giEnviadas != 0;
   if (bEnviada) {
-    sCorrel = grid.Columns(kColCorrel).Text();
+    sCorrel = elegida.sCorrel;
     txtCorrel.SetText(sCorrel);
   }
   Label1(7).SetVisible(bEnviada);

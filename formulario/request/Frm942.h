@@ -36,8 +36,10 @@ struct Fila;
 // are emptied again when it closes.
 //
 // The program reaches it through its one default instance (forms::Instance);
-// the detail windows of a debt read its grids, tabs and boxes and call back
-// CargaTabIndex and CalculaMontoTotal after they store.
+// the detail windows of a debt reach it only through SolicitudAbierta, which
+// reads its declaration, tabs and grid rows and calls back CargaTabIndex and
+// CalculaMontoTotal after they store. The declaration comes from the chooser
+// that opened it, handed over through the core (DeclaracionEntregada).
 //
 // The public methods stand in the order of the window's interface.
 class Frm942 : public forms::Form {

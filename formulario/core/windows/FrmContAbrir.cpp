@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "formulario/core/BarraEstado.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/Ventanas.h"
 #include "formulario/core/modGen02.h"
-#include "formulario/core/windows/MDIFrm.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
 #include "platform/forms/hourglass.h"
-#include "platform/forms/instance.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/error.h"
@@ -44,6 +43,7 @@ constexpr int kColTipDoc = 0;
 constexpr int kColRuc = 2;
 constexpr int kColNombre = 3;
 constexpr int kColFormulario = 4;
+constexpr int kColEntidad = 6;
 constexpr int kColSemana = 7;
 constexpr int kColPeriodo = 8;
 constexpr int kColFechaVenc = 9;
@@ -181,22 +181,12 @@ void SelectorDeclaraciones::AbreLista(const std::string& sSQL, int iTipo) {
   grdContrib.SetEnabled(bHayFilas);
 }
 
-void SelectorDeclaraciones::Form_Unload(int& /*Cancel*/) {
-  MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-  if (!principal) return;
-  principal->BarradeEstadoZEP1.set_numdoc("");
-  principal->BarradeEstadoZEP1.set_razonsocial("");
-  principal->BarradeEstadoZEP1.set_periodo_ejercicio("");
-  principal->BarradeEstadoZEP1.set_formulario("");
-}
+void SelectorDeclaraciones::Form_Unload(int& /*Cancel*/) { MuestraEnBarraEstado({}); }
 
 void SelectorDeclaraciones::grdContrib_RowColChange() {
-  if (MDIFrm* principal = forms::LoadedInstance<MDIFrm>()) {
-    principal->BarradeEstadoZEP1.set_numdoc(grdContrib.Columns(kColRuc).Text());
-    principal->BarradeEstadoZEP1.set_razonsocial(grdContrib.Columns(kColNombre).Text());
-    principal->BarradeEstadoZEP1.set_periodo_ejercicio(grdContrib.Columns(kColPeriodo).Text());
-    principal->BarradeEstadoZEP1.set_formulario(grdContrib.Columns(kColFormulario).Text());
-  }
+  MuestraEnBarraEstado({grdContrib.Columns(kColRuc).Text(), grdContrib.Columns(kColNombre).Text(),
+                        grdContrib.Columns(kColPeriodo).Text(),
+                        grdContrib.Columns(kColFormulario).Text()});
   gnSemana = static_cast<std::uint8_t>(vb::Val(vb::Trim(grdContrib.Columns(kColSemana).Text())));
 }
 
@@ -265,7 +255,14 @@ void SelectorDeclaraciones::AbreDeclaracion() {
 // The request form is shown under the hourglass, which goes when it closes.
 void SelectorDeclaraciones::MuestraSolicitud() {
   forms::Hourglass reloj;
+  EntregaDeclaracion(Elegida());
   MuestraVentana(Ventana::Frm942);
+}
+
+DeclaracionElegida SelectorDeclaraciones::Elegida() {
+  return {vb::CByte(grdContrib.Columns(kColTipDoc).Value()), grdContrib.Columns(kColRuc).Text(),
+          grdContrib.Columns(kColNombre).Text(), grdContrib.Columns(kColEntidad).Text(),
+          Enviadas() ? grdContrib.Columns(kColCorrel).Text() : ""};
 }
 
 // A list that came back shorter than the remembered position ends on its last

@@ -2,6 +2,7 @@
 // The declaration choosers' shared window, and the chooser of pending declarations.
 #include <string>
 
+#include "formulario/core/Ventanas.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/data_control.h"
@@ -22,14 +23,17 @@ enum class Lista { Pendientes, Enviadas };
 
 // The declaration chooser: the declarations of form "0942" that the user may see,
 // one per row, for opening in the request form (giModo 1) or deleting from every
-// table that holds them, in one transaction (giModo 3). The grid's columns are
-// fixed by index, since the request form reads the chosen row by column: 0
-// tip_doc_d, 1 document type, 2 R.U.C., 3 name, 4 form, 5 state, 6 entity, 7 entity
-// code, 8 period mmyyyy, 9 due date, 10 second due date (pending) or correlative
-// (sent), 11 second due date (sent). Moving to a row shows the declarant in the
-// main window's status bar.
+// table that holds them, in one transaction (giModo 3). The grid's columns:
+// 0 tip_doc_d, 1 document type, 2 R.U.C., 3 name, 4 form, 5 state, 6 entity, 7
+// entity code, 8 period mmyyyy, 9 due date, 10 second due date (pending) or
+// correlative (sent), 11 second due date (sent). The request form gets the
+// chosen row through the core (EntregaDeclaracion). Moving to a row shows the
+// declarant in the main window's status bar.
 class SelectorDeclaraciones : public forms::Form {
  public:
+  // The declaration of the current row, as it is handed to the request form.
+  DeclaracionElegida Elegida();
+
   forms::Frame Frame1{*this, "Frame1"};
   forms::ControlArray<forms::Label> Label1{Frame1, "Label1"};
   forms::DataControl DtaNew{Frame1, "DtaNew"};

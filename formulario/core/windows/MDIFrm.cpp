@@ -1,5 +1,6 @@
 #include "formulario/core/windows/MDIFrm.h"
 
+#include "formulario/core/BarraEstado.h"
 #include "formulario/core/Globales.h"
 #include "formulario/core/ModGen00.h"
 #include "formulario/core/Ventanas.h"
@@ -42,6 +43,18 @@ enum BotonBarra {
   kBotonNumeroOrden = 10,
   kBotonAyuda = 12,
 };
+
+// What the other windows show in the bar reaches the loaded main window's; with
+// none loaded it goes nowhere.
+void EscribeBarraEstado(const DeclaracionEnBarra& declaracion) {
+  MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
+  if (!principal) return;
+  forms::StatusBar& barra = principal->BarradeEstadoZEP1;
+  barra.set_numdoc(declaracion.sNumDoc);
+  barra.set_razonsocial(declaracion.sRazonSocial);
+  barra.set_periodo_ejercicio(declaracion.sPeriodo);
+  barra.set_formulario(declaracion.sFormulario);
+}
 
 }  // namespace
 
@@ -146,6 +159,7 @@ void MDIFrm::ConectaEventos() {
 
 void MDIFrm::MDIForm_Load() {
   FijaVentanaPrincipal(this);
+  RegistraBarraEstado(EscribeBarraEstado);
   PosicionaVentana();
   QuitaBotonesVentana();
   ConfiguraInis();

@@ -24,14 +24,14 @@
 namespace requestbench {
 
 // The suite with its declaration imported, and the chooser of pending
-// declarations on its row.
+// declarations on its row, handed to the request form.
 class Suite : public importbench::Suite {
  public:
   explicit Suite(int deudas) : importbench::Suite(deudas) {
     if (!Import()) throw std::runtime_error("the import did not finish");
     forms::Release<korva::FrmImportar>();
     korva::giModo = 1;
-    forms::Instance<korva::FrmContAbrir>();
+    korva::EntregaDeclaracion(forms::Instance<korva::FrmContAbrir>().Elegida());
   }
 
   void Cierra() { forms::Release<korva::Frm942>(); }

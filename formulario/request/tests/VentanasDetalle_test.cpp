@@ -2,6 +2,7 @@
 // request form through its default instance: stand-ins registered here do what
 // the reported-debt and the non-notified-debt windows do with it.
 #include "formulario/core/ModGen01.h"
+#include "formulario/request/SolicitudAbierta.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 
 namespace korva::prueba {
@@ -101,6 +102,38 @@ TEST_F(VentanasDetalleTest, NonNotifiedDebtWindowAddsARowThatTheGridAndTotalShow
   EXPECT_EQ(lecturas_[0].grilla, 3);
   EXPECT_EQ(lecturas_[0].titulo, "&Otras deudas");
   EXPECT_EQ(driver_.ModalForms().back(), "FrmNoNotificada");
+}
+
+// The door the detail windows read the form through answers what the form
+// holds: the operation of its Tag, the declarant's RUC, the date, the tabs, a
+// row by column name as stored and as shown, and the moves between rows.
+TEST_F(VentanasDetalleTest, DoorAnswersTheFormsDeclarationTabsAndRowsByColumnName) {
+  Abre(kRucAndina, [this](Frm942& frm) {
+    Identifica(frm);
+    driver_.ChooseTab(frm.SSTab1, 1);
+    driver_.PickRow(frm.TDBGrid(1), 1);
+    SolicitudAbierta solicitud;
+    for (auto [sTag, modo] : {std::pair{"", Operacion::Ninguna}, {"N", Operacion::Nueva},
+                              {"E", Operacion::Edicion}, {"D", Operacion::Ninguna}}) {
+      frm.SetTag(sTag);
+      EXPECT_EQ(solicitud.Modo(), modo) << sTag;
+    }
+    EXPECT_EQ(solicitud.Ruc(), kRucAndina);
+    EXPECT_EQ(solicitud.FechaAcogimiento(), kHoy);
+    EXPECT_EQ(solicitud.TituloPestana(solicitud.Pestana()), "Valores");
+    EXPECT_EQ(solicitud.AyudaPestana(), 1016);
+    EXPECT_EQ(vb::CStr(solicitud.Valor(1, "per_doc")), "201002");
+    EXPECT_EQ(solicitud.Texto(1, "per_doc"), "02/2010");
+    EXPECT_EQ(solicitud.Posicion(1), 1);
+    EXPECT_EQ(solicitud.Cuenta(1), 2);
+    solicitud.IrAPrimeraFila(1);
+    EXPECT_EQ(vb::CStr(solicitud.Valor(1, "num_doc")), "1");
+    solicitud.IrAFila(1, 1);
+    EXPECT_EQ(frm.TDBGrid(1).CurrentRow(), 1);
+    long nDeudas = frm.nDeudasTemporales;
+    solicitud.CuentaDeudaAgregada();
+    EXPECT_EQ(frm.nDeudasTemporales, nDeudas + 1);
+  });
 }
 
 // While the form is open the core reads the debt file's date from its grids

@@ -26,7 +26,7 @@ const std::vector<std::string> kTablasPendientes = {"CAB", "DET", "F0942DEUDAS",
 const std::vector<std::string> kTablasEnviadas = {"HCAB", "HDET", "HF0942DEUDAS", "HF0942MOTIVO",
                                                   "HF0942SUSTEN"};
 
-// What the request form found when the chooser opened it: the cells it reads by
+// What the request form found when the chooser opened it: the chooser's cells by
 // index and the globals that name the declaration.
 struct Vista {
   std::string col0;
@@ -242,6 +242,26 @@ TEST_F(SelectorTest, ChosenSentDeclarationIsViewedWithItsCorrelative) {
   ConSelector<FrmContAbrirE>(1, [this](FrmContAbrirE& s) { driver_.Click(s.CmdOpciones(0)); });
   EXPECT_EQ(vistas_, (std::vector<Vista>{{"6", kRucRio, "002", 1, -1, "200912", "sin tocar",
                                           "10/01/2010", "12/01/2010", 2, false}}));
+}
+
+// The request form takes the chosen row from what the chooser hands over through
+// the core: a pending declaration without a correlative, a sent one with it.
+TEST_F(SelectorTest, ChosenRowIsHandedToTheRequestFormThroughTheCore) {
+  InsertaVarias();
+  InsertaCabecera({kRucAndina, "201001", 1, "15/02/2010", "20/02/2010", "002"});
+  std::vector<std::vector<std::string>> entregadas;
+  driver_.OnModal<Frm942Sustituto>([&entregadas](Frm942Sustituto& frm) {
+    const DeclaracionElegida& d = DeclaracionEntregada();
+    entregadas.push_back({std::to_string(d.nTipoDoc), d.sNumDoc, d.sNombre, d.sEntidad, d.sCorrel});
+    forms::Unload(frm);
+  });
+  ConSelector<FrmContAbrir>(1, [this](FrmContAbrir& s) {
+    driver_.PickRow(s.grdContrib, 1);
+    driver_.Click(s.CmdOpciones(0));
+  });
+  ConSelector<FrmContAbrirE>(1, [this](FrmContAbrirE& s) { driver_.Click(s.CmdOpciones(0)); });
+  EXPECT_EQ(entregadas, (Rejas{{"6", kRucRio, kNombreRio, "ESSALUD     ", ""},
+                               {"6", kRucAndina, kNombreAndina, "TESORO      ", "002"}}));
 }
 
 TEST_F(SelectorTest, EnterAndDoubleClickActWhileOtherKeysAreDropped) {

@@ -1,5 +1,6 @@
 #include "formulario/core/windows/MDIFrm.h"
 
+#include "formulario/core/BarraEstado.h"
 #include "formulario/core/windows/FrmConsultas.h"
 #include "formulario/core/windows/frmAcercade.h"
 #include "formulario/core/windows/tests/ventanas_prueba.h"
@@ -39,6 +40,19 @@ TEST_F(MDIFrmTest, LoadingWithNoDeclarationOpenShowsOnlyTheFormAndASlash) {
   EXPECT_EQ(principal.HelpContextID(), 1007);
   EXPECT_EQ(VentanaPrincipal(), &principal);
   EXPECT_EQ(vb::App::HelpFile(), ArchivoAyuda());
+}
+
+// The other windows write the bar through the core: into the loaded main
+// window's bar, leaving its RUC flag alone; with none loaded, nowhere.
+TEST_F(MDIFrmTest, StatusBarIsWrittenThroughTheCoreIntoTheLoadedMainWindow) {
+  MuestraEnBarraEstado({kRucRio, kNombreRio, "122009", "0942"});
+  MDIFrm& principal = Principal();
+  MuestraEnBarraEstado({kRucAndina, kNombreAndina, "032010", "0942"});
+  EXPECT_EQ(principal.BarradeEstadoZEP1.numdoc(), kRucAndina);
+  EXPECT_EQ(principal.BarradeEstadoZEP1.razonsocial(), kNombreAndina);
+  EXPECT_EQ(principal.BarradeEstadoZEP1.periodo_ejercicio(), "032010");
+  EXPECT_EQ(principal.BarradeEstadoZEP1.formulario(), "0942");
+  EXPECT_EQ(principal.BarradeEstadoZEP1.esruc(), 1);
 }
 
 TEST_F(MDIFrmTest, LoadingForcesTheProfileSeparatorsWhateverTheyWere) {

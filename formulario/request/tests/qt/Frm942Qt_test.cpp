@@ -29,13 +29,14 @@ class Frm942QtTest : public PruebaSolicitud {
     PruebaSolicitud::TearDown();
   }
 
-  // The request form on the declaration of `ruc`, named by the chooser's row as
-  // "&Actualizar" leaves it, shown by the Qt renderer.
+  // The request form on the declaration of `ruc`, handed over from the chooser's
+  // row as "&Actualizar" hands it, shown by the Qt renderer.
   Frm942& Muestra(const std::string& ruc) {
     FrmContAbrir& selector = forms::Instance<FrmContAbrir>();
     selector.Show();
     for (long fila = 0; fila < selector.grdContrib.RowCount(); ++fila)
       if (selector.grdContrib.CellText(fila, 2) == ruc) driver_.PickRow(selector.grdContrib, fila);
+    EntregaDeclaracion(selector.Elegida());
     giModo = 1;
     giEnviadas = 0;
     gsPeriodo = "201005";
