@@ -9,7 +9,7 @@ namespace nuvia {
 // The installer's own program state, apart from the main program's.
 // gsSysPath: the suite's install folder as the settings file gives it (normally
 // ending with one backslash). gDB: the host database, open from ConectaBaseDatos
-// until RegistraModulo closes it.
+// until the run's work order closes it.
 extern std::string gsSysPath;
 extern dao::DatabasePtr gDB;
 

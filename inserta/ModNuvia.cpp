@@ -8,6 +8,7 @@
 #include "inserta/ModTablas.h"
 #include "platform/dao/dbengine.h"
 #include "platform/dao/errors.h"
+#include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
 #include "platform/vb/conv.h"
@@ -62,18 +63,35 @@ void PreparaMotor(const std::string& sRuta) {
   vb::End(EXIT_FAILURE);
 }
 
+[[noreturn]] void TerminaSinInstalar(const std::string& sMensaje, int iconos, const std::string& sTitulo) {
+  forms::MsgBox(sMensaje, iconos, sTitulo);
+  vb::End(EXIT_FAILURE);
+}
+
 // The suite's lock, held alone from the opening to the end of the run: the
 // main program holds its share of it while it runs, and its open declaration
-// lives in the working tables this run drops and re-creates. A lock file that
-// cannot be made lets the run go on.
+// lives in the working tables this run drops and re-creates. The run goes on
+// only holding it: beside the main program, beside another installation, or
+// without the lock file, it says why, touches no table and ends.
 void TomaBloqueoSuite(const std::string& sBase) {
   static std::unique_ptr<win::FileLock> bloqueo;
   bloqueo.reset();
-  bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase), win::FileLock::Mode::Exclusive);
-  if (bloqueo->LockState() != win::FileLock::State::TakenByOther) return;
-  forms::MsgBox("El módulo 0942 se encuentra en ejecución. Ciérrelo y vuelva a ejecutar la instalación.",
-                forms::vbExclamation + forms::vbOKOnly, "Mensaje");
-  vb::End(EXIT_FAILURE);
+  bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase), win::FileLock::Mode::Exclusive,
+                                            win::FileLock::AccessFor(sBase));
+  switch (bloqueo->LockState()) {
+    case win::FileLock::State::Held: return;
+    case win::FileLock::State::SharedByOthers:
+      TerminaSinInstalar("El módulo 0942 se encuentra en ejecución. Ciérrelo y vuelva a ejecutar la instalación.",
+                         forms::vbExclamation + forms::vbOKOnly, "Mensaje");
+    case win::FileLock::State::TakenByOther:
+      TerminaSinInstalar("Ya se está instalando el módulo 0942. Espere a que termine esa instalación.",
+                         forms::vbExclamation + forms::vbOKOnly, "Mensaje");
+    case win::FileLock::State::Unavailable:
+      TerminaSinInstalar("No se puede abrir el archivo de bloqueo de la base de datos:" + std::string(vb::vbLf) +
+                             bloqueo->Path() + vb::vbLf + vb::ErrorText(bloqueo->ErrorNumber()) + vb::vbLf +
+                             "No se realizó la instalación.",
+                         forms::vbOKOnly, "Error de Conección");
+  }
 }
 
 }  // namespace
@@ -110,9 +128,26 @@ bool ConectaBaseDatos(const std::string& sRuta) {
   }
 }
 
+// The table steps and the registration are one transaction, begun with the
+// database's write lock: an installation stopped at any moment (killed, the
+// power gone) leaves the module as it was before it or as it is after it, never
+// half made. A step that fails and is reported is skipped, as ever; an error
+// that escapes the steps undoes them all and is reported. The database is
+// closed once the transaction has ended.
 void ActualizaTablas(const std::string&) {
-  AdecuaTablas();
-  RegistraModulo();
+  try {
+    dao::Transaction instalacion(*gDB);
+    AdecuaTablas();
+    RegistraModulo();
+    instalacion.Commit();
+  } catch (const vb::Error& error) {
+    gbPasoFallido = true;
+    forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description() + vb::vbLf +
+                      "No se realizó la instalación.",
+                  forms::vbCritical, "Error al Ejecutar Sentencia SQL");
+  }
+  gDB->Close();
+  gDB.reset();
 }
 
 bool VerificaArchivo(const std::string& sRuta) {

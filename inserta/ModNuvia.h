@@ -16,11 +16,13 @@ void Main();
 // Opens install folder & DBName into gDB; when the database cannot be opened it
 // says why (title "Error de Conección") and ends the program, so it only ever
 // answers True. It then holds the suite's lock alone until the program ends;
-// while the main program runs on the suite it says so and ends the program
-// before any table is touched.
+// while the main program or another installation runs on the suite, or when
+// the lock file cannot be opened, it says so and ends the program before any
+// table is touched.
 bool ConectaBaseDatos(const std::string& sRuta);
 
-// The work order: the table steps, then the registration, which closes gDB.
+// The work order: the table steps, then the registration, in one transaction;
+// then gDB is closed.
 void ActualizaTablas(const std::string& sRuta);
 
 // The folder part up to the last backslash lists a name and the whole path lists

@@ -245,8 +245,6 @@ void RegistraModulo() {
   RegistraReportes();
   CargaEnvios();
   CargaParametros();
-  gDB->Close();
-  gDB.reset();
 }
 
 void GrabaParametro(const std::string& sNumero, const std::string& sArgumento, const std::string& sFuncion,

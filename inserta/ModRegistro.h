@@ -6,7 +6,7 @@ namespace nuvia {
 
 // Registers the module with the host in gDB: its PARAM rows (tax units, version
 // record, table registry...), its reportes rows, its envio_t rows from env942.txt
-// and the PARAM rows of Par942.txt; then closes gDB. Both files sit in the install
+// and the PARAM rows of Par942.txt. Both files sit in the install
 // folder's tmp folder (Par942.txt may sit in the install folder itself) and are read
 // whole before anything is deleted: a missing or unreadable file is reported and
 // the rows it would replace are kept, and each file's delete and reload run in one

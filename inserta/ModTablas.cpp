@@ -82,6 +82,8 @@ std::vector<Definicion> ArmaDefiniciones() {
                         "Semana Byte, ind_garantia Text(10), ind_persona Text(5), mto_deuda Text(15), "
                         "mto_deuda_garantia Text(15)",
                     "PK_F0942DEUDAS", "tip_doc_d, doc_id_d, periodo, formulario, semana"});
+  tablas.push_back({"TMP_F0942APERTURA", std::string(kCabeza) + "Semana Byte, marca Text(16)",
+                    "PK_TMP_F0942APERTURA", "tip_doc_d, doc_id_d, periodo, formulario, Semana"});
   return tablas;
 }
 
@@ -167,9 +169,9 @@ bool ExisteTabla(const std::string& sTabla) {
 }
 
 // Their rows belong to the declaration being edited when the installer runs; they
-// are lost on every run.
+// are lost on every run, and with them the mark of their copy.
 void EliminaTablasTemporales() {
-  for (const char* tabla : {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO", "TMP_F0942SUSTEN"})
+  for (const char* tabla : {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO", "TMP_F0942SUSTEN", "TMP_F0942APERTURA"})
     if (ExisteTabla(tabla)) EjecutaSentencia(std::string("Drop Table ") + tabla);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/forms/services.h"
 #include "platform/vb/app.h"
 #include "platform/vb/conv.h"
+#include "platform/vb/error.h"
 #include "platform/vb/files.h"
 #include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
@@ -112,20 +113,72 @@ forms::Form* gVentanaPrincipal = nullptr;
 
 // The program's share of the suite's lock, held while the database is open so
 // that the installer, which drops and re-creates the working tables, does not
-// run beside it.
+// run beside it; and the program's own lock on the suite, held alone, so that
+// one copy at a time works on the suite's declarations whatever account or
+// session started it.
 std::unique_ptr<win::FileLock> gBloqueoSuite;
+std::unique_ptr<win::FileLock> gBloqueoPrograma;
 
-// The installer holds the suite's lock alone while it works: the program then
-// ends, as when the database cannot be opened. A lock file that cannot be made
-// lets the program run.
-void TomaBloqueoSuite() {
-  gBloqueoSuite.reset();
-  gBloqueoSuite = std::make_unique<win::FileLock>(win::FileLock::PathFor(vb::ResolvePath(gsRutaBase)),
-                                                  win::FileLock::Mode::Shared);
-  if (gBloqueoSuite->LockState() != win::FileLock::State::TakenByOther) return;
-  forms::MsgBox("Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
-                forms::vbInformation, vb::App::ProductName());
+// The tables every road of the program reads or writes: an installation that
+// did not end leaves some of them missing.
+constexpr const char* kTablasModulo[] = {
+    "F0942DEUDAS",  "HF0942DEUDAS",    "TMP_F0942DEUDAS", "F0942MOTIVO",   "HF0942MOTIVO",
+    "TMP_F0942MOTIVO", "F0942SUSTEN",  "HF0942SUSTEN",    "TMP_F0942SUSTEN", "F0942GARANTIA",
+    "TMP_F0942APERTURA"};
+
+[[noreturn]] void TerminaSinBloqueo(const win::FileLock& bloqueo) {
+  forms::MsgBox("No se puede abrir el archivo de bloqueo de la base de datos:" + std::string(vb::vbLf) +
+                    bloqueo.Path() + vb::vbLf + vb::ErrorText(bloqueo.ErrorNumber()) + vb::vbLf +
+                    "El módulo 0942 no puede trabajar sin él.",
+                forms::vbOKOnly, "Error de Conección");
   vb::End(EXIT_FAILURE);
+}
+
+std::unique_ptr<win::FileLock> TomaBloqueo(const std::string& sBase, const std::string& sExtension,
+                                           win::FileLock::Mode modo) {
+  auto bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase, sExtension), modo,
+                                                 win::FileLock::AccessFor(sBase));
+  if (bloqueo->LockState() == win::FileLock::State::Unavailable) TerminaSinBloqueo(*bloqueo);
+  return bloqueo;
+}
+
+// While the installer holds the suite's lock alone, or another copy of the
+// program works on the suite, the program says so and ends, as when the
+// database cannot be opened. Without its lock files it ends too: it never works
+// unprotected.
+void TomaBloqueos() {
+  gBloqueoPrograma.reset();
+  gBloqueoSuite.reset();
+  std::string sBase = vb::ResolvePath(gsRutaBase);
+  gBloqueoSuite = TomaBloqueo(sBase, ".lck", win::FileLock::Mode::Shared);
+  if (gBloqueoSuite->LockState() != win::FileLock::State::Held) {
+    forms::MsgBox("Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
+                  forms::vbInformation, vb::App::ProductName());
+    vb::End(EXIT_FAILURE);
+  }
+  gBloqueoPrograma = TomaBloqueo(sBase, ".korva.lck", win::FileLock::Mode::Exclusive);
+  if (gBloqueoPrograma->LockState() != win::FileLock::State::Held) {
+    forms::MsgBox("La Aplicación ya se encuentra en ejecución", forms::vbInformation, vb::App::ProductName());
+    vb::End(EXIT_FAILURE);
+  }
+}
+
+// A table of the module missing (an installation stopped part way, or none
+// made) would end the program at the first declaration opened: it says so now
+// and ends.
+void VerificaTablasModulo() {
+  dao::TableDefs& tablas = gDB->TableDefs();
+  tablas.Refresh();
+  for (const char* sTabla : kTablasModulo) {
+    bool existe = std::any_of(tablas.begin(), tablas.end(),
+                              [&](dao::TableDef& tabla) { return vb::UCase(tabla.Name()) == sTabla; });
+    if (existe) continue;
+    forms::MsgBox("Las tablas del módulo 0942 están incompletas: no se encuentra la tabla " +
+                      std::string(sTabla) + "." + vb::vbLf +
+                      "Ejecute nuevamente la instalación del módulo.",
+                  forms::vbCritical, "Error de Conección");
+    vb::End(EXIT_FAILURE);
+  }
 }
 
 }  // namespace
@@ -174,8 +227,15 @@ bool AbreBaseDatos() {
     AvisaErrorConexion(error);
     vb::End(EXIT_FAILURE);
   }
-  TomaBloqueoSuite();
+  TomaBloqueos();
+  VerificaTablasModulo();
   return true;
+}
+
+void CierraBaseDatos() {
+  if (gDB && gDB->IsOpen()) gDB->Close();
+  gBloqueoPrograma.reset();
+  gBloqueoSuite.reset();
 }
 
 void EjecutaSQL(const std::string& sSQL) {

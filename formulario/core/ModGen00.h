@@ -29,9 +29,14 @@ void LeeConfiguracion();
 // Opens gsRutaBase as gDB, the program's one connection. A database that cannot
 // be opened is reported ("Error de Conección") and ends the program. The
 // program then holds its share of the suite's lock (a lock file beside the
-// database) until it ends; while the installer holds that lock alone, the
-// program says so and ends.
+// database) and its own lock on the suite until it ends: while the installer
+// holds the suite's lock alone, while another copy of the program works on the
+// suite, or when a lock file cannot be opened, the program says so and ends.
+// So it does when a table of the module is missing.
 bool AbreBaseDatos();
+// Closes gDB and lets go of the program's locks on the suite, for work on the
+// suite that ends before the program does.
+void CierraBaseDatos();
 
 // Runs one action statement on gDB. A failure is shown with its number and
 // description ("Error al Ejecutar Sentencia SQL"); the statement is abandoned and

@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kFormulario = "0942";
 constexpr const char* kFechaVacia = "__/__/____";
 constexpr const char* kTablasTemporales[] = {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO",
-                                             "TMP_F0942SUSTEN"};
+                                             "TMP_F0942SUSTEN", "TMP_F0942APERTURA"};
 
 std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());

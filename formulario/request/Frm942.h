@@ -82,10 +82,12 @@ class Frm942 : public forms::Form {
   // giInconsistencia says whether one was found and gsMensaje holds the last.
   bool ValidaTodo(std::uint8_t& nModo);
 
-  // Whether the working debts still hold the open declaration: at least
-  // nDeudasTemporales of its rows. Otherwise another program emptied the working
-  // tables or made them again (an installation, another opening of the form) and
-  // storing them would empty the stored declaration: the transaction is rolled
+  // Whether the working tables still hold the open declaration as this form
+  // copied it: the mark of its copy is still beside them and the working debts
+  // hold at least nDeudasTemporales of its rows. Otherwise another program
+  // emptied the working tables, copied the declaration again or made the tables
+  // again (an installation, another opening of the form) and storing them would
+  // lose the answers or empty the stored declaration: the transaction is rolled
   // back, the user is told (titled sTitulo) and the answer is False. Every store
   // into or out of the working tables asks it inside its transaction.
   bool VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo);
@@ -199,6 +201,9 @@ class Frm942 : public forms::Form {
   // changes left them: counted when they are copied in, one less for each added
   // debt deleted here, one more for each the non-notified-debt window adds.
   long nDeudasTemporales = 0;
+  // The mark of this form's copy into the working tables, written beside them
+  // in TMP_F0942APERTURA when they were copied in; "" until then.
+  std::string sMarcaTemporales;
 
  private:
   void DisenaVentana();
@@ -282,6 +287,8 @@ class Frm942 : public forms::Form {
   std::string ClaveCabecera() const;
   std::string ClaveDeudas() const;
   long CuentaDeudasTemporales();
+  void MarcaTemporales();
+  bool ConservaMarcaTemporales();
   std::string SentenciaGrilla(int nIndex) const;
   void CuentaFilas(int nIndex);
   void CopiaFamilia(const std::string& sTabla, const std::string& sColumnas);

@@ -47,8 +47,9 @@ constexpr Familia kFamilias[] = {
 // "C" copies into the working tables, "G" back into the stored ones (a sent
 // declaration is only ever copied in, from its history rows). Each copy first
 // deletes the destination's rows of this declaration only: every other
-// declaration's stored rows stay as they are. The debts copied in are counted,
-// for the stores to tell whether the working tables still hold them.
+// declaration's stored rows stay as they are. The debts copied in are counted
+// and the copy marked, for the stores to tell whether the working tables still
+// hold them.
 void Frm942::CargaDataTemporales(const std::string& sDireccion) {
   bool bCopia = sDireccion == "C";
   if (giEnviadas != 0 && !bCopia) return;
@@ -66,7 +67,9 @@ void Frm942::CargaDataTemporales(const std::string& sDireccion) {
     }
     gDB->Execute(gsSQL, dao::dbFailOnError);
   }
-  if (bCopia && giEnviadas == 0) nDeudasTemporales = CuentaDeudasTemporales();
+  if (!bCopia || giEnviadas != 0) return;
+  nDeudasTemporales = CuentaDeudasTemporales();
+  MarcaTemporales();
 }
 
 // Reading (giGrabando 0) or writing (1) the row of one box of the open

@@ -1,5 +1,11 @@
 // Storing the open declaration: its header, one row per box and its debt,
 // motive and supporting rows, in one transaction.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <random>
 #include <string>
 
 #include "formulario/core/Globales.h"
@@ -14,6 +20,7 @@
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
 #include "platform/vb/format.h"
+#include "platform/vb/sql.h"
 #include "platform/vb/strings.h"
 
 namespace korva {
@@ -22,12 +29,22 @@ namespace {
 constexpr const char* kFormulario = "0942";
 constexpr int kPrimeraCuota = kBloques.front().cuota;
 constexpr const char* kTemporalesPerdidas =
-    "Los datos de la declaración abierta ya no se encuentran en las tablas de trabajo: otro "
-    "programa los eliminó o volvió a crear las tablas. No se grabó ningún cambio. Cierre el "
-    "formulario sin grabar y vuelva a abrir la declaración.";
+    "Los datos de la declaración abierta ya no son los de las tablas de trabajo: otro programa "
+    "los eliminó, los volvió a copiar o volvió a crear las tablas. No se grabó ningún cambio. "
+    "Cierre el formulario sin grabar y vuelva a abrir la declaración.";
 
 std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
+}
+
+// A mark no other copy can have written: the process, the moment and chance.
+std::string NuevaMarca() {
+  std::random_device azar;
+  std::uint64_t valor = (std::uint64_t{azar()} << 32) ^ azar() ^ static_cast<std::uint64_t>(getpid()) ^
+                        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  char texto[17];
+  std::snprintf(texto, sizeof texto, "%016llx", static_cast<unsigned long long>(valor));
+  return texto;
 }
 
 }  // namespace
@@ -67,10 +84,32 @@ long Frm942::CuentaDeudasTemporales() {
   return nCuenta;
 }
 
+// Only the last copy's mark stands beside the working tables, as only its rows
+// do.
+void Frm942::MarcaTemporales() {
+  sMarcaTemporales = NuevaMarca();
+  EliminaDataTabla("TMP_F0942APERTURA", nTipoDoc, sNumDoc, 0, "");
+  gDB->Execute("INSERT INTO TMP_F0942APERTURA (tip_doc_d, doc_id_d, periodo, formulario, Semana, marca) "
+               "VALUES (" + std::to_string(nTipoDoc) + ", " + vb::SqlText(sNumDoc) + ", " +
+                   vb::SqlText(gsPeriodo) + ", " + vb::SqlText(kFormulario) + ", " + std::to_string(gnSemana) +
+                   ", " + vb::SqlText(sMarcaTemporales) + ")",
+               dao::dbFailOnError);
+}
+
+// Whether this form's mark is the one that stands beside the working tables.
+bool Frm942::ConservaMarcaTemporales() {
+  dao::RecordsetPtr rs = gDB->OpenRecordset(
+      "SELECT count(*) AS nCont FROM TMP_F0942APERTURA WHERE marca = " + vb::SqlText(sMarcaTemporales),
+      dao::dbOpenSnapshot);
+  bool bConserva = !sMarcaTemporales.empty() && vb::CLng((*rs)("nCont").Value()) == 1;
+  rs->Close();
+  return bConserva;
+}
+
 // The message waits for the user with the transaction already rolled back, so
 // that no other program is kept waiting meanwhile.
 bool Frm942::VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo) {
-  if (CuentaDeudasTemporales() >= nDeudasTemporales) return true;
+  if (ConservaMarcaTemporales() && CuentaDeudasTemporales() >= nDeudasTemporales) return true;
   transaccion.Rollback();
   forms::MsgBox(kTemporalesPerdidas, forms::vbCritical, sTitulo);
   return false;

@@ -51,8 +51,9 @@ class KorvaTest : public testsupport::XDisplayTest {
     ASSERT_FALSE(anfitrion_->ReadLine().empty()) << "the host's window did not come up";
   }
 
-  // A suite with two pending declarations of the user, one of another user's
-  // declarant, and the help file where the program looks for it.
+  // A suite with the module's tables, two pending declarations of the user, one
+  // of another user's declarant, and the help file where the program looks for
+  // it.
   host::Suite CreaSuite() {
     host::Suite suite = host::CreateSuite(carpeta_ / "suite");
     {
@@ -62,6 +63,7 @@ class KorvaTest : public testsupport::XDisplayTest {
                                "6, '10425187363', '201001', '0942', 3, '01/02/2010'"})
         db->Execute(std::string("INSERT INTO CAB (tip_doc_d, doc_id_d, periodo, formulario, "
                                 "Semana, nrocheque) VALUES (") + fila + ")");
+      nuvia::CreaTablasModulo(*db);
       db->Close();
     }
     fs::create_directories(fs::path(suite.installFolder) / "0942");
@@ -302,14 +304,15 @@ std::vector<dao::testing::TextRows> TablasDeNuvia(const host::Suite& suite) {
 
 // nuvia drops and re-creates the working tables, which hold the declaration
 // korva has open: while korva runs on the suite nuvia says so (on stderr, with
-// no display), changes nothing and ends with 1. Once korva is gone, even ended
-// without its own closing, nuvia installs the module.
+// no display), changes nothing and ends with 1. A second korva on the suite,
+// started with another runtime folder (another account's or session's), is
+// refused before it opens a table. Once korva is gone, even ended without its
+// own closing, nuvia installs the module.
 TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
   MuestraAnfitrion();
   host::Suite suite = CreaSuite();
   {
     dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
-    nuvia::CreaTablasModulo(*db);
     db->Execute("INSERT INTO TMP_F0942DEUDAS (tip_doc_d, doc_id_d, periodo, formulario, semana, "
                 "Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for, Cod_tip_doc, Cod_tri_aso) VALUES "
                 "(6, '20456712348', '201003', '0942', 1, '01', '201001', '010101', '1', '0621', "
@@ -323,6 +326,13 @@ TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
 
   auto korva = std::make_unique<ChildProcess>(std::vector<std::string>{KORVA_PATH}, Entorno(suite));
   ASSERT_NE(EsperaVentana("0942 - Plexo"), 0u);
+  std::vector<std::string> otraSesion = Entorno(suite);
+  fs::create_directories(carpeta_ / "run2");
+  otraSesion.push_back("XDG_RUNTIME_DIR=" + (carpeta_ / "run2"));
+  ChildProcess segunda({KORVA_PATH}, otraSesion);
+  EXPECT_TRUE(CierraVentana(" Plexo"));
+  EXPECT_EQ(segunda.Wait(), EXIT_FAILURE);
+  EXPECT_EQ(TablasDeNuvia(suite), antes);
   ChildProcess rechazada({"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH}, sinPantalla);
   EXPECT_EQ(rechazada.ReadLine(), "Mensaje: El módulo 0942 se encuentra en ejecución. Ciérrelo y "
                                   "vuelva a ejecutar la instalación.");
@@ -334,6 +344,27 @@ TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
   ChildProcess instala({NUVIA_PATH}, sinPantalla);
   EXPECT_EQ(instala.Wait(), EXIT_SUCCESS);
   EXPECT_EQ(TablasDeNuvia(suite)[0], dao::testing::TextRows{});
+}
+
+// A lock file that cannot be opened (a symbolic link in its place) protects
+// nothing: nuvia says so, naming it, changes nothing and ends with 1; korva
+// says so and ends with 1, as when the database cannot be opened.
+TEST_F(KorvaTest, NeitherProgramWorksWithoutALockFileItCanOpen) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  std::string bloqueo = suite.databasePath + ".lck";
+  fs::create_symlink(carpeta_ / "otro.lck", bloqueo);
+  std::vector<dao::testing::TextRows> antes = TablasDeNuvia(suite);
+  ChildProcess nuvia({"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH},
+                     {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
+  EXPECT_EQ(nuvia.ReadLine(), "Error de Conección: No se puede abrir el archivo de bloqueo de la base de datos:");
+  EXPECT_EQ(nuvia.ReadLine(), bloqueo);
+  EXPECT_EQ(nuvia.Wait(), EXIT_FAILURE);
+  EXPECT_EQ(TablasDeNuvia(suite), antes);
+  ChildProcess korva({KORVA_PATH}, Entorno(suite));
+  EXPECT_TRUE(CierraVentana("Error de Conección"));
+  EXPECT_EQ(korva.Wait(), EXIT_FAILURE);
+  EXPECT_FALSE(fs::exists(carpeta_ / "otro.lck"));
 }
 
 // An amount of cents as the listings total it: thousands grouped, two decimals.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -10,6 +12,7 @@
 #include "platform/dao/dbengine.h"
 #include "platform/dao/tabledef.h"
 #include "platform/vb/error.h"
+#include "platform/win/file_lock.h"
 
 namespace nuvia::testing {
 namespace {
@@ -46,12 +49,46 @@ class ModNuviaTest : public SuiteTest {
   }
 };
 
+// The lock file it makes can be opened by whoever can open the database,
+// whatever the umask of the installation.
 TEST_F(ModNuviaTest, FreshSuiteIsInstalledWithoutAnyMessage) {
   CopyShippedInputs();
+  std::filesystem::permissions(suite_.databasePath, std::filesystem::perms(0664));
+  mode_t umaskBefore = umask(077);
   EXPECT_EQ(RunInstaller(), EXIT_SUCCESS);
+  umask(umaskBefore);
   EXPECT_TRUE(driver_.MessageBoxes().empty());
   EXPECT_EQ(gDB, nullptr);
   for (const char* table : kTablasModulo) EXPECT_TRUE(HasTable(table)) << table;
+  EXPECT_EQ(std::filesystem::status(suite_.databasePath + ".lck").permissions(), std::filesystem::perms(0664));
+}
+
+// Beside the main program (its share of the suite's lock) or beside another
+// installation (the lock held alone) the installer says which, touches no
+// table and ends with a failure.
+TEST_F(ModNuviaTest, InstallerGoesAheadOnlyHoldingTheSuitesLock) {
+  CopyShippedInputs();
+  std::string lockFile = suite_.databasePath + ".lck";
+  struct Case {
+    const char* road;
+    win::FileLock::Mode held;
+    forms::MessageBoxCall message;
+  };
+  const Case cases[] = {
+      {"main program running", win::FileLock::Mode::Shared,
+       {"El módulo 0942 se encuentra en ejecución. Ciérrelo y vuelva a ejecutar la instalación.",
+        forms::vbExclamation, "Mensaje"}},
+      {"another installation", win::FileLock::Mode::Exclusive,
+       {"Ya se está instalando el módulo 0942. Espere a que termine esa instalación.", forms::vbExclamation,
+        "Mensaje"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.road);
+    win::FileLock other(lockFile, c.held);
+    driver_.Expect(c.message);
+    EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
+    EXPECT_FALSE(HasTable("F0942DEUDAS"));
+  }
 }
 
 TEST_F(ModNuviaTest, SecondRunLeavesTheSameTablesAndRowsAndEmptiesWorkingCopies) {

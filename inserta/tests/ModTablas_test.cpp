@@ -71,6 +71,8 @@ const std::vector<ExpectedTable> kExpected = {
      "tip_doc_d B, doc_id_d T15, periodo T6, formulario T4, Semana B, ind_garantia T10, "
      "ind_persona T5, mto_deuda T15, mto_deuda_garantia T15",
      "PK_F0942DEUDAS", "tip_doc_d doc_id_d periodo formulario semana"},
+    {"TMP_F0942APERTURA", "tip_doc_d B, doc_id_d T15, periodo T6, formulario T4, Semana B, marca T16",
+     "PK_TMP_F0942APERTURA", "tip_doc_d doc_id_d periodo formulario Semana"},
 };
 
 std::vector<Column> Columns(const std::string& text) {
@@ -111,14 +113,15 @@ std::string KeyedRow(const std::string& table, const std::string& periodo = "201
     columns += ", Correl";
     values += ", '001'";
   }
-  if (table.find("GARANTIA") == std::string::npos) {
+  bool keyHeadOnly = table.find("GARANTIA") != std::string::npos || table.find("APERTURA") != std::string::npos;
+  if (!keyHeadOnly) {
     columns += ", Ind_tip_deu, per_doc, cod_tri, Num_doc, Cod_for";
     values += ", '01', '201501', '010101', '123', '0621'";
   }
   if (table.find("DEUDAS") != std::string::npos) {
     columns += ", Cod_tip_doc, Cod_tri_aso";
     values += ", '003000', '000000'";
-  } else if (table.find("GARANTIA") == std::string::npos) {
+  } else if (!keyHeadOnly) {
     columns += ", cod_motivo";
     values += ", 1";
   }

@@ -89,7 +89,7 @@ TEST_F(InstallerTest, CatalogueIsHiddenAndDefinitionsSurviveReopening) {
   db_->Close();
   db_ = dao::Engine().OpenDatabase(path_);
   EXPECT_FALSE(Exists("__DAO_CATALOGUE"));
-  EXPECT_EQ(db_->TableDefs().Count(), 20);
+  EXPECT_EQ(db_->TableDefs().Count(), 21);
   for (const char* table : {"F0942DEUDAS", "HF0942DEUDAS", "TMP_F0942DEUDAS"}) {
     std::string zeroLength;
     for (dao::FieldDef& field : db_->TableDefs()[table])

@@ -125,4 +125,10 @@ void ChildProcess::Kill() {
   }
 }
 
+void ChildProcess::KillNow() {
+  if (pid_ <= 0 || Reap(false)) return;
+  kill(pid_, SIGKILL);
+  Reap(true);
+}
+
 }  // namespace testsupport

@@ -11,28 +11,42 @@ class FileLock {
  public:
   enum class Mode { Shared, Exclusive };
   enum class State {
-    Held,          // this process holds the lock
-    TakenByOther,  // another holds it in a mode that excludes this one
-    Unavailable,   // the lock file could not be opened; nothing is known
+    Held,            // this process holds the lock
+    TakenByOther,    // another holds it alone (or, asked shared, in a mode that excludes this one)
+    SharedByOthers,  // asked alone: others hold it shared, none alone
+    Unavailable,     // the lock file could not be opened; nothing is known
   };
 
-  // `access`: the permissions a lock file made here gets (less the umask). A
-  // symbolic link in the lock file's place is not followed.
+  // `access`: the permissions a lock file made here gets, whatever the umask.
+  // A symbolic link in the lock file's place is not followed: the lock is then
+  // Unavailable.
   FileLock(const std::string& lockPath, Mode mode, unsigned access = 0666);
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
   State LockState() const { return state_; }
+  const std::string& Path() const { return path_; }
+  // Why an Unavailable lock file could not be opened, as the runtime numbers a
+  // file error (70 permission denied, 75 path or file access, 76 path not
+  // found...); 0 otherwise.
+  int ErrorNumber() const { return errorNumber_; }
 
   // The lock file that stands for `file` among the programs opening it: beside
-  // it, its name followed by ".lck". Links and "." or ".." in the path are
+  // it, its name followed by `extension`. Links and "." or ".." in the path are
   // resolved, so every program naming the file reaches the same lock file.
-  static std::string PathFor(const std::string& file);
+  static std::string PathFor(const std::string& file, const std::string& extension = ".lck");
+  // The read and write permissions of `file` (0666 when it cannot be read), so
+  // that a lock file made for it can be opened by whoever can open the file.
+  static unsigned AccessFor(const std::string& file);
 
  private:
+  void Take(Mode mode);
+
+  std::string path_;
   int fd_ = -1;
   State state_ = State::Unavailable;
+  int errorNumber_ = 0;
 };
 
 }  // namespace win

@@ -11,13 +11,15 @@ namespace win {
 // keeps the next one from starting.
 class InstanceLock {
  public:
-  // TakenByOther: a copy is already running.
+  // TakenByOther (or SharedByOthers): a copy is already running.
   using State = FileLock::State;
 
   explicit InstanceLock(const std::string& programName);
 
   State LockState() const { return lock_.LockState(); }
-  bool PrevInstance() const { return LockState() == State::TakenByOther; }
+  bool PrevInstance() const {
+    return LockState() == State::TakenByOther || LockState() == State::SharedByOthers;
+  }
 
   static std::string LockPath(const std::string& programName);
 

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 
 #include "formulario/core/tests/entorno_prueba.h"
 #include "platform/vb/strings.h"
@@ -129,18 +131,60 @@ TEST_F(ModGen00Test, LockedDatabaseIsReportedByNumber) {
   exclusiva->Close();
 }
 
-// The installer holds the suite's lock alone while it drops and re-creates the
-// working tables: the program does not start beside it. (This test program
-// holds its share of its own suite's lock: the installer works on a copy.)
-TEST_F(ModGen00Test, InstallationUnderWayEndsTheProgram) {
+// The program does not start beside an installation (which holds the suite's
+// lock alone while it drops and re-creates the working tables), beside another
+// copy of itself on the suite (whatever account or runtime folder started it),
+// without a lock file it can open (a symbolic link in its place) or on a module
+// whose tables an installation left incomplete. (This test program holds its
+// locks on its own suite: each case works on a copy.)
+TEST_F(ModGen00Test, ProgramEndsWhereItCannotWorkProtectedOnWholeTables) {
   gDB->Close();
-  gsRutaBase = carpeta_ / "OTRA.MDB";
-  std::filesystem::copy_file(suite_.databasePath, gsRutaBase);
-  win::FileLock instalador(win::FileLock::PathFor(gsRutaBase), win::FileLock::Mode::Exclusive);
-  driver_.Expect(MessageBoxCall{
-      "Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
-      forms::vbInformation, " Plexo"});
-  EXPECT_THROW(AbreBaseDatos(), vb::ProgramEnded);
+  struct Caso {
+    const char* camino;
+    std::function<void(const std::string& base)> prepara;
+    MessageBoxCall mensaje;
+  };
+  std::unique_ptr<win::FileLock> otro;
+  auto retiene = [&](const char* extension, win::FileLock::Mode modo) {
+    return [&otro, extension, modo](const std::string& base) {
+      otro = std::make_unique<win::FileLock>(win::FileLock::PathFor(base, extension), modo);
+    };
+  };
+  const Caso casos[] = {
+      {"instalación en curso", retiene(".lck", win::FileLock::Mode::Exclusive),
+       {"Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
+        forms::vbInformation, " Plexo"}},
+      {"otra copia del programa", retiene(".korva.lck", win::FileLock::Mode::Exclusive),
+       {"La Aplicación ya se encuentra en ejecución", forms::vbInformation, " Plexo"}},
+      {"archivo de bloqueo enlazado",
+       [this](const std::string& base) {
+         std::filesystem::create_symlink(carpeta_ / "otro.lck", base + ".korva.lck");
+       },
+       {"No se puede abrir el archivo de bloqueo de la base de datos:\n" + (carpeta_ / "3.MDB.korva.lck") +
+            "\n" + vb::ErrorText(75) + "\nEl módulo 0942 no puede trabajar sin él.",
+        forms::vbOKOnly, "Error de Conección"}},
+      {"tablas incompletas",
+       [](const std::string& base) {
+         dao::DatabasePtr db = dao::Engine().OpenDatabase(base);
+         db->Execute("DROP TABLE TMP_F0942SUSTEN");
+         db->Close();
+       },
+       {"Las tablas del módulo 0942 están incompletas: no se encuentra la tabla TMP_F0942SUSTEN.\n"
+        "Ejecute nuevamente la instalación del módulo.",
+        forms::vbCritical, "Error de Conección"}},
+  };
+  int n = 0;
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.camino);
+    gsRutaBase = carpeta_ / (std::to_string(++n) + ".MDB");
+    std::filesystem::copy_file(suite_.databasePath, gsRutaBase);
+    c.prepara(gsRutaBase);
+    driver_.Expect(c.mensaje);
+    EXPECT_THROW(AbreBaseDatos(), vb::ProgramEnded);
+    EXPECT_FALSE(std::filesystem::exists(carpeta_ / "otro.lck"));
+    gDB->Close();
+    otro.reset();
+  }
 }
 
 TEST_F(ModGen00Test, ExecutorReportsAFailedStatementOnceAndCarriesOn) {

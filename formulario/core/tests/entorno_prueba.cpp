@@ -23,7 +23,7 @@ void PruebaConSuite::SetUp() {
 // outlives it.
 void PruebaConSuite::TearDown() {
   forms::ResetApplication();
-  if (gDB && gDB->IsOpen()) gDB->Close();
+  CierraBaseDatos();
   ReiniciaGlobales();
   vb::SetClock({});
   std::filesystem::current_path(directorio_);

@@ -52,8 +52,9 @@ class PruebaConSuite : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   virtual host::SuiteOptions Opciones() const { return {}; }
-  // What the suite's database holds beyond the host's tables and rows.
-  virtual host::testing::Preparation Preparacion() const { return {}; }
+  // What the suite's database holds beyond the host's tables and rows: the
+  // module's tables, without which the program does not start.
+  virtual host::testing::Preparation Preparacion() const { return kTablasDelModulo; }
 
   Filas Consulta(const std::string& sql);
   long Cuenta(const std::string& tabla);

@@ -15,7 +15,6 @@ using Tabla = std::vector<std::vector<std::string>>;
 
 class ModGen02Test : public PruebaConSuite {
  protected:
-  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
   // A pending declaration in CAB and DET, and a sent one in HCAB and HDET.
   void InsertaDeclaracion(const std::string& ruc, const std::string& periodo, int semana) {
     std::string clave = "6, " + vb::SqlText(ruc) + ", " + vb::SqlText(periodo) + ", '0942', " +

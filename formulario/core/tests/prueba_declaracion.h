@@ -31,7 +31,6 @@ class PruebaDeclaracion : public PruebaConSuite {
   void SetUp() override;
   void TearDown() override;
   host::SuiteOptions Opciones() const override;
-  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
 
   // A row of literal values in a table: Agrega("CLAVES", "'ANA', '1'").
   void Agrega(const std::string& tabla, const std::string& valores);

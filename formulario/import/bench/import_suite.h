@@ -11,6 +11,7 @@
 #include "formulario/core/ModGen00.h"
 #include "formulario/import/FrmImportar.h"
 #include "inserta/ModTablas.h"
+#include "platform/dao/dao.h"
 #include "platform/forms/forms.h"
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
@@ -53,8 +54,10 @@ class Suite {
     forms::SetHost(&host_);
     korva::ReiniciaGlobales();
     database_ = host::CreateSuite(folder_ / "suite").databasePath;
+    dao::DatabasePtr db = dao::Engine().OpenDatabase(database_);
+    nuvia::CreaTablasModulo(*db);
+    db->Close();
     korva::LeeConfiguracion();
-    nuvia::CreaTablasModulo(*korva::gDB);
     debtfile::Options options;
     options.ruc = kRuc;
     options.categories = {"01"};
@@ -64,7 +67,7 @@ class Suite {
   }
   ~Suite() {
     forms::ResetApplication();
-    if (korva::gDB) korva::gDB->Close();
+    korva::CierraBaseDatos();
     korva::ReiniciaGlobales();
     forms::SetHost(nullptr);
   }

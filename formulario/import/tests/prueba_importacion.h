@@ -39,8 +39,6 @@ class PruebaImportacion : public PruebaConSuite {
     FijaHoy(Momento(2010, 5, 15, 12));
   }
 
-  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
-
   // A file generated today at 08:00 for the first sample taxpayer and TESORO.
   debtfile::Options OpcionesArchivo() const {
     debtfile::Options opciones;

@@ -279,24 +279,28 @@ TEST_F(Frm942GrabacionTest, StoringOneDeclarationLeavesEveryOtherOneUntouched) {
   EXPECT_EQ(De("CAB", kRucAndina, "Semana, fec_pro"), (Filas{{"1", "15/05/2010"}, {"2", "Null"}}));
 }
 
-// Behind the open form the installer made the working tables again (as another
-// opening of the form empties them): the store finds fewer of the
-// declaration's working debts than the form holds, says so and stores nothing,
-// and the form stays open. An added debt the user deleted in the form is no
-// such loss.
+// Behind the open form the installer made the working tables again, or another
+// opening of the form copied the declaration into them again (as many rows,
+// none of this form's answers): the store finds its copy gone, says so and
+// stores nothing, and the form stays open. An added debt the user deleted in
+// the form is no such loss.
 TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNotStored) {
   DeclaraRespondida(kRucAndina);
   std::vector<Filas> antes = Almacen();
-  Abre(kRucAndina, [&](Frm942& frm) {
-    Completa(frm);
-    InstalaTablas();
-    driver_.Expect({kTemporalesPerdidas, forms::vbCritical, kTitulo});
-    driver_.Click(frm.CmdGrabar);
-    EXPECT_TRUE(frm.Visible());
-    EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
-    frm.bModificado = false;
-  });
-  EXPECT_EQ(Almacen(), antes);
+  for (bool bInstala : {true, false}) {
+    SCOPED_TRACE(bInstala ? "instalación" : "otra apertura");
+    Abre(kRucAndina, [&](Frm942& frm) {
+      Completa(frm);
+      Ejecuta("UPDATE TMP_F0942DEUDAS SET ind_acog = 2, mto_act_c = '0'");
+      bInstala ? InstalaTablas() : CopiaOtraVez();
+      driver_.Expect({kTemporalesPerdidas, forms::vbCritical, kTitulo});
+      driver_.Click(frm.CmdGrabar);
+      EXPECT_TRUE(frm.Visible());
+      EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+      frm.bModificado = false;
+    });
+    EXPECT_EQ(Almacen(), antes);
+  }
   InsertaDeuda("", Clave({kRucAndina, "201005", 1}), Deuda{"04", "00", "201002", "010101", "7"});
   Abre(kRucAndina, [&](Frm942& frm) {
     Completa(frm);

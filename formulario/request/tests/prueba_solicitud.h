@@ -17,9 +17,9 @@ inline constexpr const char* kTitulo = "0942  Plexo";
 inline constexpr const char* kHoy = "15/05/2010";
 // What a store says when the working tables no longer hold the declaration.
 inline constexpr const char* kTemporalesPerdidas =
-    "Los datos de la declaración abierta ya no se encuentran en las tablas de trabajo: otro "
-    "programa los eliminó o volvió a crear las tablas. No se grabó ningún cambio. Cierre el "
-    "formulario sin grabar y vuelva a abrir la declaración.";
+    "Los datos de la declaración abierta ya no son los de las tablas de trabajo: otro programa "
+    "los eliminó, los volvió a copiar o volvió a crear las tablas. No se grabó ningún cambio. "
+    "Cierre el formulario sin grabar y vuelva a abrir la declaración.";
 
 // One debt row as a test writes it: the declaration it belongs to, its key and
 // the columns the grids read.
@@ -143,6 +143,19 @@ class PruebaSolicitud : public PruebaVentanas {
   void InstalaTablas() {
     dao::DatabasePtr db = dao::Engine().OpenDatabase(suite_.databasePath);
     nuvia::CreaTablasModulo(*db);
+    db->Close();
+  }
+
+  // Another opening of the form, by another program on the suite: the working
+  // tables emptied, every stored row copied into them again, as many as before,
+  // and the copy marked as that opening's own.
+  void CopiaOtraVez() {
+    dao::DatabasePtr db = dao::Engine().OpenDatabase(suite_.databasePath);
+    for (std::string familia : {"F0942DEUDAS", "F0942MOTIVO", "F0942SUSTEN"}) {
+      db->Execute("DELETE FROM TMP_" + familia);
+      db->Execute("INSERT INTO TMP_" + familia + " SELECT * FROM " + familia);
+    }
+    db->Execute("UPDATE TMP_F0942APERTURA SET marca = 'otra apertura'");
     db->Close();
   }
 

@@ -463,10 +463,13 @@ TEST_F(EliminacionTest, AnsweringNoDeletesNothingAndKeepsTheList) {
 }
 
 TEST_F(EliminacionTest, TableThatCannotBeEmptiedEndsTheProgramWithNothingDeleted) {
-  Ejecuta("DROP TABLE F0942SUSTEN");
   driver_.Expect(Confirmacion("Eliminar Declaraciones"), forms::vbYes);
   driver_.Answer(forms::vbOK);
-  EXPECT_THROW(ConSelector<FrmContAbrir>(3, [this](FrmContAbrir& s) { driver_.Click(s.CmdOpciones(0)); }),
+  EXPECT_THROW(ConSelector<FrmContAbrir>(3,
+                                         [this](FrmContAbrir& s) {
+                                           Ejecuta("DROP TABLE F0942SUSTEN");
+                                           driver_.Click(s.CmdOpciones(0));
+                                         }),
                vb::ProgramEnded);
   ASSERT_EQ(driver_.MessageBoxes().size(), 2u);
   EXPECT_EQ(driver_.MessageBoxes()[1].title, "Error crítico: 3078 (Rutina: EliminaDataTabla) ");

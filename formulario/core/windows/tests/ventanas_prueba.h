@@ -62,7 +62,6 @@ class PruebaVentanas : public PruebaConSuite {
     PruebaConSuite::SetUp();
     ReiniciaGlobalesImpresion();
   }
-  host::testing::Preparation Preparacion() const override { return kTablasDelModulo; }
   void TearDown() override {
     RegistraVentana(Ventana::Frm942, nullptr);
     RegistraVentana(Ventana::frmImprimir, nullptr);

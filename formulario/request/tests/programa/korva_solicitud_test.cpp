@@ -51,7 +51,7 @@ TEST_F(KorvaSolicitudTest, KorvaOpensAnImportedDeclarationFromTheChooserAndPictu
     o.generated = vb::Now();
     o.debtsPerCategory = 3;
   });
-  gDB->Close();
+  CierraBaseDatos();
   fs::create_directories(carpeta_ / "captura");
   XvfbServer servidor("1024x768x24");
   ASSERT_FALSE(servidor.DisplayName().empty());
@@ -88,7 +88,7 @@ TEST_F(KorvaSolicitudTest, KorvaImportsAnswersValidatesStoresAndReopensADeclarat
   opciones.generated = vb::Now();
   opciones.debtsPerCategory = 3;
   debtfile::WriteDebtFile(recorrido, opciones);
-  gDB->Close();
+  CierraBaseDatos();
   XvfbServer servidor("1024x768x24");
   ASSERT_FALSE(servidor.DisplayName().empty());
   ChildProcess anfitrion({ORVANE_WINDOW_PATH, "--display", servidor.DisplayName()});
