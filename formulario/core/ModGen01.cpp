@@ -8,6 +8,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/forms/data_grid.h"
 #include "platform/forms/services.h"
+#include "platform/forms/text_box.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/error.h"
@@ -388,6 +389,17 @@ bool ValidaTeclaAlfanumerica(int& iTecla) {
   bool letra = (iTecla >= 65 && iTecla <= 90) || (iTecla >= 97 && iTecla <= 122);
   return AceptaTecla(iTecla, EsDigito(iTecla) || letra || iTecla == 8 || iTecla == 13 ||
                                  iTecla == 164 || iTecla == 165);
+}
+
+void SeleccionDeEntrada::Entra(const forms::TextBox& caja) {
+  caja_ = &caja;
+  sTexto_ = caja.Text();
+}
+
+void SeleccionDeEntrada::Suelta(forms::TextBox& caja, int Button) const {
+  if (Button != forms::vbLeftButton || &caja != caja_ || caja.Text() != sTexto_) return;
+  caja.SetSelStart(0);
+  caja.SetSelLength(vb::Len(caja.Text()));
 }
 
 }  // namespace korva

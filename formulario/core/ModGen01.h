@@ -13,6 +13,7 @@ class Recordset;
 }
 namespace forms {
 class DataGrid;
+class TextBox;
 }
 
 namespace korva {
@@ -84,5 +85,21 @@ vb::Date ObtieneFechaDescarga();
 // also letters and the codes 164 and 165.
 bool ValidaTeclaNumerica(int& iTecla);
 bool ValidaTeclaAlfanumerica(int& iTecla);
+
+// An amount box whose GotFocus selects its whole text, so that typing replaces
+// it. A click in the box that has the focus would put the caret where it fell
+// and the typing would go in beside that text; while the box still holds the
+// text its focus put there, untouched, a click leaves it selected whole.
+class SeleccionDeEntrada {
+ public:
+  // From GotFocus, once it has selected the box's text.
+  void Entra(const forms::TextBox& caja);
+  // From the box's MouseUp.
+  void Suelta(forms::TextBox& caja, int Button) const;
+
+ private:
+  const forms::TextBox* caja_ = nullptr;
+  std::string sTexto_;
+};
 
 }  // namespace korva

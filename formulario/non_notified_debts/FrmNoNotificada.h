@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "formulario/core/ModGen01.h"
 #include "formulario/request/SolicitudAbierta.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
@@ -176,6 +177,8 @@ class FrmNoNotificada : public forms::Form {
   void Monto_KeyPress(forms::TextBox& B, int& KeyAscii);
   void Monto_Change(forms::TextBox& B);
   void Monto_LostFocus(forms::TextBox& B);
+  // The amount box whose focus selected its text, kept selected by a click.
+  SeleccionDeEntrada mSeleccionMonto;
 
   bool VerificaExclusionTributo(const std::string& sCodTributo, int iPosicion);
   bool SeListaTributo(const std::string& sArgumento, const std::string& sTipoDeuda, bool bAsociado);

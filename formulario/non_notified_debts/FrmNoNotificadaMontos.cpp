@@ -56,6 +56,7 @@ void FrmNoNotificada::ConectaFiltros() {
     B->KeyPress = [this, B](int& KeyAscii) { Monto_KeyPress(*B, KeyAscii); };
     B->Change = [this, B] { Monto_Change(*B); };
     B->LostFocus = [this, B] { Monto_LostFocus(*B); };
+    B->MouseUp = [this, B](int Button, int, double, double) { mSeleccionMonto.Suelta(*B, Button); };
   }
 }
 
@@ -79,7 +80,8 @@ void FrmNoNotificada::txtNumDocumento_KeyPress(int& KeyAscii) {
   KeyAscii = gUtil.SoloNumeros(KeyAscii, false, false, false);
 }
 
-// The plain number, whole and selected, so that typing replaces it.
+// The plain number, whole and selected, so that typing replaces it; a click
+// leaves it selected while it is untouched.
 void FrmNoNotificada::Monto_GotFocus(forms::TextBox& B) {
   B.SetMaxLength(kLargoEdicion);
   if (B.Text().empty()) {
@@ -91,6 +93,7 @@ void FrmNoNotificada::Monto_GotFocus(forms::TextBox& B) {
   }
   B.SetSelStart(0);
   B.SetSelLength(kLargoEdicion);
+  mSeleccionMonto.Entra(B);
 }
 
 void FrmNoNotificada::Monto_KeyPress(forms::TextBox& B, int& KeyAscii) {

@@ -54,6 +54,14 @@ void EscribeBloque(const std::vector<Orden>& bloque, int iHoja, int iMargen) {
 
 std::string Pagina(int iHoja) { return std::to_string(iHoja + 1); }
 
+// A text as far as `iEspacio` twips hold it at the font size `iTama`: the
+// reports print in Courier New, whose characters are six tenths of a point
+// size wide, 12 twips a point. The declarant's name is cut before the field
+// beside it, so that a long name is never printed over the telephone.
+std::string Cabe(const std::string& sTexto, int iEspacio, int iTama) {
+  return vb::Left(sTexto, iEspacio / (12 * iTama));
+}
+
 // The counter moves on to the new page; a counter at the last 16-bit page
 // cannot, and the error reaches the print dialog.
 int SiguienteHoja() {
@@ -107,7 +115,7 @@ void ImprimeCabeceraFormulario(int iHoja) {
                  T(9030, 1170, "TELEFONO", false, 8),
                  T(9030, 1440, gsCasillas[kCasillaTelefono], false, 8),
                  T(1750, 1450, "RAZÓN SOCIAL", false, 8),
-                 T(3150, 1450, gsRazonSocial, true, 8),
+                 T(3150, 1450, Cabe(gsRazonSocial, 8500 - 3150, 8), true, 8),
                  B(1700, 1370, 3100, 1640),
                  B(3100, 1370, 8500, 1640),
                  T(9000, 400, "Copia para el", false, 8),
@@ -134,7 +142,7 @@ void ImprimeCabeceraHorizontal(int& iHoja, int& iMargen, const std::string& /*sT
                  T(1990, 1170, "RUC", false, 8),
                  T(4840, 1170, gsRuc, true, 8),
                  T(1990, 1450, "RAZÓN SOCIAL", false, 8),
-                 T(4840, 1450, gsRazonSocial, true, 8),
+                 T(4840, 1450, Cabe(gsRazonSocial, 13500 - 4840, 8), true, 8),
                  T(14030 + iMargen, 1170, "TELEFONO", false, 8),
                  T(14030 + iMargen, 1440, gsCasillas[kCasillaTelefono], false, 8),
                  B(1840, 1100, 13500, 1370),
@@ -162,7 +170,7 @@ void ImprimeCabeceraVertical(int& iHoja, int iMargen, const std::string& /*sText
                  B(1700, 1100, 3800, 1370),
                  B(1700, 1370, 3800, 1640),
                  T(1750, 1450, "Apellidos y nombres", false, 8),
-                 T(3850, 1450, gsRazonSocial, true, 8),
+                 T(3850, 1450, Cabe(gsRazonSocial, 8500 - 3850, 8), true, 8),
                  B(3800, 1370, 8500, 1640),
                  T(9000, 670, "Copia para el", false, 8),
                  T(9000, 900, "Contribuyente", false, 8),

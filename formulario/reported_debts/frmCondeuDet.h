@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "formulario/core/ModGen01.h"
 #include "platform/forms/check_box.h"
 #include "platform/forms/command_button.h"
 #include "platform/forms/control_array.h"
@@ -188,6 +189,8 @@ class frmCondeuDet : public forms::Form {
   void CajaMonto_KeyDown(int KeyCode, int Shift);
   void CajaMonto_KeyPress(int& KeyAscii);
   void CajaMonto_MouseDown(int Button);
+  // The interest box whose focus selected its text, kept selected by a click.
+  SeleccionDeEntrada mSeleccionInteres;
 
   // The steps of CargaValorDj.
   void Reinicia();

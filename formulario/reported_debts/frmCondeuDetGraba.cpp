@@ -163,7 +163,10 @@ frmCondeuDet::Rechazo frmCondeuDet::Informa(const std::string& sMensaje) {
 }
 
 // A disagreement, or an agreed valor under appeal, needs its motives with
-// their supporting data; motive 6 stands without supporting data.
+// their supporting data. Motive 6 stands without supporting data and lets a
+// motive 1 without payments through; motives 2 to 5 keep theirs in the one
+// supporting row each stores, whose columns cannot be empty, so that one of
+// them without its data is refused beside motive 6 too.
 frmCondeuDet::Rechazo frmCondeuDet::ValidaMotivos(const Respuesta& r) {
   bool bImpugnado = giIndexGrid == 1 && CodigoImpugnacion() > 0;
   bool bAcogeConforme = optAcogeFrac(0).Value() && optConformeMto(0).Value() && r.nConforme == 1;
@@ -173,24 +176,22 @@ frmCondeuDet::Rechazo frmCondeuDet::ValidaMotivos(const Respuesta& r) {
             "excluyentes");
     return Rechazo::Cancelado;
   }
-  if (!Marcado(6)) {
-    bool bSinSustento = true;
-    for (int i = 1; i <= 5; ++i) {
-      const std::string& sTag = chkmotivo(i).Tag();
-      if (Marcado(i) && (sTag == "0" || sTag.empty())) {
-        Informa("Se ha detectado que ha seleccionado un motivo (" + chkmotivo(i).Caption() +
-                ") pero no ha registrado su sustento. Actualice la información respectiva o no "
-                "seleccione el motivo.");
-        Enfoca(chkmotivo(i));
-        return Rechazo::Cancelado;
-      }
-      bSinSustento = bSinSustento && sTag == "0";
-    }
-    if (bSinSustento) {
-      Informa("Debe especificar un motivo y su respectivo sustento.");
-      if (chkmotivo(6).Enabled()) Enfoca(chkmotivo(6));
+  bool bSinSustento = true;
+  for (int i = Marcado(6) ? 2 : 1; i <= 5; ++i) {
+    const std::string& sTag = chkmotivo(i).Tag();
+    if (Marcado(i) && (sTag == "0" || sTag.empty())) {
+      Informa("Se ha detectado que ha seleccionado un motivo (" + chkmotivo(i).Caption() +
+              ") pero no ha registrado su sustento. Actualice la información respectiva o no "
+              "seleccione el motivo.");
+      Enfoca(chkmotivo(i));
       return Rechazo::Cancelado;
     }
+    bSinSustento = bSinSustento && sTag == "0";
+  }
+  if (!Marcado(6) && bSinSustento) {
+    Informa("Debe especificar un motivo y su respectivo sustento.");
+    if (chkmotivo(6).Enabled()) Enfoca(chkmotivo(6));
+    return Rechazo::Cancelado;
   }
   bool bApelado = optAcogeFrac(0).Value() && optConformeMto(1).Value() && r.nConforme == 2 && bImpugnado;
   if (bApelado && !Marcado(4) && !Marcado(6)) {

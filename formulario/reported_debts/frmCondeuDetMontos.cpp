@@ -31,6 +31,10 @@ void frmCondeuDet::ConectaMontos() {
   lblMtoInteresCAP.Change = [this] { lblMtoInteresCAP_Change(); };
   lblMtoInteresCAP.GotFocus = [this] { lblMtoInteresCAP_GotFocus(); };
   lblMtoInteresCAP.LostFocus = [this] { lblMtoInteresCAP_LostFocus(); };
+  for (forms::TextBox* caja : {&lblMtoInteresCAP, &lblMtoInteres})
+    caja->MouseUp = [this, caja](int Button, int, double, double) {
+      mSeleccionInteres.Suelta(*caja, Button);
+    };
   for (forms::TextBox* caja : {&txtmtoTributo, &lblMtoInteresCAP, &lblMtoInteres}) {
     caja->KeyDown = [this](int& KeyCode, int Shift) { CajaMonto_KeyDown(KeyCode, Shift); };
     caja->KeyPress = [this](int& KeyAscii) { CajaMonto_KeyPress(KeyAscii); };
@@ -181,12 +185,14 @@ void frmCondeuDet::lblMtoInteres_GotFocus() { EntraInteres(lblMtoInteres); }
 void frmCondeuDet::lblMtoInteresCAP_GotFocus() { EntraInteres(lblMtoInteresCAP); }
 
 // An interest box is entered as its whole absolute value, "0" when empty, and
-// selected whole so that typing replaces it.
+// selected whole so that typing replaces it; a click leaves it selected while
+// it is untouched.
 void frmCondeuDet::EntraInteres(forms::TextBox& caja) {
   caja.SetMaxLength(kDigitosMonto);
   caja.SetText(caja.Text().empty() ? "0" : FormaEntradaInteres(caja.Text()));
   caja.SetSelStart(0);
   caja.SetSelLength(vb::Len(caja.Text()));
+  mSeleccionInteres.Entra(caja);
 }
 
 void frmCondeuDet::txtmtoTributo_LostFocus() { SaleMonto(txtmtoTributo); }

@@ -239,23 +239,19 @@ void Frm942::MuestraMarcoEntidad() {
   nCasillaGarantia = CasillaDe(*bloque, Renglon::Garantia);
 }
 
-// A good taxpayer needs no guarantee; a guarantee already required stays "SI"
-// and cannot be changed here.
+// A good taxpayer needs no guarantee; a guarantee already required stays "SI".
+// The box only shows what the guarantee rule decides: it stays disabled, so
+// that nothing typed into it can replace the "SI" or "NO" it is stored from.
 void Frm942::CasillaGarantia() {
   lblmsg.SetVisible(true);
   if (nCasillaGarantia == 0) return;
   forms::TextBox& garantia = txtValor(nCasillaGarantia);
+  garantia.SetEnabled(false);
   if (gsBuenContrib == "1") {
-    garantia.SetEnabled(false);
     garantia.SetText("NO");
     lblmsg.SetVisible(false);
   }
-  if (gsGarantia != "1") {
-    garantia.SetEnabled(true);
-  } else {
-    garantia.SetEnabled(false);
-    garantia.SetText("SI");
-  }
+  if (gsGarantia == "1") garantia.SetText("SI");
 }
 
 // Every row of the working tables goes, whoever's declaration it was.

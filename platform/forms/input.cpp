@@ -453,6 +453,15 @@ bool PasteFromMenu(TextBox& box) {
   return true;
 }
 
+bool ClickAt(TextEntry& box, int position) {
+  bool entering = box.Parent().ActiveControl() != &box;
+  if (!MouseDown(box, vbLeftButton)) return false;
+  if (box.Parent().ActiveControl() != &box) return true;
+  if (!entering || box.SelLength() == 0) box.SetSelStart(position);
+  MouseUp(box, vbLeftButton);
+  return Click(box);
+}
+
 bool Scroll(ScrollBar& bar, int value) {
   if (!CanReach(bar)) return false;
   detail::Dispatch scope;

@@ -16,6 +16,7 @@ class Menu;
 class ScrollBar;
 class TabControl;
 class TextBox;
+class TextEntry;
 class Toolbar;
 
 // The keystroke that types `ch` (its key code, Shift for capitals, its
@@ -91,6 +92,11 @@ bool ContextPaste(TextBox& box);
 // run: the clipboard's text pasted at the selection. A locked box offers no
 // paste.
 bool PasteFromMenu(TextBox& box);
+// A left click into an entry box that lands before character `position`, as
+// the renderer's widget puts the caret there: MouseDown (the focus moves in
+// first), the caret, MouseUp, Click. A press that brings the focus into a box
+// whose GotFocus left a selection keeps that selection, as the renderer does.
+bool ClickAt(TextEntry& box, int position);
 bool Scroll(ScrollBar& bar, int value);
 // Scrolls a list so that item `topIndex` (kept within the list) is the first in
 // view: TopIndex follows what the person sees; the selection stays.

@@ -14,7 +14,7 @@ class MontosTest : public PruebaNoNotificada {
   }
 };
 
-// On focus an amount shows plain and whole-selected, so a digit replaces it,
+// On focus an amount shows plain and whole-selected, kept so by a click, so a digit replaces it,
 // but a point is refused while the text holds one; an emptied box takes "." as
 // "0." with the caret after it; eleven integer digits are taken while typing
 // and refused on Enter, which keeps the focus. Left, it shows the display
@@ -26,6 +26,7 @@ TEST_F(MontosTest, AmountBoxesEditPlainAndRefuseASecondPointAndTooManyDigitsOnEn
     EXPECT_EQ(B.Text(), "0.00");
     EXPECT_EQ(B.SelLength(), 4);
     EXPECT_EQ(B.MaxLength(), 13);
+    driver_.ClickAt(B, 0);
     driver_.Keys(v, ".");
     EXPECT_EQ(B.Text(), "0.00");
     driver_.Keys(v, "5.2.5");

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "formulario/printing/ImpCabeceras.h"
 #include "formulario/printing/tests/prueba_impresion.h"
 #include "platform/printer/qt_printer.h"
 #include "platform/printer/testing/pdf_only_service.h"
@@ -97,6 +98,31 @@ TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFil
   // inch (18 points) inside the sheet.
   EXPECT_NEAR(palabras[5].xMin, 18 + 500 / 20.0, 0.1);
   EXPECT_NEAR(palabras[5].yMin, 18 + 2500 / 20.0, 1.5);
+}
+
+// A name of 100 characters, the taxpayer table's room, in the header blocks
+// printed into a PDF: no word of a page lies over another.
+TEST_F(ImpresionQtTest, ALongNameStaysInItsRoomInEveryHeader) {
+  printer::testing::PdfOnlyService soloPdf;
+  printer::SetPrintService(&soloPdf);
+  gsRazonSocial = "INDUSTRIAS METALURGICAS Y SERVICIOS DEL PACIFICO NORTE S.A.C. Y EMPRESAS "
+                  "ASOCIADAS DE LA COSTA NORTE";
+  gsCasillas[28] = "987654321";
+  vb::Open(CarpetaRPT() + "Cabeceras.PRN", vb::OpenMode::Output, giArchivo = vb::FreeFile());
+  gsSalida = "ARCHIVO";
+  int iHoja = 0;
+  int iMargen = 0;
+  ImprimeCabeceraFormulario(0);
+  ImprimeCabeceraVertical(iHoja, 0, "");
+  ImprimeCabeceraHorizontal(iHoja, iMargen, "");
+  vb::Close(giArchivo);
+  driver_.Answer(forms::vbOK);
+  ASSERT_TRUE(MuestraReporte("Cabeceras.PRN", "Imprime"));
+  auto palabras = testsupport::PdfWords(vb::ResolvePath(gsRutaRPT) + "Cabeceras.pdf");
+  for (const testsupport::PdfWord& a : palabras)
+    for (const testsupport::PdfWord& b : palabras)
+      EXPECT_FALSE(&a < &b && a.page == b.page && a.xMin < b.xMax && b.xMin < a.xMax &&
+                   a.yMin < b.yMax && b.yMin < a.yMax) << a.text << " over " << b.text;
 }
 
 }  // namespace

@@ -205,6 +205,18 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
     int enfocado = 0;  // the motive whose box takes the focus
     std::function<void(Frm942&)> antes = {};
   };
+  auto junto6 = [this](int motivo, const std::string& titulo) {
+    return Caso{"motive 6 beside a motive without its supporting data", "N-07",
+                [this, motivo](frmCondeuDet& det) {
+                  Contesta(det, 0, 1);
+                  driver_.Click(det.chkmotivo(6));
+                  driver_.Click(det.chkmotivo(motivo));
+                },
+                {Informa("Se ha detectado que ha seleccionado un motivo (" + titulo + ") pero no ha "
+                         "registrado su sustento. Actualice la información respectiva o no "
+                         "seleccione el motivo."),
+                 Critico(kCancelado)}, motivo};
+  };
   auto tributo = [this](const char* monto, const char* interes = "") {
     return [this, monto, interes](frmCondeuDet& det) {
       Contesta(det, 0, 1);
@@ -238,6 +250,8 @@ TEST_F(GrabaConciliacionTest, RefusalsShowTheirMessagesAndStoreNothing) {
                 "motivo."),
         Critico(kCancelado)},
        1},
+      junto6(2, "Modificación de datos"), junto6(3, "Error material (Art. 108 C.T.)"),
+      junto6(5, "DDJJ rectificatoria"),
       {"no motive", "N-1", [this](frmCondeuDet& det) { Contesta(det, 0, 1); },
        {Informa(kSinSustento), Critico(kCancelado)}},
       {"no motive, motive 6 open", "N-07", [this](frmCondeuDet& det) { Contesta(det, 0, 1); },

@@ -1,5 +1,6 @@
 // The reported-debt window as a person sees it: opened from the request form's
-// "Valores" grid under Qt's offscreen platform, answered, and pictured with the
+// "Valores" grid under Qt's offscreen platform, answered (a click in an interest
+// box keeps its text selected), and pictured with the
 // supporting-data dialog of its payments; the captions that take the request's
 // texts are shown whole.
 #include <QAbstractButton>
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -100,6 +102,11 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPicturedWithItsCap
     Teclea(det->txtmtoTributo, "1500");
     forms::user::Click(det->chkmotivo(1));
     sMontos = det->lblMtoAcogido.Text();
+    forms::user::Focus(det->lblMtoInteres);
+    QWidget* interes = host.WidgetOf(det->lblMtoInteres);
+    QTest::mouseClick(interes, Qt::LeftButton, {}, QPoint(4, interes->height() / 2));
+    for (char c : std::string("25")) forms::user::Char(*det, static_cast<char32_t>(c));
+    EXPECT_EQ(det->lblMtoInteres.Text(), "25");
     bGuardada = formsqt::SaveImage(*det, imagen.string());
     Luego(host, sustento);
     forms::user::Click(det->cmdMotivo(1));

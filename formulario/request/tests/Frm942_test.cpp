@@ -329,9 +329,9 @@ TEST_F(Frm942Test, GoodTaxpayerAndStoredGuaranteeSetTheEntitysBoxes) {
     const char* cuota;
     bool cuotaHabilitada;
   } casos[] = {
-      {"10", "", "NO", true, false, "", false},
+      {"10", "", "NO", false, false, "", false},
       {"1", "1", "SI", false, false, "", false},
-      {"0", "", "", true, true, "", true},
+      {"0", "", "", false, true, "", true},
       {"0", "1", "SI", false, true, "", true},
   };
   for (const Caso& c : casos) {
@@ -404,7 +404,7 @@ TEST_F(Frm942Test, DeclarationWithoutAGuaranteeRowStartsWithEmptyGuaranteeData) 
     EXPECT_EQ(gsMtoDeudaGarantia, "");
     EXPECT_EQ(gsGarantia, "");
     EXPECT_EQ(gsTipoPersona, "1");
-    EXPECT_TRUE(frm.txtValor(506).Enabled());
+    EXPECT_FALSE(frm.txtValor(506).Enabled());
   });
 }
 

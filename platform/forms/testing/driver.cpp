@@ -191,6 +191,11 @@ void TestDriver::ContextPaste(TextBox& box) {
   Require(user::ContextPaste(box), "paste into", box);
 }
 
+void TestDriver::ClickAt(TextEntry& box, int position) {
+  Require(user::CanReach(box), "click into", box);
+  user::ClickAt(box, position);
+}
+
 void TestDriver::MouseMove(Form& form) {
   if (!user::MouseMove(form)) Fail("cannot move the mouse over form " + form.Name());
 }

@@ -112,6 +112,8 @@ class TestDriver : public Host {
   void RightClick(Control& control);
   // The right button's menu: right-click, then paste the clipboard's text.
   void ContextPaste(TextBox& box);
+  // Clicks into an entry box before character `position` of its text.
+  void ClickAt(TextEntry& box, int position);
   void MouseMove(Form& form);
   void MouseMove(Control& control);
   // Opens a combo's list (its DropDown runs) without choosing from it.
