@@ -306,7 +306,12 @@ bool Click(Control& control) {
   return detail::Input::Click(control);
 }
 
-bool DblClick(Control& control) { return Click(control) && SecondPress(control); }
+// A first click that closed the form (and may have destroyed it with its
+// controls) leaves no control for the second press.
+bool DblClick(Control& control) {
+  const Form* form = &control.Parent();
+  return Click(control) && IsLoaded(form) && SecondPress(control);
+}
 
 bool SecondPress(Control& control) {
   if (!CanReach(control)) return false;

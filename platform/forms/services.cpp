@@ -107,6 +107,8 @@ void ClipboardObject::SetText(const std::string& text) {
 
 const std::vector<Form*>& Forms() { return detail::App().loaded; }
 
+bool IsLoaded(const Form* form) { return std::ranges::find(Forms(), form) != Forms().end(); }
+
 void ResetApplication() {
   auto& app = detail::App();
   app.released.clear();

@@ -56,6 +56,9 @@ inline ClipboardObject Clipboard;
 
 // The loaded forms, in the order they were loaded (the runtime's Forms).
 const std::vector<Form*>& Forms();
+// Whether `form` is among the loaded forms, asked without touching the object:
+// one that was unloaded and let go (a released default instance) may be gone.
+bool IsLoaded(const Form* form);
 
 // Drops every form instance and the windows' shared state: the active form,
 // pending keys, the mouse pointer. For tests and for a host that starts over.

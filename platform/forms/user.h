@@ -48,7 +48,8 @@ bool Char(Form& form, char32_t ch);
 // A mouse click: the focus moves to a control that takes it, then the control
 // acts (a button runs Click, a check box toggles, an option is chosen).
 bool Click(Control& control);
-// A whole double click without the mouse's own events: Click, then DblClick.
+// A whole double click without the mouse's own events: Click, then DblClick
+// unless the click closed the form.
 bool DblClick(Control& control);
 // The second press of a double click whose first press made a whole click:
 // DblClick alone, no second Click. Where Validate kept the focus from the first

@@ -40,7 +40,11 @@ DataGridView::DataGridView(FormWindow& window, forms::DataGrid& grid)
           });
 }
 
+// The grid may be half destroyed: the table forgets it before the widget is
+// hidden, and the scroll back to the top that its reset makes reaches nothing
+// of the grid.
 void DataGridView::Detach() {
+  QSignalBlocker quiet(table_->verticalScrollBar());
   rows_->Forget();
   ControlView::Detach();
 }

@@ -44,6 +44,10 @@ std::string Nombre(const forms::Control& control) {
   return nombre;
 }
 
+// Whether a person still sees `form`, asked of the loaded forms first: an action
+// that closed a released form has destroyed it.
+bool Abierta(const forms::Form& form) { return forms::IsLoaded(&form) && form.Visible(); }
+
 }  // namespace
 
 Mono::Mono(forms::TestDriver& driver, unsigned semilla) : driver_(driver), azar_(semilla) {
@@ -57,7 +61,7 @@ Mono::~Mono() {
 }
 
 void Mono::Juega(forms::Form& form, int acciones) {
-  for (int i = 0; i < acciones && fallos_.empty() && form.IsLoaded() && form.Visible(); ++i) {
+  for (int i = 0; i < acciones && fallos_.empty() && Abierta(form); ++i) {
     mensajesSeguidos_ = 0;
     ++hechas_;
     try {
@@ -195,7 +199,7 @@ void Mono::EscribeEn(forms::Control& control) {
   if (!control.CanTakeFocus() || !forms::user::Focus(control)) return;
   forms::Form& form = control.Parent();
   for (char32_t letra : vb::DecodeUtf8(texto)) {
-    if (!form.IsLoaded() || !form.Visible()) return;
+    if (!Abierta(form)) return;
     forms::user::Char(form, letra);
   }
 }
@@ -204,7 +208,7 @@ void Mono::JuegaModal(forms::Form& form) {
   Anota(form.Name() + ": se abre");
   ++profundidad_;
   if (profundidad_ <= kModalesAnidados) Juega(form, kAccionesEnModal);
-  if (form.IsLoaded() && form.Visible() && fallos_.empty()) {
+  if (Abierta(form) && fallos_.empty()) {
     Anota(form.Name() + ": se cierra");
     try {
       forms::user::Close(form);
@@ -213,7 +217,7 @@ void Mono::JuegaModal(forms::Form& form) {
     }
   }
   // A window that refuses its close box is hidden, as the end of the script requires.
-  if (form.IsLoaded() && form.Visible()) form.Hide();
+  if (Abierta(form)) form.Hide();
   --profundidad_;
 }
 
@@ -250,8 +254,8 @@ void Mono::Falla(const std::string& que) {
 }
 
 void Deja(forms::Form& form, forms::CommandButton& salir) {
-  if (form.IsLoaded() && form.Visible() && forms::user::CanReach(salir)) forms::user::Click(salir);
-  if (form.IsLoaded() && form.Visible()) form.Hide();
+  if (Abierta(form) && forms::user::CanReach(salir)) forms::user::Click(salir);
+  if (Abierta(form)) form.Hide();
 }
 
 void CompruebaSano(const Mono& mono) {

@@ -147,6 +147,21 @@ TEST_F(Forms, AFormReleasedByItsOwnHandlerLivesUntilTheHandlerHasReturned) {
                                  "cmdSalir_Click end", "~FrmChild"}));
 }
 
+// The double click's first click released the form: there is no control left
+// for its second press, and the loaded forms no longer hold the form.
+TEST_F(Forms, ADoubleClickWhoseClickReleasedTheFormEndsWithTheClick) {
+  FrmChild& child = Instance<FrmChild>();
+  child.Show();
+  child.cmdSalir.DblClick = [] { journal.Add("cmdSalir_DblClick"); };
+  const Form* released = &child;
+  EXPECT_TRUE(IsLoaded(released));
+  journal.Take();
+  EXPECT_FALSE(user::DblClick(child.cmdSalir));
+  EXPECT_EQ(journal.Take(), (Log{"cmdSalir_Click", "FrmChild_QueryUnload 1", "FrmChild_Unload",
+                                 "cmdSalir_Click end", "~FrmChild"}));
+  EXPECT_FALSE(IsLoaded(released));
+}
+
 TEST_F(Forms, AModalShowReturnsWhenTheFormUnloadsAndTheOwnerIsActivatedAgain) {
   FrmOwner owner;
   owner.Show();

@@ -16,6 +16,16 @@ namespace {
 
 using testsupport::ChildProcess;
 
+// The extension built with the sanitizers loads into the shell after their
+// runtime only.
+std::vector<std::string> ShellEnvironment() {
+#ifdef SANITIZER_RUNTIME
+  return {"LD_PRELOAD=" SANITIZER_RUNTIME};
+#else
+  return {};
+#endif
+}
+
 class SqliteShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -31,7 +41,8 @@ class SqliteShellTest : public ::testing::Test {
   // The lines the shell prints for `sql` (one statement), and its exit status.
   std::vector<std::string> Shell(const std::string& sql, int& status) {
     ChildProcess shell({"sqlite3", "-batch", "-bail", "-cmd", std::string(".load ") + JET_EXTENSION_PATH,
-                        suite_.databasePath, sql + " SELECT '(fin)';"});
+                        suite_.databasePath, sql + " SELECT '(fin)';"},
+                       ShellEnvironment());
     std::vector<std::string> lines;
     for (std::string line = shell.ReadLine(); line != "(fin)" && !line.empty(); line = shell.ReadLine())
       lines.push_back(line);
