@@ -76,8 +76,7 @@ void PreparaMotor(const std::string& sRuta) {
 void TomaBloqueoSuite(const std::string& sBase) {
   static std::unique_ptr<win::FileLock> bloqueo;
   bloqueo.reset();
-  bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase), win::FileLock::Mode::Exclusive,
-                                            win::FileLock::AccessFor(sBase));
+  bloqueo = win::FileLock::Beside(sBase, win::FileLock::Mode::Exclusive);
   switch (bloqueo->LockState()) {
     case win::FileLock::State::Held: return;
     case win::FileLock::State::SharedByOthers:

@@ -134,33 +134,31 @@ constexpr const char* kTablasModulo[] = {
   vb::End(EXIT_FAILURE);
 }
 
+// A lock another program keeps from this one is told with `sOcupado`, and the
+// program ends, as when the database cannot be opened; without its lock file it
+// ends too: it never works unprotected.
 std::unique_ptr<win::FileLock> TomaBloqueo(const std::string& sBase, const std::string& sExtension,
-                                           win::FileLock::Mode modo) {
-  auto bloqueo = std::make_unique<win::FileLock>(win::FileLock::PathFor(sBase, sExtension), modo,
-                                                 win::FileLock::AccessFor(sBase));
+                                           win::FileLock::Mode modo, const char* sOcupado) {
+  std::unique_ptr<win::FileLock> bloqueo = win::FileLock::Beside(sBase, modo, sExtension);
   if (bloqueo->LockState() == win::FileLock::State::Unavailable) TerminaSinBloqueo(*bloqueo);
+  if (bloqueo->LockState() != win::FileLock::State::Held) {
+    forms::MsgBox(sOcupado, forms::vbInformation, vb::App::ProductName());
+    vb::End(EXIT_FAILURE);
+  }
   return bloqueo;
 }
 
-// While the installer holds the suite's lock alone, or another copy of the
-// program works on the suite, the program says so and ends, as when the
-// database cannot be opened. Without its lock files it ends too: it never works
-// unprotected.
+// Not beside the installer, which holds the suite's lock alone, nor beside
+// another copy of the program on the suite.
 void TomaBloqueos() {
   gBloqueoPrograma.reset();
   gBloqueoSuite.reset();
   std::string sBase = vb::ResolvePath(gsRutaBase);
-  gBloqueoSuite = TomaBloqueo(sBase, ".lck", win::FileLock::Mode::Shared);
-  if (gBloqueoSuite->LockState() != win::FileLock::State::Held) {
-    forms::MsgBox("Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.",
-                  forms::vbInformation, vb::App::ProductName());
-    vb::End(EXIT_FAILURE);
-  }
-  gBloqueoPrograma = TomaBloqueo(sBase, ".korva.lck", win::FileLock::Mode::Exclusive);
-  if (gBloqueoPrograma->LockState() != win::FileLock::State::Held) {
-    forms::MsgBox("La Aplicación ya se encuentra en ejecución", forms::vbInformation, vb::App::ProductName());
-    vb::End(EXIT_FAILURE);
-  }
+  gBloqueoSuite = TomaBloqueo(
+      sBase, ".lck", win::FileLock::Mode::Shared,
+      "Se está instalando el módulo 0942. Vuelva a ejecutarlo cuando termine la instalación.");
+  gBloqueoPrograma = TomaBloqueo(sBase, ".korva.lck", win::FileLock::Mode::Exclusive,
+                                 "La Aplicación ya se encuentra en ejecución");
 }
 
 // A table of the module missing (an installation stopped part way, or none

@@ -1,8 +1,5 @@
 // Storing the open declaration: its header, one row per box and its debt,
 // motive and supporting rows, in one transaction.
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <random>
@@ -37,11 +34,10 @@ std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
 }
 
-// A mark no other copy can have written: the process, the moment and chance.
+// A mark no other copy can have written: 64 bits of the system's chance.
 std::string NuevaMarca() {
   std::random_device azar;
-  std::uint64_t valor = (std::uint64_t{azar()} << 32) ^ azar() ^ static_cast<std::uint64_t>(getpid()) ^
-                        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::uint64_t valor = (std::uint64_t{azar()} << 32) | azar();
   char texto[17];
   std::snprintf(texto, sizeof texto, "%016llx", static_cast<unsigned long long>(valor));
   return texto;
@@ -100,10 +96,11 @@ void Frm942::MarcaTemporales() {
 
 // Whether this form's mark is the one that stands beside the working tables.
 bool Frm942::ConservaMarcaTemporales() {
+  if (sMarcaTemporales.empty()) return false;
   dao::RecordsetPtr rs = gDB->OpenRecordset(
       "SELECT count(*) AS nCont FROM TMP_F0942APERTURA WHERE marca = " + vb::SqlText(sMarcaTemporales),
       dao::dbOpenSnapshot);
-  bool bConserva = !sMarcaTemporales.empty() && vb::CLng((*rs)("nCont").Value()) == 1;
+  bool bConserva = vb::CLng((*rs)("nCont").Value()) == 1;
   rs->Close();
   return bConserva;
 }

@@ -294,6 +294,14 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
   }
 }
 
+// nuvia as a script runs it on the suite: without a display, its message boxes
+// on its output.
+std::unique_ptr<ChildProcess> EjecutaNuvia(const host::Suite& suite) {
+  return std::make_unique<ChildProcess>(
+      std::vector<std::string>{"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH},
+      std::vector<std::string>{"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
+}
+
 // The working debts, which hold the declaration korva has open, and the
 // parameter rows nuvia writes.
 std::vector<dao::testing::TextRows> TablasDeNuvia(const host::Suite& suite) {
@@ -322,7 +330,6 @@ TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
   for (const char* entrada : {"env942.txt", "Par942.txt"})
     fs::copy_file(fs::path(NUVIA_PATH).parent_path() / entrada, fs::path(suite.installFolder) / "tmp" / entrada);
   std::vector<dao::testing::TextRows> antes = TablasDeNuvia(suite);
-  const std::vector<std::string> sinPantalla = {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="};
 
   auto korva = std::make_unique<ChildProcess>(std::vector<std::string>{KORVA_PATH}, Entorno(suite));
   ASSERT_NE(EsperaVentana("0942 - Plexo"), 0u);
@@ -333,16 +340,15 @@ TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
   EXPECT_TRUE(CierraVentana(" Plexo"));
   EXPECT_EQ(segunda.Wait(), EXIT_FAILURE);
   EXPECT_EQ(TablasDeNuvia(suite), antes);
-  ChildProcess rechazada({"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH}, sinPantalla);
-  EXPECT_EQ(rechazada.ReadLine(), "Mensaje: El módulo 0942 se encuentra en ejecución. Ciérrelo y "
-                                  "vuelva a ejecutar la instalación.");
-  EXPECT_EQ(rechazada.Wait(), EXIT_FAILURE);
+  auto rechazada = EjecutaNuvia(suite);
+  EXPECT_EQ(rechazada->ReadLine(), "Mensaje: El módulo 0942 se encuentra en ejecución. Ciérrelo y "
+                                   "vuelva a ejecutar la instalación.");
+  EXPECT_EQ(rechazada->Wait(), EXIT_FAILURE);
   EXPECT_EQ(TablasDeNuvia(suite), antes);
 
   korva->Kill();
   korva.reset();
-  ChildProcess instala({NUVIA_PATH}, sinPantalla);
-  EXPECT_EQ(instala.Wait(), EXIT_SUCCESS);
+  EXPECT_EQ(EjecutaNuvia(suite)->Wait(), EXIT_SUCCESS);
   EXPECT_EQ(TablasDeNuvia(suite)[0], dao::testing::TextRows{});
 }
 
@@ -355,11 +361,10 @@ TEST_F(KorvaTest, NeitherProgramWorksWithoutALockFileItCanOpen) {
   std::string bloqueo = suite.databasePath + ".lck";
   fs::create_symlink(carpeta_ / "otro.lck", bloqueo);
   std::vector<dao::testing::TextRows> antes = TablasDeNuvia(suite);
-  ChildProcess nuvia({"sh", "-c", "\"$0\" 2>&1", NUVIA_PATH},
-                     {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
-  EXPECT_EQ(nuvia.ReadLine(), "Error de Conección: No se puede abrir el archivo de bloqueo de la base de datos:");
-  EXPECT_EQ(nuvia.ReadLine(), bloqueo);
-  EXPECT_EQ(nuvia.Wait(), EXIT_FAILURE);
+  auto nuvia = EjecutaNuvia(suite);
+  EXPECT_EQ(nuvia->ReadLine(), "Error de Conección: No se puede abrir el archivo de bloqueo de la base de datos:");
+  EXPECT_EQ(nuvia->ReadLine(), bloqueo);
+  EXPECT_EQ(nuvia->Wait(), EXIT_FAILURE);
   EXPECT_EQ(TablasDeNuvia(suite), antes);
   ChildProcess korva({KORVA_PATH}, Entorno(suite));
   EXPECT_TRUE(CierraVentana("Error de Conección"));

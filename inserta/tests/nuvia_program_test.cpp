@@ -21,6 +21,25 @@
 namespace nuvia::testing {
 namespace {
 
+using Rows = dao::testing::TextRows;
+
+// The installer as a script runs it, without a display.
+std::vector<std::string> Environment(const host::Suite& suite) {
+  return {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="};
+}
+
+host::Suite SuiteWithoutSampleRows(const std::string& folder) {
+  host::SuiteOptions options;
+  options.sampleRows = false;
+  return host::CreateSuite(folder, options);
+}
+
+// The shipped input files where an installation leaves them.
+void CopyInputs(const host::Suite& suite) {
+  for (const char* input : {"env942.txt", "Par942.txt"})
+    std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
+}
+
 TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
   struct Case {
     const char* road;
@@ -37,27 +56,16 @@ TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
   testsupport::TempFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.road);
-    host::SuiteOptions options;
-    options.sampleRows = false;
-    host::Suite suite = host::CreateSuite(folder / c.road, options);
+    host::Suite suite = SuiteWithoutSampleRows(folder / c.road);
     if (c.settings) {
       std::string text = c.settings;
       if (std::size_t at = text.find('@'); at != std::string::npos) text.replace(at, 1, suite.installFolder);
       std::ofstream(suite.settingsPath, std::ios::binary) << text;
     }
-    for (const char* input : {"env942.txt", "Par942.txt"}) {
-      if (c.inputs)
-        std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
-    }
-    testsupport::ChildProcess nuvia({NUVIA_PATH}, {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="});
+    if (c.inputs) CopyInputs(suite);
+    testsupport::ChildProcess nuvia({NUVIA_PATH}, Environment(suite));
     EXPECT_EQ(nuvia.Wait(), c.status);
   }
-}
-
-using Rows = dao::testing::TextRows;
-
-std::vector<std::string> Environment(const host::Suite& suite) {
-  return {"WINDIR=" + suite.windowsFolder, "DISPLAY=", "WAYLAND_DISPLAY="};
 }
 
 // What an installation changes: the database's tables (each with its rows when
@@ -98,11 +106,8 @@ TEST(NuviaProgramTest, AnInstallationKilledAtAnyMomentLeavesTheModuleBeforeOrAft
   testsupport::TempFolder folder;
   for (bool upgrade : {false, true}) {
     SCOPED_TRACE(upgrade ? "upgrade" : "fresh");
-    host::SuiteOptions options;
-    options.sampleRows = false;
-    host::Suite suite = host::CreateSuite(folder / (upgrade ? "upgrade" : "fresh"), options);
-    for (const char* input : {"env942.txt", "Par942.txt"})
-      std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
+    host::Suite suite = SuiteWithoutSampleRows(folder / (upgrade ? "upgrade" : "fresh"));
+    CopyInputs(suite);
     if (upgrade) EarlierInstallation(suite);
     std::string original = suite.databasePath + ".before";
     std::filesystem::copy_file(suite.databasePath, original);

@@ -75,10 +75,10 @@ std::string FileLock::PathFor(const std::string& file, const std::string& extens
   return (ec ? std::filesystem::path(file) : resolved).string() + extension;
 }
 
-unsigned FileLock::AccessFor(const std::string& file) {
+std::unique_ptr<FileLock> FileLock::Beside(const std::string& file, Mode mode, const std::string& extension) {
   struct stat info;
-  if (stat(file.c_str(), &info) != 0) return 0666;
-  return info.st_mode & 0666;
+  unsigned access = stat(file.c_str(), &info) == 0 ? info.st_mode & 0666 : 0666;
+  return std::make_unique<FileLock>(PathFor(file, extension), mode, access);
 }
 
 }  // namespace win

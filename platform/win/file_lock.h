@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 namespace win {
@@ -36,9 +37,10 @@ class FileLock {
   // it, its name followed by `extension`. Links and "." or ".." in the path are
   // resolved, so every program naming the file reaches the same lock file.
   static std::string PathFor(const std::string& file, const std::string& extension = ".lck");
-  // The read and write permissions of `file` (0666 when it cannot be read), so
-  // that a lock file made for it can be opened by whoever can open the file.
-  static unsigned AccessFor(const std::string& file);
+  // The lock on that lock file, made if need be with the read and write
+  // permissions of `file`, so that whoever can open the file can open it.
+  static std::unique_ptr<FileLock> Beside(const std::string& file, Mode mode,
+                                          const std::string& extension = ".lck");
 
  private:
   void Take(Mode mode);

@@ -147,7 +147,7 @@ TEST_F(ModGen00Test, ProgramEndsWhereItCannotWorkProtectedOnWholeTables) {
   std::unique_ptr<win::FileLock> otro;
   auto retiene = [&](const char* extension, win::FileLock::Mode modo) {
     return [&otro, extension, modo](const std::string& base) {
-      otro = std::make_unique<win::FileLock>(win::FileLock::PathFor(base, extension), modo);
+      otro = win::FileLock::Beside(base, modo, extension);
     };
   };
   const Caso casos[] = {
