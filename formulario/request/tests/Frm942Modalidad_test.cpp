@@ -1,5 +1,6 @@
 // The payment-mode tab as a person fills it: the boxes' entry rules and the
 // cascade of nested changes each entry runs.
+#include <functional>
 #include <utility>
 
 #include "formulario/request/Casillas.h"
@@ -362,10 +363,52 @@ TEST_F(Frm942ModalidadTest, InitialPaymentIsTypedPlainAndShownWithSeparators) {
     EXPECT_EQ(cuota.Text(), "");
     driver_.Focus(cuota);
     EXPECT_EQ(cuota.Text(), "0");
-    cuota.SetSelStart(0);
-    cuota.SetSelLength(1);
     driver_.Keys(frm, "1234567890123");
     EXPECT_EQ(cuota.Text(), "123456789012");
+  });
+}
+
+// However the initial payment is entered, its rewritten text is selected whole
+// and what is typed replaces it; a click keeps it so while it is untouched, and
+// places the caret once something was typed. Each case starts in box 503 with
+// 535 showing "1,234", which entering rewrites as "1234".
+TEST_F(Frm942ModalidadTest, InitialPaymentEnteredAnyWayIsReplacedByWhatIsTyped) {
+  Declara12000();
+  Abre(kRucAndina, [this](Frm942& frm) {
+    PagaEnCuotas(frm, "12");
+    forms::TextBox& cuota = frm.txtValor(535);
+    auto tab = [this, &frm] { driver_.Key(frm, forms::vbKeyTab); };
+    struct Caso {
+      const char* entrada;
+      std::function<void()> entra;
+      const char* tecleado;
+      const char* queda;
+    } casos[] = {
+        {"Tab", tab, "30", "30"},
+        {"Enter", [&] { driver_.Keys(frm, "\r"); }, "30", "30"},
+        {"clic", [&] { driver_.ClickAt(cuota, 0); }, "45", "45"},
+        {"SetFocus", [&] { cuota.SetFocus(); }, "45", "45"},
+        {"Tab y clic", [&] { tab(); driver_.ClickAt(cuota, 2); }, "45", "45"},
+        {"vuelta a lo tecleado", [&] {
+           tab();
+           driver_.Keys(frm, "30");
+           driver_.Focus(frm.txtValor(503));
+           tab();
+         }, "45", "45"},
+        {"clic en lo tecleado", [&] {
+           tab();
+           driver_.Keys(frm, "30");
+           driver_.ClickAt(cuota, 1);
+         }, "4", "340"},
+    };
+    for (const Caso& c : casos) {
+      driver_.Focus(frm.txtValor(503));
+      cuota.SetText("1,234");
+      c.entra();
+      ASSERT_EQ(frm.ActiveControl(), &cuota) << c.entrada;
+      driver_.Keys(frm, c.tecleado);
+      EXPECT_EQ(cuota.Text(), c.queda) << c.entrada;
+    }
   });
 }
 
