@@ -338,8 +338,6 @@ void Frm942::txtValor_GotFocus(int Index) {
   forms::TextBox& cuota = Casilla(Index);
   cuota.SetText(vb::NumberText(vb::Val(vb::Format(cuota.Text(), "############"))));
   cuota.SetMaxLength(12);
-  cuota.SetSelStart(0);
-  cuota.SetSelLength(vb::Len(cuota.Text()));
   mSeleccionCuota.Entra(cuota);
 }
 
