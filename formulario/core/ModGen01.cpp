@@ -391,13 +391,18 @@ bool ValidaTeclaAlfanumerica(int& iTecla) {
                                  iTecla == 164 || iTecla == 165);
 }
 
-void SeleccionDeEntrada::Entra(const forms::TextBox& caja) {
+void SeleccionDeEntrada::Entra(forms::TextBox& caja) {
+  SeleccionaTodo(caja);
   caja_ = &caja;
   sTexto_ = caja.Text();
 }
 
 void SeleccionDeEntrada::Suelta(forms::TextBox& caja, int Button) const {
   if (Button != forms::vbLeftButton || &caja != caja_ || caja.Text() != sTexto_) return;
+  SeleccionaTodo(caja);
+}
+
+void SeleccionDeEntrada::SeleccionaTodo(forms::TextBox& caja) {
   caja.SetSelStart(0);
   caja.SetSelLength(vb::Len(caja.Text()));
 }

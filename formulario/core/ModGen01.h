@@ -86,18 +86,20 @@ vb::Date ObtieneFechaDescarga();
 bool ValidaTeclaNumerica(int& iTecla);
 bool ValidaTeclaAlfanumerica(int& iTecla);
 
-// An amount box whose GotFocus selects its whole text, so that typing replaces
-// it. A click in the box that has the focus would put the caret where it fell
-// and the typing would go in beside that text; while the box still holds the
+// An amount box whose GotFocus rewrites its text and selects it whole, so that
+// typing replaces it: a rewritten text leaves the caret before it, and the
+// digits typed would go in ahead of the old ones. A click in the box that has
+// the focus would put the caret where it fell; while the box still holds the
 // text its focus put there, untouched, a click leaves it selected whole.
 class SeleccionDeEntrada {
  public:
-  // From GotFocus, once it has selected the box's text.
-  void Entra(const forms::TextBox& caja);
+  // From GotFocus, once it has written the box's text: selects it whole.
+  void Entra(forms::TextBox& caja);
   // From the box's MouseUp.
   void Suelta(forms::TextBox& caja, int Button) const;
 
  private:
+  static void SeleccionaTodo(forms::TextBox& caja);
   const forms::TextBox* caja_ = nullptr;
   std::string sTexto_;
 };

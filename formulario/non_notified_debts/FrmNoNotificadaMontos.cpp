@@ -91,8 +91,6 @@ void FrmNoNotificada::Monto_GotFocus(forms::TextBox& B) {
         vb::Abs(vb::CDbl(vb::Variant(vb::Format(vb::Variant(B.Text()), kFormatoEdicion))));
     B.SetText(vb::Format(vb::Variant(QuitaComas(vb::NumberText(dMonto))), kFormatoEdicion));
   }
-  B.SetSelStart(0);
-  B.SetSelLength(kLargoEdicion);
   mSeleccionMonto.Entra(B);
 }
 

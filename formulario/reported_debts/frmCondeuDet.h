@@ -189,8 +189,8 @@ class frmCondeuDet : public forms::Form {
   void CajaMonto_KeyDown(int KeyCode, int Shift);
   void CajaMonto_KeyPress(int& KeyAscii);
   void CajaMonto_MouseDown(int Button);
-  // The interest box whose focus selected its text, kept selected by a click.
-  SeleccionDeEntrada mSeleccionInteres;
+  // The amount box whose focus selected its text, kept selected by a click.
+  SeleccionDeEntrada mSeleccionMonto;
 
   // The steps of CargaValorDj.
   void Reinicia();

@@ -31,14 +31,13 @@ void frmCondeuDet::ConectaMontos() {
   lblMtoInteresCAP.Change = [this] { lblMtoInteresCAP_Change(); };
   lblMtoInteresCAP.GotFocus = [this] { lblMtoInteresCAP_GotFocus(); };
   lblMtoInteresCAP.LostFocus = [this] { lblMtoInteresCAP_LostFocus(); };
-  for (forms::TextBox* caja : {&lblMtoInteresCAP, &lblMtoInteres})
-    caja->MouseUp = [this, caja](int Button, int, double, double) {
-      mSeleccionInteres.Suelta(*caja, Button);
-    };
   for (forms::TextBox* caja : {&txtmtoTributo, &lblMtoInteresCAP, &lblMtoInteres}) {
     caja->KeyDown = [this](int& KeyCode, int Shift) { CajaMonto_KeyDown(KeyCode, Shift); };
     caja->KeyPress = [this](int& KeyAscii) { CajaMonto_KeyPress(KeyAscii); };
     caja->MouseDown = [this](int Button, int, double, double) { CajaMonto_MouseDown(Button); };
+    caja->MouseUp = [this, caja](int Button, int, double, double) {
+      mSeleccionMonto.Suelta(*caja, Button);
+    };
   }
 }
 
@@ -176,9 +175,12 @@ void frmCondeuDet::CalculaInteresAcogido() {
   lblMtoAcogido.SetText(interes.sAcogido);
 }
 
+// The tributo is entered as whole soles without separators, selected whole so
+// that typing replaces it; a click leaves it selected while it is untouched.
 void frmCondeuDet::txtmtoTributo_GotFocus() {
   txtmtoTributo.SetMaxLength(kDigitosMonto);
   if (!txtmtoTributo.Text().empty()) txtmtoTributo.SetText(FormaEntrada(txtmtoTributo.Text()));
+  mSeleccionMonto.Entra(txtmtoTributo);
 }
 
 void frmCondeuDet::lblMtoInteres_GotFocus() { EntraInteres(lblMtoInteres); }
@@ -190,9 +192,7 @@ void frmCondeuDet::lblMtoInteresCAP_GotFocus() { EntraInteres(lblMtoInteresCAP);
 void frmCondeuDet::EntraInteres(forms::TextBox& caja) {
   caja.SetMaxLength(kDigitosMonto);
   caja.SetText(caja.Text().empty() ? "0" : FormaEntradaInteres(caja.Text()));
-  caja.SetSelStart(0);
-  caja.SetSelLength(vb::Len(caja.Text()));
-  mSeleccionInteres.Entra(caja);
+  mSeleccionMonto.Entra(caja);
 }
 
 void frmCondeuDet::txtmtoTributo_LostFocus() { SaleMonto(txtmtoTributo); }

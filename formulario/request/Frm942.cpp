@@ -102,6 +102,9 @@ void Frm942::ConectaCasillas() {
   txtValor.Handle(&forms::Control::MouseDown, [this](int Index, int Button, int, double, double) {
     txtValor_MouseDown(Index, Button);
   });
+  txtValor.Handle(&forms::Control::MouseUp, [this](int Index, int Button, int, double, double) {
+    txtValor_MouseUp(Index, Button);
+  });
   txtValor.Handle(&forms::Control::GotFocus, [this](int Index) { txtValor_GotFocus(Index); });
   txtValor.Handle(&forms::Control::LostFocus, [this](int Index) { txtValor_LostFocus(Index); });
 }

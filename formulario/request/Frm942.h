@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "formulario/core/ModGen01.h"
 #include "platform/forms/check_box.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/command_button.h"
@@ -257,6 +258,7 @@ class Frm942 : public forms::Form {
   void txtValor_KeyPress(int Index, int& KeyAscii);
   void txtValor_KeyDown(int Index, int KeyCode, int Shift);
   void txtValor_MouseDown(int Index, int Button);
+  void txtValor_MouseUp(int Index, int Button);
   void txtValor_GotFocus(int Index);
   void txtValor_LostFocus(int Index);
   void CambiaDeuda(const Bloque& bloque, int d);
@@ -273,6 +275,8 @@ class Frm942 : public forms::Form {
   void DeshabilitaEnviada();
   forms::TextBox& Casilla(int nCasilla);
   std::string TextoCasilla(int nCasilla);
+  // The initial-payment box whose focus selected its text, kept selected by a click.
+  SeleccionDeEntrada mSeleccionCuota;
 
   void CasillasDeEntidad();
   void OlvidaGarantiaAnterior();

@@ -326,13 +326,19 @@ void Frm942::txtValor_MouseDown(int /*Index*/, int Button) {
   if (Button == kBotonDerecho) forms::Clipboard.SetText("");
 }
 
+void Frm942::txtValor_MouseUp(int Index, int Button) { mSeleccionCuota.Suelta(Casilla(Index), Button); }
+
 // The initial payment is typed as plain whole soles (12,345 becomes 12345, an
-// empty box 0) and shown with separators again on leaving.
+// empty box 0) and shown with separators again on leaving. The rewritten text
+// leaves the caret before it: it is selected whole, so that what is typed
+// replaces it however the box was entered, and a click leaves it selected while
+// it is untouched.
 void Frm942::txtValor_GotFocus(int Index) {
   if (RenglonDe(Index) != Renglon::Cuota) return;
   forms::TextBox& cuota = Casilla(Index);
   cuota.SetText(vb::NumberText(vb::Val(vb::Format(cuota.Text(), "############"))));
   cuota.SetMaxLength(12);
+  mSeleccionCuota.Entra(cuota);
 }
 
 void Frm942::txtValor_LostFocus(int Index) {

@@ -399,6 +399,32 @@ TEST_F(FrmCondeuDetTest, EntryBoxesFormatOnFocusAndRefusePasting) {
   });
 }
 
+// Entered by Shift+Tab while it shows "1,500", the tributo holds its rewritten
+// "1500" selected whole, so that what is typed replaces it; a click at a
+// character keeps it so while it is untouched and places the caret once
+// something was typed.
+TEST_F(FrmCondeuDetTest, TributoEnteredIsReplacedByWhatIsTyped) {
+  ImportaLineas({Linea("01", "F-1", Con("020101", "200405"))});
+  AbreDetalle(1, "F-1", [this](frmCondeuDet& det) {
+    Contesta(det, 1);
+    struct Caso {
+      const char* antes;
+      int clic;  // -1: no click
+      const char* tecleado;
+      const char* queda;
+    } casos[] = {{"", -1, "900", "900"}, {"", 2, "900", "900"}, {"12", 1, "9", "192"}};
+    for (const Caso& c : casos) {
+      driver_.Focus(det.lblMtoInteresCAP);
+      det.txtmtoTributo.SetText("1,500");
+      driver_.Key(det, forms::vbKeyTab, forms::vbShiftMask);
+      driver_.Keys(det, c.antes);
+      if (c.clic >= 0) driver_.ClickAt(det.txtmtoTributo, c.clic);
+      driver_.Keys(det, c.tecleado);
+      EXPECT_EQ(det.txtmtoTributo.Text(), c.queda) << c.antes << " " << c.clic;
+    }
+  });
+}
+
 // The boxes of an agreed debt of tributo 1,000.00 with the reported interests
 // given, from a debt file generated at `generado`, accepted on `aceptacion` at
 // the monthly rate of 1.5 %; then the interest box's caption.

@@ -362,10 +362,44 @@ TEST_F(Frm942ModalidadTest, InitialPaymentIsTypedPlainAndShownWithSeparators) {
     EXPECT_EQ(cuota.Text(), "");
     driver_.Focus(cuota);
     EXPECT_EQ(cuota.Text(), "0");
-    cuota.SetSelStart(0);
-    cuota.SetSelLength(1);
     driver_.Keys(frm, "1234567890123");
     EXPECT_EQ(cuota.Text(), "123456789012");
+  });
+}
+
+// Tabbed into from 503 while it shows "1,234", the initial payment holds its
+// rewritten "1234" selected whole, so that what is typed replaces it: after
+// what was typed before (if anything), after leaving and tabbing in again, or
+// after a click at a character, which keeps it selected while it is untouched
+// and places the caret once something was typed.
+TEST_F(Frm942ModalidadTest, InitialPaymentTabbedIntoIsReplacedByWhatIsTyped) {
+  Declara12000();
+  Abre(kRucAndina, [this](Frm942& frm) {
+    PagaEnCuotas(frm, "12");
+    forms::TextBox& cuota = frm.txtValor(535);
+    struct Caso {
+      const char* antes;
+      bool vuelve;
+      int clic;  // -1: no click
+      const char* tecleado;
+      const char* queda;
+    } casos[] = {
+        {"", false, -1, "30", "30"}, {"", false, 2, "45", "45"},
+        {"30", true, -1, "45", "45"}, {"30", false, 1, "4", "340"},
+    };
+    for (const Caso& c : casos) {
+      driver_.Focus(frm.txtValor(503));
+      cuota.SetText("1,234");
+      driver_.Key(frm, forms::vbKeyTab);
+      driver_.Keys(frm, c.antes);
+      if (c.vuelve) {
+        driver_.Focus(frm.txtValor(503));
+        driver_.Key(frm, forms::vbKeyTab);
+      }
+      if (c.clic >= 0) driver_.ClickAt(cuota, c.clic);
+      driver_.Keys(frm, c.tecleado);
+      EXPECT_EQ(cuota.Text(), c.queda) << c.antes << " " << c.vuelve << " " << c.clic;
+    }
   });
 }
 

@@ -1,12 +1,17 @@
 // A person fills a payment mode with real key presses and clicks on the request
-// form shown by the Qt renderer (offscreen), and sees what the test driver shows.
+// form shown by the Qt renderer (offscreen), and sees what the test driver shows;
+// what is typed into an initial-payment box just entered is what it keeps.
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "formulario/core/Casillas.h"
 #include "formulario/request/tests/prueba_solicitud.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_host.h"
@@ -23,24 +28,30 @@ class Frm942QtTest : public PruebaSolicitud {
     PruebaSolicitud::SetUp();
   }
   void TearDown() override {
+    Cierra();
+    PruebaSolicitud::TearDown();
+  }
+  void Cierra() {
     forms::Release<Frm942>();
     host_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    PruebaSolicitud::TearDown();
   }
 
-  // The request form on the declaration of `ruc`, handed over from the chooser's
-  // row as "&Actualizar" hands it, shown by the Qt renderer.
-  Frm942& Muestra(const std::string& ruc) {
+  // The request form on the declaration of `ruc` for the entity `semana`,
+  // handed over from the chooser's row as "&Actualizar" hands it, shown by the
+  // Qt renderer.
+  Frm942& Muestra(const std::string& ruc, int semana = 1) {
     FrmContAbrir& selector = forms::Instance<FrmContAbrir>();
     selector.Show();
     for (long fila = 0; fila < selector.grdContrib.RowCount(); ++fila)
-      if (selector.grdContrib.CellText(fila, 2) == ruc) driver_.PickRow(selector.grdContrib, fila);
+      if (selector.grdContrib.CellText(fila, 2) == ruc &&
+          vb::Val(selector.grdContrib.CellText(fila, 7)) == semana)
+        driver_.PickRow(selector.grdContrib, fila);
     EntregaDeclaracion(selector.Elegida());
     giModo = 1;
     giEnviadas = 0;
     gsPeriodo = "201005";
-    gnSemana = 1;
+    gnSemana = static_cast<std::uint8_t>(semana);
     host_.emplace();
     Frm942& frm = forms::Instance<Frm942>();
     frm.Show();
@@ -51,6 +62,7 @@ class Frm942QtTest : public PruebaSolicitud {
   void Clic(const forms::Control& control) {
     QTest::mouseClick(Widget(control), Qt::LeftButton, {}, QPoint(4, Widget(control)->height() / 2));
   }
+  void Tecla(Qt::Key tecla) { QTest::keyClick(QApplication::focusWidget(), tecla); }
   void Escribe(const forms::Control& control, const QString& teclas) {
     Clic(control);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
@@ -101,6 +113,57 @@ TEST_F(Frm942QtTest, PaymentModeTypedWithRealKeysRunsTheSameCascade) {
   EXPECT_EQ(Texto(frm.txtValor(504)), "201");
   EXPECT_EQ(Texto(frm.txtValor(506)), "NO");
   EXPECT_TRUE(frm.bModificado);
+}
+
+// Every entity's initial-payment box rewrites its text as plain digits when it
+// is entered from the instalments box by Tab, by Enter (which the form turns
+// into a Tab) or by a click; what is typed next replaces that text whole,
+// whether it held the computed minimum (12,000 accepted: 720) or nothing (987
+// accepted: "0").
+TEST_F(Frm942QtTest, InitialPaymentJustEnteredTakesWhatIsTypedInPlaceOfItsText) {
+  struct Caso {
+    const char* ruc;
+    int semana;
+    std::string_view entrada;
+    const char* tecleado;
+    const char* mostrado;  // once left
+  } casos[] = {
+      {kRucAndina, 1, "Tab", "30", "30"},  {kRucAndina, 1, "clic", "45", "45"},
+      {kRucAndina, 1, "Enter", "8000000", "8,000,000"},
+      {kRucRio, 1, "Tab", "30", "30"},     {kRucRio, 1, "clic", "45", "45"},
+      {kRucAndina, 2, "Tab", "30", "30"},  {kRucAndina, 2, "clic", "45", "45"},
+      {kRucAndina, 3, "Tab", "30", "30"},  {kRucAndina, 3, "clic", "1234", "1,234"},
+      {kRucAndina, 5, "Tab", "30", "30"},  {kRucAndina, 5, "clic", "45", "45"},
+      {kRucAndina, 8, "Tab", "30", "30"},  {kRucAndina, 8, "clic", "45", "45"},
+  };
+  for (int semana : {1, 2, 3, 5, 8})
+    Declara(kRucAndina, semana,
+            {Deuda{"01", "00", "201003", "010101", "1", "001000", "10000.00", "10000.00", "1"},
+             Deuda{"02", "00", "201002", "010101", "2", "001000", "2000.00", "2000.00", "1"}});
+  Declara(kRucRio, 1, {Deuda{"01", "00", "201003", "010101", "1", "001000", "987.00", "987.00", "1"}});
+  for (const Caso& c : casos) {
+    const Bloque& bloque = *BloqueDe(c.semana);
+    SCOPED_TRACE(std::string(c.ruc) + " " + std::to_string(bloque.cuota) + " " +
+                 std::string(c.entrada) + " " + c.tecleado);
+    Frm942& frm = Muestra(c.ruc, c.semana);
+    Escribe(frm.txtTelefono, "4567890");
+    Escribe(frm.mkeFechaAcog, "15052010");
+    EligeTab(frm, 4);
+    ASSERT_EQ(frm.SSTab1.Tab(), 4);
+    Escribe(frm.txtValor(CasillaDe(bloque, Renglon::FormaPago)), "0");
+    Tecla(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    forms::TextBox& cuota = frm.txtValor(bloque.cuota);
+    if (c.entrada == "clic") Clic(cuota);
+    else Tecla(c.entrada == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
+    ASSERT_EQ(frm.ActiveControl(), &cuota);
+    QTest::keyClicks(QApplication::focusWidget(), c.tecleado);
+    EXPECT_EQ(Texto(cuota), c.tecleado);
+    Tecla(Qt::Key_Tab);
+    EXPECT_EQ(Texto(cuota), c.mostrado);
+    EXPECT_EQ(cuota.Text(), c.mostrado);
+    Cierra();
+  }
 }
 
 }  // namespace
