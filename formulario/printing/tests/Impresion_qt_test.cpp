@@ -14,7 +14,9 @@
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/run.h"
 #include "platform/qt/units.h"
+#include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
+#include "platform/testsupport/file_size_limit.h"
 #include "platform/testsupport/pdf_reader.h"
 
 namespace korva::prueba {
@@ -98,6 +100,38 @@ TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFil
   // inch (18 points) inside the sheet.
   EXPECT_NEAR(palabras[5].xMin, 18 + 500 / 20.0, 0.1);
   EXPECT_NEAR(palabras[5].yMin, 18 + 2500 / 20.0, 1.5);
+}
+
+// The disk fills while the list is printed into its PDF (half the PDF fits,
+// after the spool file): the person is told it could not be saved and why,
+// never that it was saved or printed, and no PDF is left.
+TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
+  printer::testing::PdfOnlyService soloPdf;
+  printer::SetPrintService(&soloPdf);
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
+  driver_.Answer(forms::vbOK);
+  driver_.Answer(forms::vbOK);
+  ImprimeTipos(52);
+  const rlim_t limite = fs::file_size(pdf) / 2;
+  ASSERT_GT(limite, fs::file_size(CarpetaRPT() + "Consultas.txt"));
+  fs::remove(pdf);
+  std::size_t antes = driver_.MessageBoxes().size();
+  forms::MessageBoxCall noGuardado{
+      "No hay una impresora instalada. No se pudo guardar el archivo " + pdf + ": Disco lleno",
+      forms::vbCritical, "Error al Imprimir"};
+  driver_.Expect(noGuardado);
+  driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
+    {
+      testsupport::ScopedFileSizeLimit disco(limite);
+      driver_.Click(consultas.cmdImprimir);
+    }
+    driver_.Click(consultas.CmdSalir);
+  });
+  forms::Instance<FrmConsultas>().Show(forms::vbModal);
+  const std::vector<forms::MessageBoxCall>& mensajes = driver_.MessageBoxes();
+  EXPECT_EQ(std::vector<forms::MessageBoxCall>(mensajes.begin() + static_cast<long>(antes), mensajes.end()),
+            std::vector<forms::MessageBoxCall>{noGuardado});
+  EXPECT_EQ(vb::FolderEntries(CarpetaRPT()), Lineas{"Consultas.txt"});
 }
 
 // A name of 100 characters, the taxpayer table's room, in the header blocks
