@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -135,7 +136,8 @@ TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
 }
 
 // A name of 100 characters, the taxpayer table's room, in the header blocks
-// printed into a PDF: no word of a page lies over another.
+// printed into a PDF: no word of a page lies over another, nor past the right
+// edge of the sheet's printable area (a quarter of an inch inside it).
 TEST_F(ImpresionQtTest, ALongNameStaysInItsRoomInEveryHeader) {
   printer::testing::PdfOnlyService soloPdf;
   printer::SetPrintService(&soloPdf);
@@ -149,10 +151,20 @@ TEST_F(ImpresionQtTest, ALongNameStaysInItsRoomInEveryHeader) {
   ImprimeCabeceraFormulario(0);
   ImprimeCabeceraVertical(iHoja, 0, "");
   ImprimeCabeceraHorizontal(iHoja, iMargen, "");
+  ImprimeCabeceraGarantia(iHoja, 0, "CF");
   vb::Close(giArchivo);
   driver_.Answer(forms::vbOK);
   ASSERT_TRUE(MuestraReporte("Cabeceras.PRN", "Imprime"));
-  auto palabras = testsupport::PdfWords(vb::ResolvePath(gsRutaRPT) + "Cabeceras.pdf");
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Cabeceras.pdf";
+  auto palabras = testsupport::PdfWords(pdf);
+  std::vector<testsupport::PdfPageSize> hojas = testsupport::PdfPageSizes(pdf);
+  ASSERT_EQ(hojas.size(), 4u);
+  EXPECT_EQ(std::count_if(palabras.begin(), palabras.end(),
+                          [](const testsupport::PdfWord& p) { return p.page == 4 && p.text == "social:"; }),
+            1);
+  for (const testsupport::PdfWord& palabra : palabras)
+    EXPECT_LE(palabra.xMax, hojas[static_cast<std::size_t>(palabra.page - 1)].width - 18)
+        << palabra.text << " on page " << palabra.page;
   for (const testsupport::PdfWord& a : palabras)
     for (const testsupport::PdfWord& b : palabras)
       EXPECT_FALSE(&a < &b && a.page == b.page && a.xMin < b.xMax && b.xMin < a.xMax &&
