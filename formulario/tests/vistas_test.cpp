@@ -1,15 +1,29 @@
 // The main program's windows as Qt shows them (offscreen), with the sample
 // data: the texts the design gives room for are shown whole.
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QTreeView>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <set>
 
 #include "formulario/core/windows/tests/ventanas_prueba.h"
 #include "formulario/import/FrmImportar.h"
@@ -82,6 +96,131 @@ class VistasTest : public PruebaVentanas {
 
   std::unique_ptr<formsqt::QtHost> host_;
 };
+
+// Each text Qt asks to have translated that none of the program's translators
+// translates: a text Qt's windows would show in English. It answers nothing
+// itself, so the program's translators still give their texts; it leaves the
+// application when it goes.
+class TextosSinTraducir final : public QTranslator {
+ public:
+  TextosSinTraducir() : otros_(qApp->findChildren<QTranslator*>()) {}
+  bool isEmpty() const override { return false; }
+  QString translate(const char* contexto, const char* texto, const char* aclaracion, int n) const override {
+    for (const QTranslator* otro : otros_)
+      if (!otro->translate(contexto, texto, aclaracion, n).isEmpty()) return {};
+    std::lock_guard<std::mutex> cerrojo(mutex_);
+    textos_.insert(QString::fromUtf8(texto));
+    return {};
+  }
+  bool Contiene(const QString& texto) const {
+    std::lock_guard<std::mutex> cerrojo(mutex_);
+    return textos_.count(texto) > 0;
+  }
+
+ private:
+  QList<QTranslator*> otros_;
+  mutable std::mutex mutex_;
+  mutable std::set<QString> textos_;
+};
+
+// Every text a person can read in the dialog: its title, its labels, buttons
+// and their tips, its boxes and lists, and the headings and cells of the
+// entries its views show.
+QStringList TextosVisibles(QWidget& dialogo) {
+  QStringList textos{dialogo.windowTitle()};
+  for (QWidget* w : dialogo.findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    textos << w->toolTip();
+    if (auto* etiqueta = qobject_cast<QLabel*>(w)) textos << etiqueta->text();
+    if (auto* boton = qobject_cast<QAbstractButton*>(w)) textos << boton->text();
+    if (auto* linea = qobject_cast<QLineEdit*>(w)) textos << linea->text() << linea->placeholderText();
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < combo->count(); ++i) textos << combo->itemText(i);
+    auto* vista = qobject_cast<QAbstractItemView*>(w);
+    if (!vista || !vista->model()) continue;
+    QAbstractItemModel& modelo = *vista->model();
+    QModelIndex raiz = vista->rootIndex();
+    for (int col = 0; col < modelo.columnCount(raiz); ++col) {
+      textos << modelo.headerData(col, Qt::Horizontal).toString();
+      for (int fila = 0; fila < modelo.rowCount(raiz); ++fila)
+        textos << modelo.index(fila, col, raiz).data().toString();
+    }
+  }
+  return textos;
+}
+
+// Whether the dialog's entries show the folder `nombre` with its kind and date,
+// which Qt's file model reads apart from the names.
+bool MuestraCarpeta(QFileDialog& dialogo, const QString& nombre) {
+  auto* vista = dialogo.findChild<QTreeView*>();
+  if (!vista || !vista->model()) return false;
+  QAbstractItemModel& modelo = *vista->model();
+  QModelIndex raiz = vista->rootIndex();
+  for (int fila = 0; fila < modelo.rowCount(raiz); ++fila) {
+    if (modelo.index(fila, 0, raiz).data().toString() != nombre) continue;
+    return !modelo.index(fila, 2, raiz).data().toString().isEmpty() &&
+           !modelo.index(fila, 3, raiz).data().toString().isEmpty();
+  }
+  return false;
+}
+
+// The day and month names as Qt writes them in English, long and short.
+std::set<QString> NombresIngleses() {
+  QLocale ingles(QLocale::English);
+  std::set<QString> nombres;
+  for (QLocale::FormatType forma : {QLocale::LongFormat, QLocale::ShortFormat}) {
+    for (int mes = 1; mes <= 12; ++mes) nombres.insert(ingles.monthName(mes, forma));
+    for (int dia = 1; dia <= 7; ++dia) nombres.insert(ingles.dayName(dia, forma));
+  }
+  return nombres;
+}
+
+// The import's folder chooser, opened with "..." beside the folder on a
+// folder holding a folder last changed on 9 December, shows no English: none
+// of its texts is one that Qt left untranslated ("Folder" in the "Tipo"
+// column was), and none holds a day or month name as Qt writes it in English
+// (the date column read "9 Dec"). The names of the disk's own entries are not
+// Qt's texts and are read as they are.
+TEST_F(VistasTest, TheImportsFolderChooserShowsNoEnglish) {
+  TextosSinTraducir sinTraducir;
+  QApplication::installTranslator(&sinTraducir);
+  std::filesystem::create_directories(carpeta_ / "importar/datos");
+  QDateTime diciembre(QDate(2026, 12, 9), QTime(15, 4));
+  std::filesystem::last_write_time(carpeta_ / "importar/datos",
+                                   std::filesystem::file_time_type::clock::from_sys(
+                                       std::chrono::system_clock::from_time_t(diciembre.toSecsSinceEpoch())));
+  FrmImportar& frm = forms::Instance<FrmImportar>();
+  frm.Show();
+  frm.flListaFiles.SetPath(carpeta_ / "importar");
+  auto* elegir = Widget(frm.flListaFiles)->findChild<QToolButton*>();
+  ASSERT_NE(elegir, nullptr);
+  QStringList textos;
+  bool cargado = false;
+  QTimer espera;
+  int intentos = 0;
+  QObject::connect(&espera, &QTimer::timeout, [&] {
+    auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialogo) return;
+    cargado = MuestraCarpeta(*dialogo, "datos");
+    if (!cargado && ++intentos <= 500) return;
+    textos = TextosVisibles(*dialogo);
+    dialogo->reject();
+  });
+  espera.start(10);
+  elegir->click();
+  espera.stop();
+  ASSERT_TRUE(cargado) << textos.join(" | ").toStdString();
+  std::set<QString> nombres = NombresIngleses();
+  static const QRegularExpression kNoLetras("[^\\p{L}]+");
+  for (const QString& texto : textos) {
+    EXPECT_FALSE(sinTraducir.Contiene(texto)) << texto.toStdString();
+    QString propio = texto;
+    propio.remove(QString::fromStdString(carpeta_.Path())).remove(QDir::homePath());
+    for (const QString& palabra : propio.split(kNoLetras, Qt::SkipEmptyParts))
+      EXPECT_EQ(nombres.count(palabra), 0u) << palabra.toStdString() << " in " << texto.toStdString();
+  }
+  forms::Unload(frm);
+}
 
 TEST_F(VistasTest, TheChoosersShowEveryColumnWhole) {
   InsertaCabecera({kRucRio, "200912", 8, "10/01/2010", "12/01/2010"});
