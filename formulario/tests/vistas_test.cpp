@@ -1,7 +1,6 @@
 // The main program's windows as Qt shows them (offscreen), with the sample
 // data: the texts the design gives room for are shown whole.
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -10,8 +9,6 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
@@ -98,34 +95,27 @@ class VistasTest : public PruebaVentanas {
 };
 
 // Each text Qt asks to have translated that none of the program's translators
-// translates: a text Qt's windows would show in English. It answers nothing
-// itself, so the program's translators still give their texts; it leaves the
-// application when it goes.
+// translates: Qt shows it in English. It translates nothing itself.
 class TextosSinTraducir final : public QTranslator {
  public:
-  TextosSinTraducir() : otros_(qApp->findChildren<QTranslator*>()) {}
+  TextosSinTraducir() : otros_(qApp->findChildren<QTranslator*>()) { QApplication::installTranslator(this); }
   bool isEmpty() const override { return false; }
   QString translate(const char* contexto, const char* texto, const char* aclaracion, int n) const override {
     for (const QTranslator* otro : otros_)
       if (!otro->translate(contexto, texto, aclaracion, n).isEmpty()) return {};
     std::lock_guard<std::mutex> cerrojo(mutex_);
-    textos_.insert(QString::fromUtf8(texto));
+    textos.insert(QString::fromUtf8(texto));
     return {};
   }
-  bool Contiene(const QString& texto) const {
-    std::lock_guard<std::mutex> cerrojo(mutex_);
-    return textos_.count(texto) > 0;
-  }
+  mutable QSet<QString> textos;
 
  private:
   QList<QTranslator*> otros_;
   mutable std::mutex mutex_;
-  mutable std::set<QString> textos_;
 };
 
-// Every text a person can read in the dialog: its title, its labels, buttons
-// and their tips, its boxes and lists, and the headings and cells of the
-// entries its views show.
+// What a person reads in the dialog: its title, labels, buttons and their tips,
+// and the headings and cells of the entries its views show.
 QStringList TextosVisibles(QWidget& dialogo) {
   QStringList textos{dialogo.windowTitle()};
   for (QWidget* w : dialogo.findChildren<QWidget*>()) {
@@ -133,91 +123,57 @@ QStringList TextosVisibles(QWidget& dialogo) {
     textos << w->toolTip();
     if (auto* etiqueta = qobject_cast<QLabel*>(w)) textos << etiqueta->text();
     if (auto* boton = qobject_cast<QAbstractButton*>(w)) textos << boton->text();
-    if (auto* linea = qobject_cast<QLineEdit*>(w)) textos << linea->text() << linea->placeholderText();
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-      for (int i = 0; i < combo->count(); ++i) textos << combo->itemText(i);
     auto* vista = qobject_cast<QAbstractItemView*>(w);
-    if (!vista || !vista->model()) continue;
-    QAbstractItemModel& modelo = *vista->model();
-    QModelIndex raiz = vista->rootIndex();
-    for (int col = 0; col < modelo.columnCount(raiz); ++col) {
-      textos << modelo.headerData(col, Qt::Horizontal).toString();
-      for (int fila = 0; fila < modelo.rowCount(raiz); ++fila)
-        textos << modelo.index(fila, col, raiz).data().toString();
+    for (int col = 0; vista && col < vista->model()->columnCount(vista->rootIndex()); ++col) {
+      textos << vista->model()->headerData(col, Qt::Horizontal).toString();
+      for (int fila = 0; fila < vista->model()->rowCount(vista->rootIndex()); ++fila)
+        textos << vista->model()->index(fila, col, vista->rootIndex()).data().toString();
     }
   }
   return textos;
 }
 
-// Whether the dialog's entries show the folder `nombre` with its kind and date,
-// which Qt's file model reads apart from the names.
-bool MuestraCarpeta(QFileDialog& dialogo, const QString& nombre) {
-  auto* vista = dialogo.findChild<QTreeView*>();
-  if (!vista || !vista->model()) return false;
-  QAbstractItemModel& modelo = *vista->model();
-  QModelIndex raiz = vista->rootIndex();
-  for (int fila = 0; fila < modelo.rowCount(raiz); ++fila) {
-    if (modelo.index(fila, 0, raiz).data().toString() != nombre) continue;
-    return !modelo.index(fila, 2, raiz).data().toString().isEmpty() &&
-           !modelo.index(fila, 3, raiz).data().toString().isEmpty();
-  }
-  return false;
-}
-
-// The day and month names as Qt writes them in English, long and short.
-std::set<QString> NombresIngleses() {
-  QLocale ingles(QLocale::English);
-  std::set<QString> nombres;
-  for (QLocale::FormatType forma : {QLocale::LongFormat, QLocale::ShortFormat}) {
-    for (int mes = 1; mes <= 12; ++mes) nombres.insert(ingles.monthName(mes, forma));
-    for (int dia = 1; dia <= 7; ++dia) nombres.insert(ingles.dayName(dia, forma));
-  }
-  return nombres;
-}
-
-// The import's folder chooser, opened with "..." beside the folder on a
-// folder holding a folder last changed on 9 December, shows no English: none
-// of its texts is one that Qt left untranslated ("Folder" in the "Tipo"
-// column was), and none holds a day or month name as Qt writes it in English
-// (the date column read "9 Dec"). The names of the disk's own entries are not
-// Qt's texts and are read as they are.
+// The import's folder chooser ("..." beside the folder), on a folder holding
+// one last changed on 9 December, shows no English: no text Qt left
+// untranslated ("Folder" in the "Tipo" column was), no day or month name as Qt
+// writes it in English (the date column read "9 Dec"). The disk's own names
+// are not Qt's texts.
 TEST_F(VistasTest, TheImportsFolderChooserShowsNoEnglish) {
   TextosSinTraducir sinTraducir;
-  QApplication::installTranslator(&sinTraducir);
   std::filesystem::create_directories(carpeta_ / "importar/datos");
-  QDateTime diciembre(QDate(2026, 12, 9), QTime(15, 4));
   std::filesystem::last_write_time(carpeta_ / "importar/datos",
                                    std::filesystem::file_time_type::clock::from_sys(
-                                       std::chrono::system_clock::from_time_t(diciembre.toSecsSinceEpoch())));
+                                       std::chrono::sys_seconds(std::chrono::sys_days(std::chrono::December / 9 / 2026))));
   FrmImportar& frm = forms::Instance<FrmImportar>();
   frm.Show();
   frm.flListaFiles.SetPath(carpeta_ / "importar");
-  auto* elegir = Widget(frm.flListaFiles)->findChild<QToolButton*>();
-  ASSERT_NE(elegir, nullptr);
   QStringList textos;
-  bool cargado = false;
-  QTimer espera;
   int intentos = 0;
+  QTimer espera;
   QObject::connect(&espera, &QTimer::timeout, [&] {
     auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialogo) return;
-    cargado = MuestraCarpeta(*dialogo, "datos");
-    if (!cargado && ++intentos <= 500) return;
+    auto* vista = dialogo ? dialogo->findChild<QTreeView*>() : nullptr;
+    if (!vista) return;
+    QModelIndexList datos = vista->model()->match(vista->model()->index(0, 0, vista->rootIndex()),
+                                                  Qt::DisplayRole, "datos");
+    bool leidos = !datos.isEmpty() && !datos[0].siblingAtColumn(3).data().toString().isEmpty();
+    if (!leidos && ++intentos < 500) return;
     textos = TextosVisibles(*dialogo);
     dialogo->reject();
   });
   espera.start(10);
-  elegir->click();
-  espera.stop();
-  ASSERT_TRUE(cargado) << textos.join(" | ").toStdString();
-  std::set<QString> nombres = NombresIngleses();
-  static const QRegularExpression kNoLetras("[^\\p{L}]+");
-  for (const QString& texto : textos) {
-    EXPECT_FALSE(sinTraducir.Contiene(texto)) << texto.toStdString();
-    QString propio = texto;
-    propio.remove(QString::fromStdString(carpeta_.Path())).remove(QDir::homePath());
-    for (const QString& palabra : propio.split(kNoLetras, Qt::SkipEmptyParts))
-      EXPECT_EQ(nombres.count(palabra), 0u) << palabra.toStdString() << " in " << texto.toStdString();
+  Widget(frm.flListaFiles)->findChild<QToolButton*>()->click();
+  ASSERT_LT(intentos, 500) << "the dialog never showed the folder's date";
+  std::set<QString> ingleses;
+  for (QLocale::FormatType forma : {QLocale::LongFormat, QLocale::ShortFormat}) {
+    for (int mes = 1; mes <= 12; ++mes) ingleses.insert(QLocale(QLocale::English).monthName(mes, forma));
+    for (int dia = 1; dia <= 7; ++dia) ingleses.insert(QLocale(QLocale::English).dayName(dia, forma));
+  }
+  for (QString texto : textos) {
+    EXPECT_FALSE(sinTraducir.textos.contains(texto)) << texto.toStdString();
+    texto.remove(QString::fromStdString(carpeta_.Path())).remove(QDir::homePath());
+    for (const QString& palabra : texto.split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts))
+      EXPECT_EQ(ingleses.count(palabra), 0u) << palabra.toStdString() << " in " << texto.toStdString();
   }
   forms::Unload(frm);
 }
