@@ -5,10 +5,9 @@
 
 namespace testsupport {
 
-// Until the end of the scope no file this process (or a program it starts
-// meanwhile) writes may grow past `bytes`, as if the disk were full there: the
-// write beyond fails with EFBIG, which the runtime reports as a full disk
-// (error 61), and the signal that would end the process is ignored.
+// Until the end of the scope no file this process writes grows past `bytes`:
+// the write beyond fails (EFBIG, a full disk to the runtime, error 61) instead
+// of ending the process.
 class ScopedFileSizeLimit {
  public:
   explicit ScopedFileSizeLimit(rlim_t bytes);
