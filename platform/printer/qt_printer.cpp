@@ -84,7 +84,7 @@ QFont QtPrinter::CurrentFont() const {
   return font;
 }
 
-// The device's resolution (its dots to the inch, as set on it).
+// Twips in the device's dots: its logical resolution is the one set on it.
 double QtPrinter::Dots(double twips) const { return twips * device_->logicalDpiY() / kTwipsPerInch; }
 double QtPrinter::Twips(double dots) const { return dots * kTwipsPerInch / device_->logicalDpiY(); }
 
