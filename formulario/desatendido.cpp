@@ -22,6 +22,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
 #include "platform/vb/date.h"
+#include "platform/vb/error.h"
 #include "platform/vb/format.h"
 
 namespace korva {
@@ -48,6 +49,20 @@ void Teclea(forms::Control& control, const std::string& sTexto) {
   for (char c : sTexto) forms::user::Char(control.Parent(), static_cast<char32_t>(c));
 }
 
+// Whether a message box on the way reported an error (its critical icon), so
+// that the road ends the program as failed.
+bool& HuboError() {
+  static bool bHubo = false;
+  return bHubo;
+}
+
+// The road's end: the main window's "&Salir", or, after a message box that
+// reported an error, the program ended with exit status 1.
+void Termina(MDIFrm& principal) {
+  if (HuboError()) vb::End(1);
+  forms::user::ChooseMenu(principal.mnuSalir);
+}
+
 // Answers every message box that comes up while it lives with its button
 // captioned `sBoton`, or its default button when it has none so captioned,
 // keeping its text as a line of `sArchivo`.
@@ -64,6 +79,7 @@ class RespondeMensajes {
     auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!caja) return;
     salida_ << caja->text().toStdString() << "\n" << std::flush;
+    if (caja->icon() == QMessageBox::Critical) HuboError() = true;
     QAbstractButton* elegido = caja->defaultButton();
     for (QAbstractButton* boton : caja->buttons())
       if (!boton_.isEmpty() && boton->text() == boton_) elegido = boton;
@@ -116,7 +132,7 @@ void RevisaInstalacion(const std::string& sCarpeta) {
     if (!principal) return;
     QTimer::singleShot(kEsperaMs, [sCarpeta] { CapturaSelector(sCarpeta); });
     forms::user::ChooseMenu(principal->mnuModificar);
-    forms::user::ChooseMenu(principal->mnuSalir);
+    Termina(*principal);
   });
 }
 
@@ -139,7 +155,7 @@ void DesdeMenu(std::function<forms::Menu&(MDIFrm&)> menu, std::function<void()> 
     if (!principal) return;
     QTimer::singleShot(kEsperaMs, [enVentana] { EnLasVentanas(enVentana); });
     forms::user::ChooseMenu(menu(*principal));
-    forms::user::ChooseMenu(principal->mnuSalir);
+    Termina(*principal);
   });
 }
 
@@ -208,7 +224,7 @@ void ImportaEImprime(const std::string& sCarpeta) {
     forms::user::ChooseMenu(principal->mnuImportar);
     QTimer::singleShot(kEsperaMs, [] { EnLasVentanas(ImprimeConAnexos); });
     forms::user::ChooseMenu(principal->mnuImprimir);
-    forms::user::ChooseMenu(principal->mnuSalir);
+    Termina(*principal);
   });
 }
 
@@ -285,7 +301,7 @@ void Recorre(const std::string& sCarpeta) {
     forms::user::ChooseMenu(principal->mnuImportar);
     EnSeguida([sCarpeta] { RecorreSelector(sCarpeta); });
     forms::user::ChooseMenu(principal->mnuModificar);
-    forms::user::ChooseMenu(principal->mnuSalir);
+    Termina(*principal);
   });
 }
 

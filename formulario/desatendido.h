@@ -52,6 +52,11 @@
 // dialog with "&Salir" and ends with the main window's "&Salir". Every message
 // box on the way is answered as above, its text a line of Mensajes.txt in that
 // folder.
+//
+// On every road, once a message box on the way has reported an error (its
+// critical icon: an import refused, a report neither printed nor saved), the
+// road ends the program with exit status 1 where it would choose the main
+// window's "&Salir", so that a check of an installation tells it failed.
 
 namespace korva {
 

@@ -20,6 +20,8 @@ constexpr int kErrDesbordamiento = 6;
 constexpr int kMargenHorizontal = 140;
 constexpr int kCasillaTelefono = 28;
 constexpr int kCasillaPresentacion = 541;
+// The right line of a portrait page's frames, inside the sheet's printable edge.
+constexpr int kBordeVertical = 11000;
 
 constexpr const char* kEntidad = "SOLICITUD Plexo - VANDOR";
 
@@ -57,7 +59,9 @@ std::string Pagina(int iHoja) { return std::to_string(iHoja + 1); }
 // A text as far as `iEspacio` twips hold it at the font size `iTama`: the
 // reports print in Courier New, whose characters are six tenths of a point
 // size wide, 12 twips a point. The declarant's name is cut before the field
-// beside it, so that a long name is never printed over the telephone.
+// beside it, so that a long name is never printed over the telephone, and on
+// the guarantee report before the page's right line, so that it never runs
+// off the sheet.
 std::string Cabe(const std::string& sTexto, int iEspacio, int iTama) {
   return vb::Left(sTexto, iEspacio / (12 * iTama));
 }
@@ -188,7 +192,7 @@ void ImprimeCabeceraGarantia(int& iHoja, int iMargen, const std::string& sCodigo
                    true, 9),
                  T(300, 670, FechaDeHoy(), false, 9),
                  T(300, 940, "RUC N.° " + gsRuc, false, 9),
-                 T(300, 1210, "Razón social: " + gsRazonSocial, false, 9),
+                 T(300, 1210, Cabe("Razón social: " + gsRazonSocial, kBordeVertical - 300, 9), false, 9),
                  T(300, 1480, "Solicitud de acogimiento al " + sModalidad, false, 9),
                  T(300, 1750,
                    "Fecha de presentación de la solicitud " + gsCasillas[kCasillaPresentacion],

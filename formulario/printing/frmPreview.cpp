@@ -121,7 +121,9 @@ bool frmPreview::pDesencripta(const std::string& sNombreArchivo, const std::stri
 }
 
 // One print job for the whole file. With no printer on the system the job is
-// written as a PDF beside the spool file, and the user is told where it is.
+// written as a PDF beside the spool file, and the user is told where it is; a
+// PDF that could not be saved whole is not left there, and the user is told
+// why instead.
 bool frmPreview::Imprime(const std::string& sArchivo) {
   printer::PrintService* servicio = printer::CurrentPrintService();
   std::unique_ptr<printer::Printer> trabajo = servicio ? servicio->DefaultPrinter() : nullptr;
@@ -143,7 +145,8 @@ bool frmPreview::Imprime(const std::string& sArchivo) {
     impresora_->SetOrientation(printer::vbPRORPortrait);
   } catch (const vb::Error& error) {
     impresora_ = nullptr;
-    forms::MsgBox(error.Description(), forms::vbCritical, "Error al Imprimir");
+    std::string sSinImpresora = sPdf.empty() ? "" : "No hay una impresora instalada. ";
+    forms::MsgBox(sSinImpresora + error.Description(), forms::vbCritical, "Error al Imprimir");
     return false;
   }
   impresora_ = nullptr;

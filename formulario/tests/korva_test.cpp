@@ -122,6 +122,22 @@ class KorvaTest : public testsupport::XDisplayTest {
     return entorno;
   }
 
+  // A suite with the module's tables and, in the folder the unattended checks
+  // answer, a debt file generated today of `deudas` debts in each category.
+  host::Suite SuiteConDeudas(int deudas) {
+    host::Suite suite = host::CreateSuite(carpeta_ / "suite");
+    {
+      dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+      nuvia::CreaTablasModulo(*db);
+      db->Close();
+    }
+    fs::create_directories(carpeta_ / "salida");
+    debtfile::Options opciones;
+    opciones.debtsPerCategory = deudas;
+    debtfile::WriteDebtFile(carpeta_ / "salida", opciones);
+    return suite;
+  }
+
   // korva run to its end on the suite under the unattended check `revision`,
   // whose folder it answers; there is no print server, as on a machine without
   // a printer.
@@ -407,16 +423,7 @@ void DeudasImportadas(const host::Suite& suite, std::vector<std::string>& numero
 // infractions two pages each, the five empty annexes one each).
 TEST_F(KorvaTest, ImportedDeclarationPrintsWithItsAnnexesIntoAPdf) {
   MuestraAnfitrion();
-  host::Suite suite = host::CreateSuite(carpeta_ / "suite");
-  {
-    dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
-    nuvia::CreaTablasModulo(*db);
-    db->Close();
-  }
-  fs::create_directories(carpeta_ / "salida");
-  debtfile::Options opciones;
-  opciones.debtsPerCategory = 40;
-  debtfile::WriteDebtFile(carpeta_ / "salida", opciones);
+  host::Suite suite = SuiteConDeudas(40);
   fs::path salida = Ejecuta(suite, "KORVA_IMPORTA_E_IMPRIME");
 
   std::string rpt = suite.installFolder + "RPT/";
@@ -432,6 +439,33 @@ TEST_F(KorvaTest, ImportedDeclarationPrintsWithItsAnnexesIntoAPdf) {
   buscadas.insert(buscadas.end(), totales.begin(), totales.end());
   for (const std::string& buscada : buscadas)
     EXPECT_TRUE(std::binary_search(palabras.begin(), palabras.end(), buscada)) << buscada;
+}
+
+// The same road on a disk that fills while the report is printed into its PDF:
+// the suite's report folder is a file system of its own of 100 KB, mounted for
+// korva alone, which holds the spool file of 300 debts (67 KB) but not its PDF
+// (70 KB) as well. The person is told the report could not be saved and why,
+// never that it was; no PDF is left, and korva ends with exit status 1.
+TEST_F(KorvaTest, AReportCutByAFullDiskIsNeitherLeftNorAnnouncedAndKorvaFails) {
+  MuestraAnfitrion();
+  host::Suite suite = SuiteConDeudas(100);
+  std::string rpt = suite.installFolder + "RPT";
+  const char* kEnDiscoPequeno =
+      "mount -t tmpfs -o size=100k tmpfs \"$1\" || exit 2; echo montado; \"$2\"; estado=$?; "
+      "ls -A \"$1\"; exit $estado";
+  fs::path salida = carpeta_ / "salida";
+  ChildProcess korva({"unshare", "--user", "--map-root-user", "--mount", "sh", "-c", kEnDiscoPequeno, "sh",
+                      rpt, KORVA_PATH},
+                     Entorno(suite, salida, "KORVA_IMPORTA_E_IMPRIME"));
+  if (korva.ReadLine() != "montado") GTEST_SKIP() << "no file system of its own can be mounted here";
+  EXPECT_EQ(korva.Wait(std::chrono::seconds(120)), 1);
+  std::vector<std::string> quedan;
+  for (std::string linea = korva.ReadLine(); !linea.empty(); linea = korva.ReadLine()) quedan.push_back(linea);
+  EXPECT_EQ(quedan, std::vector<std::string>{"00000001.PRN"});
+  EXPECT_EQ(ReadBytes(salida / "Mensajes.txt"),
+            "La importación ha terminado satisfactoriamente\n"
+            "No hay una impresora instalada. No se pudo guardar el archivo " + rpt +
+                "/00000001.pdf: Disco lleno\n");
 }
 
 // The program names its help file <SysPath>0942\Korva.hlp; the help window reads

@@ -1,15 +1,26 @@
 // The main program's windows as Qt shows them (offscreen), with the sample
 // data: the texts the design gives room for are shown whole.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QTreeView>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <set>
 
 #include "formulario/core/windows/tests/ventanas_prueba.h"
 #include "formulario/import/FrmImportar.h"
@@ -82,6 +93,90 @@ class VistasTest : public PruebaVentanas {
 
   std::unique_ptr<formsqt::QtHost> host_;
 };
+
+// Each text Qt asks to have translated that none of the program's translators
+// translates: Qt shows it in English. It translates nothing itself.
+class TextosSinTraducir final : public QTranslator {
+ public:
+  TextosSinTraducir() : otros_(qApp->findChildren<QTranslator*>()) { QApplication::installTranslator(this); }
+  bool isEmpty() const override { return false; }
+  QString translate(const char* contexto, const char* texto, const char* aclaracion, int n) const override {
+    for (const QTranslator* otro : otros_)
+      if (!otro->translate(contexto, texto, aclaracion, n).isEmpty()) return {};
+    std::lock_guard<std::mutex> cerrojo(mutex_);
+    textos.insert(QString::fromUtf8(texto));
+    return {};
+  }
+  mutable QSet<QString> textos;
+
+ private:
+  QList<QTranslator*> otros_;
+  mutable std::mutex mutex_;
+};
+
+// What a person reads in the dialog: its title, labels, buttons and their tips,
+// and the headings and cells of the entries its views show.
+QStringList TextosVisibles(QWidget& dialogo) {
+  QStringList textos{dialogo.windowTitle()};
+  for (QWidget* w : dialogo.findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    textos << w->toolTip();
+    if (auto* etiqueta = qobject_cast<QLabel*>(w)) textos << etiqueta->text();
+    if (auto* boton = qobject_cast<QAbstractButton*>(w)) textos << boton->text();
+    auto* vista = qobject_cast<QAbstractItemView*>(w);
+    for (int col = 0; vista && col < vista->model()->columnCount(vista->rootIndex()); ++col) {
+      textos << vista->model()->headerData(col, Qt::Horizontal).toString();
+      for (int fila = 0; fila < vista->model()->rowCount(vista->rootIndex()); ++fila)
+        textos << vista->model()->index(fila, col, vista->rootIndex()).data().toString();
+    }
+  }
+  return textos;
+}
+
+// The import's folder chooser ("..." beside the folder), on a folder holding
+// one last changed on 9 December, shows no English: no text Qt left
+// untranslated ("Folder" in the "Tipo" column was), no day or month name as Qt
+// writes it in English (the date column read "9 Dec"). The disk's own names
+// are not Qt's texts.
+TEST_F(VistasTest, TheImportsFolderChooserShowsNoEnglish) {
+  TextosSinTraducir sinTraducir;
+  std::filesystem::create_directories(carpeta_ / "importar/datos");
+  std::filesystem::last_write_time(carpeta_ / "importar/datos",
+                                   std::filesystem::file_time_type::clock::from_sys(
+                                       std::chrono::sys_seconds(std::chrono::sys_days(std::chrono::December / 9 / 2026))));
+  FrmImportar& frm = forms::Instance<FrmImportar>();
+  frm.Show();
+  frm.flListaFiles.SetPath(carpeta_ / "importar");
+  QStringList textos;
+  int intentos = 0;
+  QTimer espera;
+  QObject::connect(&espera, &QTimer::timeout, [&] {
+    auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    auto* vista = dialogo ? dialogo->findChild<QTreeView*>() : nullptr;
+    if (!vista) return;
+    QModelIndexList datos = vista->model()->match(vista->model()->index(0, 0, vista->rootIndex()),
+                                                  Qt::DisplayRole, "datos");
+    bool leidos = !datos.isEmpty() && !datos[0].siblingAtColumn(3).data().toString().isEmpty();
+    if (!leidos && ++intentos < 500) return;
+    textos = TextosVisibles(*dialogo);
+    dialogo->reject();
+  });
+  espera.start(10);
+  Widget(frm.flListaFiles)->findChild<QToolButton*>()->click();
+  ASSERT_LT(intentos, 500) << "the dialog never showed the folder's date";
+  std::set<QString> ingleses;
+  for (QLocale::FormatType forma : {QLocale::LongFormat, QLocale::ShortFormat}) {
+    for (int mes = 1; mes <= 12; ++mes) ingleses.insert(QLocale(QLocale::English).monthName(mes, forma));
+    for (int dia = 1; dia <= 7; ++dia) ingleses.insert(QLocale(QLocale::English).dayName(dia, forma));
+  }
+  for (QString texto : textos) {
+    EXPECT_FALSE(sinTraducir.textos.contains(texto)) << texto.toStdString();
+    texto.remove(QString::fromStdString(carpeta_.Path())).remove(QDir::homePath());
+    for (const QString& palabra : texto.split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts))
+      EXPECT_EQ(ingleses.count(palabra), 0u) << palabra.toStdString() << " in " << texto.toStdString();
+  }
+  forms::Unload(frm);
+}
 
 TEST_F(VistasTest, TheChoosersShowEveryColumnWhole) {
   InsertaCabecera({kRucRio, "200912", 8, "10/01/2010", "12/01/2010"});

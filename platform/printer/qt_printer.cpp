@@ -4,9 +4,11 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/printer/replacing_file.h"
 #include "platform/vb/error.h"
 
 namespace printer {
@@ -34,8 +36,19 @@ QPageLayout::Orientation ToQOrientation(int orientation) {
 
 }  // namespace
 
-QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device, std::string destination, bool alwaysWrite)
-    : device_(std::move(device)), destination_(std::move(destination)), alwaysWrite_(alwaysWrite) {}
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device, std::string name)
+    : device_(std::move(device)), destination_(std::move(name)) {}
+
+// Qt's PDF writer on a file of our own: the writer itself reports no failed
+// write, the file keeps them.
+QtPrinter::QtPrinter(const std::string& path)
+    : file_(std::make_unique<ReplacingFile>(path)), destination_(path) {
+  auto writer = std::make_unique<QPdfWriter>(file_.get());
+  writer->setResolution(kPuntosPorPulgada);
+  writer->setPageSize(QPageSize(QPageSize::A4));
+  writer->setPageMargins(QMarginsF(kMargenMm, kMargenMm, kMargenMm, kMargenMm), QPageLayout::Millimeter);
+  device_ = std::move(writer);
+}
 
 QtPrinter::~QtPrinter() {
   if (painter_.isActive()) painter_.end();
@@ -71,12 +84,13 @@ QFont QtPrinter::CurrentFont() const {
   return font;
 }
 
-double QtPrinter::Dots(double twips) const { return twips * device_->resolution() / kTwipsPerInch; }
-double QtPrinter::Twips(double dots) const { return dots * kTwipsPerInch / device_->resolution(); }
+// Twips in the device's dots: its logical resolution is the one set on it.
+double QtPrinter::Dots(double twips) const { return twips * device_->logicalDpiY() / kTwipsPerInch; }
+double QtPrinter::Twips(double dots) const { return dots * kTwipsPerInch / device_->logicalDpiY(); }
 
 void QtPrinter::Begin() {
   device_->setPageOrientation(ToQOrientation(orientation_));
-  if (!painter_.begin(device_.get()))
+  if ((file_ && !file_->Create()) || !painter_.begin(device_.get()))
     vb::Raise(kErrImpresora, "No se pudo iniciar la impresión en " + destination_);
 }
 
@@ -127,10 +141,11 @@ void QtPrinter::NewPage() {
 }
 
 void QtPrinter::EndDoc() {
-  if (!painter_.isActive() && alwaysWrite_) Begin();
+  if (!painter_.isActive() && file_) Begin();
   sheetsEnded_ = 0;
   if (painter_.isActive() && !painter_.end())
     vb::Raise(kErrImpresora, "No se pudo terminar la impresión en " + destination_);
+  if (file_) file_->Commit();
 }
 
 std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
@@ -138,20 +153,11 @@ std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
   if (info.isNull()) return nullptr;
   auto device = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   device->setResolution(kPuntosPorPulgada);
-  std::string name = info.printerName().toStdString();
-  return std::make_unique<QtPrinter>(std::move(device), name, false);
+  return std::make_unique<QtPrinter>(std::move(device), info.printerName().toStdString());
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const std::string& path) {
-  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  device->setOutputFormat(QPrinter::PdfFormat);
-  device->setResolution(kPuntosPorPulgada);
-  device->setOutputFileName(ToQString(path));
-  device->setPageSize(QPageSize(QPageSize::A4));
-  device->setPageMargins(QMarginsF(kMargenMm, kMargenMm, kMargenMm, kMargenMm),
-                         QPageLayout::Millimeter);
-  device->setFullPage(false);
-  return std::make_unique<QtPrinter>(std::move(device), path, true);
+  return std::make_unique<QtPrinter>(path);
 }
 
 }  // namespace printer

@@ -7,9 +7,12 @@
 #include "platform/printer/print_service.h"
 #include "platform/printer/printer.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace printer {
+
+class ReplacingFile;
 
 // A print job drawn with Qt's print support, on the system's default printer or
 // into a PDF file. Twips become the device's own dots (its resolution, not the
@@ -18,10 +21,13 @@ namespace printer {
 // cannot start raises error 482.
 class QtPrinter final : public Printer {
  public:
-  // `destination` names the printer or the file in messages. A PDF job always
-  // leaves a file, one blank sheet when nothing was drawn; a printer job with
-  // nothing drawn sends nothing.
-  QtPrinter(std::unique_ptr<QPrinter> device, std::string destination, bool alwaysWrite);
+  // A job on the printer `name`; with nothing drawn it sends nothing.
+  QtPrinter(std::unique_ptr<QPrinter> device, std::string name);
+  // A job into the PDF file at `path` on A4 sheets: it always leaves a file, one
+  // blank sheet when nothing was drawn. EndDoc puts the file there only whole;
+  // a file that could not be written whole raises the runtime's file error of
+  // its cause (61 for a full disk) and leaves what was at `path` as it was.
+  explicit QtPrinter(const std::string& path);
   ~QtPrinter() override;
 
   void SetFontName(const std::string& name) override;
@@ -46,9 +52,11 @@ class QtPrinter final : public Printer {
   double Twips(double dots) const;
   QFont CurrentFont() const;
 
-  std::unique_ptr<QPrinter> device_;
+  // The PDF file being written (none on a printer), before the device that
+  // writes into it, which must go first.
+  std::unique_ptr<ReplacingFile> file_;
+  std::unique_ptr<QPagedPaintDevice> device_;
   std::string destination_;
-  bool alwaysWrite_;
   QPainter painter_;
   std::string fontName_ = "Arial";
   double fontSize_ = 10;

@@ -1,7 +1,10 @@
 #include "platform/qt/file_chooser_view.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -17,6 +20,36 @@
 #include "platform/vb/error.h"
 
 namespace formsqt {
+namespace {
+
+constexpr int kDateColumn = 3;
+
+// The folder dialog's entries with their modification date in the
+// application's locale: Qt's file model writes it in the system's, English
+// month names and all on a system without a Spanish one.
+class LocalDates final : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& index, int role) const override {
+    auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+    if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
+      return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    return QIdentityProxyModel::data(index, role);
+  }
+};
+
+// Qt's own folder dialog, whatever the desktop's: a native one would speak the
+// desktop's language, and only Qt's takes the dates above.
+QString ChooseFolder(QWidget* parent, const QString& start) {
+  QFileDialog dialog(parent, "Elegir carpeta", start);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  dialog.setProxyModel(new LocalDates(&dialog));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
 
 FileChooserView::FileChooserView(FormWindow& window, forms::FileChooser& chooser)
     : ControlView(window, chooser), path_(nullptr), browse_(nullptr), files_(nullptr) {
@@ -84,8 +117,7 @@ void FileChooserView::Pressed(QWidget* target, QPoint pos) {
 // it is told and the chooser stays where it was.
 void FileChooserView::Browse() {
   if (!control_) return;
-  QString folder = QFileDialog::getExistingDirectory(widget_->window(), "Elegir carpeta",
-                                                     ToQString(Model().Path()));
+  QString folder = ChooseFolder(widget_->window(), ToQString(Model().Path()));
   if (folder.isEmpty() || !control_) return;
   forms::FileChooser& chooser = Model();
   std::string path = ToUtf8(folder);

@@ -12,7 +12,8 @@ class Form;
 namespace formsqt {
 
 // The program's QApplication, created on first use, with Qt's Spanish
-// translations installed.
+// translations installed and, where the system's locale is not a Spanish one,
+// Spanish as Qt's locale.
 QApplication& Application();
 
 // Shows the windows to a person: creates the QApplication if needed, makes Qt

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -14,7 +15,9 @@
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/run.h"
 #include "platform/qt/units.h"
+#include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
+#include "platform/testsupport/file_size_limit.h"
 #include "platform/testsupport/pdf_reader.h"
 
 namespace korva::prueba {
@@ -100,8 +103,41 @@ TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFil
   EXPECT_NEAR(palabras[5].yMin, 18 + 2500 / 20.0, 1.5);
 }
 
+// The disk fills while the list is printed into its PDF (half the PDF fits,
+// after the spool file): the person is told it could not be saved and why,
+// never that it was saved or printed, and no PDF is left.
+TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
+  printer::testing::PdfOnlyService soloPdf;
+  printer::SetPrintService(&soloPdf);
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
+  driver_.Answer(forms::vbOK);
+  driver_.Answer(forms::vbOK);
+  ImprimeTipos(52);
+  const rlim_t limite = fs::file_size(pdf) / 2;
+  ASSERT_GT(limite, fs::file_size(CarpetaRPT() + "Consultas.txt"));
+  fs::remove(pdf);
+  std::size_t antes = driver_.MessageBoxes().size();
+  forms::MessageBoxCall noGuardado{
+      "No hay una impresora instalada. No se pudo guardar el archivo " + pdf + ": Disco lleno",
+      forms::vbCritical, "Error al Imprimir"};
+  driver_.Expect(noGuardado);
+  driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
+    {
+      testsupport::ScopedFileSizeLimit disco(limite);
+      driver_.Click(consultas.cmdImprimir);
+    }
+    driver_.Click(consultas.CmdSalir);
+  });
+  forms::Instance<FrmConsultas>().Show(forms::vbModal);
+  const std::vector<forms::MessageBoxCall>& mensajes = driver_.MessageBoxes();
+  EXPECT_EQ(std::vector<forms::MessageBoxCall>(mensajes.begin() + static_cast<long>(antes), mensajes.end()),
+            std::vector<forms::MessageBoxCall>{noGuardado});
+  EXPECT_EQ(vb::FolderEntries(CarpetaRPT()), Lineas{"Consultas.txt"});
+}
+
 // A name of 100 characters, the taxpayer table's room, in the header blocks
-// printed into a PDF: no word of a page lies over another.
+// printed into a PDF: no word of a page lies over another, nor past the right
+// edge of the sheet's printable area (a quarter of an inch inside it).
 TEST_F(ImpresionQtTest, ALongNameStaysInItsRoomInEveryHeader) {
   printer::testing::PdfOnlyService soloPdf;
   printer::SetPrintService(&soloPdf);
@@ -115,10 +151,20 @@ TEST_F(ImpresionQtTest, ALongNameStaysInItsRoomInEveryHeader) {
   ImprimeCabeceraFormulario(0);
   ImprimeCabeceraVertical(iHoja, 0, "");
   ImprimeCabeceraHorizontal(iHoja, iMargen, "");
+  ImprimeCabeceraGarantia(iHoja, 0, "CF");
   vb::Close(giArchivo);
   driver_.Answer(forms::vbOK);
   ASSERT_TRUE(MuestraReporte("Cabeceras.PRN", "Imprime"));
-  auto palabras = testsupport::PdfWords(vb::ResolvePath(gsRutaRPT) + "Cabeceras.pdf");
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Cabeceras.pdf";
+  auto palabras = testsupport::PdfWords(pdf);
+  std::vector<testsupport::PdfPageSize> hojas = testsupport::PdfPageSizes(pdf);
+  ASSERT_EQ(hojas.size(), 4u);
+  EXPECT_EQ(std::count_if(palabras.begin(), palabras.end(),
+                          [](const testsupport::PdfWord& p) { return p.page == 4 && p.text == "social:"; }),
+            1);
+  for (const testsupport::PdfWord& palabra : palabras)
+    EXPECT_LE(palabra.xMax, hojas[static_cast<std::size_t>(palabra.page - 1)].width - 18)
+        << palabra.text << " on page " << palabra.page;
   for (const testsupport::PdfWord& a : palabras)
     for (const testsupport::PdfWord& b : palabras)
       EXPECT_FALSE(&a < &b && a.page == b.page && a.xMin < b.xMax && b.xMin < a.xMax &&

@@ -8,7 +8,10 @@
 #include <filesystem>
 
 #include "platform/vb/error.h"
+#include "platform/vb/file_system.h"
 #include "platform/testsupport/child_process.h"
+#include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/file_size_limit.h"
 #include "platform/testsupport/pdf_reader.h"
 #include "platform/testsupport/temp_folder.h"
 
@@ -151,6 +154,39 @@ TEST_F(QtPrinterTest, AJobThatCannotWriteItsFileRaisesPrinterError) {
   } catch (const vb::Error& error) {
     EXPECT_EQ(error.Number(), 482);
     EXPECT_EQ(error.Description(), "No se pudo iniciar la impresión en " + folder_ / "no/such/folder/job.pdf");
+  }
+}
+
+// A PDF the disk cuts short (full at its first byte, in its middle, at its
+// last) is never put where a person would take it for the report: the job
+// raises the runtime's full disk naming the file, no temporary file is left
+// beside it, and the file that was there before stays as it was.
+TEST_F(QtPrinterTest, APdfCutByAFullDiskIsNotLeftAndRaisesDiskFull) {
+  auto print = [this] {
+    std::unique_ptr<Printer> job = Pdf();
+    for (const char* sheet : {"uno", "dos", "tres"}) {
+      job->Print(sheet);
+      job->NewPage();
+    }
+    job->EndDoc();
+  };
+  print();
+  const rlim_t whole = std::filesystem::file_size(Path());
+  for (rlim_t limit : {rlim_t{0}, whole / 2, whole - 1}) {
+    testsupport::WriteBytes(Path(), "anterior");
+    vb::Error raised(0);
+    {
+      testsupport::ScopedFileSizeLimit disk(limit);
+      try {
+        print();
+      } catch (const vb::Error& error) {
+        raised = error;
+      }
+    }
+    EXPECT_EQ(raised.Number(), 61) << limit;
+    EXPECT_EQ(raised.Description(), "No se pudo guardar el archivo " + Path() + ": Disco lleno") << limit;
+    EXPECT_EQ(vb::FolderEntries(folder_.Path()), std::vector<std::string>{"job.pdf"}) << limit;
+    EXPECT_EQ(testsupport::ReadBytes(Path()), "anterior") << limit;
   }
 }
 
