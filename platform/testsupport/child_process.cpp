@@ -88,8 +88,8 @@ bool OnPath(const std::string& program) {
   return false;
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
-                           const Account* account) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv,
+                           const std::vector<std::string>& environment) {
   std::vector<std::string> arguments = argv;
   std::vector<std::string> variables = ChildEnvironment(environment);
   std::vector<char*> args = Pointers(arguments);
@@ -99,7 +99,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vect
   pid_ = fork();
   if (pid_ == 0) {
     dup2(fds[1], STDOUT_FILENO);
-    if (TakeAccount(account)) execvpe(args[0], args.data(), env.data());
+    execvpe(args[0], args.data(), env.data());
     _exit(127);
   }
   close(fds[1]);

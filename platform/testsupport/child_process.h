@@ -28,13 +28,12 @@ bool OnPath(const std::string& program);
 
 // A program started for a test with its standard output on a pipe. It gets this
 // process's environment with `environment`'s "NAME=value" entries added or put in
-// place of the variables of the same name, and runs as `account` when given.
-// One that has not ended by itself is ended when the object goes, so that no
-// test leaves a program running.
+// place of the variables of the same name. One that has not ended by itself is
+// ended when the object goes, so that no test leaves a program running.
 class ChildProcess {
  public:
-  explicit ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {},
-                        const Account* account = nullptr);
+  explicit ChildProcess(const std::vector<std::string>& argv,
+                        const std::vector<std::string>& environment = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
