@@ -1,6 +1,7 @@
 // The main program of form 0942: the start routine and the windows of every
 // subsystem linked in, shown with Qt. The unattended roads for checks of an
 // installation are in desatendido.h.
+#include "formulario/core/ModGen00.h"
 #include "formulario/core/windows/Inicio.h"
 #include "formulario/desatendido.h"
 #include "formulario/import/RegistroImportacion.h"
@@ -27,8 +28,20 @@ void RegistraSubsistemas() {
   korva::RegistraDeudasNoNotificadas();
 }
 
+// The program's single-instance lock file lies in a folder other accounts may
+// write (the temporary folder): a link or something other than a plain file
+// in its place ends the program at once, with what to do about it. One that
+// cannot be opened lets it run.
+void VerificaBloqueoInstancia() {
+  const win::FileLock& bloqueo = win::ProgramInstanceLock("korva").Lock();
+  if (bloqueo.LockState() == win::FileLock::State::SymbolicLink ||
+      bloqueo.LockState() == win::FileLock::State::NotAFile)
+    korva::TerminaSinBloqueo(bloqueo, "del programa");
+}
+
 void Inicia() {
   RegistraSubsistemas();
+  VerificaBloqueoInstancia();
   korva::Main();
   korva::ProgramaRecorridosDesatendidos();
 }

@@ -18,6 +18,7 @@
 #include "platform/vb/strings.h"
 #include "platform/win/file_lock.h"
 #include "platform/win/profile.h"
+#include "platform/win/shared_file.h"
 
 namespace nuvia {
 namespace {
@@ -72,7 +73,8 @@ void PreparaMotor(const std::string& sRuta) {
 // main program holds its share of it while it runs, and its open declaration
 // lives in the working tables this run drops and re-creates. The run goes on
 // only holding it: beside the main program, beside another installation, or
-// without the lock file, it says why, touches no table and ends.
+// without its lock (a lock file it cannot open, one that is no plain file, a
+// lock the system does not grant), it says why, touches no table and ends.
 void TomaBloqueoSuite(const std::string& sBase) {
   static std::unique_ptr<win::FileLock> bloqueo;
   bloqueo.reset();
@@ -85,12 +87,17 @@ void TomaBloqueoSuite(const std::string& sBase) {
     case win::FileLock::State::TakenByOther:
       TerminaSinInstalar("Ya se está instalando el módulo 0942. Espere a que termine esa instalación.",
                          forms::vbExclamation + forms::vbOKOnly, "Mensaje");
-    case win::FileLock::State::Unavailable:
-      TerminaSinInstalar("No se puede abrir el archivo de bloqueo de la base de datos:" + std::string(vb::vbLf) +
-                             bloqueo->Path() + vb::vbLf + vb::ErrorText(bloqueo->ErrorNumber()) + vb::vbLf +
-                             "No se realizó la instalación.",
-                         forms::vbOKOnly, "Error de Conección");
+    default:
+      TerminaSinInstalar(bloqueo->FaultText("de la base de datos") + vb::vbLf + "No se realizó la instalación.",
+                         forms::vbOKOnly, "Archivo de bloqueo");
   }
+}
+
+// A lock file made here that other accounts can no longer open is told; it
+// works for this run, which goes on.
+void AvisaArchivosNoCompartidos() {
+  std::string aviso = win::UnsharedFilesNotice();
+  if (!aviso.empty()) forms::MsgBox(aviso, forms::vbExclamation + forms::vbOKOnly, "Archivos compartidos");
 }
 
 }  // namespace
@@ -121,6 +128,7 @@ bool ConectaBaseDatos(const std::string& sRuta) {
     std::string sBase = vb::ResolvePath(sRuta + sNombre);
     gDB = dao::Engine().Workspaces(0).OpenDatabase(sBase, false, false);
     TomaBloqueoSuite(sBase);
+    AvisaArchivosNoCompartidos();
     return true;
   } catch (const vb::Error& error) {
     TerminaSinConexion(error);

@@ -12,6 +12,7 @@
 #include "platform/vb/files.h"
 #include "platform/vb/strings.h"
 #include "platform/win/profile.h"
+#include "platform/win/shared_file.h"
 #include "reporte/DatosResumen.h"
 #include "reporte/Globales.h"
 #include "reporte/ResumenSpool.h"
@@ -82,6 +83,13 @@ void RetiraTextoTemporal() {
   std::filesystem::remove(vb::ResolvePath(gsArchivoTexto), ignorado);
 }
 
+// A settings file rewritten that other accounts can no longer read is told; it
+// works for this run, which goes on.
+void AvisaArchivosNoCompartidos() {
+  std::string aviso = win::UnsharedFilesNotice();
+  if (!aviso.empty()) forms::MsgBox(aviso, forms::vbExclamation, "Archivos compartidos");
+}
+
 }  // namespace
 
 void Main() {
@@ -112,6 +120,7 @@ void LeeConfiguracionResumen() {
 void AbreBaseResumen() {
   try {
     win::WritePrivateProfileString("Options", "SystemDB", gsDBPath + "\\" + "TESCA.MDW", kArchivoConfiguracion);
+    AvisaArchivosNoCompartidos();
     dao::DBEngine& motor = dao::Engine();
     motor.SetIniPath(kArchivoConfiguracion);
     motor.SetSystemDB(gsDBPath + (TerminaEnSeparador(gsDBPath) ? "" : "\\") + "TESCA.MDW");

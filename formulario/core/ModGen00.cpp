@@ -20,6 +20,7 @@
 #include "platform/win/file_lock.h"
 #include "platform/win/profile.h"
 #include "platform/win/regional_settings.h"
+#include "platform/win/shared_file.h"
 
 namespace korva {
 namespace {
@@ -126,26 +127,27 @@ constexpr const char* kTablasModulo[] = {
     "TMP_F0942MOTIVO", "F0942SUSTEN",  "HF0942SUSTEN",    "TMP_F0942SUSTEN", "F0942GARANTIA",
     "TMP_F0942APERTURA"};
 
-[[noreturn]] void TerminaSinBloqueo(const win::FileLock& bloqueo) {
-  forms::MsgBox("No se puede abrir el archivo de bloqueo de la base de datos:" + std::string(vb::vbLf) +
-                    bloqueo.Path() + vb::vbLf + vb::ErrorText(bloqueo.ErrorNumber()) + vb::vbLf +
-                    "El módulo 0942 no puede trabajar sin él.",
-                forms::vbOKOnly, "Error de Conección");
-  vb::End(EXIT_FAILURE);
-}
-
 // A lock another program keeps from this one is told with `sOcupado`, and the
-// program ends, as when the database cannot be opened; without its lock file it
-// ends too: it never works unprotected.
+// program ends, as when the database cannot be opened; without its lock (a
+// lock file it cannot open, one that is no plain file, a lock the system does
+// not grant) it ends too: it never works unprotected.
 std::unique_ptr<win::FileLock> TomaBloqueo(const std::string& sBase, const std::string& sExtension,
                                            win::FileLock::Mode modo, const char* sOcupado) {
   std::unique_ptr<win::FileLock> bloqueo = win::FileLock::Beside(sBase, modo, sExtension);
-  if (bloqueo->LockState() == win::FileLock::State::Unavailable) TerminaSinBloqueo(*bloqueo);
-  if (bloqueo->LockState() != win::FileLock::State::Held) {
+  if (bloqueo->TakenByOthers()) {
     forms::MsgBox(sOcupado, forms::vbInformation, vb::App::ProductName());
     vb::End(EXIT_FAILURE);
   }
+  if (bloqueo->LockState() != win::FileLock::State::Held) TerminaSinBloqueo(*bloqueo, "de la base de datos");
   return bloqueo;
+}
+
+// The files made or rewritten so far (the settings, the lock files) that other
+// accounts can no longer open are told; they work for this account, so the
+// program goes on.
+void AvisaArchivosNoCompartidos() {
+  std::string aviso = win::UnsharedFilesNotice();
+  if (!aviso.empty()) forms::MsgBox(aviso, forms::vbExclamation, "Archivos compartidos");
 }
 
 // Not beside the installer, which holds the suite's lock alone, nor beside
@@ -226,8 +228,15 @@ bool AbreBaseDatos() {
     vb::End(EXIT_FAILURE);
   }
   TomaBloqueos();
+  AvisaArchivosNoCompartidos();
   VerificaTablasModulo();
   return true;
+}
+
+void TerminaSinBloqueo(const win::FileLock& bloqueo, const std::string& sDeQue) {
+  forms::MsgBox(bloqueo.FaultText(sDeQue) + vb::vbLf + "El módulo 0942 no puede trabajar sin él.",
+                forms::vbOKOnly, "Archivo de bloqueo");
+  vb::End(EXIT_FAILURE);
 }
 
 void CierraBaseDatos() {

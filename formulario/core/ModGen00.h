@@ -12,6 +12,10 @@ class ComboBox;
 class Form;
 }  // namespace forms
 
+namespace win {
+class FileLock;
+}  // namespace win
+
 namespace korva {
 
 // Checks the fifteen regional items the program's dates, times, numbers and
@@ -31,9 +35,16 @@ void LeeConfiguracion();
 // program then holds its share of the suite's lock (a lock file beside the
 // database) and its own lock on the suite until it ends: while the installer
 // holds the suite's lock alone, while another copy of the program works on the
-// suite, or when a lock file cannot be opened, the program says so and ends.
-// So it does when a table of the module is missing.
+// suite, or without its lock (TerminaSinBloqueo), the program says so and ends.
+// So it does when a table of the module is missing. Files it made or rewrote
+// that other accounts can no longer open are told ("Archivos compartidos") and
+// it goes on.
 bool AbreBaseDatos();
+// Ends the program on a lock it could not take (a lock file that cannot be
+// opened, a link or no plain file in its place, a lock the system does not
+// grant), saying what is wrong with the lock file `sDeQue` ("de la base de
+// datos") and what to do ("Archivo de bloqueo").
+[[noreturn]] void TerminaSinBloqueo(const win::FileLock& bloqueo, const std::string& sDeQue);
 // Closes gDB and lets go of the program's locks on the suite, for work on the
 // suite that ends before the program does.
 void CierraBaseDatos();

@@ -1,6 +1,7 @@
 // The program itself: korva started beside the host's window on a private X
 // display, against a suite folder of the host stand-in, rendering offscreen.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 // Xlib after gtest: its None would shadow gtest's own.
 #include <X11/Xlib.h>
 
@@ -368,23 +369,45 @@ TEST_F(KorvaTest, NuviaRefusesToTouchTheTablesWhileKorvaRunsOnTheSuite) {
   EXPECT_EQ(TablasDeNuvia(suite)[0], dao::testing::TextRows{});
 }
 
-// A lock file that cannot be opened (a symbolic link in its place) protects
-// nothing: nuvia says so, naming it, changes nothing and ends with 1; korva
-// says so and ends with 1, as when the database cannot be opened.
+// A lock file that is a symbolic link or no plain file (a FIFO, which held
+// both programs in open() for good) protects nothing: at once, nuvia (on the
+// suite's lock file, the one it takes) says what is wrong, naming it, changes
+// nothing and ends with 1; korva says so and ends with 1, on the suite's lock
+// file, its own lock on the suite and its single-instance lock alike.
 TEST_F(KorvaTest, NeitherProgramWorksWithoutALockFileItCanOpen) {
   MuestraAnfitrion();
   host::Suite suite = CreaSuite();
-  std::string bloqueo = suite.databasePath + ".lck";
-  fs::create_symlink(carpeta_ / "otro.lck", bloqueo);
+  std::vector<std::string> entorno = Entorno(suite);
+  struct Caso {
+    fs::path bloqueo;
+    bool enlace;
+    const char* nuvia;  // nuvia's first line, nullptr where it takes no such lock
+  };
+  const std::string kNoSeAbre = "Archivo de bloqueo: No se puede abrir el archivo de bloqueo de la base de datos:";
+  const Caso casos[] = {
+      {suite.databasePath + ".lck", true, kNoSeAbre.c_str()},
+      {suite.databasePath + ".lck", false, kNoSeAbre.c_str()},
+      {suite.databasePath + ".korva.lck", false, nullptr},
+      {carpeta_ / "run/korva.lock", false, nullptr},
+  };
   std::vector<dao::testing::TextRows> antes = TablasDeNuvia(suite);
-  auto nuvia = EjecutaNuvia(suite);
-  EXPECT_EQ(nuvia->ReadLine(), "Error de Conección: No se puede abrir el archivo de bloqueo de la base de datos:");
-  EXPECT_EQ(nuvia->ReadLine(), bloqueo);
-  EXPECT_EQ(nuvia->Wait(), EXIT_FAILURE);
-  EXPECT_EQ(TablasDeNuvia(suite), antes);
-  ChildProcess korva({KORVA_PATH}, Entorno(suite));
-  EXPECT_TRUE(CierraVentana("Error de Conección"));
-  EXPECT_EQ(korva.Wait(), EXIT_FAILURE);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.bloqueo.string() + (c.enlace ? " (enlace)" : ""));
+    fs::remove(c.bloqueo);  // korva's runs before leave its single-instance lock file
+    if (c.enlace) fs::create_symlink(carpeta_ / "otro.lck", c.bloqueo);
+    else ASSERT_EQ(mkfifo(c.bloqueo.c_str(), 0666), 0);
+    if (c.nuvia) {
+      auto nuvia = EjecutaNuvia(suite);
+      EXPECT_EQ(nuvia->ReadLine(std::chrono::seconds(10)), c.nuvia);
+      EXPECT_EQ(nuvia->ReadLine(), c.bloqueo);
+      EXPECT_EQ(nuvia->Wait(std::chrono::seconds(10)), EXIT_FAILURE);
+      EXPECT_EQ(TablasDeNuvia(suite), antes);
+    }
+    ChildProcess korva({KORVA_PATH}, entorno);
+    EXPECT_TRUE(CierraVentana("Archivo de bloqueo"));
+    EXPECT_EQ(korva.Wait(std::chrono::seconds(10)), EXIT_FAILURE);
+    fs::remove(c.bloqueo);
+  }
   EXPECT_FALSE(fs::exists(carpeta_ / "otro.lck"));
 }
 

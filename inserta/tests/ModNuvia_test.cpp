@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "inserta/Globales.h"
 #include "inserta/ModNuvia.h"
@@ -63,30 +66,39 @@ TEST_F(ModNuviaTest, FreshSuiteIsInstalledWithoutAnyMessage) {
   EXPECT_EQ(std::filesystem::status(suite_.databasePath + ".lck").permissions(), std::filesystem::perms(0664));
 }
 
-// Beside the main program (its share of the suite's lock) or beside another
-// installation (the lock held alone) the installer says which, touches no
-// table and ends with a failure.
+// Beside the main program (its share of the suite's lock), beside another
+// installation (the lock held alone) or without a lock the system grants, the
+// installer says which, touches no table and ends with a failure.
 TEST_F(ModNuviaTest, InstallerGoesAheadOnlyHoldingTheSuitesLock) {
   CopyShippedInputs();
   std::string lockFile = suite_.databasePath + ".lck";
   struct Case {
     const char* road;
-    win::FileLock::Mode held;
+    std::optional<win::FileLock::Mode> held;
+    int (*lockCall)(int, int);
     forms::MessageBoxCall message;
   };
   const Case cases[] = {
-      {"main program running", win::FileLock::Mode::Shared,
+      {"main program running", win::FileLock::Mode::Shared, flock,
        {"El módulo 0942 se encuentra en ejecución. Ciérrelo y vuelva a ejecutar la instalación.",
         forms::vbExclamation, "Mensaje"}},
-      {"another installation", win::FileLock::Mode::Exclusive,
+      {"another installation", win::FileLock::Mode::Exclusive, flock,
        {"Ya se está instalando el módulo 0942. Espere a que termine esa instalación.", forms::vbExclamation,
         "Mensaje"}},
+      {"no locks left", std::nullopt, [](int, int) { return errno = ENOLCK, -1; },
+       {"El sistema no concede el bloqueo de la base de datos en su archivo de bloqueo:\n" + lockFile +
+            "\nNo quedan bloqueos disponibles. En una carpeta de red, el servidor debe admitir bloqueos de "
+            "archivos y esta cuenta debe poder escribir en el archivo de bloqueo.\nNo se realizó la instalación.",
+        forms::vbOKOnly, "Archivo de bloqueo"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.road);
-    win::FileLock other(lockFile, c.held);
+    std::optional<win::FileLock> other;
+    if (c.held) other.emplace(lockFile, *c.held);
+    win::detail::gFlock = c.lockCall;
     driver_.Expect(c.message);
     EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
+    win::detail::gFlock = flock;
     EXPECT_FALSE(HasTable("F0942DEUDAS"));
   }
 }

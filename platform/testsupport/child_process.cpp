@@ -1,6 +1,7 @@
 #include "platform/testsupport/child_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -45,7 +46,33 @@ int Remaining(Clock::time_point deadline) {
   return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
+// In a forked child: the supplementary groups first, the user last, as only
+// root may change them.
+bool TakeAccount(const Account* account) {
+  return !account || (setgroups(account->groups.size(), account->groups.data()) == 0 &&
+                      setgid(account->gid) == 0 && setuid(account->uid) == 0);
+}
+
 }  // namespace
+
+bool CanTakeAccounts() { return geteuid() == 0; }
+
+int RunInChild(const std::function<int()>& work, const Account* account, std::chrono::milliseconds timeout) {
+  pid_t child = fork();
+  if (child == 0) _exit(TakeAccount(account) ? work() : 126);
+  Clock::time_point deadline = Clock::now() + timeout;
+  int status = 0;
+  while (child > 0 && waitpid(child, &status, WNOHANG) == 0) {
+    if (Clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      continue;
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return -1;
+  }
+  return child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 bool OnPath(const std::string& program) {
   const char* path = getenv("PATH");

@@ -2,10 +2,26 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace testsupport {
+
+// An account a child runs as: numeric ids, which need not exist in the
+// system's lists. Only root can take one (tests skip where they cannot).
+struct Account {
+  uid_t uid;
+  gid_t gid;
+  std::vector<gid_t> groups;
+};
+bool CanTakeAccounts();
+
+// Runs `work` in a forked child (as `account` when given) and gives back what
+// it returned; 126 when the child could not take the account, -1 when it did
+// not end within `timeout` (it is then killed), so a call that hangs fails.
+int RunInChild(const std::function<int()>& work, const Account* account = nullptr,
+               std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 // Whether `program` is an executable file in one of PATH's folders.
 bool OnPath(const std::string& program);

@@ -2,26 +2,43 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/vb/error.h"
 #include "platform/vb/file_system.h"
+#include "platform/win/shared_file.h"
 
 namespace win {
+namespace detail {
+int (*gFlock)(int fd, int operation) = ::flock;
+}  // namespace detail
+
 namespace {
 
-// A lock file made here is made alone (O_EXCL), so that its permissions are set
-// by whoever made it; one another program made meanwhile is opened as it is.
-int OpenLockFile(const std::string& path, unsigned access) {
+// A FIFO or a device in the lock file's place must not hold the program in
+// open(), and a symbolic link must not take the lock (or the file made) elsewhere.
+constexpr int kOpenFlags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+
+int OpenExisting(const std::string& path) {
+  int fd = open(path.c_str(), O_RDWR | kOpenFlags);
+  if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = open(path.c_str(), O_RDONLY | kOpenFlags);
+  return fd;
+}
+
+// A lock file made here is made alone (O_EXCL), so that its permissions and
+// owner are set by whoever made it; one another program made meanwhile is
+// opened as it is.
+int OpenLockFile(const std::string& path, unsigned access, const struct stat* owner) {
   for (int attempt = 0; attempt < 2; ++attempt) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    int fd = OpenExisting(path);
     if (fd >= 0 || errno != ENOENT) return fd;
-    fd = open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, access);
+    fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, access);
     if (fd >= 0) {
       fchmod(fd, access);
+      if (owner) ShareLike(fd, path, *owner);
       return fd;
     }
     if (errno != EEXIST) return -1;
@@ -29,25 +46,51 @@ int OpenLockFile(const std::string& path, unsigned access) {
   return -1;
 }
 
+// What stands in the place of a lock file that could not be opened.
+FileLock::State Misplaced(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return FileLock::State::Unavailable;
+  return S_ISLNK(info.st_mode) ? FileLock::State::SymbolicLink : FileLock::State::NotAFile;
+}
+
 int Flock(int fd, int operation) {
   int result;
   do {
-    result = flock(fd, operation | LOCK_NB);
+    result = detail::gFlock(fd, operation | LOCK_NB);
   } while (result != 0 && errno == EINTR);
   return result;
 }
 
+std::string RefusalText(int error) {
+  switch (error) {
+    case ENOLCK: return "No quedan bloqueos disponibles";
+    case EBADF: return "El archivo de bloqueo solo pudo abrirse para lectura";
+    case EINVAL:
+    case EOPNOTSUPP: return "El sistema de archivos no admite bloqueos";
+    default: return "Error del sistema " + std::to_string(error);
+  }
+}
+
 }  // namespace
 
-FileLock::FileLock(const std::string& lockPath, Mode mode, unsigned access) : path_(lockPath) {
-  fd_ = OpenLockFile(lockPath, access & 0777);
+FileLock::FileLock(const std::string& lockPath, Mode mode, unsigned access, const struct stat* owner)
+    : path_(lockPath) {
+  Open(access & 0777, owner);
+  if (fd_ >= 0) Take(mode);
+}
+
+void FileLock::Open(unsigned access, const struct stat* owner) {
+  fd_ = OpenLockFile(path_, access, owner);
+  struct stat info {};
+  bool known = fd_ >= 0 && fstat(fd_, &info) == 0;
+  if (known && S_ISREG(info.st_mode)) return;
+  int error = errno;
   if (fd_ >= 0) {
-    Take(mode);
-    return;
+    close(fd_);
+    fd_ = -1;
   }
-  // A symbolic link refused by O_NOFOLLOW is a file that cannot be accessed,
-  // not a missing path.
-  errorNumber_ = errno == ELOOP ? 75 : vb::FileErrorNumber(errno, lockPath);
+  state_ = known ? State::NotAFile : Misplaced(path_);
+  if (state_ == State::Unavailable) errorNumber_ = vb::FileErrorNumber(error, path_);
 }
 
 // An exclusive lock refused is asked again shared: granted, it was others'
@@ -56,9 +99,10 @@ void FileLock::Take(Mode mode) {
   if (Flock(fd_, mode == Mode::Shared ? LOCK_SH : LOCK_EX) == 0) {
     state_ = State::Held;
   } else if (errno != EWOULDBLOCK) {
-    errorNumber_ = 75;
+    systemError_ = errno;
+    state_ = State::Refused;
   } else if (mode == Mode::Exclusive && Flock(fd_, LOCK_SH) == 0) {
-    flock(fd_, LOCK_UN);
+    detail::gFlock(fd_, LOCK_UN);
     state_ = State::SharedByOthers;
   } else {
     state_ = State::TakenByOther;
@@ -69,6 +113,23 @@ FileLock::~FileLock() {
   if (fd_ >= 0) close(fd_);
 }
 
+std::string FileLock::FaultText(const std::string& what) const {
+  std::string cannotOpen = "No se puede abrir el archivo de bloqueo " + what + ":\n" + path_ + "\n";
+  std::string remove = ": elimínelo y el archivo de bloqueo se creará de nuevo.";
+  switch (state_) {
+    case State::SymbolicLink: return cannotOpen + "En su lugar hay un enlace simbólico, que no se sigue" + remove;
+    case State::NotAFile:
+      return cannotOpen + "En su lugar hay algo que no es un archivo común (una tubería, un dispositivo, " +
+             "un socket o una carpeta)" + remove;
+    case State::Refused:
+      return "El sistema no concede el bloqueo " + what + " en su archivo de bloqueo:\n" + path_ + "\n" +
+             RefusalText(systemError_) +
+             ". En una carpeta de red, el servidor debe admitir bloqueos de archivos y esta cuenta debe "
+             "poder escribir en el archivo de bloqueo.";
+    default: return cannotOpen + vb::ErrorText(errorNumber_);
+  }
+}
+
 std::string FileLock::PathFor(const std::string& file, const std::string& extension) {
   std::error_code ec;
   std::filesystem::path resolved = std::filesystem::weakly_canonical(file, ec);
@@ -77,8 +138,9 @@ std::string FileLock::PathFor(const std::string& file, const std::string& extens
 
 std::unique_ptr<FileLock> FileLock::Beside(const std::string& file, Mode mode, const std::string& extension) {
   struct stat info;
-  unsigned access = stat(file.c_str(), &info) == 0 ? info.st_mode & 0666 : 0666;
-  return std::make_unique<FileLock>(PathFor(file, extension), mode, access);
+  bool found = stat(file.c_str(), &info) == 0;
+  return std::make_unique<FileLock>(PathFor(file, extension), mode, found ? info.st_mode & 0666 : 0666,
+                                    found ? &info : nullptr);
 }
 
 }  // namespace win

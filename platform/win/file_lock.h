@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/stat.h>
+
 #include <memory>
 #include <string>
 
@@ -16,39 +18,59 @@ class FileLock {
     TakenByOther,    // another holds it alone (or, asked shared, in a mode that excludes this one)
     SharedByOthers,  // asked alone: others hold it shared, none alone
     Unavailable,     // the lock file could not be opened; nothing is known
+    SymbolicLink,    // a symbolic link stands in the lock file's place; it is not followed
+    NotAFile,        // something other than a plain file stands there (a FIFO, a device, a socket, a folder)
+    Refused,         // the lock file opened, but the system grants no lock on it (a share without locks)
   };
 
-  // `access`: the permissions a lock file made here gets, whatever the umask.
-  // A symbolic link in the lock file's place is not followed: the lock is then
-  // Unavailable.
-  FileLock(const std::string& lockPath, Mode mode, unsigned access = 0666);
+  // `access`: the permissions a lock file made here gets, whatever the umask;
+  // `owner`, when given: the file whose owner and group it gets (ShareLike).
+  // Opening never blocks and never follows a symbolic link. The lock file is
+  // open for reading and writing where the account may (a network share grants
+  // an exclusive lock only so), for reading only where it may not.
+  FileLock(const std::string& lockPath, Mode mode, unsigned access = 0666, const struct stat* owner = nullptr);
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
   State LockState() const { return state_; }
+  // Another program holds the lock in a mode that keeps this one out.
+  bool TakenByOthers() const { return state_ == State::TakenByOther || state_ == State::SharedByOthers; }
   const std::string& Path() const { return path_; }
   // Why an Unavailable lock file could not be opened, as the runtime numbers a
   // file error (70 permission denied, 75 path or file access, 76 path not
   // found...); 0 otherwise.
   int ErrorNumber() const { return errorNumber_; }
+  // What is wrong with a lock file that gives no lock (Unavailable, a link, not
+  // a file, Refused) and what to do, in Spanish, for a person: the lock file of
+  // `what` ("de la base de datos"), its path, and the reason.
+  std::string FaultText(const std::string& what) const;
 
   // The lock file that stands for `file` among the programs opening it: beside
   // it, its name followed by `extension`. Links and "." or ".." in the path are
   // resolved, so every program naming the file reaches the same lock file.
   static std::string PathFor(const std::string& file, const std::string& extension = ".lck");
   // The lock on that lock file, made if need be with the read and write
-  // permissions of `file`, so that whoever can open the file can open it.
+  // permissions, the group and (made by root) the owner of `file`, so that
+  // whoever can open the file can open it.
   static std::unique_ptr<FileLock> Beside(const std::string& file, Mode mode,
                                           const std::string& extension = ".lck");
 
  private:
+  void Open(unsigned access, const struct stat* owner);
   void Take(Mode mode);
 
   std::string path_;
   int fd_ = -1;
   State state_ = State::Unavailable;
   int errorNumber_ = 0;
+  int systemError_ = 0;  // why a Refused lock was refused (errno)
 };
+
+namespace detail {
+// The system's lock call (flock). Tests put in its place one that refuses as a
+// network share without locks does.
+extern int (*gFlock)(int fd, int operation);
+}  // namespace detail
 
 }  // namespace win

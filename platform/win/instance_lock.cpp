@@ -40,13 +40,17 @@ std::string InstanceLock::LockPath(const std::string& programName) {
   return LockFolderAndName(programName);
 }
 
-bool AnotherInstanceRunning(const std::string& programName) {
+const InstanceLock& ProgramInstanceLock(const std::string& programName) {
   static std::mutex mutex;
   static std::map<std::string, std::unique_ptr<InstanceLock>> locks;
   std::lock_guard guard(mutex);
   std::unique_ptr<InstanceLock>& lock = locks[LockName(programName)];
   if (!lock) lock = std::make_unique<InstanceLock>(programName);
-  return lock->PrevInstance();
+  return *lock;
+}
+
+bool AnotherInstanceRunning(const std::string& programName) {
+  return ProgramInstanceLock(programName).PrevInstance();
 }
 
 }  // namespace win

@@ -17,9 +17,8 @@ class InstanceLock {
   explicit InstanceLock(const std::string& programName);
 
   State LockState() const { return lock_.LockState(); }
-  bool PrevInstance() const {
-    return LockState() == State::TakenByOther || LockState() == State::SharedByOthers;
-  }
+  bool PrevInstance() const { return lock_.TakenByOthers(); }
+  const FileLock& Lock() const { return lock_; }
 
   static std::string LockPath(const std::string& programName);
 
@@ -27,9 +26,13 @@ class InstanceLock {
   FileLock lock_;
 };
 
-// Takes the program's lock for the rest of the process's life (the first call
-// does; later calls give the same answer) and says whether another running copy
-// holds it. A lock file that cannot be opened lets the program run.
+// The program's lock, taken for the rest of the process's life by the first
+// call; later calls give the same lock.
+const InstanceLock& ProgramInstanceLock(const std::string& programName);
+
+// Whether another running copy holds the program's lock (ProgramInstanceLock).
+// A lock file that cannot be opened lets the program run; one that is a link
+// or not a plain file is for the program to refuse (its LockState).
 bool AnotherInstanceRunning(const std::string& programName);
 
 }  // namespace win

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/vb/encoding.h"
+#include "platform/win/shared_file.h"
 #include "platform/win/text_helpers.h"
 
 namespace win::detail {
@@ -92,9 +93,8 @@ std::string WriteTarget(const std::string& path) {
   return ec ? path : target.string();
 }
 
-mode_t ModeFor(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+// A new settings file gets the permissions the umask leaves.
+mode_t NewFileMode() {
   mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
@@ -180,12 +180,19 @@ std::string ProfileFile::Bytes() const {
   return bytes;
 }
 
+// The new file takes the permissions, the group and (written by root) the owner
+// of the one it replaces, so that every account that read the settings before
+// reads them after.
 bool SaveFile(const std::string& path, const std::string& bytes) {
   std::string target = WriteTarget(path);
+  struct stat old {};
+  bool replacing = stat(target.c_str(), &old) == 0;
   std::string temporary = target + ".XXXXXX";
   int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  bool written = fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  bool written = fchmod(fd, replacing ? old.st_mode & 07777 : NewFileMode()) == 0 && WriteAll(fd, bytes) &&
+                 fsync(fd) == 0;
+  if (written && replacing) ShareLike(fd, target, old);
   written = close(fd) == 0 && written;
   if (written && rename(temporary.c_str(), target.c_str()) == 0) return true;
   unlink(temporary.c_str());

@@ -6,6 +6,7 @@
 #include "platform/win/memory_window_list.h"
 #include "platform/win/profile.h"
 #include "platform/win/regional_settings.h"
+#include "platform/win/shared_file.h"
 #include "platform/win/window_list.h"
 #include "platform/win/windows_folder.h"
 #include "platform/win/x11_window_list.h"

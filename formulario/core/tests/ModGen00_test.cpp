@@ -1,5 +1,8 @@
 #include "formulario/core/ModGen00.h"
 
+#include <sys/file.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -134,7 +137,8 @@ TEST_F(ModGen00Test, LockedDatabaseIsReportedByNumber) {
 // The program does not start beside an installation (which holds the suite's
 // lock alone while it drops and re-creates the working tables), beside another
 // copy of itself on the suite (whatever account or runtime folder started it),
-// without a lock file it can open (a symbolic link in its place) or on a module
+// without its lock (a symbolic link in the lock file's place, a lock the
+// system does not grant, each told apart with what to do) or on a module
 // whose tables an installation left incomplete. (This test program holds its
 // locks on its own suite: each case works on a copy.)
 TEST_F(ModGen00Test, ProgramEndsWhereItCannotWorkProtectedOnWholeTables) {
@@ -161,8 +165,17 @@ TEST_F(ModGen00Test, ProgramEndsWhereItCannotWorkProtectedOnWholeTables) {
          std::filesystem::create_symlink(carpeta_ / "otro.lck", base + ".korva.lck");
        },
        {"No se puede abrir el archivo de bloqueo de la base de datos:\n" + (carpeta_ / "3.MDB.korva.lck") +
-            "\n" + vb::ErrorText(75) + "\nEl módulo 0942 no puede trabajar sin él.",
-        forms::vbOKOnly, "Error de Conección"}},
+            "\nEn su lugar hay un enlace simbólico, que no se sigue: elimínelo y el archivo de bloqueo se "
+            "creará de nuevo.\nEl módulo 0942 no puede trabajar sin él.",
+        forms::vbOKOnly, "Archivo de bloqueo"}},
+      {"bloqueo que el sistema no concede",
+       [](const std::string&) { win::detail::gFlock = [](int, int) { return errno = ENOLCK, -1; }; },
+       {"El sistema no concede el bloqueo de la base de datos en su archivo de bloqueo:\n" +
+            (carpeta_ / "4.MDB.lck") +
+            "\nNo quedan bloqueos disponibles. En una carpeta de red, el servidor debe admitir bloqueos de "
+            "archivos y esta cuenta debe poder escribir en el archivo de bloqueo.\nEl módulo 0942 no puede "
+            "trabajar sin él.",
+        forms::vbOKOnly, "Archivo de bloqueo"}},
       {"tablas incompletas",
        [](const std::string& base) {
          dao::DatabasePtr db = dao::Engine().OpenDatabase(base);
@@ -181,6 +194,7 @@ TEST_F(ModGen00Test, ProgramEndsWhereItCannotWorkProtectedOnWholeTables) {
     c.prepara(gsRutaBase);
     driver_.Expect(c.mensaje);
     EXPECT_THROW(AbreBaseDatos(), vb::ProgramEnded);
+    win::detail::gFlock = flock;
     EXPECT_FALSE(std::filesystem::exists(carpeta_ / "otro.lck"));
     gDB->Close();
     otro.reset();

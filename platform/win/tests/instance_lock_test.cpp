@@ -1,11 +1,11 @@
 #include "platform/win/instance_lock.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
 
+#include "platform/testsupport/child_process.h"
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
 
@@ -17,12 +17,7 @@ using testsupport::TempFolder;
 
 // Runs `probe` in a child process and gives back its answer.
 bool InChildProcess(const std::function<bool()>& probe) {
-  pid_t child = fork();
-  if (child == 0) _exit(probe() ? 1 : 0);
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status));
-  return WEXITSTATUS(status) == 1;
+  return testsupport::RunInChild([&] { return probe() ? 1 : 0; }) == 1;
 }
 
 bool OtherProcessSeesItTaken(const std::string& program) {

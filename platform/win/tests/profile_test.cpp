@@ -1,9 +1,14 @@
 #include "platform/win/profile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
+#include "platform/testsupport/child_process.h"
 #include "platform/testsupport/file_bytes.h"
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
@@ -222,6 +227,45 @@ TEST_F(ProfileTest, WriteLeavesNoScratchFilesBehind) {
   for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
     files += entry.is_regular_file() ? 1 : 0;
   EXPECT_EQ(files, 1);
+}
+
+// Cut short (a write limit standing for a full disk), a rewrite leaves the old
+// file whole and says it failed.
+TEST_F(ProfileTest, RewriteCutShortLeavesTheOldFileWhole) {
+  std::string before = "[Options]\r\nSysPath=C:\\ZEP\\\r\n";
+  WriteBytes(folder_ / "TESCA.INI", before);
+  int written = testsupport::RunInChild([] {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{16, 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return WritePrivateProfileString("Options", "DBName", std::string(100, 'X'), "TESCA.INI") ? 1 : 0;
+  });
+  EXPECT_EQ(written, 0);
+  EXPECT_EQ(ReadBytes(folder_ / "TESCA.INI"), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A settings file rewritten keeps its permissions and group, and rewritten by
+// root its owner too; rewritten by another account of its group, the group.
+TEST_F(ProfileTest, RewrittenSettingsFileKeepsItsGroupAndRootKeepsItsOwner) {
+  if (!testsupport::CanTakeAccounts()) GTEST_SKIP() << "only root runs a child as another account";
+  std::string path = folder_ / "TESCA.INI";
+  WriteBytes(path, "[Options]\r\n");
+  std::filesystem::permissions(folder_.Path(), std::filesystem::perms::all);
+  ASSERT_EQ(chown(path.c_str(), 4242, 4343) | chmod(path.c_str(), 0660), 0);
+  auto owner = [&] {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return std::vector<unsigned>({info.st_uid, info.st_gid, info.st_mode & 0777u});
+  };
+  ASSERT_TRUE(WritePrivateProfileString("Options", "A", "1", "TESCA.INI"));
+  EXPECT_EQ(owner(), std::vector<unsigned>({4242, 4343, 0660}));
+  testsupport::Account member{4444, 4444, {4343}};
+  EXPECT_EQ(testsupport::RunInChild([] { return WritePrivateProfileString("Options", "B", "2", "TESCA.INI"); },
+                                    &member),
+            1);
+  EXPECT_EQ(owner(), std::vector<unsigned>({4444, 4343, 0660}));
+  EXPECT_EQ(ReadBytes(path), "[Options]\r\nA=1\r\nB=2\r\n");
 }
 
 TEST_F(ProfileTest, ProfileStringsUseWinIniInTheWindowsFolder) {
