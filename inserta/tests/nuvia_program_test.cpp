@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "inserta/ModTablas.h"
+#include "inserta/tests/nuvia_fixture.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/testing/query_rows.h"
 #include "platform/testsupport/child_process.h"
@@ -20,8 +21,6 @@
 
 namespace nuvia::testing {
 namespace {
-
-using Rows = dao::testing::TextRows;
 
 // The installer as a script runs it, without a display.
 std::vector<std::string> Environment(const host::Suite& suite) {
@@ -38,34 +37,6 @@ host::Suite SuiteWithoutSampleRows(const std::string& folder) {
 void CopyInputs(const host::Suite& suite) {
   for (const char* input : {"env942.txt", "Par942.txt"})
     std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
-}
-
-TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
-  struct Case {
-    const char* road;
-    const char* settings;  // nullptr: the suite's own
-    bool inputs;
-    int status;
-  };
-  const Case cases[] = {
-      {"installed", nullptr, true, EXIT_SUCCESS},
-      {"no install folder", "[Options]\r\nDBName=TESCA.MDB\r\n", true, EXIT_FAILURE},
-      {"no database", "[Options]\r\nSysPath=@\r\nDBName=OTRA.MDB\r\n", true, EXIT_FAILURE},
-      {"no input files", nullptr, false, EXIT_FAILURE},
-  };
-  testsupport::TempFolder folder;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.road);
-    host::Suite suite = SuiteWithoutSampleRows(folder / c.road);
-    if (c.settings) {
-      std::string text = c.settings;
-      if (std::size_t at = text.find('@'); at != std::string::npos) text.replace(at, 1, suite.installFolder);
-      std::ofstream(suite.settingsPath, std::ios::binary) << text;
-    }
-    if (c.inputs) CopyInputs(suite);
-    testsupport::ChildProcess nuvia({NUVIA_PATH}, Environment(suite));
-    EXPECT_EQ(nuvia.Wait(), c.status);
-  }
 }
 
 // What an installation changes: the database's tables (each with its rows when
@@ -96,6 +67,45 @@ void EarlierInstallation(const host::Suite& suite) {
               "cod_motivo) VALUES ('20456712348', 1, '01', '201501', '010101', '1', '0621', 1)");
   db->Execute("INSERT INTO PARAM VALUES ('404', '20160101', '00003900.00', '000')");
   db->Close();
+}
+
+// A run that fails, whatever the road, leaves the module exactly as it was.
+TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
+  struct Case {
+    const char* road;
+    const char* settings;  // nullptr: the suite's own
+    bool inputs;
+    bool failingStep;  // over an earlier installation, a view takes a table's name
+    int status;
+  };
+  const Case cases[] = {
+      {"installed", nullptr, true, false, EXIT_SUCCESS},
+      {"no install folder", "[Options]\r\nDBName=TESCA.MDB\r\n", true, false, EXIT_FAILURE},
+      {"no database", "[Options]\r\nSysPath=@\r\nDBName=OTRA.MDB\r\n", true, false, EXIT_FAILURE},
+      {"no input files", nullptr, false, false, EXIT_FAILURE},
+      {"a table step that fails", nullptr, true, true, EXIT_FAILURE},
+  };
+  testsupport::TempFolder folder;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.road);
+    host::Suite suite = SuiteWithoutSampleRows(folder / c.road);
+    if (c.settings) {
+      std::string text = c.settings;
+      if (std::size_t at = text.find('@'); at != std::string::npos) text.replace(at, 1, suite.installFolder);
+      std::ofstream(suite.settingsPath, std::ios::binary) << text;
+    }
+    if (c.inputs) CopyInputs(suite);
+    if (c.failingStep) {
+      EarlierInstallation(suite);
+      TakeTableName(suite.databasePath, "TMP_F0942APERTURA");
+    }
+    Rows before = Installation(suite);
+    testsupport::ChildProcess nuvia({NUVIA_PATH}, Environment(suite));
+    EXPECT_EQ(nuvia.Wait(), c.status);
+    if (c.status == EXIT_FAILURE) {
+      EXPECT_EQ(Installation(suite), before);
+    }
+  }
 }
 
 // Killed (SIGKILL) at moments spread over a whole run, a fresh installation and
