@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <new>
+#include <optional>
 
 #include "formulario/import/FrmImportar.h"
 #include "formulario/import/tests/prueba_importacion.h"
+#include "platform/testsupport/private_tmpfs.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/strings.h"
 #include "platform/zip/writer.h"
@@ -214,6 +216,48 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
     EXPECT_FALSE(frm.GS_CARGA_OK);
     EXPECT_EQ(frm.pbar1.Value(), caso.progreso);
     EsperaDisenoInactivo(frm);
+  }
+}
+
+// The suite on a small file system of its own, which a test fills.
+class FrmImportarDiscoLlenoTest : public FrmImportarCargaTest {
+ protected:
+  void SetUp() override {
+    disco_.emplace(carpeta_ / "suite", 64 << 20);
+    FrmImportarCargaTest::SetUp();
+    if (!disco_->Mounted()) GTEST_SKIP() << "No disk of its own to fill: " << disco_->Why();
+  }
+  std::optional<testsupport::PrivateTmpfs> disco_;
+};
+
+// A full disk refuses the import where it first writes: unzipping into the
+// suite's folder, or the journal of the rows beside the database. The message
+// says that the disk is full; nothing is imported and nothing extracted stays.
+TEST_F(FrmImportarDiscoLlenoTest, AFullDiskIsToldAndNothingIsImported) {
+  debtfile::WrittenFile archivo = Genera();
+  std::uintmax_t paginas = (archivo.text.size() + 4095) / 4096 * 4096;
+  const struct {
+    const char* donde;
+    std::uintmax_t libre;
+    std::vector<MessageBoxCall> mensajes;
+  } casos[] = {
+      {"unzipping", paginas - 4096,
+       {{"No se pudo descomprimir el archivo en la carpeta " + suite_.installFolder + "tmp/REG" + kRuc +
+             "/: Disco lleno.\nReintente la operación.",
+         forms::vbCritical, kTitulo}}},
+      {"storing the rows", paginas,
+       {{"No hay espacio suficiente en el disco.", forms::vbCritical, "Error tecnico : 3026"},
+        {kCargaFallida, forms::vbCritical, kTitulo}}},
+  };
+  FrmImportar& frm = AbreVentana();
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.donde);
+    disco_->FillLeaving(caso.libre);
+    for (const MessageBoxCall& mensaje : caso.mensajes) driver_.Expect(mensaje);
+    Importa(frm, archivo);
+    EXPECT_EQ(driver_.PendingAnswers(), 0u);
+    EXPECT_EQ(Cuentas(), kNada);
+    EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
   }
 }
 
