@@ -39,35 +39,8 @@ void CopyInputs(const host::Suite& suite) {
     std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
 }
 
-// What an installation changes: the database's tables (each with its rows when
-// it is the module's) and the host's rows it registers in.
-Rows Installation(const host::Suite& suite) {
-  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
-  std::vector<std::string> tables;
-  for (dao::TableDef& table : db->TableDefs()) tables.push_back(table.Name());
-  std::sort(tables.begin(), tables.end());
-  Rows state = {tables};
-  std::vector<std::string> queries = {"SELECT * FROM PARAM ORDER BY 1, 2", "SELECT * FROM envio_t ORDER BY 2",
-                                      "SELECT * FROM reportes ORDER BY 1"};
-  for (const std::string& table : tables)
-    if (table.find("0942") != std::string::npos) queries.push_back("SELECT * FROM " + table);
-  for (const std::string& query : queries)
-    for (const auto& row : dao::testing::QueryRows(*db, query)) state.push_back(row);
-  db->Close();
-  return state;
-}
-
-// An earlier installation, without the working tables' opening mark, with a
-// declaration open in the working tables and another tax unit.
-void EarlierInstallation(const host::Suite& suite) {
-  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
-  CreaTablasModulo(*db);
-  db->Execute("DROP TABLE TMP_F0942APERTURA");
-  db->Execute("INSERT INTO TMP_F0942MOTIVO (doc_id_d, Semana, Ind_tip_deu, per_doc, cod_tri, num_doc, cod_for, "
-              "cod_motivo) VALUES ('20456712348', 1, '01', '201501', '010101', '1', '0621', 1)");
-  db->Execute("INSERT INTO PARAM VALUES ('404', '20160101', '00003900.00', '000')");
-  db->Close();
-}
+Rows Installation(const host::Suite& suite);
+void EarlierInstallation(const host::Suite& suite);
 
 // A run that fails, whatever the road, leaves the module exactly as it was.
 TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
@@ -106,6 +79,36 @@ TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
       EXPECT_EQ(Installation(suite), before);
     }
   }
+}
+
+// What an installation changes: the database's tables (each with its rows when
+// it is the module's) and the host's rows it registers in.
+Rows Installation(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  std::vector<std::string> tables;
+  for (dao::TableDef& table : db->TableDefs()) tables.push_back(table.Name());
+  std::sort(tables.begin(), tables.end());
+  Rows state = {tables};
+  std::vector<std::string> queries = {"SELECT * FROM PARAM ORDER BY 1, 2", "SELECT * FROM envio_t ORDER BY 2",
+                                      "SELECT * FROM reportes ORDER BY 1"};
+  for (const std::string& table : tables)
+    if (table.find("0942") != std::string::npos) queries.push_back("SELECT * FROM " + table);
+  for (const std::string& query : queries)
+    for (const auto& row : dao::testing::QueryRows(*db, query)) state.push_back(row);
+  db->Close();
+  return state;
+}
+
+// An earlier installation, without the working tables' opening mark, with a
+// declaration open in the working tables and another tax unit.
+void EarlierInstallation(const host::Suite& suite) {
+  dao::DatabasePtr db = dao::Engine().OpenDatabase(suite.databasePath);
+  CreaTablasModulo(*db);
+  db->Execute("DROP TABLE TMP_F0942APERTURA");
+  db->Execute("INSERT INTO TMP_F0942MOTIVO (doc_id_d, Semana, Ind_tip_deu, per_doc, cod_tri, num_doc, cod_for, "
+              "cod_motivo) VALUES ('20456712348', 1, '01', '201501', '010101', '1', '0621', 1)");
+  db->Execute("INSERT INTO PARAM VALUES ('404', '20160101', '00003900.00', '000')");
+  db->Close();
 }
 
 // Killed (SIGKILL) at moments spread over a whole run, a fresh installation and

@@ -1,13 +1,19 @@
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <new>
-#include <optional>
 
 #include "formulario/import/FrmImportar.h"
 #include "formulario/import/tests/prueba_importacion.h"
-#include "platform/testsupport/private_tmpfs.h"
 #include "platform/vb/encoding.h"
 #include "platform/vb/strings.h"
 #include "platform/zip/writer.h"
@@ -219,15 +225,34 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
   }
 }
 
-// The suite on a small file system of its own, which a test fills.
+// The suite on a small tmpfs, mounted in a mount namespace of the test
+// process's own, so that nothing mounted shows elsewhere or outlives it.
 class FrmImportarDiscoLlenoTest : public FrmImportarCargaTest {
  protected:
   void SetUp() override {
-    disco_.emplace(carpeta_ / "suite", 64 << 20);
+    std::filesystem::create_directories(Disco());
+    montado_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               mount("tmpfs", Disco().c_str(), "tmpfs", 0, "size=64m") == 0;
+    int error = errno;
     FrmImportarCargaTest::SetUp();
-    if (!disco_->Mounted()) GTEST_SKIP() << "No disk of its own to fill: " << disco_->Why();
+    if (!montado_) GTEST_SKIP() << "No disk of its own to fill: " << std::strerror(error);
   }
-  std::optional<testsupport::PrivateTmpfs> disco_;
+  void TearDown() override {
+    FrmImportarCargaTest::TearDown();
+    if (montado_) umount2(Disco().c_str(), MNT_DETACH);
+  }
+  std::string Disco() const { return carpeta_ / "suite"; }
+  // A file of its own takes all the disk's free space but `libre` bytes.
+  void Llena(std::uintmax_t libre) {
+    std::string relleno = Disco() + "/.relleno";
+    std::filesystem::remove(relleno);
+    struct statvfs disco {};
+    statvfs(Disco().c_str(), &disco);
+    int fd = open(relleno.c_str(), O_CREAT | O_WRONLY, 0600);
+    posix_fallocate(fd, 0, static_cast<off_t>(disco.f_bavail * disco.f_frsize - libre));
+    close(fd);
+  }
+  bool montado_ = false;
 };
 
 // A full disk refuses the import where it first writes: unzipping into the
@@ -252,7 +277,7 @@ TEST_F(FrmImportarDiscoLlenoTest, AFullDiskIsToldAndNothingIsImported) {
   FrmImportar& frm = AbreVentana();
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.donde);
-    disco_->FillLeaving(caso.libre);
+    Llena(caso.libre);
     for (const MessageBoxCall& mensaje : caso.mensajes) driver_.Expect(mensaje);
     Importa(frm, archivo);
     EXPECT_EQ(driver_.PendingAnswers(), 0u);

@@ -1,10 +1,8 @@
-#include <fcntl.h>
-#include <linux/fs.h>
 #include <sqlite3.h>
-#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -141,25 +139,16 @@ TEST_F(TransactionTest, ATransactionTheEngineRolledBackRefusesWhatFollowsUntilRo
   EXPECT_EQ(Users(), Table{{"luego"}});
 }
 
-// A folder no file can be added to, not even by root, for as long as it lives:
-// the file system's immutable flag. False where the file system keeps no such
-// flag.
-class ImmutableFolder {
- public:
-  explicit ImmutableFolder(const std::string& folder) : fd_(open(folder.c_str(), O_RDONLY | O_DIRECTORY)) {
-    set_ = fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0 && Set(flags_ | FS_IMMUTABLE_FL);
+// The file system's immutable flag on a folder while it lives: no file can be
+// added to the folder, not even by root. False where the flag cannot be set.
+struct Immutable {
+  explicit Immutable(const std::string& folder)
+      : folder(folder), set(std::system(("chattr +i " + folder + " 2>/dev/null").c_str()) == 0) {}
+  ~Immutable() {
+    if (set) std::system(("chattr -i " + folder).c_str());
   }
-  ~ImmutableFolder() {
-    if (set_) Set(flags_);
-    if (fd_ >= 0) close(fd_);
-  }
-  explicit operator bool() const { return set_; }
-
- private:
-  bool Set(int flags) { return ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0; }
-  int fd_;
-  int flags_ = 0;
-  bool set_ = false;
+  std::string folder;
+  bool set;
 };
 
 // SQLite cannot make its journal beside the database, as on a medium turned
@@ -170,8 +159,8 @@ TEST_F(TransactionTest, AJournalThatCannotBeMadeIsReadOnlyWhileTheDatabaseIsTher
   for (bool gone : {false, true}) {
     SCOPED_TRACE(gone ? "gone" : "there");
     if (gone) std::filesystem::remove(path_);
-    ImmutableFolder frozen(folder_.Path());
-    if (!frozen) GTEST_SKIP() << "the file system of " << folder_.Path() << " keeps no immutable flag";
+    Immutable frozen(folder_.Path());
+    if (!frozen.set) GTEST_SKIP() << "No immutable flag on " << folder_.Path();
     EXPECT_EQ(ErrorOf([&] { Insert("durante"); }), gone ? kErrFileNotFound : kErrReadOnly);
     EXPECT_EQ(Users(), Table{{"antes"}});
   }
