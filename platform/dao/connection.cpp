@@ -186,7 +186,9 @@ void Connection::RequireOpen() const {
   if (TransactionLost()) RaiseTransactionLost();
 }
 
-bool Connection::TransactionLost() const { return db_ != nullptr && depth_ > 0 && sqlite3_get_autocommit(db_) != 0; }
+bool Connection::TransactionLost() const {
+  return db_ != nullptr && depth_ > 0 && sqlite3_get_autocommit(db_) != 0;
+}
 
 // The statement's shape: its text with every bound literal replaced by its kind.
 // Statements that differ only in their values share one translation and one
