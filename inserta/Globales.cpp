@@ -5,5 +5,6 @@ namespace nuvia {
 std::string gsSysPath;
 dao::DatabasePtr gDB;
 bool gbPasoFallido = false;
+std::vector<Mensaje>* gMensajesRetenidos = nullptr;
 
 }  // namespace nuvia

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "inserta/Globales.h"
 #include "inserta/ModRegistro.h"
@@ -100,6 +101,15 @@ void AvisaArchivosNoCompartidos() {
   if (!aviso.empty()) forms::MsgBox(aviso, forms::vbExclamation + forms::vbOKOnly, "Archivos compartidos");
 }
 
+// Holds the run's message boxes in `mensajes` while it lives (gMensajesRetenidos).
+class RetieneMensajes {
+ public:
+  explicit RetieneMensajes(std::vector<Mensaje>& mensajes) { gMensajesRetenidos = &mensajes; }
+  ~RetieneMensajes() { gMensajesRetenidos = nullptr; }
+  RetieneMensajes(const RetieneMensajes&) = delete;
+  RetieneMensajes& operator=(const RetieneMensajes&) = delete;
+};
+
 }  // namespace
 
 void Main() {
@@ -137,24 +147,35 @@ bool ConectaBaseDatos(const std::string& sRuta) {
 
 // The table steps and the registration are one transaction, begun with the
 // database's write lock: an installation stopped at any moment (killed, the
-// power gone) leaves the module as it was before it or as it is after it, never
-// half made. A step that fails and is reported is skipped, as ever; an error
-// that escapes the steps undoes them all and is reported. The database is
-// closed once the transaction has ended.
+// power gone) or with a step that failed leaves the module as it was before it,
+// and only a whole run is committed. A step that fails is reported and the
+// others still run, so that every failure is told; an error that escapes the
+// steps ends them. The run's boxes wait until the transaction has ended and the
+// database is closed, the last one saying that nothing was installed when so.
 void ActualizaTablas(const std::string&) {
-  try {
-    dao::Transaction instalacion(*gDB);
-    AdecuaTablas();
-    RegistraModulo();
-    instalacion.Commit();
-  } catch (const vb::Error& error) {
-    gbPasoFallido = true;
-    forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description() + vb::vbLf +
-                      "No se realizó la instalación.",
-                  forms::vbCritical, "Error al Ejecutar Sentencia SQL");
+  std::vector<Mensaje> mensajes;
+  {
+    RetieneMensajes retencion(mensajes);
+    try {
+      dao::Transaction instalacion(*gDB);
+      AdecuaTablas();
+      RegistraModulo();
+      if (gbPasoFallido) {
+        instalacion.Rollback();
+      } else {
+        instalacion.Commit();
+      }
+    } catch (const vb::Error& error) {
+      gbPasoFallido = true;
+      mensajes.push_back({"Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
+                          forms::vbCritical, "Error al Ejecutar Sentencia SQL"});
+    }
   }
   gDB->Close();
   gDB.reset();
+  if (gbPasoFallido && !mensajes.empty())
+    mensajes.back().texto += std::string(vb::vbLf) + "No se realizó la instalación.";
+  for (const Mensaje& mensaje : mensajes) forms::MsgBox(mensaje.texto, mensaje.estilo, mensaje.titulo);
 }
 
 bool VerificaArchivo(const std::string& sRuta) {
@@ -165,8 +186,8 @@ bool VerificaArchivo(const std::string& sRuta) {
     return !Listado()(ruta).empty();
   } catch (const vb::Error& error) {
     if (error.Number() != 76)
-      forms::MsgBox("Error " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
-                    forms::vbCritical, "Error de Ejecución");
+      Informa("Error " + std::to_string(error.Number()) + vb::vbLf + error.Description(), forms::vbCritical,
+              "Error de Ejecución");
     return false;
   }
 }

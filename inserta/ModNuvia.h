@@ -21,8 +21,9 @@ void Main();
 // table is touched.
 bool ConectaBaseDatos(const std::string& sRuta);
 
-// The work order: the table steps, then the registration, in one transaction;
-// then gDB is closed.
+// The work order: the table steps, then the registration, in one transaction,
+// committed only when no step failed; then gDB is closed and the run's message
+// boxes, held back until then, are shown.
 void ActualizaTablas(const std::string& sRuta);
 
 // The folder part up to the last backslash lists a name and the whole path lists

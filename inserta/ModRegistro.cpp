@@ -8,6 +8,7 @@
 #include "inserta/ModNuvia.h"
 #include "inserta/ModTablas.h"
 #include "platform/dao/constants.h"
+#include "platform/dao/errors.h"
 #include "platform/dao/transaction.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
@@ -86,9 +87,9 @@ using Filas = std::vector<std::vector<std::string>>;
 // they are; the person running the installation is told which file and why.
 void InformaArchivo(const std::string& sRuta, const std::string& sDetalle) {
   gbPasoFallido = true;
-  forms::MsgBox("No se cargó el archivo " + vb::ResolvePath(sRuta) + vb::vbLf + sDetalle + vb::vbLf +
-                    "Se conservan los registros anteriores.",
-                forms::vbExclamation, "Mensaje");
+  Informa("No se cargó el archivo " + vb::ResolvePath(sRuta) + vb::vbLf + sDetalle + vb::vbLf +
+              "Se conservan los registros anteriores.",
+          forms::vbExclamation, "Mensaje");
 }
 
 std::string DetalleError(const vb::Error& error) {
@@ -176,13 +177,15 @@ std::optional<std::vector<Envio>> LeeEnvios(const std::string& sRuta) {
 }
 
 // The delete and the reload stand or fall together: an error that escapes the
-// loading undoes the delete too, and then the file is reported.
+// loading undoes the delete too, and then the file is reported. A transaction
+// the database engine rolled back goes no further.
 void CargaEnTransaccion(const std::string& sRuta, const std::function<void()>& carga) {
   try {
     dao::Transaction transaccion(*gDB);
     carga();
     transaccion.Commit();
   } catch (const vb::Error& error) {
+    if (error.Number() == dao::kErrTransactionLost) throw;
     InformaArchivo(sRuta, DetalleError(error));
   }
 }

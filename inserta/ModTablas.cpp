@@ -114,6 +114,7 @@ void RenuevaGarantiaAntigua() {
 void InformaErrorSentencia(const vb::Error& error) {
   switch (error.Number()) {
     case dao::kErrTableExists:
+      if (gMensajesRetenidos != nullptr) break;
       forms::MsgBox(std::string(vb::vbLf) + "Se  detectado que ya existen las tablas del ZEP " +
                         " Desea Sobreescribirlas?",
                     forms::vbYesNo + forms::vbQuestion + forms::vbDefaultButton2, "Mensaje");
@@ -122,8 +123,8 @@ void InformaErrorSentencia(const vb::Error& error) {
       break;
     default:
       gbPasoFallido = true;
-      forms::MsgBox("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
-                    forms::vbCritical, "Error al Ejecutar Sentencia SQL");
+      Informa("Error Número : " + std::to_string(error.Number()) + vb::vbLf + error.Description(),
+              forms::vbCritical, "Error al Ejecutar Sentencia SQL");
   }
 }
 
@@ -156,7 +157,16 @@ void EjecutaSentencia(const std::string& sSQL) {
   try {
     gDB->Execute(sSQL, dao::dbInconsistent);
   } catch (const vb::Error& error) {
+    if (error.Number() == dao::kErrTransactionLost) throw;
     InformaErrorSentencia(error);
+  }
+}
+
+void Informa(const std::string& sTexto, int estilo, const std::string& sTitulo) {
+  if (gMensajesRetenidos != nullptr) {
+    gMensajesRetenidos->push_back({sTexto, estilo, sTitulo});
+  } else {
+    forms::MsgBox(sTexto, estilo, sTitulo);
   }
 }
 

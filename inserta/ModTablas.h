@@ -22,10 +22,17 @@ std::string SentenciaCreaTabla(const std::string& sTabla);
 std::string SentenciaClave(const std::string& sTabla);
 
 // Runs one action statement on gDB. A failure is reported and the statement
-// skipped, so the caller always goes on: 3010 (the table exists) asks whether to
-// overwrite and overwrites nothing whatever the answer, 3283 (the table has a key
-// already) is silent, any other error shows its number and text.
+// skipped, so the caller goes on: 3010 (the table exists) asks whether to
+// overwrite and overwrites nothing whatever the answer (inside the installation's
+// transaction it is not asked: its default button, No, answers it), 3283 (the
+// table has a key already) is silent, any other error shows its number and text.
+// A transaction the database engine rolled back (dao::kErrTransactionLost) goes
+// no further: its error leaves, for the run to report.
 void EjecutaSentencia(const std::string& sSQL);
+
+// Shows a message box of the run, or keeps it in gMensajesRetenidos while the
+// installation's transaction is open.
+void Informa(const std::string& sTexto, int estilo, const std::string& sTitulo);
 
 // sTabla is upper case; the table list is refreshed first, so tables another
 // program created are seen.

@@ -106,6 +106,10 @@ class FrmImportar : public forms::Form {
   bool DigestoValido(const std::string& sArchivo);
   bool CargaArchivo(const std::string& sArchivo);
   bool GrabaTablasSistema(dao::Transaction& transaccion);
+  // The box of a database error that stopped the load (title "Error tecnico : "
+  // and its number): a full disk or a database that cannot be written says so
+  // in the engine's words; any other is the technical error the user reports.
+  static void MuestraErrorTecnico(const vb::Error& error);
   void DisenoEnProceso();
   void RestauraDiseno();
   void MuestraPaso(int iValor, const std::string& sTexto);

@@ -32,9 +32,6 @@ constexpr const char* kMensajeCargaFallida =
 constexpr const char* kMensajeArchivoViejo =
     "El archivo personalizado no es de hoy día, por favor descargue y procese nuevamente el "
     "archivo";
-constexpr const char* kMensajeErrorTecnico =
-    "Se han presentado problemas técnicos al momento de importar su información. Favor de "
-    "comunicarse con TELVO informando lo sucedido e indicando el número de error técnico.";
 
 // The seventh box of the entity's block of payment-mode boxes holds the
 // guarantee indicator: 506, 513, 520, 527 or 534 ("" for no entity's code).
@@ -47,6 +44,16 @@ std::string CasillaGarantia(std::uint8_t nSemana) {
 // three-letter extension; any other name cannot be the file's own digest.
 bool NombreDeDigesto(const std::string& sNombre) {
   return vb::Len(sNombre) == 44 && vb::Mid(sNombre, 41, 1) == ".";
+}
+
+// An archive that could not be written out says what the file system refused
+// (a full disk, a read-only one) and where; any other failure is the archive's.
+std::string MensajeExtraccionFallida(const zip::Extraction& extraccion, const std::string& sCarpeta) {
+  if (extraccion.outcome != zip::Outcome::WriteFailed)
+    return "Ha ocurrido un error al descomprimir. Reintente la operación!!!.";
+  return "No se pudo descomprimir el archivo en la carpeta " + sCarpeta + ": " +
+         vb::ErrorText(vb::FileErrorNumber(extraccion.writeError, sCarpeta)) + "." + vb::vbLf +
+         "Reintente la operación.";
 }
 
 // Opens a table by name, adds one row, lets `asigna` set its fields and stores
@@ -164,8 +171,7 @@ bool FrmImportar::ExtraeArchivo(const std::string& sZip, const std::string& sCar
       zip::ExtractSingleFile(vb::ResolvePath(sZip), vb::ResolvePath(sCarpeta));
   if (extraccion.Count() < 1) {
     forms::Screen.SetMousePointer(forms::vbDefault);
-    forms::MsgBox("Ha ocurrido un error al descomprimir. Reintente la operación!!!.",
-                  forms::vbCritical, Caption());
+    forms::MsgBox(MensajeExtraccionFallida(extraccion, vb::ResolvePath(sCarpeta)), forms::vbCritical, Caption());
     RestauraDiseno();
     return false;
   }
@@ -234,8 +240,7 @@ bool FrmImportar::GrabaTablasSistema(dao::Transaction& transaccion) {
     });
   } catch (const vb::Error& error) {
     transaccion.Rollback();
-    forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
-                  "Error tecnico : " + std::to_string(error.Number()));
+    MuestraErrorTecnico(error);
     forms::MsgBox(kMensajeCargaFallida, forms::vbCritical, Caption());
     RestauraDiseno();
     return false;

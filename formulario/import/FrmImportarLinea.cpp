@@ -10,6 +10,7 @@
 #include "formulario/import/FrmImportar.h"
 #include "platform/dao/bytes.h"
 #include "platform/dao/constants.h"
+#include "platform/dao/errors.h"
 #include "platform/forms/services.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/date.h"
@@ -342,11 +343,16 @@ bool FrmImportar::CargaTablaValor(const std::string& sCadenaNoEncryp) {
   try {
     return CargaLinea(sCadenaNoEncryp);
   } catch (const vb::Error& error) {
-    forms::MsgBox(kMensajeErrorTecnico, forms::vbCritical,
-                  "Error tecnico : " + std::to_string(error.Number()));
+    MuestraErrorTecnico(error);
     CierraDeudas();
     return false;
   }
+}
+
+void FrmImportar::MuestraErrorTecnico(const vb::Error& error) {
+  bool bMedio = error.Number() == dao::kErrDiskFull || error.Number() == dao::kErrReadOnly;
+  forms::MsgBox(bMedio ? error.Description() : kMensajeErrorTecnico, forms::vbCritical,
+                "Error tecnico : " + std::to_string(error.Number()));
 }
 
 FrmImportar::CamposClave::CamposClave(dao::Recordset& rs)

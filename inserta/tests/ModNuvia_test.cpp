@@ -123,6 +123,32 @@ TEST_F(ModNuviaTest, SecondRunLeavesTheSameTablesAndRowsAndEmptiesWorkingCopies)
   EXPECT_EQ(Select("SELECT COUNT(*) FROM TMP_F0942MOTIVO"), Rows{{"0"}});
 }
 
+// A step that fails (the CREATE of the working tables' mark, its name taken by
+// a view, then its key) undoes the whole installation, and its boxes wait until
+// the transaction has ended: none keeps the database's write lock.
+TEST_F(ModNuviaTest, AStepThatFailsUndoesTheInstallationAndIsToldOnceItHasEnded) {
+  CopyShippedInputs();
+  TakeTableName(suite_.databasePath, "TMP_F0942APERTURA");
+  Rows registered = Registration();
+  auto unlocked = [&] {
+    EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
+    dao::DatabasePtr db = OpenDatabase();
+    EXPECT_EQ(ErrorOf([&] { db->Execute("DELETE FROM reportes WHERE codrep = 'X'"); }), 0);
+    db->Close();
+  };
+  driver_.Expect({"Error Número : 3000\nError reservado del motor de base de datos (view "
+                  "\"TMP_F0942APERTURA\" already exists).",
+                  forms::vbCritical, "Error al Ejecutar Sentencia SQL"},
+                 forms::vbOK, unlocked);
+  driver_.Expect({"Error Número : 3078\nEl motor de base de datos no encuentra la tabla o consulta de entrada "
+                  "'TMP_F0942APERTURA'.\nNo se realizó la instalación.",
+                  forms::vbCritical, "Error al Ejecutar Sentencia SQL"},
+                 forms::vbOK, unlocked);
+  EXPECT_EQ(RunInstaller(), EXIT_FAILURE);
+  for (const char* table : kTablasModulo) EXPECT_FALSE(HasTable(table)) << table;
+  EXPECT_EQ(Registration(), registered);
+}
+
 TEST_F(ModNuviaTest, NoInstallFolderIsRefusedBeforeTheDatabaseIsTouched) {
   for (std::vector<std::string> settings : {std::vector<std::string>{"DBName=TESCA.MDB"},
                                             {"SysPath=", "DBName=TESCA.MDB"},

@@ -1,5 +1,7 @@
 #include "inserta/tests/nuvia_fixture.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -10,6 +12,14 @@
 #include "platform/vb/error.h"
 
 namespace nuvia::testing {
+
+void TakeTableName(const std::string& database, const std::string& table) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, ("CREATE VIEW " + table + " AS SELECT 1 AS uno").c_str(), nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+}
 
 void SuiteTest::SetUp() {
   suite_ = host::testing::CreateTestSuite(folder_ / "suite", Options(), Preparation());

@@ -25,6 +25,10 @@ using Rows = dao::testing::TextRows;
 // test program's template), with the Windows folder pointed at it, message boxes
 // answered by the test driver and End thrown as vb::ProgramEnded. Without sample
 // rows unless a test asks for them.
+// Gives `table`'s name to a view, which the installer does not see as a table
+// and whose name makes its CREATE TABLE fail: a table step that fails.
+void TakeTableName(const std::string& database, const std::string& table);
+
 class SuiteTest : public ::testing::Test {
  protected:
   void SetUp() override;

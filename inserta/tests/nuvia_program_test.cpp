@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "inserta/ModTablas.h"
+#include "inserta/tests/nuvia_fixture.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/testing/query_rows.h"
 #include "platform/testsupport/child_process.h"
@@ -20,8 +21,6 @@
 
 namespace nuvia::testing {
 namespace {
-
-using Rows = dao::testing::TextRows;
 
 // The installer as a script runs it, without a display.
 std::vector<std::string> Environment(const host::Suite& suite) {
@@ -40,18 +39,24 @@ void CopyInputs(const host::Suite& suite) {
     std::filesystem::copy_file(std::string(NUVIA_INPUTS_DIR) + "/" + input, suite.installFolder + "tmp/" + input);
 }
 
+Rows Installation(const host::Suite& suite);
+void EarlierInstallation(const host::Suite& suite);
+
+// A run that fails, whatever the road, leaves the module exactly as it was.
 TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
   struct Case {
     const char* road;
     const char* settings;  // nullptr: the suite's own
     bool inputs;
+    bool failingStep;  // over an earlier installation, a view takes a table's name
     int status;
   };
   const Case cases[] = {
-      {"installed", nullptr, true, EXIT_SUCCESS},
-      {"no install folder", "[Options]\r\nDBName=TESCA.MDB\r\n", true, EXIT_FAILURE},
-      {"no database", "[Options]\r\nSysPath=@\r\nDBName=OTRA.MDB\r\n", true, EXIT_FAILURE},
-      {"no input files", nullptr, false, EXIT_FAILURE},
+      {"installed", nullptr, true, false, EXIT_SUCCESS},
+      {"no install folder", "[Options]\r\nDBName=TESCA.MDB\r\n", true, false, EXIT_FAILURE},
+      {"no database", "[Options]\r\nSysPath=@\r\nDBName=OTRA.MDB\r\n", true, false, EXIT_FAILURE},
+      {"no input files", nullptr, false, false, EXIT_FAILURE},
+      {"a table step that fails", nullptr, true, true, EXIT_FAILURE},
   };
   testsupport::TempFolder folder;
   for (const Case& c : cases) {
@@ -63,8 +68,16 @@ TEST(NuviaProgramTest, ExitsWithFailureOnEveryRoadThatDidNotInstallTheModule) {
       std::ofstream(suite.settingsPath, std::ios::binary) << text;
     }
     if (c.inputs) CopyInputs(suite);
+    if (c.failingStep) {
+      EarlierInstallation(suite);
+      TakeTableName(suite.databasePath, "TMP_F0942APERTURA");
+    }
+    Rows before = Installation(suite);
     testsupport::ChildProcess nuvia({NUVIA_PATH}, Environment(suite));
     EXPECT_EQ(nuvia.Wait(), c.status);
+    if (c.status == EXIT_FAILURE) {
+      EXPECT_EQ(Installation(suite), before);
+    }
   }
 }
 

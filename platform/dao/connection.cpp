@@ -183,6 +183,11 @@ void Connection::Close() {
 
 void Connection::RequireOpen() const {
   if (db_ == nullptr) RaiseEngineError(kErrObjectInvalid);
+  if (TransactionLost()) RaiseTransactionLost();
+}
+
+bool Connection::TransactionLost() const {
+  return db_ != nullptr && depth_ > 0 && sqlite3_get_autocommit(db_) != 0;
 }
 
 // The statement's shape: its text with every bound literal replaced by its kind.
@@ -551,13 +556,14 @@ void Connection::CommitTransaction() {
   depth_ = level;
 }
 
+// A level of a transaction SQLite already rolled back has nothing left to undo.
 void Connection::RollbackTransaction() {
-  RequireOpen();
+  if (db_ == nullptr) RaiseEngineError(kErrObjectInvalid);
   if (depth_ == 0) RaiseEngineError(kErrCommitWithoutBegin, {}, "DAO.Workspace");
   int level = depth_ - 1;
   if (level == 0) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-  } else {
+  } else if (!TransactionLost()) {
     std::string name = "dao_level_" + std::to_string(level);
     ExecSql(db_, "ROLLBACK TO " + name, &catalogue_);
     ExecSql(db_, "RELEASE " + name, &catalogue_);

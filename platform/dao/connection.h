@@ -52,7 +52,8 @@ class Connection {
   void Close();
   bool IsOpen() const { return db_ != nullptr; }
   const std::string& Path() const { return path_; }
-  // Raises 3420 once the database is closed.
+  // Raises 3420 once the database is closed, and kErrTransactionLost while its
+  // transaction is one SQLite rolled back by itself (TransactionLost).
   void RequireOpen() const;
 
   // Runs an action or definition statement; the number of rows it touched.
@@ -91,6 +92,13 @@ class Connection {
   };
 
   int TransactionDepth() const { return depth_; }
+  // True when SQLite has rolled back the transaction the layer's levels still
+  // hold open: after a full disk, an I/O error, no memory or a lock held past
+  // the wait, SQLite may undo the whole transaction, not only the statement.
+  // Until the program rolls it back, every statement, commit or savepoint of it
+  // raises kErrTransactionLost instead of running outside it, each statement
+  // committing on its own; rolling it back succeeds without a word.
+  bool TransactionLost() const;
   // `immediate` takes the write lock at once on the first level (3051 when
   // another program holds it past the busy timeout); inner levels are savepoints.
   void BeginTransaction(bool immediate = false);

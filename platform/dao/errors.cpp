@@ -99,6 +99,11 @@ const std::map<int, Text>& Texts() {
   return texts;
 }
 
+[[noreturn]] void Raise(const ErrorItem& item) {
+  Engine().RecordError(item);
+  throw vb::Error(item.Number, item.Description, item.Source);
+}
+
 std::string Fill(const char* pattern, const std::string& detail) {
   std::string text(pattern);
   auto bar = text.find('|');
@@ -120,9 +125,15 @@ void RegisterEngineErrorTexts() {
 }
 
 void RaiseEngineError(int number, const std::string& detail, const std::string& source) {
-  ErrorItem item{number, EngineErrorText(number, detail), source};
-  Engine().RecordError(item);
-  throw vb::Error(item.Number, item.Description, item.Source);
+  Raise({number, EngineErrorText(number, detail), source});
+}
+
+void RaiseTransactionLost() {
+  Raise({kErrTransactionLost,
+         "El motor de base de datos deshizo la transacción después de un error (disco lleno, error de "
+         "lectura o escritura, memoria insuficiente o archivo bloqueado): no se guardó ninguno de sus "
+         "cambios.",
+         "DAO.Workspace"});
 }
 
 }  // namespace dao

@@ -25,6 +25,11 @@ inline constexpr int kErrFileNotFound = 3024;
 inline constexpr int kErrDiskFull = 3026;
 inline constexpr int kErrReadOnly = 3027;
 inline constexpr int kErrCommitWithoutBegin = 3034;
+// A transaction SQLite rolled back by itself after an error (a full disk, an I/O
+// error, no memory, a lock held past the wait) is no longer begun: a statement,
+// commit or savepoint of it raises the same number, with a text of its own that
+// says the work was undone.
+inline constexpr int kErrTransactionLost = kErrCommitWithoutBegin;
 inline constexpr int kErrInvalidPath = 3044;
 inline constexpr int kErrLocked = 3051;
 inline constexpr int kErrNullInKey = 3058;
@@ -71,5 +76,8 @@ void RegisterEngineErrorTexts();
 // handler can read both. `source` names the raising object ("DAO.Database"...).
 [[noreturn]] void RaiseEngineError(int number, const std::string& detail = {},
                                    const std::string& source = "DAO.Database");
+
+// Raises kErrTransactionLost with its own text, recorded as RaiseEngineError does.
+[[noreturn]] void RaiseTransactionLost();
 
 }  // namespace dao

@@ -6,6 +6,7 @@
 
 #include "platform/dao/catalogue.h"
 #include "platform/dao/errors.h"
+#include "platform/vb/file_system.h"
 
 namespace dao {
 namespace {
@@ -95,11 +96,15 @@ void RaiseSqliteError(sqlite3* db, int rc, const Catalogue* catalogue, std::stri
     case SQLITE_BUSY:
     case SQLITE_LOCKED: RaiseEngineError(kErrLocked, fileName);
     case SQLITE_CONSTRAINT: RaiseConstraint(db, extended, catalogue);
-    case SQLITE_READONLY: RaiseEngineError(kErrReadOnly);
+    // A database SQLite may not write, or beside which it cannot open a file it
+    // needs (its journal, on a medium turned read-only), is read-only while it
+    // is there; one deleted or moved away is missing.
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+      RaiseEngineError(vb::RegularFileExists(fileName) ? kErrReadOnly : kErrFileNotFound, fileName);
     case SQLITE_FULL: RaiseEngineError(kErrDiskFull);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: RaiseEngineError(kErrUnrecognisedFormat, fileName);
-    case SQLITE_CANTOPEN: RaiseEngineError(kErrFileNotFound, fileName);
     case SQLITE_MISMATCH: RaiseEngineError(kErrTypeMismatch);
     case SQLITE_TOOBIG: RaiseEngineError(kErrFieldTooSmall);
     default: break;

@@ -11,7 +11,9 @@ namespace dao {
 class Catalogue;
 
 // Raises the engine's error for SQLite's result `rc` on `db`: busy and locked give
-// 3051, broken key and column rules their own numbers, unknown names 3078 or 3061.
+// 3051, broken key and column rules their own numbers, unknown names 3078 or 3061,
+// a database SQLite cannot write 3027 while it is there and 3024 once it is
+// gone.
 // `statement` is the Jet text the programs gave, quoted by syntax errors.
 [[noreturn]] void RaiseSqliteError(sqlite3* db, int rc, const Catalogue* catalogue = nullptr,
                                    std::string_view statement = {});

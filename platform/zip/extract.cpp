@@ -119,9 +119,10 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
-// Inflates one entry into an open file, counting every byte against the limit.
+// Inflates one entry into an open file, counting every byte against the limit;
+// a write that fails leaves its errno in `writeError`.
 Outcome Inflate(const ziplib::Reader& archive, std::uint64_t index, int fd,
-                std::uint64_t& total, const Limits& limits) {
+                std::uint64_t& total, const Limits& limits, int& writeError) {
   Outcome stopped = Outcome::Extracted;
   ziplib::ReadResult result = archive.Read(index, [&](const char* data, std::size_t size) {
     total += size;
@@ -131,6 +132,7 @@ Outcome Inflate(const ziplib::Reader& archive, std::uint64_t index, int fd,
     }
     if (!WriteAll(fd, data, size)) {
       stopped = Outcome::WriteFailed;
+      writeError = errno;
       return false;
     }
     return true;
@@ -139,10 +141,13 @@ Outcome Inflate(const ziplib::Reader& archive, std::uint64_t index, int fd,
   return stopped;
 }
 
-bool EnsureFolder(const std::string& folder) {
+// 0 when the folder is there, created when missing; otherwise why not (errno).
+int EnsureFolder(const std::string& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
-  return fs::is_directory(folder, error);
+  std::error_code ignored;
+  if (fs::is_directory(folder, ignored)) return 0;
+  return error ? error.value() : ENOTDIR;
 }
 
 Extraction Finished(Outcome outcome, std::string entry, std::vector<std::string> files = {}) {
@@ -153,17 +158,24 @@ Extraction Finished(Outcome outcome, std::string entry, std::vector<std::string>
   return result;
 }
 
+Extraction WriteFailed(int writeError, std::string entry = {}) {
+  Extraction result = Finished(Outcome::WriteFailed, std::move(entry));
+  result.writeError = writeError;
+  return result;
+}
+
 // Moves the inflated files to their names; when one cannot be moved, the ones
-// already moved are removed again. Renaming replaces a link of that name, never
-// the file it points to.
-bool MoveIntoPlace(const std::vector<std::string>& temporary, const std::vector<std::string>& final) {
+// already moved are removed again and the answer is why (errno), else 0.
+// Renaming replaces a link of that name, never the file it points to.
+int MoveIntoPlace(const std::vector<std::string>& temporary, const std::vector<std::string>& final) {
   for (std::size_t i = 0; i < temporary.size(); ++i) {
     if (std::rename(temporary[i].c_str(), final[i].c_str()) != 0) {
+      int error = errno;
       for (std::size_t j = 0; j < i; ++j) unlink(final[j].c_str());
-      return false;
+      return error;
     }
   }
-  return true;
+  return 0;
 }
 
 Extraction Extract(const std::string& archivePath, const std::string& folder,
@@ -173,7 +185,7 @@ Extraction Extract(const std::string& archivePath, const std::string& folder,
   Plan plan = PlanExtraction(archive, limits);
   if (plan.outcome != Outcome::Extracted) return Finished(plan.outcome, plan.entry);
   if (exactlyOne && plan.files.size() != 1) return Finished(Outcome::NotOneFile, {});
-  if (!EnsureFolder(folder)) return Finished(Outcome::WriteFailed, {});
+  if (int error = EnsureFolder(folder)) return WriteFailed(error);
 
   TemporaryFiles temporaries(folder);
   std::vector<std::string> temporaryPaths, finalPaths, names;
@@ -181,15 +193,20 @@ Extraction Extract(const std::string& archivePath, const std::string& folder,
   for (const PlannedFile& file : plan.files) {
     std::string temporary;
     int fd = temporaries.Create(temporary);
-    if (fd < 0) return Finished(Outcome::WriteFailed, file.entry);
-    Outcome outcome = Inflate(archive, file.index, fd, total, limits);
-    if (close(fd) != 0 && outcome == Outcome::Extracted) outcome = Outcome::WriteFailed;
+    if (fd < 0) return WriteFailed(errno, file.entry);
+    int writeError = 0;
+    Outcome outcome = Inflate(archive, file.index, fd, total, limits, writeError);
+    if (close(fd) != 0 && outcome == Outcome::Extracted) {
+      outcome = Outcome::WriteFailed;
+      writeError = errno;
+    }
+    if (outcome == Outcome::WriteFailed) return WriteFailed(writeError, file.entry);
     if (outcome != Outcome::Extracted) return Finished(outcome, file.entry);
     temporaryPaths.push_back(temporary);
     finalPaths.push_back(folder + "/" + file.baseName);
     names.push_back(file.baseName);
   }
-  if (!MoveIntoPlace(temporaryPaths, finalPaths)) return Finished(Outcome::WriteFailed, {});
+  if (int error = MoveIntoPlace(temporaryPaths, finalPaths)) return WriteFailed(error);
   temporaries.Release();
   return Finished(Outcome::Extracted, {}, std::move(names));
 }

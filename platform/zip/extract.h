@@ -30,6 +30,9 @@ struct Extraction {
   std::vector<std::string> files;
   // The entry that stopped the extraction, when one did.
   std::string entry;
+  // The system's error number (errno) of what WriteFailed on: ENOSPC for a full
+  // disk, EROFS for a read-only one.
+  int writeError = 0;
 
   int Count() const { return static_cast<int>(files.size()); }
 };

@@ -1,6 +1,14 @@
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <new>
 
@@ -214,6 +222,67 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
     EXPECT_FALSE(frm.GS_CARGA_OK);
     EXPECT_EQ(frm.pbar1.Value(), caso.progreso);
     EsperaDisenoInactivo(frm);
+  }
+}
+
+// The suite on a small tmpfs, mounted in a mount namespace of the test
+// process's own, so that nothing mounted shows elsewhere or outlives it.
+class FrmImportarDiscoLlenoTest : public FrmImportarCargaTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(Disco());
+    montado_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               mount("tmpfs", Disco().c_str(), "tmpfs", 0, "size=64m") == 0;
+    int error = errno;
+    FrmImportarCargaTest::SetUp();
+    if (!montado_) GTEST_SKIP() << "No disk of its own to fill: " << std::strerror(error);
+  }
+  void TearDown() override {
+    FrmImportarCargaTest::TearDown();
+    if (montado_) umount2(Disco().c_str(), MNT_DETACH);
+  }
+  std::string Disco() const { return carpeta_ / "suite"; }
+  // A file of its own takes all the disk's free space but `libre` bytes.
+  void Llena(std::uintmax_t libre) {
+    std::string relleno = Disco() + "/.relleno";
+    std::filesystem::remove(relleno);
+    struct statvfs disco {};
+    statvfs(Disco().c_str(), &disco);
+    int fd = open(relleno.c_str(), O_CREAT | O_WRONLY, 0600);
+    posix_fallocate(fd, 0, static_cast<off_t>(disco.f_bavail * disco.f_frsize - libre));
+    close(fd);
+  }
+  bool montado_ = false;
+};
+
+// A full disk refuses the import where it first writes: unzipping into the
+// suite's folder, or the journal of the rows beside the database. The message
+// says that the disk is full; nothing is imported and nothing extracted stays.
+TEST_F(FrmImportarDiscoLlenoTest, AFullDiskIsToldAndNothingIsImported) {
+  debtfile::WrittenFile archivo = Genera();
+  std::uintmax_t paginas = (archivo.text.size() + 4095) / 4096 * 4096;
+  const struct {
+    const char* donde;
+    std::uintmax_t libre;
+    std::vector<MessageBoxCall> mensajes;
+  } casos[] = {
+      {"unzipping", paginas - 4096,
+       {{"No se pudo descomprimir el archivo en la carpeta " + suite_.installFolder + "tmp/REG" + kRuc +
+             "/: Disco lleno.\nReintente la operación.",
+         forms::vbCritical, kTitulo}}},
+      {"storing the rows", paginas,
+       {{"No hay espacio suficiente en el disco.", forms::vbCritical, "Error tecnico : 3026"},
+        {kCargaFallida, forms::vbCritical, kTitulo}}},
+  };
+  FrmImportar& frm = AbreVentana();
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.donde);
+    Llena(caso.libre);
+    for (const MessageBoxCall& mensaje : caso.mensajes) driver_.Expect(mensaje);
+    Importa(frm, archivo);
+    EXPECT_EQ(driver_.PendingAnswers(), 0u);
+    EXPECT_EQ(Cuentas(), kNada);
+    EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
   }
 }
 

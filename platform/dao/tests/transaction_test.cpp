@@ -1,6 +1,9 @@
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -85,6 +88,82 @@ TEST_F(TransactionTest, ErrorsCollectionHoldsTheLastFailure) {
             "índice, la clave principal o la relación.");
   EXPECT_EQ(error.Source, "DAO.Database");
   EXPECT_EQ(vb::ErrorText(3021), "No hay ningún registro activo.");
+}
+
+// The SQLite handle of the next database the layer opens, for a test to limit
+// what the file may grow to.
+sqlite3* gOpened = nullptr;
+int CatchHandle(sqlite3* db, const char**, const sqlite3_api_routines*) {
+  gOpened = db;
+  return SQLITE_OK;
+}
+
+// The file may not grow by a page, as on a full disk: the insert that needs one
+// fails with 3026 and SQLite rolls the whole transaction back by itself. What
+// the program does next in that transaction fails too (3034), instead of running
+// outside it; rolling it back, level by level, is quiet.
+TEST_F(TransactionTest, ATransactionTheEngineRolledBackRefusesWhatFollowsUntilRolledBack) {
+  auto hook = reinterpret_cast<void (*)()>(&CatchHandle);
+  sqlite3_auto_extension(hook);
+  Reopen();
+  sqlite3_cancel_auto_extension(hook);
+  Workspace& ws = Engine().Workspaces(0);
+  const std::pair<const char*, std::function<void()>> nextSteps[] = {
+      {"statement", [&] { Insert("despues"); }},
+      {"query", [&] { db_->OpenRecordset("SELECT Name FROM Users", dbOpenSnapshot); }},
+      {"savepoint", [&] { ws.BeginTrans(); }},
+      {"commit", [&] { ws.CommitTrans(); }},
+  };
+  for (const auto& [step, action] : nextSteps) {
+    SCOPED_TRACE(step);
+    ws.BeginTrans();
+    Insert("antes");
+    ws.BeginTrans();
+    sqlite3_exec(gOpened, "PRAGMA max_page_count = 2", nullptr, nullptr, nullptr);
+    int full = 0;
+    for (int row = 0; row < 1000 && full == 0; ++row) full = ErrorOf([&] { Insert(std::to_string(row)); });
+    EXPECT_EQ(full, kErrDiskFull);
+    EXPECT_TRUE(db_->connection().TransactionLost());
+    EXPECT_EQ(ErrorOf(action), kErrTransactionLost);
+    EXPECT_EQ(Engine().Errors().front().Description,
+              "El motor de base de datos deshizo la transacción después de un error (disco lleno, error de "
+              "lectura o escritura, memoria insuficiente o archivo bloqueado): no se guardó ninguno de sus "
+              "cambios.");
+    ws.Rollback();
+    ws.Rollback();
+    EXPECT_EQ(ws.TransactionLevel(), 0);
+    sqlite3_exec(gOpened, "PRAGMA max_page_count = 1000000", nullptr, nullptr, nullptr);
+    EXPECT_EQ(Users(), Table{});
+  }
+  Insert("luego");
+  EXPECT_EQ(Users(), Table{{"luego"}});
+}
+
+// The file system's immutable flag on a folder while it lives: no file can be
+// added to the folder, not even by root. False where the flag cannot be set.
+struct Immutable {
+  explicit Immutable(const std::string& folder)
+      : folder(folder), set(std::system(("chattr +i " + folder + " 2>/dev/null").c_str()) == 0) {}
+  ~Immutable() {
+    if (set) std::system(("chattr -i " + folder).c_str());
+  }
+  std::string folder;
+  bool set;
+};
+
+// SQLite cannot make its journal beside the database, as on a medium turned
+// read-only: a database that is there is read-only (3027), not missing; one
+// deleted under the program is missing (3024). Nothing is written either way.
+TEST_F(TransactionTest, AJournalThatCannotBeMadeIsReadOnlyWhileTheDatabaseIsThere) {
+  Insert("antes");
+  for (bool gone : {false, true}) {
+    SCOPED_TRACE(gone ? "gone" : "there");
+    if (gone) std::filesystem::remove(path_);
+    Immutable frozen(folder_.Path());
+    if (!frozen.set) GTEST_SKIP() << "No immutable flag on " << folder_.Path();
+    EXPECT_EQ(ErrorOf([&] { Insert("durante"); }), gone ? kErrFileNotFound : kErrReadOnly);
+    EXPECT_EQ(Users(), Table{{"antes"}});
+  }
 }
 
 // A second process keeps a write transaction open, or the file opened exclusively.
