@@ -308,16 +308,10 @@ TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNeitherStoredN
       {"&Grabar", true, graba},
       {"&Grabar", false, graba},
       {"Acoger todas", false,
-       [&](Frm942& frm) {
-         driver_.ChooseTab(frm.SSTab1, 1);
-         driver_.Click(frm.CmdAcoge(1));
-       },
+       [&](Frm942& frm) { driver_.ChooseTab(frm.SSTab1, 1); driver_.Click(frm.CmdAcoge(1)); },
        "Se modificarán las deudas sin marcar como acogidas. ¿ Desea continuar ?"},
       {"&Eliminar", false,
-       [&](Frm942& frm) {
-         driver_.ChooseTab(frm.SSTab1, 3);
-         driver_.Click(frm.cmdDelete(3));
-       },
+       [&](Frm942& frm) { driver_.ChooseTab(frm.SSTab1, 3); driver_.Click(frm.cmdDelete(3)); },
        "¿Confirma que va a eliminar el registro seleccionado?",
        forms::vbYesNo + forms::vbDefaultButton2 + forms::vbQuestion},
       {"la fecha de actualización", true,
@@ -341,7 +335,6 @@ TEST_F(Frm942GrabacionTest, WorkingTablesThatLostTheDeclarationAreNeitherStoredN
       if (escritor.pregunta) driver_.Expect({escritor.pregunta, escritor.estilo, kTitulo}, forms::vbYes);
       driver_.Expect({kTemporalesPerdidas, forms::vbCritical, kTitulo});
       escritor.escribe(frm);
-      EXPECT_EQ(driver_.PendingAnswers(), 0u);
       EXPECT_TRUE(frm.Visible());
       EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
       EXPECT_EQ(Consulta("SELECT * FROM TMP_F0942DEUDAS ORDER BY num_doc"), trabajo);
