@@ -181,7 +181,7 @@ bool ExisteTabla(const std::string& sTabla) {
 // Their rows belong to the declaration being edited when the installer runs; they
 // are lost on every run, and with them the mark of their copy.
 void EliminaTablasTemporales() {
-  for (const char* tabla : {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO", "TMP_F0942SUSTEN", "TMP_F0942APERTURA"})
+  for (const char* tabla : kTablasTrabajo)
     if (ExisteTabla(tabla)) EjecutaSentencia(std::string("Drop Table ") + tabla);
 }
 

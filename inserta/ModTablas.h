@@ -2,19 +2,10 @@
 // The module's tables: their one definition and the installer's table steps.
 #include <string>
 
+#include "inserta/TablasModulo.h"
 #include "platform/dao/database.h"
 
 namespace nuvia {
-
-// The module's tables in the order the installer creates them: stored, history
-// and working copy of the debts, of the motives, of the supporting data, the
-// guarantee table, then the working tables' opening mark: the declaration the
-// request form last copied into the working tables, with a mark of that copy,
-// which its stores read back to know that the working rows are still theirs.
-inline constexpr const char* kTablasModulo[] = {
-    "F0942DEUDAS",     "HF0942DEUDAS", "TMP_F0942DEUDAS", "F0942MOTIVO",   "HF0942MOTIVO",
-    "TMP_F0942MOTIVO", "F0942SUSTEN",  "HF0942SUSTEN",    "TMP_F0942SUSTEN", "F0942GARANTIA",
-    "TMP_F0942APERTURA"};
 
 // The CREATE TABLE and the ALTER TABLE ... ADD CONSTRAINT ... PRIMARY KEY statements
 // of one of kTablasModulo.

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "formulario/core/Globales.h"
+#include "inserta/TablasModulo.h"
 #include "platform/dao/dao.h"
 #include "platform/forms/combo_box.h"
 #include "platform/forms/form.h"
@@ -120,13 +121,6 @@ forms::Form* gVentanaPrincipal = nullptr;
 std::unique_ptr<win::FileLock> gBloqueoSuite;
 std::unique_ptr<win::FileLock> gBloqueoPrograma;
 
-// The tables every road of the program reads or writes: an installation that
-// did not end leaves some of them missing.
-constexpr const char* kTablasModulo[] = {
-    "F0942DEUDAS",  "HF0942DEUDAS",    "TMP_F0942DEUDAS", "F0942MOTIVO",   "HF0942MOTIVO",
-    "TMP_F0942MOTIVO", "F0942SUSTEN",  "HF0942SUSTEN",    "TMP_F0942SUSTEN", "F0942GARANTIA",
-    "TMP_F0942APERTURA"};
-
 // A lock another program keeps from this one is told with `sOcupado`, and the
 // program ends, as when the database cannot be opened; without its lock (a
 // lock file it cannot open, one that is no plain file, a lock the system does
@@ -163,13 +157,13 @@ void TomaBloqueos() {
                                  "La Aplicación ya se encuentra en ejecución");
 }
 
-// A table of the module missing (an installation stopped part way, or none
-// made) would end the program at the first declaration opened: it says so now
-// and ends.
+// Every road of the program reads or writes the module's tables: one missing
+// (an installation stopped part way, or none made) would end the program at
+// the first declaration opened. It says so now and ends.
 void VerificaTablasModulo() {
   dao::TableDefs& tablas = gDB->TableDefs();
   tablas.Refresh();
-  for (const char* sTabla : kTablasModulo) {
+  for (const char* sTabla : nuvia::kTablasModulo) {
     bool existe = std::any_of(tablas.begin(), tablas.end(),
                               [&](dao::TableDef& tabla) { return vb::UCase(tabla.Name()) == sTabla; });
     if (existe) continue;

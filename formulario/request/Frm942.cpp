@@ -7,6 +7,7 @@
 #include "formulario/core/modGen02.h"
 #include "formulario/core/mod_Combo.h"
 #include "formulario/request/Casillas.h"
+#include "inserta/TablasModulo.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/transaction.h"
 #include "platform/forms/hourglass.h"
@@ -23,8 +24,6 @@ namespace {
 
 constexpr const char* kFormulario = "0942";
 constexpr const char* kFechaVacia = "__/__/____";
-constexpr const char* kTablasTemporales[] = {"TMP_F0942DEUDAS", "TMP_F0942MOTIVO",
-                                             "TMP_F0942SUSTEN", "TMP_F0942APERTURA"};
 
 std::string Texto(dao::Recordset& rs, const char* sCampo) {
   return vb::Trim((rs(sCampo).Value() & vb::Variant("")).ToString());
@@ -164,8 +163,12 @@ void Frm942::CuotaBuenContribuyente() {
 }
 
 // The declaration's rows into the emptied working tables, its boxes into the
-// controls, the entity's frame and guarantee, and the four grids.
+// controls, the entity's frame and guarantee, and the four grids. Emptying the
+// working tables, copying the declaration in and marking the copy are one
+// transaction: one commit, and a kill leaves the working tables as they were
+// or holding this copy with its mark.
 void Frm942::CargaDeclaracion() {
+  dao::Transaction copia(*gDB);
   VaciaTemporales();
   for (const Bloque& bloque : kBloques)
     txtValor(CasillaDe(bloque, Renglon::Tributo)).SetTag(bloque.tributo);
@@ -173,6 +176,7 @@ void Frm942::CargaDeclaracion() {
   txtRazon.SetEnabled(false);
   giGrabando = 0;
   CargaDataTemporales("C");
+  copia.Commit();
   CargaCasillas();
   MuestraMarcoEntidad();
   CasillaGarantia();
@@ -259,7 +263,7 @@ void Frm942::CasillaGarantia() {
 
 // Every row of the working tables goes, whoever's declaration it was.
 void Frm942::VaciaTemporales() {
-  for (const char* sTabla : kTablasTemporales) EliminaDataTabla(sTabla, nTipoDoc, sNumDoc, 0, "");
+  for (const char* sTabla : nuvia::kTablasTrabajo) EliminaDataTabla(sTabla, nTipoDoc, sNumDoc, 0, "");
 }
 
 void Frm942::Form_Activate() {

@@ -90,7 +90,9 @@ class Frm942 : public forms::Form {
   // again (an installation, another opening of the form) and storing them would
   // lose the answers or empty the stored declaration: the transaction is rolled
   // back, the user is told (titled sTitulo) and the answer is False. Every store
-  // into or out of the working tables asks it inside its transaction.
+  // into or out of the working tables, and every writer of the working debts
+  // (the whole-grid answers, the recalculation, the deletion of an added debt),
+  // asks it inside its transaction.
   bool VerificaTemporales(dao::Transaction& transaccion, const std::string& sTitulo);
 
   // Lookups of the open declaration: the criminal-proceedings flag (kept in
@@ -106,8 +108,9 @@ class Frm942 : public forms::Form {
   std::string Calcula_deuda_fracc2(std::int16_t iCuotas, double cMonto, double cCuotaIni);
   // Brings the interest of the accepted reported debts up to the acceptance
   // date, in one transaction; nothing without a date in the box or a debt
-  // file's date in the grids.
-  void Recalcula_deuda();
+  // file's date in the grids. False when the working tables no longer hold the
+  // declaration (VerificaTemporales): nothing recalculated, the user told.
+  bool Recalcula_deuda();
 
   // True while a reported debt of the group is unanswered: "1" categories 01 and
   // 05, any other text 02 and 03.
@@ -243,8 +246,11 @@ class Frm942 : public forms::Form {
   void CmdNoAcoge_Click(int Index);
   bool SinFilas(int n);
   bool ConfirmaRespuestaGrupo(int Index, const std::string& sPregunta);
-  void RespondeGrupo(int Index, bool bAcoge);
-  bool EliminaDeudaAgregada();
+  // False when the working tables no longer hold the declaration: nothing
+  // answered, the user told.
+  bool RespondeGrupo(int Index, bool bAcoge);
+  enum class Eliminacion { Hecha, Fallida, Rechazada };
+  Eliminacion EliminaDeudaAgregada();
 
   // The acceptance date and the substitution question.
   void mkeFechaAcog_GotFocus();

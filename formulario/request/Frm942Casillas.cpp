@@ -9,6 +9,7 @@
 #include "formulario/request/Casillas.h"
 #include "formulario/request/Frm942.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/transaction.h"
 #include "platform/vb/error.h"
 #include "platform/vb/conv.h"
 #include "platform/vb/format.h"
@@ -48,11 +49,13 @@ constexpr Familia kFamilias[] = {
 // declaration is only ever copied in, from its history rows). Each copy first
 // deletes the destination's rows of this declaration only: every other
 // declaration's stored rows stay as they are. The debts copied in are counted
-// and the copy marked, for the stores to tell whether the working tables still
-// hold them.
+// and the copy marked, for the writers of the working tables to tell whether
+// they still hold them. The copy and its mark are one transaction (within the
+// caller's, the opening's or the store's, a step of it).
 void Frm942::CargaDataTemporales(const std::string& sDireccion) {
   bool bCopia = sDireccion == "C";
   if (giEnviadas != 0 && !bCopia) return;
+  dao::Transaction copia(*gDB);
   for (const Familia& familia : kFamilias) {
     std::string sTabla = familia.tabla;
     std::string sDestino = (bCopia ? "tmp_" : "") + sTabla;
@@ -67,9 +70,11 @@ void Frm942::CargaDataTemporales(const std::string& sDireccion) {
     }
     gDB->Execute(gsSQL, dao::dbFailOnError);
   }
-  if (!bCopia || giEnviadas != 0) return;
-  nDeudasTemporales = CuentaDeudasTemporales();
-  MarcaTemporales();
+  if (bCopia && giEnviadas == 0) {
+    nDeudasTemporales = CuentaDeudasTemporales();
+    MarcaTemporales();
+  }
+  copia.Commit();
 }
 
 // Reading (giGrabando 0) or writing (1) the row of one box of the open

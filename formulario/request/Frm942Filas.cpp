@@ -115,16 +115,19 @@ void Frm942::cmdDelete_Click(int /*Index*/) {
                     forms::vbYesNo + forms::vbDefaultButton2 + forms::vbQuestion,
                     Caption()) == forms::vbNo)
     return;
-  bool bEliminado = EliminaDeudaAgregada();
+  Eliminacion eliminacion = EliminaDeudaAgregada();
+  if (eliminacion == Eliminacion::Rechazada) return;
   SSTab1_Click(3);
-  if (bEliminado) {
+  if (eliminacion == Eliminacion::Hecha) {
     forms::MsgBox("Se eliminó el registro satisfactoriamente", forms::vbInformation, Caption());
   } else {
     forms::MsgBox("No se pudo eliminar el registro seleccionado.", forms::vbCritical, Caption());
   }
 }
 
-bool Frm942::EliminaDeudaAgregada() {
+// Working tables that no longer hold the declaration delete nothing: the user
+// reads why, not that the row could not be deleted.
+Frm942::Eliminacion Frm942::EliminaDeudaAgregada() {
   forms::DataGrid& grilla = TDBGrid(3);
   gsSQL = "DELETE FROM TMP_F0942DEUDAS " + std::string("WHERE doc_id_d = ") + vb::SqlText(sNumDoc) +
           " " + "AND Semana = " + std::to_string(gnSemana) + " " + "AND Ind_tip_deu = '04' " +
@@ -133,13 +136,14 @@ bool Frm942::EliminaDeudaAgregada() {
   for (const char* sCampo : kClaveAgregada) gsSQL += Igual(sCampo, grilla.Columns(sCampo).Value());
   try {
     dao::Transaction transaccion(*gDB);
+    if (!VerificaTemporales(transaccion, Caption())) return Eliminacion::Rechazada;
     gDB->Execute(gsSQL, dao::dbFailOnError);
-    if (gDB->RecordsAffected() != 1) return false;
+    if (gDB->RecordsAffected() != 1) return Eliminacion::Fallida;
     transaccion.Commit();
     --nDeudasTemporales;
-    return true;
+    return Eliminacion::Hecha;
   } catch (const vb::Error&) {
-    return false;
+    return Eliminacion::Fallida;
   }
 }
 
@@ -149,7 +153,7 @@ bool Frm942::EliminaDeudaAgregada() {
 void Frm942::CmdAcoge_Click(int Index) {
   if (!ConfirmaRespuestaGrupo(Index, "Se modificarán las deudas sin marcar como acogidas. ¿ Desea continuar ?"))
     return;
-  RespondeGrupo(Index, true);
+  if (!RespondeGrupo(Index, true)) return;
   Recalcula_deuda();
   CargaTabIndex(Index);
 }
@@ -159,21 +163,24 @@ void Frm942::CmdAcoge_Click(int Index) {
 void Frm942::CmdNoAcoge_Click(int Index) {
   if (!ConfirmaRespuestaGrupo(Index, "Se modificarán las deudas sin marcar como no acogidas. ¿ Desea continuar ?"))
     return;
-  RespondeGrupo(Index, false);
+  if (!RespondeGrupo(Index, false)) return;
   CargaTabIndex(Index);
 }
 
 // The answer to a whole grid is written row by row, so that every debt it
 // changes gets its check code again, as an answer in the detail window does:
 // in one pass and one transaction, a failure leaving every debt unanswered and
-// told as a failing statement is.
-void Frm942::RespondeGrupo(int Index, bool bAcoge) {
+// told as a failing statement is (the command then goes on, as after any
+// failing statement). Working tables that no longer hold the declaration are
+// answered nothing and stop the command.
+bool Frm942::RespondeGrupo(int Index, bool bAcoge) {
   gsSQL = "SELECT * FROM TMP_F0942DEUDAS " + ClaveDeudas() +
           (Index == 2 ? "AND ind_tip_deu in ( '02', '03' ) " : "AND ind_tip_deu in ( '01', '05' ) ") +
           "AND ind_ver_deu in ( '00', '07', '08' ) " + "AND ind_acog is null " +
           (bAcoge && Index == 1 ? "AND ind_impugnado = '00' " : "");
   try {
     dao::Transaction transaccion(*gDB);
+    if (!VerificaTemporales(transaccion, Caption())) return false;
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
     CamposRespuesta campos(*rs);
     for (; !rs->Eof(); rs->MoveNext()) {
@@ -187,6 +194,7 @@ void Frm942::RespondeGrupo(int Index, bool bAcoge) {
   } catch (const vb::Error& error) {
     MuestraErrorSQL(error);
   }
+  return true;
 }
 
 // Both answers to a whole grid need rows, an unanswered debt and the user's Yes.

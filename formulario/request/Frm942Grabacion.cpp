@@ -81,17 +81,15 @@ long Frm942::CuentaDeudasTemporales() {
 }
 
 // Only the last copy's mark stands beside the working tables, as only its rows
-// do; the old mark goes and the new one comes in one step.
+// do; the old mark goes and the new one comes in the copy's transaction.
 void Frm942::MarcaTemporales() {
   sMarcaTemporales = NuevaMarca();
-  dao::Transaction marca(*gDB);
   EliminaDataTabla("TMP_F0942APERTURA", nTipoDoc, sNumDoc, 0, "");
   gDB->Execute("INSERT INTO TMP_F0942APERTURA (tip_doc_d, doc_id_d, periodo, formulario, Semana, marca) "
                "VALUES (" + std::to_string(nTipoDoc) + ", " + vb::SqlText(sNumDoc) + ", " +
                    vb::SqlText(gsPeriodo) + ", " + vb::SqlText(kFormulario) + ", " + std::to_string(gnSemana) +
                    ", " + vb::SqlText(sMarcaTemporales) + ")",
                dao::dbFailOnError);
-  marca.Commit();
 }
 
 // Whether this form's mark is the one that stands beside the working tables.

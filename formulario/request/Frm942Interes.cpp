@@ -68,18 +68,20 @@ void Frm942::Obtiene_TIM(const std::string& sFecha) { gsTIM = TasaInteresMensual
 // program, as the other routines of the window do. The transaction takes the
 // write lock before the rows are read, so that a lock another program holds
 // for a moment is waited for rather than met between the reading and the
-// first write.
-void Frm942::Recalcula_deuda() {
+// first write. Working tables that no longer hold the declaration are not
+// recalculated: the user is told and the answer is False.
+bool Frm942::Recalcula_deuda() {
   std::string sFecha = mkeFechaAcog.Text();
-  if (sFecha == kFechaVacia || !vb::IsDate(sFecha)) return;
+  if (sFecha == kFechaVacia || !vb::IsDate(sFecha)) return true;
   vb::Date dDescarga = ObtieneFechaDescarga();
-  if (dDescarga.serial == 0) return;
+  if (dDescarga.serial == 0) return true;
   try {
     dDescarga = vb::CDate(vb::Left(vb::CStr(dDescarga), 10));
     gsSQL = "SELECT * " + std::string("FROM TMP_F0942DEUDAS ") + "WHERE doc_id_d = " +
             vb::SqlText(sNumDoc) + " " + "AND Semana = " + std::to_string(gnSemana) + " " +
             "AND ind_tip_deu in ( '01', '02', '03') " + "AND ind_ver_deu in ( '00', '07', '08' ) ";
     dao::Transaction transaccion(*gDB);
+    if (!VerificaTemporales(transaccion, Caption())) return false;
     dao::RecordsetPtr rs = gDB->OpenRecordset(gsSQL, dao::dbOpenDynaset);
     CamposDeuda campos(*rs);
     for (; !rs->Eof(); rs->MoveNext()) {
@@ -95,6 +97,7 @@ void Frm942::Recalcula_deuda() {
     }
     rs->Close();
     transaccion.Commit();
+    return true;
   } catch (const vb::Error& error) {
     TerminaPorError("Recalcula_deuda", error);
   }
@@ -117,7 +120,9 @@ void Frm942::mkeFechaAcog_KeyPress(int& KeyAscii) {
 // A rejected date is told once and the date the box had on entry comes back. A
 // new date replacing an earlier one, once confirmed, brings the debts up to it
 // and clears the payment form, so that the payment mode is entered again
-// against the updated debt; declined, the earlier date comes back.
+// against the updated debt; declined, the earlier date comes back on tab 0.
+// Refused because the working tables no longer hold the declaration, nothing
+// is recalculated or cleared and the box gets its earlier date back.
 void Frm942::mkeFechaAcog_LostFocus() {
   if (!ValidaCampoFecha("PRE", Label1(1).Caption(), mkeFechaAcog.Text(), Caption(), false)) {
     mkeFechaAcog.SetText(sFechaAnterior);
@@ -127,8 +132,11 @@ void Frm942::mkeFechaAcog_LostFocus() {
   int nRespuesta = forms::MsgBox("Se procederá a la actualización de la deuda. ¿Desea continuar?",
                                  forms::vbQuestion + forms::vbYesNo, Caption());
   if (nRespuesta == forms::vbYes) {
-    Recalcula_deuda();
-    if (nCasillaBase != 0) txtValor(nCasillaBase + 1).SetText("");
+    if (!Recalcula_deuda()) {
+      mkeFechaAcog.SetText(sFechaAnterior);
+    } else if (nCasillaBase != 0) {
+      txtValor(nCasillaBase + 1).SetText("");
+    }
     return;
   }
   SSTab1.SetTab(0);
