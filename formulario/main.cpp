@@ -27,10 +27,12 @@ void RegistraSubsistemas() {
   korva::RegistraDeudasNoNotificadas();
 }
 
+// The unattended roads wait from the start, so that one whose main window never
+// comes (a start-up refused in a box) says so and ends instead of waiting.
 void Inicia() {
   RegistraSubsistemas();
-  korva::Main();
   korva::ProgramaRecorridosDesatendidos();
+  korva::Main();
 }
 
 }  // namespace

@@ -270,6 +270,8 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
 
 // A program that refused to start or could not open the database ends with a
 // failure status once its message is closed; "&Salir" ends it with 0 (above).
+// Unattended, with nobody to close the message, the road's wait for the main
+// window runs out: it says so on standard error and the program ends with 1.
 TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
   struct Caso {
     const char* camino;
@@ -291,6 +293,16 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     ChildProcess korva({KORVA_PATH}, Entorno(suite));
     EXPECT_TRUE(CierraVentana(c.titulo));
     EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
+
+    std::vector<std::string> desatendido = Entorno(suite, carpeta_ / (std::string(c.camino) + "/captura"));
+    desatendido.push_back("KORVA_ESPERA=2");
+    ChildProcess korvaSola({"sh", "-c", "exec \"$0\" 2>&1", KORVA_PATH}, desatendido);
+    const std::string kSinVentana =
+        "El recorrido desatendido esperó la ventana MDIFrm durante 2 segundos y no se mostró.";
+    std::string linea = korvaSola.ReadLine(std::chrono::seconds(60));
+    while (!linea.empty() && linea != kSinVentana) linea = korvaSola.ReadLine(std::chrono::seconds(60));
+    EXPECT_EQ(linea, kSinVentana);
+    EXPECT_EQ(korvaSola.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
   }
 }
 

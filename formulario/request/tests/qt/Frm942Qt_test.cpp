@@ -12,6 +12,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/tab_control_view.h"
 #include "platform/qt/tests/test_application.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace korva::prueba {
 namespace {
@@ -44,15 +45,21 @@ class Frm942QtTest : public PruebaSolicitud {
     host_.emplace();
     Frm942& frm = forms::Instance<Frm942>();
     frm.Show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(host_->TopLevelOf(frm)));
+    EXPECT_TRUE(testsupport::WaitUntil("Frm942 active", [&frm] { return testsupport::IsActive(frm); }));
     return frm;
   }
   QWidget* Widget(const forms::Control& control) const { return host_->WidgetOf(control); }
   void Clic(const forms::Control& control) {
     QTest::mouseClick(Widget(control), Qt::LeftButton, {}, QPoint(4, Widget(control)->height() / 2));
   }
-  void Escribe(const forms::Control& control, const QString& teclas) {
+  // A click on the box, whose keys go once it holds the focus.
+  void Enfoca(const forms::Control& control) {
     Clic(control);
+    ASSERT_TRUE(testsupport::WaitUntil(control.Name() + " with the focus",
+                                       [&control] { return testsupport::TakesKeys(control); }));
+  }
+  void Escribe(const forms::Control& control, const QString& teclas) {
+    ASSERT_NO_FATAL_FAILURE(Enfoca(control));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     QTest::keyClicks(QApplication::focusWidget(), teclas);
   }
@@ -90,7 +97,7 @@ TEST_F(Frm942QtTest, PaymentModeTypedWithRealKeysRunsTheSameCascade) {
   Escribe(frm.txtValor(503), "72");
   EXPECT_EQ(Texto(frm.txtValor(535)), "1680");
   EXPECT_EQ(Texto(frm.txtValor(504)), "199");
-  Clic(frm.txtValor(535));
+  Enfoca(frm.txtValor(535));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
