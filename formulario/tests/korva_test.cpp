@@ -294,7 +294,8 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     EXPECT_TRUE(CierraVentana(c.titulo));
     EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
 
-    std::vector<std::string> desatendido = Entorno(suite, carpeta_ / (std::string(c.camino) + "/captura"));
+    std::vector<std::string> desatendido =
+        Entorno(suite, carpeta_ / (std::string(c.camino) + "/captura"));
     desatendido.push_back("KORVA_ESPERA=2");
     ChildProcess korvaSola({"sh", "-c", "exec \"$0\" 2>&1", KORVA_PATH}, desatendido);
     const std::string kSinVentana =

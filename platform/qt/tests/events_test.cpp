@@ -68,7 +68,10 @@ class QtEvents : public SampleWindow {
   void ChooseComboItem(const forms::ComboBox& combo, int row) {
     auto* box = WidgetOf<QComboBox>(combo);
     Click(combo);
-    ASSERT_TRUE(QTest::qWaitFor([box] { return box->view()->isVisible(); }));
+    ASSERT_TRUE(testsupport::WaitUntil("the list of " + combo.Name(),
+                                       [box] { return box->view()->isVisible(); }));
+    // Not a wait for a window: the list is up, and the click on its item must
+    // not make a double click with the click that opened it.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     ClickItem(*box->view(), row);
   }

@@ -30,7 +30,8 @@ class QtInput : public SampleWindow {
   // Chooses `caption` in the next context menu that opens.
   void WhenPopupShows(const QString& caption) {
     testsupport::When(
-        "a context menu", [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+        "a context menu",
+        [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
         [caption] {
           auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
           for (QAction* action : menu->actions()) {

@@ -39,15 +39,18 @@ class SampleWindow : public ::testing::Test {
 
   void ShowForm() {
     form->Show();
-    ASSERT_TRUE(testsupport::WaitUntil("the sample form active", [this] { return testsupport::IsActive(*form); }));
+    ASSERT_TRUE(ActiveAfterWaiting());
     form->log.Take();
   }
 
   // The focused widget once the form's window is active (after a message box,
   // the window system gives the activation back a little later).
   QWidget* Focused() const {
-    EXPECT_TRUE(testsupport::WaitUntil("the sample form active", [this] { return testsupport::IsActive(*form); }));
+    EXPECT_TRUE(ActiveAfterWaiting());
     return QApplication::focusWidget();
+  }
+  bool ActiveAfterWaiting() const {
+    return testsupport::WaitUntil("the window frmMuestra", [this] { return testsupport::IsActive(*form); });
   }
 
   QWidget* WidgetOf(const forms::Control& control) const { return host->WidgetOf(control); }
