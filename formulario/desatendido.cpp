@@ -1,6 +1,7 @@
 #include "formulario/desatendido.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <string>
 
 #include "formulario/core/windows/FrmConsultas.h"
@@ -28,12 +30,66 @@
 namespace korva {
 namespace {
 
-constexpr int kEsperaMs = 300;
+// How often a road looks for the window its next step needs.
+constexpr int kMiradaMs = 50;
+constexpr int kEsperaPorOmision = 60;
+
+// The seconds a road waits for each window: KORVA_ESPERA's, or a minute.
+int SegundosDeEspera() {
+  const char* valor = std::getenv("KORVA_ESPERA");
+  if (!valor || !*valor) return kEsperaPorOmision;
+  char* fin = nullptr;
+  long nSegundos = std::strtol(valor, &fin, 10);
+  return *fin == '\0' && nSegundos >= 0 && nSegundos <= 86400 ? static_cast<int>(nSegundos)
+                                                               : kEsperaPorOmision;
+}
+
+formsqt::QtHost* Anfitrion() { return dynamic_cast<formsqt::QtHost*>(forms::CurrentHost()); }
 
 // Runs `accion` as the windows' own events run, so that End and errors take the
 // program's usual road.
 void EnLasVentanas(const std::function<void()>& accion) {
-  if (auto* host = dynamic_cast<formsqt::QtHost*>(forms::CurrentHost())) host->Call(accion);
+  if (formsqt::QtHost* host = Anfitrion()) host->Call(accion);
+}
+
+// A road that cannot go on says why on standard error and ends the program with
+// 1, whatever windows and boxes are open, so that a check never waits for a
+// person and never passes over a step.
+void Abandona(const std::string& sMotivo) {
+  std::cerr << sMotivo << std::endl;
+  if (formsqt::QtHost* host = Anfitrion()) host->Abandon(1);
+}
+
+// Runs `paso` in the windows once the form `buscada` finds is up for a person
+// (loaded, shown, the active one, nothing above it, the program back in its
+// message loop), looking every kMiradaMs from whichever loop runs: a DoEvents
+// inside the form's own Load finds it not yet up. When it has not come within
+// the wait the road says which window it waited for and ends the program.
+void Espera(const std::string& sVentana, std::function<forms::Form*()> buscada,
+            std::function<void()> paso) {
+  auto* reloj = new QTimer(qApp);
+  QElapsedTimer desde;
+  desde.start();
+  int nSegundos = SegundosDeEspera();
+  QObject::connect(reloj, &QTimer::timeout, reloj, [=] {
+    forms::Form* frm = buscada();
+    bool bArriba = frm && Anfitrion() && Anfitrion()->IsUp(*frm);
+    if (!bArriba && desde.elapsed() < nSegundos * 1000LL) return;
+    reloj->stop();
+    reloj->deleteLater();
+    if (bArriba) return EnLasVentanas(paso);
+    Abandona("El recorrido desatendido esperó la ventana " + sVentana + " durante " +
+             std::to_string(nSegundos) + (nSegundos == 1 ? " segundo" : " segundos") +
+             " y no se mostró.");
+  });
+  reloj->start(kMiradaMs);
+}
+
+// `paso` on the default instance of T, named `sVentana`, once it is up.
+template <class T>
+void CuandoEsteArriba(const std::string& sVentana, std::function<void(T&)> paso) {
+  Espera(sVentana, [] { return forms::LoadedInstance<T>(); },
+         [paso] { paso(*forms::LoadedInstance<T>()); });
 }
 
 void EscribeFilas(FrmContAbrir& selector, const std::string& sArchivo) {
@@ -71,7 +127,7 @@ class RespondeMensajes {
   explicit RespondeMensajes(const std::string& sArchivo, const std::string& sBoton = "")
       : salida_(sArchivo, std::ios::binary | std::ios::app), boton_(QString::fromStdString(sBoton)) {
     QObject::connect(&reloj_, &QTimer::timeout, [this] { Responde(); });
-    reloj_.start(50);
+    reloj_.start(kMiradaMs);
   }
 
  private:
@@ -91,48 +147,42 @@ class RespondeMensajes {
   QTimer reloj_;
 };
 
-void CapturaFormulario(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    Frm942* frm = forms::LoadedInstance<Frm942>();
-    if (!frm) return;
-    Teclea(frm->txtTelefono, "4567890");
-    Teclea(frm->mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
-    std::ofstream salida(sCarpeta + "/Frm942.txt", std::ios::binary);
-    for (int tab = 0; tab < frm->SSTab1.Tabs(); ++tab) {
-      forms::user::ChooseTab(frm->SSTab1, tab);
-      formsqt::SaveImage(*frm, sCarpeta + "/Frm942-" + std::to_string(tab) + ".png");
-      if (!frm->lblTab.Exists(tab)) continue;
-      salida << tab << "|" << frm->lblTab(tab).Caption() << "|"
-             << (frm->txtmtototal.Exists(tab) ? frm->txtmtototal(tab).Text() : "") << "\n";
-    }
-    RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt", "No");
-    forms::user::Click(frm->CmdCancelar);
-  });
+void CapturaFormulario(const std::string& sCarpeta, Frm942& frm) {
+  Teclea(frm.txtTelefono, "4567890");
+  Teclea(frm.mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
+  std::ofstream salida(sCarpeta + "/Frm942.txt", std::ios::binary);
+  for (int tab = 0; tab < frm.SSTab1.Tabs(); ++tab) {
+    forms::user::ChooseTab(frm.SSTab1, tab);
+    formsqt::SaveImage(frm, sCarpeta + "/Frm942-" + std::to_string(tab) + ".png");
+    if (!frm.lblTab.Exists(tab)) continue;
+    salida << tab << "|" << frm.lblTab(tab).Caption() << "|"
+           << (frm.txtmtototal.Exists(tab) ? frm.txtmtototal(tab).Text() : "") << "\n";
+  }
+  RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt", "No");
+  forms::user::Click(frm.CmdCancelar);
 }
 
-void CapturaSelector(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    FrmContAbrir* selector = forms::LoadedInstance<FrmContAbrir>();
-    MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-    if (!selector || !principal) return;
-    formsqt::SaveImage(*principal, sCarpeta + "/MDIFrm.png");
-    formsqt::SaveImage(*selector, sCarpeta + "/FrmContAbrir.png");
-    EscribeFilas(*selector, sCarpeta + "/FrmContAbrir.txt");
-    if (std::getenv("KORVA_CAPTURA_DECLARACION") && selector->grdContrib.RowCount() > 0) {
-      QTimer::singleShot(kEsperaMs, [sCarpeta] { CapturaFormulario(sCarpeta); });
-      forms::user::Click(selector->CmdOpciones(0));
-    }
-    forms::user::Click(selector->CmdOpciones(1));
-  });
+void CapturaSelector(const std::string& sCarpeta, MDIFrm& principal, FrmContAbrir& selector) {
+  formsqt::SaveImage(principal, sCarpeta + "/MDIFrm.png");
+  formsqt::SaveImage(selector, sCarpeta + "/FrmContAbrir.png");
+  EscribeFilas(selector, sCarpeta + "/FrmContAbrir.txt");
+  if (std::getenv("KORVA_CAPTURA_DECLARACION")) {
+    if (selector.grdContrib.RowCount() == 0)
+      return Abandona("El recorrido desatendido no halló en la ventana FrmContAbrir una "
+                      "declaración que abrir.");
+    CuandoEsteArriba<Frm942>("Frm942", [sCarpeta](Frm942& frm) { CapturaFormulario(sCarpeta, frm); });
+    forms::user::Click(selector.CmdOpciones(0));
+  }
+  forms::user::Click(selector.CmdOpciones(1));
 }
 
 void RevisaInstalacion(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-    if (!principal) return;
-    QTimer::singleShot(kEsperaMs, [sCarpeta] { CapturaSelector(sCarpeta); });
-    forms::user::ChooseMenu(principal->mnuModificar);
-    Termina(*principal);
+  CuandoEsteArriba<MDIFrm>("MDIFrm", [sCarpeta](MDIFrm& principal) {
+    CuandoEsteArriba<FrmContAbrir>("FrmContAbrir", [sCarpeta, &principal](FrmContAbrir& selector) {
+      CapturaSelector(sCarpeta, principal, selector);
+    });
+    forms::user::ChooseMenu(principal.mnuModificar);
+    Termina(principal);
   });
 }
 
@@ -146,33 +196,33 @@ void PulsaYSale(forms::Control& accion, forms::Control& salir, const std::string
   forms::user::Click(salir);
 }
 
-// Chooses the main window's `menu`, runs `enVentana` once the window it opens is
-// up, and ends the program with the main window's "&Salir" when that window
-// has closed.
-void DesdeMenu(std::function<forms::Menu&(MDIFrm&)> menu, std::function<void()> enVentana) {
-  EnLasVentanas([menu, enVentana] {
-    MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-    if (!principal) return;
-    QTimer::singleShot(kEsperaMs, [enVentana] { EnLasVentanas(enVentana); });
-    forms::user::ChooseMenu(menu(*principal));
-    Termina(*principal);
+// Chooses the main window's `menu`, runs `enVentana` once the window T it opens,
+// named `sVentana`, is up, and ends the program with the main window's "&Salir"
+// when that window has closed.
+template <class T>
+void DesdeMenu(const std::string& sVentana, std::function<forms::Menu&(MDIFrm&)> menu,
+               std::function<void(T&)> enVentana) {
+  CuandoEsteArriba<MDIFrm>("MDIFrm", [sVentana, menu, enVentana](MDIFrm& principal) {
+    CuandoEsteArriba<T>(sVentana, enVentana);
+    forms::user::ChooseMenu(menu(principal));
+    Termina(principal);
   });
 }
 
 void ImprimeTributos(const std::string& sCarpeta) {
-  DesdeMenu([](MDIFrm& principal) -> forms::Menu& { return principal.mnuCons(4); },
-            [sCarpeta] {
-              if (auto* consultas = forms::LoadedInstance<FrmConsultas>())
-                PulsaYSale(consultas->cmdImprimir, consultas->CmdSalir, sCarpeta);
-            });
+  DesdeMenu<FrmConsultas>(
+      "FrmConsultas", [](MDIFrm& principal) -> forms::Menu& { return principal.mnuCons(4); },
+      [sCarpeta](FrmConsultas& consultas) {
+        PulsaYSale(consultas.cmdImprimir, consultas.CmdSalir, sCarpeta);
+      });
 }
 
 void ImprimeDeclaracionGuardada(const std::string& sCarpeta) {
-  DesdeMenu([](MDIFrm& principal) -> forms::Menu& { return principal.mnuImprimir; },
-            [sCarpeta] {
-              if (auto* dialogo = forms::LoadedInstance<frmImprimir>())
-                PulsaYSale(dialogo->CmdImprimir(1), dialogo->CmdImprimir(2), sCarpeta);
-            });
+  DesdeMenu<frmImprimir>(
+      "frmImprimir", [](MDIFrm& principal) -> forms::Menu& { return principal.mnuImprimir; },
+      [sCarpeta](frmImprimir& dialogo) {
+        PulsaYSale(dialogo.CmdImprimir(1), dialogo.CmdImprimir(2), sCarpeta);
+      });
 }
 
 // The name of the first debt file of the folder, "" when there is none.
@@ -193,115 +243,100 @@ void EligeItem(forms::ComboBox& combo, const std::string& sInicio) {
 
 // The import window on the folder's debt file: its declarant and entity, the
 // file, "&Aceptar" and "&Cancelar".
-void Importa(const std::string& sCarpeta) {
-  FrmImportar* importar = forms::LoadedInstance<FrmImportar>();
+void Importa(const std::string& sCarpeta, FrmImportar& importar) {
   std::string sArchivo = ArchivoDeDeudas(sCarpeta);
-  if (!importar || sArchivo.empty()) return;
-  EligeItem(importar->CmbRuc, sArchivo.substr(4, 11));
-  EligeItem(importar->CmbEntidad, sArchivo.substr(15, 1));
-  importar->flListaFiles.SetPath(sCarpeta);
-  importar->flListaFiles.SetListIndex(0);
-  forms::user::Click(importar->CmdGrabar);
-  forms::user::Click(importar->CmdCancelar);
+  if (sArchivo.empty())
+    return Abandona("El recorrido desatendido no halló un archivo de deudas en la carpeta " +
+                    sCarpeta + ".");
+  EligeItem(importar.CmbRuc, sArchivo.substr(4, 11));
+  EligeItem(importar.CmbEntidad, sArchivo.substr(15, 1));
+  importar.flListaFiles.SetPath(sCarpeta);
+  importar.flListaFiles.SetListIndex(0);
+  forms::user::Click(importar.CmdGrabar);
+  forms::user::Click(importar.CmdCancelar);
 }
 
 // The print dialog's first declaration with every annex, printed.
-void ImprimeConAnexos() {
-  frmImprimir* dialogo = forms::LoadedInstance<frmImprimir>();
-  if (!dialogo) return;
-  forms::user::Click(dialogo->OptImp(2));
-  for (forms::CheckBox* anexo : dialogo->chkAnexos.Elements()) forms::user::Click(*anexo);
-  forms::user::Click(dialogo->CmdImprimir(1));
-  forms::user::Click(dialogo->CmdImprimir(2));
+void ImprimeConAnexos(frmImprimir& dialogo) {
+  forms::user::Click(dialogo.OptImp(2));
+  for (forms::CheckBox* anexo : dialogo.chkAnexos.Elements()) forms::user::Click(*anexo);
+  forms::user::Click(dialogo.CmdImprimir(1));
+  forms::user::Click(dialogo.CmdImprimir(2));
 }
 
 void ImportaEImprime(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-    if (!principal) return;
+  CuandoEsteArriba<MDIFrm>("MDIFrm", [sCarpeta](MDIFrm& principal) {
     RespondeMensajes respuestas(sCarpeta + "/Mensajes.txt");
-    QTimer::singleShot(kEsperaMs, [sCarpeta] { EnLasVentanas([sCarpeta] { Importa(sCarpeta); }); });
-    forms::user::ChooseMenu(principal->mnuImportar);
-    QTimer::singleShot(kEsperaMs, [] { EnLasVentanas(ImprimeConAnexos); });
-    forms::user::ChooseMenu(principal->mnuImprimir);
-    Termina(*principal);
+    CuandoEsteArriba<FrmImportar>("FrmImportar",
+                                  [sCarpeta](FrmImportar& importar) { Importa(sCarpeta, importar); });
+    forms::user::ChooseMenu(principal.mnuImportar);
+    CuandoEsteArriba<frmImprimir>("frmImprimir", ImprimeConAnexos);
+    forms::user::ChooseMenu(principal.mnuImprimir);
+    Termina(principal);
   });
 }
 
-// Runs `accion` in the windows once the modal window that the next action opens
-// is up.
-void EnSeguida(std::function<void()> accion) {
-  QTimer::singleShot(kEsperaMs, [accion] { EnLasVentanas(accion); });
-}
-
-void PintaHallazgos(const std::string& sCarpeta) {
-  auto* visor = forms::LoadedInstance<FrmConsist>();
-  if (!visor) return;
-  formsqt::SaveImage(*visor, sCarpeta + "/FrmConsist.png");
-  forms::user::Click(visor->CmdGrabar);
+void PintaHallazgos(const std::string& sCarpeta, FrmConsist& visor) {
+  formsqt::SaveImage(visor, sCarpeta + "/FrmConsist.png");
+  forms::user::Click(visor.CmdGrabar);
 }
 
 // Answers the open declaration, validates it before and after its payment mode
-// is typed, stores it and closes it.
-void RespondeDeclaracion(const std::string& sCarpeta) {
-  Frm942* frm = forms::LoadedInstance<Frm942>();
-  if (!frm) return;
+// is typed (the first time its findings show in the viewer, the second time a
+// message says there are none), stores it and closes it.
+void RespondeDeclaracion(const std::string& sCarpeta, Frm942& frm) {
   RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
-  Teclea(frm->txtTelefono, "4567890");
-  Teclea(frm->mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
+  Teclea(frm.txtTelefono, "4567890");
+  Teclea(frm.mkeFechaAcog, vb::Format(vb::Variant(vb::Today()), "ddmmyyyy"));
   for (int tab : {1, 2}) {
-    forms::user::ChooseTab(frm->SSTab1, tab);
-    forms::user::Click(frm->CmdAcoge(tab));
+    forms::user::ChooseTab(frm.SSTab1, tab);
+    forms::user::Click(frm.CmdAcoge(tab));
   }
-  forms::user::ChooseTab(frm->SSTab1, 4);
-  EnSeguida([sCarpeta] { PintaHallazgos(sCarpeta); });
-  forms::user::Click(frm->CmdValidar);
-  Teclea(frm->txtValor(frm->nCasillaBase + 1), "0");
-  Teclea(frm->txtValor(frm->nCasillaBase + 3), "6");
-  forms::user::Focus(frm->txtValor(frm->nCasillaBase + 1));
-  formsqt::SaveImage(*frm, sCarpeta + "/Frm942-modalidad.png");
-  EnSeguida([sCarpeta] { PintaHallazgos(sCarpeta); });
-  forms::user::Click(frm->CmdValidar);
-  forms::user::Click(frm->CmdGrabar);
-  forms::user::Click(frm->CmdCancelar);
+  forms::user::ChooseTab(frm.SSTab1, 4);
+  CuandoEsteArriba<FrmConsist>("FrmConsist",
+                               [sCarpeta](FrmConsist& visor) { PintaHallazgos(sCarpeta, visor); });
+  forms::user::Click(frm.CmdValidar);
+  Teclea(frm.txtValor(frm.nCasillaBase + 1), "0");
+  Teclea(frm.txtValor(frm.nCasillaBase + 3), "6");
+  forms::user::Focus(frm.txtValor(frm.nCasillaBase + 1));
+  formsqt::SaveImage(frm, sCarpeta + "/Frm942-modalidad.png");
+  forms::user::Click(frm.CmdValidar);
+  forms::user::Click(frm.CmdGrabar);
+  forms::user::Click(frm.CmdCancelar);
 }
 
 // The entity's boxes of the declaration opened again, as they show.
-void LeeDeclaracion(const std::string& sCarpeta) {
-  Frm942* frm = forms::LoadedInstance<Frm942>();
-  if (!frm) return;
+void LeeDeclaracion(const std::string& sCarpeta, Frm942& frm) {
   std::ofstream salida(sCarpeta + "/Recorrido-casillas.txt", std::ios::binary);
   std::vector<int> casillas;
-  for (int nCasilla = frm->nCasillaBase; nCasilla <= frm->nCasillaBase + 6; ++nCasilla)
+  for (int nCasilla = frm.nCasillaBase; nCasilla <= frm.nCasillaBase + 6; ++nCasilla)
     casillas.push_back(nCasilla);
   casillas.push_back(535);
-  for (int nCasilla : casillas) salida << nCasilla << "|" << frm->txtValor(nCasilla).Text() << "\n";
+  for (int nCasilla : casillas) salida << nCasilla << "|" << frm.txtValor(nCasilla).Text() << "\n";
   RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
-  forms::user::Click(frm->CmdCancelar);
+  forms::user::Click(frm.CmdCancelar);
 }
 
-void RecorreSelector(const std::string& sCarpeta) {
-  auto* selector = forms::LoadedInstance<FrmContAbrir>();
-  if (!selector) return;
-  EnSeguida([sCarpeta] { RespondeDeclaracion(sCarpeta); });
-  forms::user::Click(selector->CmdOpciones(0));
-  EnSeguida([sCarpeta] { LeeDeclaracion(sCarpeta); });
-  forms::user::Click(selector->CmdOpciones(0));
-  forms::user::Click(selector->CmdOpciones(1));
+void RecorreSelector(const std::string& sCarpeta, FrmContAbrir& selector) {
+  CuandoEsteArriba<Frm942>("Frm942", [sCarpeta](Frm942& frm) { RespondeDeclaracion(sCarpeta, frm); });
+  forms::user::Click(selector.CmdOpciones(0));
+  CuandoEsteArriba<Frm942>("Frm942", [sCarpeta](Frm942& frm) { LeeDeclaracion(sCarpeta, frm); });
+  forms::user::Click(selector.CmdOpciones(0));
+  forms::user::Click(selector.CmdOpciones(1));
 }
 
 void Recorre(const std::string& sCarpeta) {
-  EnLasVentanas([sCarpeta] {
-    MDIFrm* principal = forms::LoadedInstance<MDIFrm>();
-    if (!principal) return;
-    EnSeguida([sCarpeta] {
+  CuandoEsteArriba<MDIFrm>("MDIFrm", [sCarpeta](MDIFrm& principal) {
+    CuandoEsteArriba<FrmImportar>("FrmImportar", [sCarpeta](FrmImportar& importar) {
       RespondeMensajes respuestas(sCarpeta + "/Recorrido.txt");
-      Importa(sCarpeta);
+      Importa(sCarpeta, importar);
     });
-    forms::user::ChooseMenu(principal->mnuImportar);
-    EnSeguida([sCarpeta] { RecorreSelector(sCarpeta); });
-    forms::user::ChooseMenu(principal->mnuModificar);
-    Termina(*principal);
+    forms::user::ChooseMenu(principal.mnuImportar);
+    CuandoEsteArriba<FrmContAbrir>("FrmContAbrir", [sCarpeta](FrmContAbrir& selector) {
+      RecorreSelector(sCarpeta, selector);
+    });
+    forms::user::ChooseMenu(principal.mnuModificar);
+    Termina(principal);
   });
 }
 
@@ -324,9 +359,7 @@ constexpr Recorrido kRecorridos[] = {
 void ProgramaRecorridosDesatendidos() {
   for (const Recorrido& recorrido : kRecorridos) {
     const char* carpeta = std::getenv(recorrido.variable);
-    if (!carpeta) continue;
-    std::string sCarpeta = carpeta;
-    QTimer::singleShot(kEsperaMs, [sCarpeta, recorre = recorrido.recorre] { recorre(sCarpeta); });
+    if (carpeta) recorrido.recorre(carpeta);
   }
 }
 

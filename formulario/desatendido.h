@@ -57,10 +57,22 @@
 // critical icon: an import refused, a report neither printed nor saved), the
 // road ends the program with exit status 1 where it would choose the main
 // window's "&Salir", so that a check of an installation tells it failed.
+//
+// Each step of a road waits for the window it works in to be up for a person
+// (loaded, shown, the active one, with no box above it and the program back in
+// its message loop), looking every 50 ms. KORVA_ESPERA may give the seconds it
+// waits for each window (a minute without it). A window that has not come by
+// then, a folder without a debt file for KORVA_RECORRIDO or
+// KORVA_IMPORTA_E_IMPRIME, or a chooser without a declaration for
+// KORVA_CAPTURA_DECLARACION ends the road: the program says why on standard
+// error (which window it waited for: "El recorrido desatendido esperó la
+// ventana Frm942 durante 60 segundos y no se mostró.") and ends with exit code 1,
+// whatever windows and boxes are open. No step is passed over.
 
 namespace korva {
 
-// Schedules, once the main window is up, each road whose variable is set.
+// Starts each road whose variable is set; its first step waits for the main
+// window.
 void ProgramaRecorridosDesatendidos();
 
 }  // namespace korva

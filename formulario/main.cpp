@@ -39,11 +39,13 @@ void VerificaBloqueoInstancia() {
     korva::TerminaSinBloqueo(bloqueo, "del programa");
 }
 
+// The unattended roads wait from the start, so that one whose main window never
+// comes (a start-up refused in a box) says so and ends instead of waiting.
 void Inicia() {
   RegistraSubsistemas();
+  korva::ProgramaRecorridosDesatendidos();
   VerificaBloqueoInstancia();
   korva::Main();
-  korva::ProgramaRecorridosDesatendidos();
 }
 
 }  // namespace

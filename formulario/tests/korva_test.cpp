@@ -150,6 +150,20 @@ class KorvaTest : public testsupport::XDisplayTest {
     return salida;
   }
 
+  // korva with its standard error on the output read, where a road says why
+  // it ended.
+  static ChildProcess KorvaConErrores(const std::vector<std::string>& entorno) {
+    return ChildProcess({"sh", "-c", "exec \"$0\" 2>&1", KORVA_PATH}, entorno);
+  }
+
+  // The first line of the program's output that reads `esperada`; "" when its
+  // output ends (or a minute passes) without one.
+  static std::string LineaQueDice(ChildProcess& programa, const std::string& esperada) {
+    std::string linea = programa.ReadLine(std::chrono::seconds(60));
+    while (!linea.empty() && linea != esperada) linea = programa.ReadLine(std::chrono::seconds(60));
+    return linea;
+  }
+
   TempFolder carpeta_;
   std::unique_ptr<ChildProcess> anfitrion_;
 };
@@ -287,6 +301,8 @@ TEST_F(KorvaTest, WithoutAPrinterKorvaPrintsAStoredDeclarationIntoAPdf) {
 
 // A program that refused to start or could not open the database ends with a
 // failure status once its message is closed; "&Salir" ends it with 0 (above).
+// Unattended, with nobody to close the message, the road's wait for the main
+// window runs out: it says so on standard error and the program ends with 1.
 TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
   struct Caso {
     const char* camino;
@@ -308,7 +324,30 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     ChildProcess korva({KORVA_PATH}, Entorno(suite));
     EXPECT_TRUE(CierraVentana(c.titulo));
     EXPECT_EQ(korva.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
+
+    std::vector<std::string> desatendido =
+        Entorno(suite, carpeta_ / (std::string(c.camino) + "/captura"));
+    desatendido.push_back("KORVA_ESPERA=2");
+    ChildProcess korvaSola = KorvaConErrores(desatendido);
+    const std::string kSinVentana =
+        "El recorrido desatendido esperó la ventana MDIFrm durante 2 segundos y no se mostró.";
+    EXPECT_EQ(LineaQueDice(korvaSola, kSinVentana), kSinVentana);
+    EXPECT_EQ(korvaSola.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
   }
+}
+
+// A road that finds nothing to work on says so and ends with 1 instead of
+// passing over its step: the main road on a folder without a debt file.
+TEST_F(KorvaTest, TheMainRoadOnAFolderWithoutADebtFileSaysSoAndEndsWithFailure) {
+  MuestraAnfitrion();
+  host::Suite suite = CreaSuite();
+  fs::path vacia = carpeta_ / "vacia";
+  fs::create_directories(vacia);
+  ChildProcess korva = KorvaConErrores(Entorno(suite, vacia, "KORVA_RECORRIDO"));
+  const std::string kSinArchivo =
+      "El recorrido desatendido no halló un archivo de deudas en la carpeta " + vacia.string() + ".";
+  EXPECT_EQ(LineaQueDice(korva, kSinArchivo), kSinArchivo);
+  EXPECT_EQ(korva.Wait(std::chrono::seconds(120)), EXIT_FAILURE);
 }
 
 // nuvia as a script runs it on the suite: without a display, its message boxes

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 #include <QTreeView>
@@ -28,6 +27,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
 #include "platform/qt/strings.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace korva::prueba {
 namespace {
@@ -148,22 +148,22 @@ TEST_F(VistasTest, TheImportsFolderChooserShowsNoEnglish) {
   frm.Show();
   frm.flListaFiles.SetPath(carpeta_ / "importar");
   QStringList textos;
-  int intentos = 0;
-  QTimer espera;
-  QObject::connect(&espera, &QTimer::timeout, [&] {
-    auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    auto* vista = dialogo ? dialogo->findChild<QTreeView*>() : nullptr;
-    if (!vista) return;
-    QModelIndexList datos = vista->model()->match(vista->model()->index(0, 0, vista->rootIndex()),
-                                                  Qt::DisplayRole, "datos");
-    bool leidos = !datos.isEmpty() && !datos[0].siblingAtColumn(3).data().toString().isEmpty();
-    if (!leidos && ++intentos < 500) return;
-    textos = TextosVisibles(*dialogo);
-    dialogo->reject();
-  });
-  espera.start(10);
+  auto selector = [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); };
+  testsupport::When(
+      "the folder chooser showing the folder's date",
+      [&selector] {
+        QTreeView* vista = selector() ? selector()->findChild<QTreeView*>() : nullptr;
+        if (!vista) return false;
+        QModelIndexList datos = vista->model()->match(vista->model()->index(0, 0, vista->rootIndex()),
+                                                      Qt::DisplayRole, "datos");
+        return !datos.isEmpty() && !datos[0].siblingAtColumn(3).data().toString().isEmpty();
+      },
+      [&] {
+        textos = TextosVisibles(*selector());
+        selector()->reject();
+      });
   Widget(frm.flListaFiles)->findChild<QToolButton*>()->click();
-  ASSERT_LT(intentos, 500) << "the dialog never showed the folder's date";
+  ASSERT_FALSE(textos.isEmpty());
   std::set<QString> ingleses;
   for (QLocale::FormatType forma : {QLocale::LongFormat, QLocale::ShortFormat}) {
     for (int mes = 1; mes <= 12; ++mes) ingleses.insert(QLocale(QLocale::English).monthName(mes, forma));

@@ -77,6 +77,9 @@ class Form {
   void Hide();
   void Refresh();
   bool IsLoaded() const { return state_ != State::Unloaded; }
+  // Loaded with its Load event over and no unload under way: IsLoaded already
+  // holds while Load runs, and a DoEvents there lets other code see the form.
+  bool IsFullyLoaded() const { return state_ == State::Loaded; }
   bool IsModal() const { return modal_; }
   bool HasMenus() const;
 

@@ -22,6 +22,11 @@ int DoEvents() {
   return static_cast<int>(app.loaded.size());
 }
 
+bool InMessageLoop() {
+  auto& app = detail::App();
+  return app.depth == app.loopDepth.back();
+}
+
 namespace {
 
 std::string Upper(std::string text) {

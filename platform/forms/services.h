@@ -22,6 +22,11 @@ int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& t
 // queue. Answers the number of loaded forms.
 int DoEvents();
 
+// Whether the program waits in its message loop (the innermost modal form's, or
+// its own) with no event handler running: where a person's next action lands.
+// Inside a handler, and in a DoEvents or a message box it runs, it does not.
+bool InMessageLoop();
+
 // Queues keystrokes for the active form, delivered when the program is back in
 // its message loop (or at once with `wait`): "{TAB}", "{ENTER}" or "~", "{ESC}",
 // "{BACKSPACE}", "{DELETE}", "{F1}" and plain characters.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -155,6 +156,25 @@ void QtHost::AfterCall() {
   ending_ = true;
   if (std::optional<int> code = EndCode(error)) return EndRun(*code);
   QTimer::singleShot(0, this, [this, error] { unhandled_(error); });
+}
+
+void QtHost::Abandon(int exitCode) {
+  Call([exitCode] { throw vb::ProgramEnded{exitCode}; });
+  // A text box's menu closes at once; the bound keeps one that would not from
+  // holding the end up.
+  for (int n = 0; n < 8 && QApplication::activePopupWidget(); ++n)
+    QApplication::activePopupWidget()->close();
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(top);
+    if (dialog && dialog->isVisible() && !WindowAt(dialog)) dialog->reject();
+  }
+}
+
+bool QtHost::IsUp(const forms::Form& form) const {
+  QWidget* top = TopLevelOf(form);
+  QWidget* modal = QApplication::activeModalWidget();
+  return form.IsFullyLoaded() && form.Visible() && forms::Screen.ActiveForm() == &form && top &&
+         top->isVisible() && (!modal || modal == top) && forms::InMessageLoop();
 }
 
 void QtHost::RethrowPending() {

@@ -45,6 +45,15 @@ class QtHost final : public QObject, public forms::Host {
   // the loop is left; at the top it ends the program (End quietly, another
   // error after a message, or through the handler set below).
   bool Call(const std::function<void()>& action);
+  // Ends the windows from a timer, wherever the program waits, as End would from
+  // their code: Qt's own boxes, dialogs and menus still open are closed and every
+  // modal form's loop is left, no handler runs any more and Run answers
+  // `exitCode`. For what drives the windows unattended and finds it cannot go on.
+  void Abandon(int exitCode);
+  // Whether a person could use `form` now: loaded with its Load over, shown and
+  // the active form, its window on screen with no other modal window above it,
+  // and the program back in its message loop (no handler running).
+  bool IsUp(const forms::Form& form) const;
   // Where an error nobody handled goes when no Run is in progress.
   void SetUnhandledHandler(std::function<void(std::exception_ptr)> handler);
   // Hands `event` to `target` as Qt itself would, past the input filter.

@@ -1,11 +1,7 @@
 // The window as a person sees it: opened under Qt's offscreen platform from the
 // request form's tab of other debts, a debt type, tax and period chosen, and
 // pictured. The picture is copied into the build folder for a look.
-#include <QAbstractButton>
-#include <QApplication>
 #include <QImage>
-#include <QMessageBox>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 
@@ -13,13 +9,12 @@
 #include "platform/qt/appearance.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace korva::prueba {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kEsperaMs = 20;
 
 class FrmNoNotificadaQtTest : public PruebaNoNotificada {
  protected:
@@ -28,20 +23,6 @@ class FrmNoNotificadaQtTest : public PruebaNoNotificada {
     PreparaQtFueraDePantalla();
     formsqt::Application();
     formsqt::InstallFontSubstitutes();
-  }
-
-  // Runs `accion` on the window of class T, through the host as a person's
-  // action runs, once that window is shown and active: its opening may let Qt's
-  // events run (DoEvents) before it is up, so the wait is for the window itself.
-  template <class T>
-  void CuandoSeMuestre(std::function<void(T&)> accion, int intentos = 500) {
-    QTimer::singleShot(kEsperaMs, [this, accion, intentos] {
-      T* ventana = forms::LoadedInstance<T>();
-      if (ventana && ventana->Visible() && forms::Screen.ActiveForm() == ventana)
-        host_->Call([accion, ventana] { accion(*ventana); });
-      else if (intentos > 0)
-        CuandoSeMuestre<T>(accion, intentos - 1);
-    });
   }
 
   std::optional<formsqt::QtHost> host_;
@@ -54,12 +35,14 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
   bool bGuardada = false;
   host_.emplace();
   MDIFrm& principal = Principal();
-  CuandoSeMuestre<FrmContAbrir>([&](FrmContAbrir& selector) {
+  // Each step runs once its window is up and active: an opening may let Qt's
+  // events run (DoEvents) before its window is up.
+  testsupport::WhenActive<FrmContAbrir>([&](FrmContAbrir& selector) {
     forms::user::ChooseRow(selector.grdContrib, 0);
-    CuandoSeMuestre<Frm942>([&](Frm942& frm) {
+    testsupport::WhenActive<Frm942>([&](Frm942& frm) {
       Identifica(frm);
       forms::user::ChooseTab(frm.SSTab1, 3);
-      CuandoSeMuestre<FrmNoNotificada>([&](FrmNoNotificada& v) {
+      testsupport::WhenActive<FrmNoNotificada>([&](FrmNoNotificada& v) {
         forms::user::SelectItem(v.cboTipoDeuda, 1);
         forms::user::Focus(v.mkePeriodo);
         for (char c : std::string("052009")) forms::user::Char(v, static_cast<char32_t>(c));
@@ -70,11 +53,7 @@ TEST_F(FrmNoNotificadaQtTest, WindowOpenedFromTheRequestFormsTabOfOtherDebtsIsPi
       });
       forms::user::Click(frm.cmdNew(3));
       // "&Salir" asks whether to store the changed form: No.
-      QTimer::singleShot(kEsperaMs, [] {
-        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-          for (QAbstractButton* boton : caja->buttons())
-            if (boton->text() == "No") boton->click();
-      });
+      testsupport::AnswerMessageBox("No");
       forms::user::Click(frm.CmdCancelar);
     });
     forms::user::Click(selector.CmdOpciones(0));

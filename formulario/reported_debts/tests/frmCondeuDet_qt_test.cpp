@@ -4,13 +4,10 @@
 // selected, so that what is typed replaces it), and pictured with the
 // supporting-data dialog of its payments; the captions that take the request's
 // texts are shown whole.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -24,6 +21,7 @@
 #include "platform/qt/frame_view.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace korva::prueba {
 namespace {
@@ -37,12 +35,6 @@ class FrmCondeuDetQtTest : public PruebaDeudas {
     PreparaQtFueraDePantalla();
     formsqt::Application();
     formsqt::InstallFontSubstitutes();
-  }
-
-  // Each step runs once the window it needs is up and active, as the windows'
-  // own events run, and opens the next window from inside it.
-  static void Luego(formsqt::QtHost& host, std::function<void()> paso) {
-    QTimer::singleShot(300, [&host, paso] { host.Call(paso); });
   }
 
   static void Teclea(forms::Control& control, const std::string& sTexto) {
@@ -87,69 +79,59 @@ TEST_F(FrmCondeuDetQtTest, TheWindowOpenedFromTheRequestFormIsPicturedWithItsCap
   std::string sMontos;
   std::vector<Leyenda> leyendas;
   formsqt::QtHost host;
-  auto sustento = [&] {
-    frmSustento* s = forms::LoadedInstance<frmSustento>();
-    ASSERT_NE(s, nullptr);
+  // Each step runs once the window it needs is up and active, and opens the
+  // next window from inside it.
+  auto sustento = [&](frmSustento& s) {
     for (const char* orden : {"4521", "77", "12345", "9"}) {
-      Teclea(s->txtcodform, "1662");
-      Teclea(s->txtNumOrd, orden);
-      Teclea(s->mkeFechaPago, "03052010");
-      forms::user::Click(s->cmdAccion(0));
+      Teclea(s.txtcodform, "1662");
+      Teclea(s.txtNumOrd, orden);
+      Teclea(s.mkeFechaPago, "03052010");
+      forms::user::Click(s.cmdAccion(0));
     }
-    bSustento = formsqt::SaveImage(*s, imagenSustento.string());
-    forms::user::Click(s->cmdSustento(1));
+    bSustento = formsqt::SaveImage(s, imagenSustento.string());
+    forms::user::Click(s.cmdSustento(1));
   };
-  auto detalle = [&] {
-    frmCondeuDet* det = forms::LoadedInstance<frmCondeuDet>();
-    ASSERT_NE(det, nullptr);
-    forms::user::Click(det->optAcogeFrac(0));
-    forms::user::Click(det->optConformeMto(0));
-    for (forms::Label* titulo : {&det->Label1, &det->Label24})
+  auto detalle = [&](frmCondeuDet& det) {
+    forms::user::Click(det.optAcogeFrac(0));
+    forms::user::Click(det.optConformeMto(0));
+    for (forms::Label* titulo : {&det.Label1, &det.Label24})
       leyendas.push_back(Mide(host, *titulo, titulo->Caption()));
-    forms::user::Click(det->optConformeMto(1));
-    Teclea(det->txtmtoTributo, "1500");
-    forms::user::Click(det->chkmotivo(1));
-    sMontos = det->lblMtoAcogido.Text();
-    ClicYTeclea(host, det->txtmtoTributo, "1200");
-    EXPECT_EQ(det->txtmtoTributo.Text(), "1200");
-    forms::user::Focus(det->lblMtoInteres);
-    ClicYTeclea(host, det->lblMtoInteres, "25");
-    EXPECT_EQ(det->lblMtoInteres.Text(), "25");
-    bGuardada = formsqt::SaveImage(*det, imagen.string());
-    Luego(host, sustento);
-    forms::user::Click(det->cmdMotivo(1));
-    forms::user::Click(det->cmdOpcion(1));
+    forms::user::Click(det.optConformeMto(1));
+    Teclea(det.txtmtoTributo, "1500");
+    forms::user::Click(det.chkmotivo(1));
+    sMontos = det.lblMtoAcogido.Text();
+    ClicYTeclea(host, det.txtmtoTributo, "1200");
+    EXPECT_EQ(det.txtmtoTributo.Text(), "1200");
+    forms::user::Focus(det.lblMtoInteres);
+    ClicYTeclea(host, det.lblMtoInteres, "25");
+    EXPECT_EQ(det.lblMtoInteres.Text(), "25");
+    bGuardada = formsqt::SaveImage(det, imagen.string());
+    testsupport::WhenActive<frmSustento>(sustento);
+    forms::user::Click(det.cmdMotivo(1));
+    forms::user::Click(det.cmdOpcion(1));
   };
-  auto solicitud = [&] {
-    Frm942* frm = forms::LoadedInstance<Frm942>();
-    ASSERT_NE(frm, nullptr);
-    Teclea(frm->txtTelefono, "4567890");
-    Teclea(frm->mkeFechaAcog, "15052010");
-    leyendas.push_back(Mide(host, frm->Frame_Garantia, frm->Frame_Garantia.Caption()));
-    forms::user::ChooseTab(frm->SSTab1, 1);
-    forms::user::ChooseRow(frm->TDBGrid(1), 0);
+  auto solicitud = [&](Frm942& frm) {
+    Teclea(frm.txtTelefono, "4567890");
+    Teclea(frm.mkeFechaAcog, "15052010");
+    leyendas.push_back(Mide(host, frm.Frame_Garantia, frm.Frame_Garantia.Caption()));
+    forms::user::ChooseTab(frm.SSTab1, 1);
+    forms::user::ChooseRow(frm.TDBGrid(1), 0);
     giIndexGrid = 1;
-    Luego(host, detalle);
+    testsupport::WhenActive<frmCondeuDet>(detalle);
     MuestraVentana(Ventana::frmCondeuDet);
     // "&Salir" asks whether to store the changed form: No.
-    QTimer::singleShot(300, [] {
-      if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-        for (QAbstractButton* boton : caja->buttons())
-          if (boton->text() == "No") boton->click();
-    });
-    forms::user::Click(frm->CmdCancelar);
+    testsupport::AnswerMessageBox("No");
+    forms::user::Click(frm.CmdCancelar);
   };
-  auto selector = [&] {
-    FrmContAbrir* elige = forms::LoadedInstance<FrmContAbrir>();
-    ASSERT_NE(elige, nullptr);
-    Luego(host, solicitud);
-    forms::user::Click(elige->CmdOpciones(0));
-    forms::user::Click(elige->CmdOpciones(1));
+  auto selector = [&](FrmContAbrir& elige) {
+    testsupport::WhenActive<Frm942>(solicitud);
+    forms::user::Click(elige.CmdOpciones(0));
+    forms::user::Click(elige.CmdOpciones(1));
   };
   int codigo = host.Run(
       [&] {
         giModo = 1;
-        Luego(host, selector);
+        testsupport::WhenActive<FrmContAbrir>(selector);
         forms::Instance<FrmContAbrir>().Show(forms::vbModal);
       },
       nullptr);

@@ -182,6 +182,35 @@ TEST_F(Forms, AModalShowReturnsWhenTheFormUnloadsAndTheOwnerIsActivatedAgain) {
   EXPECT_EQ(Screen.ActiveForm(), &owner);
 }
 
+// What a person could use is a form fully loaded and the program back in its
+// message loop: not while Load runs (a DoEvents there lets other code see the
+// form), nor inside a handler, nor while the form unloads.
+TEST_F(Forms, APersonsTurnComesOnceTheFormIsFullyLoadedAndItsLoopRuns) {
+  FrmChild child;
+  auto state = [&child](const std::string& moment) {
+    journal.Add(moment + (child.IsFullyLoaded() ? " loaded" : "") + (InMessageLoop() ? " in loop" : ""));
+  };
+  child.Load = [&] { state("Load"); };
+  child.Activate = [&] { state("Activate"); };
+  child.Unload = [&](int&) { state("Unload"); };
+  child.txt.GotFocus = [&] { state("GotFocus"); };
+  child.cmdSalir.Click = [&] {
+    state("Click");
+    forms::Unload(child);
+  };
+  driver.OnModal<FrmChild>([&](FrmChild& shown) {
+    state("modal");
+    driver.Click(shown.cmdSalir);
+  });
+  state("before");
+  child.Show(vbModal);
+  state("after");
+  EXPECT_EQ(journal.Take(),
+            (Log{"before in loop", "Load", "FrmChild_Resize", "Activate loaded", "GotFocus loaded",
+                 "modal loaded in loop", "Click loaded", "FrmChild_QueryUnload 1", "Unload",
+                 "after in loop"}));
+}
+
 TEST_F(Forms, HidingAModalFormEndsItsLoopAndLeavesItLoaded) {
   driver.OnModal<FrmChild>([](FrmChild& child) { child.Hide(); });
   Instance<FrmChild>().Show(vbModal);

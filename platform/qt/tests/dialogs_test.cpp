@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 #include <fstream>
@@ -15,6 +14,7 @@
 #include "platform/qt/help_window.h"
 #include "platform/qt/run.h"
 #include "platform/qt/tests/sample_fixture.h"
+#include "platform/testsupport/window_wait.h"
 #include "platform/vb/app.h"
 #include "platform/vb/error.h"
 
@@ -28,12 +28,23 @@ class QtDialogs : public SampleWindow {
   void SetUp() override { ShowForm(); }
 };
 
+// The keys of a dialog's step wait for its box to hold the focus.
+void WhenTheDialogsBoxTakesKeys(std::function<void(sample::DialogForm&)> step) {
+  testsupport::When(
+      "the box of frmDialogo with the focus",
+      [] {
+        auto* dialog = forms::LoadedInstance<sample::DialogForm>();
+        return dialog && testsupport::TakesKeys(dialog->txtObservacion);
+      },
+      [step] { step(*forms::LoadedInstance<sample::DialogForm>()); });
+}
+
 TEST_F(QtDialogs, AModalFormIsAModalDialogAndShowReturnsWhenItUnloads) {
   bool wasModalDialog = false;
-  WhenModalShows([&](QWidget& modal) {
-    auto& dialog = forms::Instance<sample::DialogForm>();
-    wasModalDialog = qobject_cast<QDialog*>(&modal) && modal.isModal() &&
-                     &modal == host->TopLevelOf(dialog) && modal.windowTitle() == "Diálogo modal";
+  WhenTheDialogsBoxTakesKeys([&](sample::DialogForm& dialog) {
+    QWidget* modal = QApplication::activeModalWidget();
+    wasModalDialog = qobject_cast<QDialog*>(modal) && modal->isModal() &&
+                     modal == host->TopLevelOf(dialog) && modal->windowTitle() == "Diálogo modal";
     QTest::keyClicks(QApplication::focusWidget(), "hola");
     QTest::mouseClick(host->WidgetOf(dialog.cmdAceptar), Qt::LeftButton);
   });
@@ -46,9 +57,9 @@ TEST_F(QtDialogs, AModalFormIsAModalDialogAndShowReturnsWhenItUnloads) {
 }
 
 TEST_F(QtDialogs, EscapePressesTheCancelButtonOfTheModalForm) {
-  WhenModalShows([](QWidget& modal) {
+  WhenTheDialogsBoxTakesKeys([](sample::DialogForm&) {
     QTest::keyClicks(QApplication::focusWidget(), "nada");
-    QTest::keyClick(&modal, Qt::Key_Escape);
+    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
   });
   form->cmdDialogo.SetValue(true);
   EXPECT_EQ(form->log.Take(), (Log{"cmdDialogo_Click", "Observacion "}));
@@ -60,7 +71,7 @@ TEST_F(QtDialogs, TheMessageBoxHasSpanishButtonsTheIconAndTheDefaultOfItsStyle) 
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   std::vector<QString> buttons;
   QString preferred;
-  AnswerMessageBox("No", [&](QMessageBox& box) {
+  testsupport::AnswerMessageBox("No", [&](QMessageBox& box) {
     text = box.text();
     title = box.windowTitle();
     icon = box.icon();
@@ -176,7 +187,7 @@ class QtRun : public ::testing::Test {
 
 TEST_F(QtRun, TheRunEndsWhenTheMainFormUnloads) {
   sample::SampleForm form;
-  form.Activate = [&form] { QTimer::singleShot(0, [&form] { PersonClicks(form.cmdCerrar); }); };
+  testsupport::WhenActive(form, [&form] { PersonClicks(form.cmdCerrar); });
   EXPECT_EQ(formsqt::Run(form), 0);
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_EQ(forms::CurrentHost(), nullptr);
@@ -185,7 +196,7 @@ TEST_F(QtRun, TheRunEndsWhenTheMainFormUnloads) {
 TEST_F(QtRun, EndEndsTheRunWithItsExitCode) {
   sample::SampleForm form;
   form.cmdCerrar.Click = [] { vb::End(3); };
-  form.Activate = [&form] { QTimer::singleShot(0, [&form] { PersonClicks(form.cmdCerrar); }); };
+  testsupport::WhenActive(form, [&form] { PersonClicks(form.cmdCerrar); });
   EXPECT_EQ(formsqt::Run(form), 3);
 }
 
@@ -193,12 +204,10 @@ TEST_F(QtRun, AnErrorNoHandlerTookIsReportedAndEndsTheRun) {
   sample::SampleForm form;
   form.cmdCerrar.Click = [] { vb::Raise(5); };
   QString reported;
-  form.Activate = [&form, &reported] {
-    QTimer::singleShot(0, [&form, &reported] {
-      AnswerMessageBox("Aceptar", [&reported](QMessageBox& box) { reported = box.text(); });
-      PersonClicks(form.cmdCerrar);
-    });
-  };
+  testsupport::WhenActive(form, [&form, &reported] {
+    testsupport::AnswerMessageBox("Aceptar", [&reported](QMessageBox& box) { reported = box.text(); });
+    PersonClicks(form.cmdCerrar);
+  });
   EXPECT_EQ(formsqt::Run(form), 1);
   EXPECT_EQ(reported.toStdString(),
             "Se ha producido el error '5' en tiempo de ejecución:\n\n" + vb::ErrorText(5));
@@ -209,7 +218,7 @@ TEST_F(QtRun, AnErrorInsideAModalFormUnwindsFromItsShow) {
   int code = formsqt::Run([&seen] {
     auto& dialog = forms::Instance<sample::DialogForm>();
     dialog.cmdAceptar.Click = [] { vb::Raise(380); };
-    QTimer::singleShot(0, [&dialog] { PersonClicks(dialog.cmdAceptar); });
+    testsupport::WhenActive(dialog, [&dialog] { PersonClicks(dialog.cmdAceptar); });
     try {
       dialog.Show(forms::vbModal);
       seen.push_back("returned");

@@ -58,13 +58,6 @@ const Log kExpected = {
 
 class QtEvents : public SampleWindow {
  protected:
-  // The focused widget once the form's window is active again (after a message
-  // box, the window system gives the activation back a little later).
-  QWidget* Focused() const {
-    EXPECT_TRUE(QTest::qWaitForWindowActive(host->TopLevelOf(*form)));
-    return QApplication::focusWidget();
-  }
-
   void Click(const forms::Control& control) { QTest::mouseClick(WidgetOf(control), Qt::LeftButton); }
 
   void ClickItem(QAbstractItemView& view, int row, int col = 0) {
@@ -75,7 +68,10 @@ class QtEvents : public SampleWindow {
   void ChooseComboItem(const forms::ComboBox& combo, int row) {
     auto* box = WidgetOf<QComboBox>(combo);
     Click(combo);
-    ASSERT_TRUE(QTest::qWaitFor([box] { return box->view()->isVisible(); }));
+    ASSERT_TRUE(testsupport::WaitUntil("the list of " + combo.Name(),
+                                       [box] { return box->view()->isVisible(); }));
+    // Not a wait for a window: the list is up, and the click on its item must
+    // not make a double click with the click that opened it.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     ClickItem(*box->view(), row);
   }
@@ -121,10 +117,10 @@ TEST_F(QtEvents, PersonsKeysAndClicksRaiseTheEventsOfTheTestDriverInTheSameOrder
   QHeaderView* header = Grid().horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(2) + 5, header->height() / 2));
-  AnswerMessageBox("Sí");
+  testsupport::AnswerMessageBox("Sí");
   Click(f.cmdAceptar);
   Click(f.txtNombre);
-  AnswerMessageBox("No");
+  testsupport::AnswerMessageBox("No");
   QTest::keyClick(Focused(), Qt::Key_Return);
   host->WindowOf(f)->Menus()->ActionOf(f.mnuOpcion(4))->trigger();
   auto* tools = static_cast<ToolbarView*>(host->WindowOf(f)->ViewOf(&f.tlbHerramientas));

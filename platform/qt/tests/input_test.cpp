@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include "platform/forms/services.h"
 #include "platform/qt/form_window.h"
@@ -24,27 +23,25 @@ class QtInput : public SampleWindow {
  protected:
   void SetUp() override { ShowForm(); }
 
-  QWidget* Focused() const {
-    EXPECT_TRUE(QTest::qWaitForWindowActive(host->TopLevelOf(*form)));
-    return QApplication::focusWidget();
-  }
   void Click(const forms::Control& control, QPoint at = {}) {
     QWidget* widget = WidgetOf(control);
     QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
   }
   // Chooses `caption` in the next context menu that opens.
   void WhenPopupShows(const QString& caption) {
-    QTimer::singleShot(0, [caption] {
-      QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      for (QAction* action : menu->actions()) {
-        if (action->text() == caption) {
-          menu->setActiveAction(action);
-          return QTest::keyClick(menu, Qt::Key_Return);
-        }
-      }
-      menu->close();
-    });
+    testsupport::When(
+        "a context menu",
+        [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+        [caption] {
+          auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+          for (QAction* action : menu->actions()) {
+            if (action->text() == caption) {
+              menu->setActiveAction(action);
+              return QTest::keyClick(menu, Qt::Key_Return);
+            }
+          }
+          menu->close();
+        });
   }
 };
 

@@ -13,6 +13,7 @@
 #include "platform/qt/sample/sample_data.h"
 #include "platform/qt/sample/sample_form.h"
 #include "platform/qt/tests/test_application.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace formsqt::testing {
 
@@ -38,10 +39,18 @@ class SampleWindow : public ::testing::Test {
 
   void ShowForm() {
     form->Show();
-    QWidget* window = host->TopLevelOf(*form);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(ActiveAfterWaiting());
     form->log.Take();
+  }
+
+  // The focused widget once the form's window is active (after a message box,
+  // the window system gives the activation back a little later).
+  QWidget* Focused() const {
+    EXPECT_TRUE(ActiveAfterWaiting());
+    return QApplication::focusWidget();
+  }
+  bool ActiveAfterWaiting() const {
+    return testsupport::WaitUntil("the window frmMuestra", [this] { return testsupport::IsActive(*form); });
   }
 
   QWidget* WidgetOf(const forms::Control& control) const { return host->WidgetOf(control); }

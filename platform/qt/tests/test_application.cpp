@@ -1,11 +1,7 @@
 #include "platform/qt/tests/test_application.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/qt/run.h"
 
@@ -36,31 +32,6 @@ void StartApplication() {
     return true;
   }();
   (void)started;
-}
-
-void WhenModalShows(std::function<void(QWidget&)> act) {
-  auto* poll = new QTimer(qApp);
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal && ++*tries < 500) return;
-    poll->stop();
-    poll->deleteLater();
-    if (modal) act(*modal);
-  });
-  poll->start(10);
-}
-
-void AnswerMessageBox(const QString& button, std::function<void(QMessageBox&)> seen) {
-  WhenModalShows([button, seen](QWidget& modal) {
-    auto* box = qobject_cast<QMessageBox*>(&modal);
-    if (!box) return;
-    if (seen) seen(*box);
-    for (QAbstractButton* candidate : box->buttons()) {
-      if (candidate->text() == button) return candidate->click();
-    }
-    box->reject();
-  });
 }
 
 std::filesystem::path PictureFolder() {

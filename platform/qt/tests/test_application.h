@@ -1,14 +1,8 @@
 #pragma once
-// The renderer tests' offscreen application, and helpers for modal windows.
-#include <QString>
+// The renderer tests' offscreen application.
 #include <filesystem>
-#include <functional>
-#include <string>
 
 #include "platform/testsupport/temp_folder.h"
-
-class QMessageBox;
-class QWidget;
 
 namespace formsqt::testing {
 
@@ -17,14 +11,6 @@ namespace formsqt::testing {
 void StartApplication();
 
 using testsupport::TempFolder;
-
-// Waits (running the event loop) until a modal window is up, then hands it to
-// `act`, which must close it. Arms the wait and returns at once: the window is
-// expected from the next action.
-void WhenModalShows(std::function<void(QWidget&)> act);
-// The next message box is answered with the button of that caption; `seen`
-// receives the box first.
-void AnswerMessageBox(const QString& button, std::function<void(QMessageBox&)> seen = {});
 
 // Where the pictures of the tests go: the build folder when the test runs under
 // CTest, else the temporary folder.

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/tab_control_view.h"
 #include "platform/qt/tests/test_application.h"
+#include "platform/testsupport/window_wait.h"
 
 namespace korva::prueba {
 namespace {
@@ -55,7 +56,7 @@ class Frm942QtTest : public PruebaSolicitud {
     host_.emplace();
     Frm942& frm = forms::Instance<Frm942>();
     frm.Show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(host_->TopLevelOf(frm)));
+    EXPECT_TRUE(testsupport::WaitUntil("Frm942 active", [&frm] { return testsupport::IsActive(frm); }));
     return frm;
   }
   QWidget* Widget(const forms::Control& control) const { return host_->WidgetOf(control); }
@@ -63,8 +64,14 @@ class Frm942QtTest : public PruebaSolicitud {
     QTest::mouseClick(Widget(control), Qt::LeftButton, {}, QPoint(4, Widget(control)->height() / 2));
   }
   void Tecla(Qt::Key tecla) { QTest::keyClick(QApplication::focusWidget(), tecla); }
-  void Escribe(const forms::Control& control, const QString& teclas) {
+  // A click on the box, whose keys go once it holds the focus.
+  void Enfoca(const forms::Control& control) {
     Clic(control);
+    ASSERT_TRUE(testsupport::WaitUntil(control.Name() + " with the focus",
+                                       [&control] { return testsupport::TakesKeys(control); }));
+  }
+  void Escribe(const forms::Control& control, const QString& teclas) {
+    ASSERT_NO_FATAL_FAILURE(Enfoca(control));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     QTest::keyClicks(QApplication::focusWidget(), teclas);
   }
@@ -102,7 +109,7 @@ TEST_F(Frm942QtTest, PaymentModeTypedWithRealKeysRunsTheSameCascade) {
   Escribe(frm.txtValor(503), "72");
   EXPECT_EQ(Texto(frm.txtValor(535)), "1680");
   EXPECT_EQ(Texto(frm.txtValor(504)), "199");
-  Clic(frm.txtValor(535));
+  Enfoca(frm.txtValor(535));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
@@ -156,6 +163,8 @@ TEST_F(Frm942QtTest, InitialPaymentJustEnteredTakesWhatIsTypedInPlaceOfItsText) 
     forms::TextBox& cuota = frm.txtValor(bloque.cuota);
     if (c.entrada == "clic") Clic(cuota);
     else Tecla(c.entrada == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
+    ASSERT_TRUE(testsupport::WaitUntil("the initial payment with the focus",
+                                       [&cuota] { return testsupport::TakesKeys(cuota); }));
     ASSERT_EQ(frm.ActiveControl(), &cuota);
     QTest::keyClicks(QApplication::focusWidget(), c.tecleado);
     EXPECT_EQ(Texto(cuota), c.tecleado);

@@ -1,0 +1,119 @@
+#include "platform/testsupport/window_wait.h"
+
+#include <cxxabi.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/forms/control.h"
+#include "platform/forms/form.h"
+#include "platform/qt/qt_host.h"
+
+namespace testsupport {
+
+namespace {
+
+constexpr int kCheckMs = 10;
+
+formsqt::QtHost* Host() { return dynamic_cast<formsqt::QtHost*>(forms::CurrentHost()); }
+
+std::string Failure(const std::string& what, std::chrono::milliseconds wait) {
+  std::string duration = wait.count() % 1000 == 0 ? std::to_string(wait.count() / 1000) + " s"
+                                                   : std::to_string(wait.count()) + " ms";
+  return "waited " + duration + " for " + what + ", which never came";
+}
+
+void Abandon() {
+  if (formsqt::QtHost* host = Host()) host->Abandon(EXIT_FAILURE);
+}
+
+// Runs `step`, as a person's action through the Qt host when `asAction` and
+// there is one (an error it leaves takes the host's road), else as it is.
+void RunStep(const std::function<void()>& step, bool asAction) {
+  bool failedBefore = ::testing::Test::HasFatalFailure();
+  formsqt::QtHost* host = asAction ? Host() : nullptr;
+  if (host) {
+    host->Call(step);
+  } else {
+    step();
+  }
+  if (!failedBefore && ::testing::Test::HasFatalFailure()) Abandon();
+}
+
+void Watch(std::string what, std::function<bool()> ready, std::function<void()> step, bool asAction,
+           std::chrono::milliseconds wait) {
+  auto* check = new QTimer(qApp);
+  auto since = std::make_shared<QElapsedTimer>();
+  since->start();
+  QObject::connect(check, &QTimer::timeout, check, [=] {
+    bool isReady = ready();
+    if (!isReady && since->elapsed() < wait.count()) return;
+    check->stop();
+    check->deleteLater();
+    if (isReady) return RunStep(step, asAction);
+    ADD_FAILURE() << Failure(what, wait);
+    Abandon();
+  });
+  check->start(kCheckMs);
+}
+
+}  // namespace
+
+void When(std::string what, std::function<bool()> ready, std::function<void()> step,
+          std::chrono::milliseconds wait) {
+  Watch(std::move(what), std::move(ready), std::move(step), true, wait);
+}
+
+bool WaitUntil(const std::string& what, const std::function<bool()>& ready,
+               std::chrono::milliseconds wait) {
+  if (QTest::qWaitFor(ready, static_cast<int>(wait.count()))) return true;
+  ADD_FAILURE() << Failure(what, wait);
+  return false;
+}
+
+bool IsActive(const forms::Form& form) {
+  formsqt::QtHost* host = Host();
+  return host && host->IsUp(form) && host->TopLevelOf(form)->isActiveWindow();
+}
+
+bool TakesKeys(const forms::Control& control) {
+  return IsActive(control.Parent()) && QApplication::focusWidget() &&
+         QApplication::focusWidget() == Host()->WidgetOf(control);
+}
+
+std::string WindowName(const std::type_info& formClass) {
+  int status = 0;
+  std::unique_ptr<char, decltype(&std::free)> name(
+      abi::__cxa_demangle(formClass.name(), nullptr, nullptr, &status), &std::free);
+  return "the window " + std::string(status == 0 ? name.get() : formClass.name());
+}
+
+void WhenActive(const forms::Form& form, std::function<void()> step, std::chrono::milliseconds wait) {
+  When("the window " + form.Name(), [&form] { return IsActive(form); }, std::move(step), wait);
+}
+
+// The box is Qt's own: its button is clicked as it is, even once the run ends
+// (an error nobody handled is reported in a box after the windows stop).
+void AnswerMessageBox(const QString& button, std::function<void(QMessageBox&)> seen) {
+  Watch(
+      "a message box",
+      [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+      [button, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (seen) seen(*box);
+        for (QAbstractButton* candidate : box->buttons()) {
+          if (candidate->text() == button) return candidate->click();
+        }
+        box->reject();
+      },
+      false, kWindowWait);
+}
+
+}  // namespace testsupport
