@@ -1,10 +1,10 @@
 #include "formulario/desatendido.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +23,7 @@
 #include "platform/forms/user.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/run.h"
+#include "platform/qt/watch.h"
 #include "platform/vb/date.h"
 #include "platform/vb/error.h"
 #include "platform/vb/format.h"
@@ -33,6 +34,8 @@ namespace {
 // How often a road looks for the window its next step needs.
 constexpr int kMiradaMs = 50;
 constexpr int kEsperaPorOmision = 60;
+// How many waits for a window a whole road may last.
+constexpr int kEsperasPorRecorrido = 10;
 
 // The seconds a road waits for each window: KORVA_ESPERA's, or a minute.
 int SegundosDeEspera() {
@@ -60,29 +63,41 @@ void Abandona(const std::string& sMotivo) {
   if (formsqt::QtHost* host = Anfitrion()) host->Abandon(1);
 }
 
+// What stands in front of the windows, for a road that cannot go on: the
+// message box or the window above the others, if any.
+std::string EnPrimerPlano() {
+  QWidget* delante = QApplication::activeModalWidget();
+  if (!delante) delante = QApplication::activeWindow();
+  if (auto* caja = qobject_cast<QMessageBox*>(delante))
+    return " En primer plano estaba el mensaje \"" + caja->text().replace('\n', ' ').toStdString() + "\".";
+  if (delante) return " En primer plano estaba la ventana \"" + delante->windowTitle().toStdString() + "\".";
+  return "";
+}
+
+std::string Segundos(int nSegundos) {
+  return std::to_string(nSegundos) + (nSegundos == 1 ? " segundo" : " segundos");
+}
+
 // Runs `paso` in the windows once the form `buscada` finds is up for a person
 // (loaded, shown, the active one, nothing above it, the program back in its
 // message loop), looking every kMiradaMs from whichever loop runs: a DoEvents
 // inside the form's own Load finds it not yet up. When it has not come within
-// the wait the road says which window it waited for and ends the program.
+// the wait the road says which window it waited for, and what stood in front
+// instead, and ends the program.
 void Espera(const std::string& sVentana, std::function<forms::Form*()> buscada,
             std::function<void()> paso) {
-  auto* reloj = new QTimer(qApp);
-  QElapsedTimer desde;
-  desde.start();
   int nSegundos = SegundosDeEspera();
-  QObject::connect(reloj, &QTimer::timeout, reloj, [=] {
-    forms::Form* frm = buscada();
-    bool bArriba = frm && Anfitrion() && Anfitrion()->IsUp(*frm);
-    if (!bArriba && desde.elapsed() < nSegundos * 1000LL) return;
-    reloj->stop();
-    reloj->deleteLater();
-    if (bArriba) return EnLasVentanas(paso);
-    Abandona("El recorrido desatendido esperó la ventana " + sVentana + " durante " +
-             std::to_string(nSegundos) + (nSegundos == 1 ? " segundo" : " segundos") +
-             " y no se mostró.");
-  });
-  reloj->start(kMiradaMs);
+  formsqt::Watch(
+      [buscada] {
+        forms::Form* frm = buscada();
+        return frm && Anfitrion() && Anfitrion()->IsUp(*frm);
+      },
+      std::chrono::milliseconds(kMiradaMs), std::chrono::seconds(nSegundos),
+      [paso] { EnLasVentanas(paso); },
+      [sVentana, nSegundos] {
+        Abandona("El recorrido desatendido esperó la ventana " + sVentana + " durante " +
+                 Segundos(nSegundos) + " y no se mostró." + EnPrimerPlano());
+      });
 }
 
 // `paso` on the default instance of T, named `sVentana`, once it is up.
@@ -354,13 +369,26 @@ constexpr Recorrido kRecorridos[] = {
     {"KORVA_IMPORTA_E_IMPRIME", ImportaEImprime},
 };
 
+// A window no step waits for (a box or a form a step did not foresee) would
+// hold a road for ever: the roads end within kEsperasPorRecorrido waits,
+// whatever stands open, saying what stood in front.
+void LimitaRecorridos() {
+  int nSegundos = SegundosDeEspera() * kEsperasPorRecorrido;
+  QTimer::singleShot(std::chrono::seconds(nSegundos), qApp, [nSegundos] {
+    Abandona("El recorrido desatendido no terminó en " + Segundos(nSegundos) + "." + EnPrimerPlano());
+  });
+}
+
 }  // namespace
 
 void ProgramaRecorridosDesatendidos() {
+  bool bAlguno = false;
   for (const Recorrido& recorrido : kRecorridos) {
     const char* carpeta = std::getenv(recorrido.variable);
     if (carpeta) recorrido.recorre(carpeta);
+    bAlguno = bAlguno || carpeta;
   }
+  if (bAlguno) LimitaRecorridos();
 }
 
 }  // namespace korva

@@ -65,9 +65,13 @@
 // then, a folder without a debt file for KORVA_RECORRIDO or
 // KORVA_IMPORTA_E_IMPRIME, or a chooser without a declaration for
 // KORVA_CAPTURA_DECLARACION ends the road: the program says why on standard
-// error (which window it waited for: "El recorrido desatendido esperó la
-// ventana Frm942 durante 60 segundos y no se mostró.") and ends with exit code 1,
-// whatever windows and boxes are open. No step is passed over.
+// error (which window it waited for and what stood in front instead: "El
+// recorrido desatendido esperó la ventana Frm942 durante 60 segundos y no se
+// mostró. En primer plano estaba el mensaje "..."") and ends with exit code 1,
+// whatever windows and boxes are open. No step is passed over. A whole road
+// lasts at most ten such waits: a box or a window no step foresaw ends it too
+// ("El recorrido desatendido no terminó en 600 segundos.", and what stood in
+// front).
 
 namespace korva {
 

@@ -29,13 +29,14 @@ void RegistraSubsistemas() {
 }
 
 // The program's single-instance lock file lies in a folder other accounts may
-// write (the temporary folder): a link or something other than a plain file
-// in its place ends the program at once, with what to do about it. One that
-// cannot be opened lets it run.
+// write (the temporary folder): a link, something other than a plain file or
+// another account's file in its place ends the program at once, with what to
+// do about it. One that cannot be opened lets it run.
 void VerificaBloqueoInstancia() {
   const win::FileLock& bloqueo = win::ProgramInstanceLock("korva").Lock();
   if (bloqueo.LockState() == win::FileLock::State::SymbolicLink ||
-      bloqueo.LockState() == win::FileLock::State::NotAFile)
+      bloqueo.LockState() == win::FileLock::State::NotAFile ||
+      bloqueo.LockState() == win::FileLock::State::OtherOwner)
     korva::TerminaSinBloqueo(bloqueo, "del programa");
 }
 

@@ -309,10 +309,13 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     bool anfitrion;
     const char* baseDatos;
     const char* titulo;
+    std::string mensaje;  // the box the unattended road finds in front
   };
   const Caso casos[] = {
-      {"sin anfitrion", false, "TESCA.MDB", "Error al ejecutar el módulo"},
-      {"sin base de datos", true, "OTRA.MDB", "Error de Conección"},
+      {"sin anfitrion", false, "TESCA.MDB", "Error al ejecutar el módulo",
+       "Debe ejecutar este módulo desde el Morvel del ZEP"},
+      {"sin base de datos", true, "OTRA.MDB", "Error de Conección",
+       "No se encontró el archivo '" + (carpeta_ / "sin base de datos/zep/OTRA.MDB") + "'. 3024"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.camino);
@@ -330,7 +333,8 @@ TEST_F(KorvaTest, KorvaEndsWithFailureAfterARefusalOrAFailedConnection) {
     desatendido.push_back("KORVA_ESPERA=2");
     ChildProcess korvaSola = KorvaConErrores(desatendido);
     const std::string kSinVentana =
-        "El recorrido desatendido esperó la ventana MDIFrm durante 2 segundos y no se mostró.";
+        "El recorrido desatendido esperó la ventana MDIFrm durante 2 segundos y no se mostró. "
+        "En primer plano estaba el mensaje \"" + c.mensaje + "\".";
     EXPECT_EQ(LineaQueDice(korvaSola, kSinVentana), kSinVentana);
     EXPECT_EQ(korvaSola.Wait(std::chrono::seconds(60)), EXIT_FAILURE);
   }

@@ -90,7 +90,9 @@ double QtPrinter::Twips(double dots) const { return dots * kTwipsPerInch / devic
 
 void QtPrinter::Begin() {
   device_->setPageOrientation(ToQOrientation(orientation_));
-  if ((file_ && !file_->Create()) || !painter_.begin(device_.get()))
+  if (file_ && !file_->Create())
+    vb::Raise(kErrImpresora, "No se pudo iniciar la impresión en " + destination_ + ": " + file_->Reason());
+  if (!painter_.begin(device_.get()))
     vb::Raise(kErrImpresora, "No se pudo iniciar la impresión en " + destination_);
 }
 

@@ -41,8 +41,9 @@ bool ReplacingFile::Create() {
       temporary_ = name;
       return open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    if (errno != EEXIST) return false;
+    if (errno != EEXIST) break;
   }
+  error_ = errno;
   return false;
 }
 
@@ -83,6 +84,10 @@ void ReplacingFile::Commit() {
   Discard();
   int number = vb::FileErrorNumber(err, destination_);
   vb::Raise(number, "No se pudo guardar el archivo " + destination_ + ": " + vb::ErrorText(number));
+}
+
+std::string ReplacingFile::Reason() const {
+  return error_ == 0 ? "" : vb::ErrorText(vb::FileErrorNumber(error_, destination_));
 }
 
 void ReplacingFile::Discard() {

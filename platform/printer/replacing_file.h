@@ -19,8 +19,11 @@ class ReplacingFile final : public QIODevice {
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
   // Makes the temporary file, empty and open for writing; false when it cannot
-  // be made (no such folder, no permission).
+  // be made (no such folder, no permission, a full disk), and Reason says why.
   bool Create();
+  // Why the file could not be made or written, as the runtime words the file
+  // error ("Ruta de acceso no encontrada"); "" while nothing failed.
+  std::string Reason() const;
   // Writes out what is held, syncs and closes the temporary file and renames it
   // to the destination. When any of it failed the temporary file is removed and
   // the runtime's file error of the first failure is raised (61 for a full

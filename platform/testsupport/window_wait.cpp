@@ -5,16 +5,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/watch.h"
 
 namespace testsupport {
 
@@ -49,19 +49,13 @@ void RunStep(const std::function<void()>& step, bool asAction) {
 
 void Watch(std::string what, std::function<bool()> ready, std::function<void()> step, bool asAction,
            std::chrono::milliseconds wait) {
-  auto* check = new QTimer(qApp);
-  auto since = std::make_shared<QElapsedTimer>();
-  since->start();
-  QObject::connect(check, &QTimer::timeout, check, [=] {
-    bool isReady = ready();
-    if (!isReady && since->elapsed() < wait.count()) return;
-    check->stop();
-    check->deleteLater();
-    if (isReady) return RunStep(step, asAction);
-    ADD_FAILURE() << Failure(what, wait);
-    Abandon();
-  });
-  check->start(kCheckMs);
+  formsqt::Watch(
+      std::move(ready), std::chrono::milliseconds(kCheckMs), wait,
+      [step = std::move(step), asAction] { RunStep(step, asAction); },
+      [what = std::move(what), wait] {
+        ADD_FAILURE() << Failure(what, wait);
+        Abandon();
+      });
 }
 
 }  // namespace

@@ -73,23 +73,25 @@ std::string RefusalText(int error) {
 
 }  // namespace
 
-FileLock::FileLock(const std::string& lockPath, Mode mode, unsigned access, const struct stat* owner)
+FileLock::FileLock(const std::string& lockPath, Mode mode, unsigned access, const struct stat* owner,
+                   Owner whose)
     : path_(lockPath) {
-  Open(access & 0777, owner);
+  Open(access & 0777, owner, whose);
   if (fd_ >= 0) Take(mode);
 }
 
-void FileLock::Open(unsigned access, const struct stat* owner) {
+void FileLock::Open(unsigned access, const struct stat* owner, Owner whose) {
   fd_ = OpenLockFile(path_, access, owner);
   struct stat info {};
   bool known = fd_ >= 0 && fstat(fd_, &info) == 0;
-  if (known && S_ISREG(info.st_mode)) return;
+  bool others = known && whose == Owner::ThisAccount && info.st_uid != geteuid();
+  if (known && S_ISREG(info.st_mode) && !others) return;
   int error = errno;
   if (fd_ >= 0) {
     close(fd_);
     fd_ = -1;
   }
-  state_ = known ? State::NotAFile : Misplaced(path_);
+  state_ = others ? State::OtherOwner : known ? State::NotAFile : Misplaced(path_);
   if (state_ == State::Unavailable) errorNumber_ = vb::FileErrorNumber(error, path_);
 }
 
@@ -121,6 +123,9 @@ std::string FileLock::FaultText(const std::string& what) const {
     case State::NotAFile:
       return cannotOpen + "En su lugar hay algo que no es un archivo común (una tubería, un dispositivo, " +
              "un socket o una carpeta)" + remove;
+    case State::OtherOwner:
+      return cannotOpen + "Pertenece a otra cuenta, que con él podría impedir que el programa se ejecute: " +
+             "pida al administrador que lo elimine.";
     case State::Refused:
       return "El sistema no concede el bloqueo " + what + " en su archivo de bloqueo:\n" + path_ + "\n" +
              RefusalText(systemError_) +

@@ -21,14 +21,20 @@ class FileLock {
     SymbolicLink,    // a symbolic link stands in the lock file's place; it is not followed
     NotAFile,        // something other than a plain file stands there (a FIFO, a device, a socket, a folder)
     Refused,         // the lock file opened, but the system grants no lock on it (a share without locks)
+    OtherOwner,      // asked to be this account's own, it belongs to another account
   };
+  // Whose lock file may be used: anyone's (one the programs share), or only this
+  // account's own (one in a folder every account may write, where another
+  // account's file could keep this one out for ever).
+  enum class Owner { Any, ThisAccount };
 
   // `access`: the permissions a lock file made here gets, whatever the umask;
   // `owner`, when given: the file whose owner and group it gets (ShareLike).
   // Opening never blocks and never follows a symbolic link. The lock file is
   // open for reading and writing where the account may (a network share grants
   // an exclusive lock only so), for reading only where it may not.
-  FileLock(const std::string& lockPath, Mode mode, unsigned access = 0666, const struct stat* owner = nullptr);
+  FileLock(const std::string& lockPath, Mode mode, unsigned access = 0666, const struct stat* owner = nullptr,
+           Owner whose = Owner::Any);
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
@@ -42,7 +48,7 @@ class FileLock {
   // found...); 0 otherwise.
   int ErrorNumber() const { return errorNumber_; }
   // What is wrong with a lock file that gives no lock (Unavailable, a link, not
-  // a file, Refused) and what to do, in Spanish, for a person: the lock file of
+  // a file, Refused, another account's) and what to do, in Spanish, for a person: the lock file of
   // `what` ("de la base de datos"), its path, and the reason.
   std::string FaultText(const std::string& what) const;
 
@@ -57,7 +63,7 @@ class FileLock {
                                           const std::string& extension = ".lck");
 
  private:
-  void Open(unsigned access, const struct stat* owner);
+  void Open(unsigned access, const struct stat* owner, Owner whose);
   void Take(Mode mode);
 
   std::string path_;

@@ -34,7 +34,7 @@ std::string LockFolderAndName(const std::string& programName) {
 }  // namespace
 
 InstanceLock::InstanceLock(const std::string& programName)
-    : lock_(LockPath(programName), FileLock::Mode::Exclusive, 0600) {}
+    : lock_(LockPath(programName), FileLock::Mode::Exclusive, 0600, nullptr, FileLock::Owner::ThisAccount) {}
 
 std::string InstanceLock::LockPath(const std::string& programName) {
   return LockFolderAndName(programName);

@@ -85,9 +85,23 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+// A link the account that writes made, or the owner of its folder made, is
+// followed; in a folder several accounts may write (a shared Windows folder),
+// another account's link would send the write of this one, root's included,
+// to any file it names. The system follows links in shared temporary folders
+// by the same rule.
+bool LinkMayBeFollowed(const std::string& path) {
+  struct stat link {};
+  struct stat folder {};
+  if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return true;
+  std::filesystem::path parent = std::filesystem::absolute(path).parent_path();
+  return link.st_uid == geteuid() || (stat(parent.c_str(), &folder) == 0 && link.st_uid == folder.st_uid);
+}
+
 // A settings file reached through a link is written where the link points, so
-// that the link stays.
+// that the link stays; "" for a link that may not be followed.
 std::string WriteTarget(const std::string& path) {
+  if (!LinkMayBeFollowed(path)) return "";
   std::error_code ec;
   std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
   return ec ? path : target.string();
@@ -185,6 +199,7 @@ std::string ProfileFile::Bytes() const {
 // reads them after.
 bool SaveFile(const std::string& path, const std::string& bytes) {
   std::string target = WriteTarget(path);
+  if (target.empty()) return false;
   struct stat old {};
   bool replacing = stat(target.c_str(), &old) == 0;
   std::string temporary = target + ".XXXXXX";

@@ -38,7 +38,9 @@ class ProfileFile {
 };
 
 // Replaces the file's contents in one step (a new file renamed over the old
-// one), so that a failed write never leaves a half-written settings file.
+// one), so that a failed write never leaves a half-written settings file. A
+// link in the file's place is written through only when this account or the
+// owner of its folder made it; otherwise nothing is written (false).
 bool SaveFile(const std::string& path, const std::string& bytes);
 
 }  // namespace win::detail

@@ -42,9 +42,14 @@ void ShareLike(int fd, const std::string& path, const struct stat& model) {
 std::string UnsharedFilesNotice() {
   std::lock_guard guard(gNotesMutex);
   if (gNotes.empty()) return "";
+  // Root may give any group and owner: only the file system (a share that maps
+  // root to another account) refuses it.
   std::string notice =
-      "Otras cuentas no podrán abrir estos archivos: no se les pudo dar el grupo con el que esas cuentas los "
-      "abren, al que esta cuenta no pertenece.\n";
+      geteuid() == 0
+          ? "Otras cuentas no podrán abrir estos archivos: el sistema de archivos no permitió darles el dueño y "
+            "el grupo con los que esas cuentas los abren.\n"
+          : "Otras cuentas no podrán abrir estos archivos: no se les pudo dar el grupo con el que esas cuentas "
+            "los abren, al que esta cuenta no pertenece.\n";
   for (const std::string& note : gNotes) notice += note + "\n";
   gNotes.clear();
   return notice + "Pida al administrador que agregue esta cuenta a ese grupo o que devuelva el grupo a estos "

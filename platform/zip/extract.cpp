@@ -112,6 +112,7 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
     ssize_t n = write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;  // nothing written and no error: no room left
     if (n <= 0) return false;
     data += n;
     size -= static_cast<std::size_t>(n);

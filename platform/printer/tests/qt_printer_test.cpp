@@ -153,7 +153,8 @@ TEST_F(QtPrinterTest, AJobThatCannotWriteItsFileRaisesPrinterError) {
     ADD_FAILURE() << "the job started";
   } catch (const vb::Error& error) {
     EXPECT_EQ(error.Number(), 482);
-    EXPECT_EQ(error.Description(), "No se pudo iniciar la impresión en " + folder_ / "no/such/folder/job.pdf");
+    EXPECT_EQ(error.Description(),
+              "No se pudo iniciar la impresión en " + folder_ / "no/such/folder/job.pdf" + ": " + vb::ErrorText(76));
   }
 }
 

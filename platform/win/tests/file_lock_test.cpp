@@ -43,8 +43,9 @@ int LockCallOfAShare(int fd, int operation) {
 // Whatever stands in the lock file's place, the lock is answered at once (in a
 // child with a deadline, so that a lock waiting in open() fails): a link (not
 // followed) or something other than a plain file is told as such and left as
-// it is, and a lock the system refuses is told apart from a file that cannot
-// be opened.
+// it is, a lock the system refuses is told apart from a file that cannot be
+// opened, and a lock file that must be this account's own is refused when it
+// is another's.
 TEST(FileLockTest, WhatStandsInTheLockFilesPlaceIsToldAtOnce) {
   testsupport::TempFolder folder;
   std::string path = folder / "base.lck";
@@ -61,14 +62,23 @@ TEST(FileLockTest, WhatStandsInTheLockFilesPlaceIsToldAtOnce) {
       {"folder", [&] { fs::create_directory(path); }, flock, FileLock::State::NotAFile},
       {"network share", [&] { testsupport::WriteBytes(path, ""); }, LockCallOfAShare, FileLock::State::Held},
       {"no locks left", [] {}, [](int, int) { return errno = ENOLCK, -1; }, FileLock::State::Refused},
+      {"another account's file", [&] {
+         testsupport::WriteBytes(path, "");
+         EXPECT_EQ(lchown(path.c_str(), 4242, 4242) == 0, testsupport::CanTakeAccounts());
+       },
+       flock, testsupport::CanTakeAccounts() ? FileLock::State::OtherOwner : FileLock::State::Held},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     fs::remove_all(path);
     c.place();
     detail::gFlock = c.lockCall;
-    int state = RunInChild([&] { return static_cast<int>(FileLock(path, FileLock::Mode::Exclusive).LockState()); },
-                           nullptr, std::chrono::seconds(10));
+    int state = RunInChild(
+        [&] {
+          return static_cast<int>(
+              FileLock(path, FileLock::Mode::Exclusive, 0666, nullptr, FileLock::Owner::ThisAccount).LockState());
+        },
+        nullptr, std::chrono::seconds(10));
     detail::gFlock = flock;
     EXPECT_EQ(state, static_cast<int>(c.state));
   }

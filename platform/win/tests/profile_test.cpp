@@ -247,7 +247,9 @@ TEST_F(ProfileTest, RewriteCutShortLeavesTheOldFileWhole) {
 
 // A settings file rewritten keeps its permissions and group, and rewritten by
 // root its owner too; rewritten by another account of its group, the group.
-TEST_F(ProfileTest, RewrittenSettingsFileKeepsItsGroupAndRootKeepsItsOwner) {
+// A link another account put in its place is not written through, by root
+// least of all.
+TEST_F(ProfileTest, SettingsFileInASharedFolderKeepsItsOwnersAndFollowsNoOtherAccountsLink) {
   if (!testsupport::CanTakeAccounts()) GTEST_SKIP() << "only root runs a child as another account";
   std::string path = folder_ / "TESCA.INI";
   WriteBytes(path, "[Options]\r\n");
@@ -266,6 +268,13 @@ TEST_F(ProfileTest, RewrittenSettingsFileKeepsItsGroupAndRootKeepsItsOwner) {
             1);
   EXPECT_EQ(owner(), std::vector<unsigned>({4444, 4343, 0660}));
   EXPECT_EQ(ReadBytes(path), "[Options]\r\nA=1\r\nB=2\r\n");
+
+  WriteBytes(folder_ / "shadow", "root:x\n");
+  std::filesystem::remove(path);
+  std::filesystem::create_symlink(folder_ / "shadow", path);
+  ASSERT_EQ(lchown(path.c_str(), 4444, 4343), 0);
+  EXPECT_FALSE(WritePrivateProfileString("Options", "C", "3", "TESCA.INI"));
+  EXPECT_EQ(ReadBytes(folder_ / "shadow"), "root:x\n");
 }
 
 TEST_F(ProfileTest, ProfileStringsUseWinIniInTheWindowsFolder) {
