@@ -10,14 +10,21 @@ namespace testsupport {
 // of ending the process.
 class ScopedFileSizeLimit {
  public:
-  explicit ScopedFileSizeLimit(rlim_t bytes);
-  ~ScopedFileSizeLimit();
+  explicit ScopedFileSizeLimit(rlim_t bytes) : oldAction_(signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit{bytes, old_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~ScopedFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldAction_);
+  }
   ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
   ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
  private:
+  void (*oldAction_)(int);
   rlimit old_{};
-  struct sigaction oldAction_{};
 };
 
 }  // namespace testsupport

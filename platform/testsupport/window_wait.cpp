@@ -20,38 +20,28 @@ namespace testsupport {
 
 namespace {
 
-constexpr int kCheckMs = 10;
-
 formsqt::QtHost* Host() { return dynamic_cast<formsqt::QtHost*>(forms::CurrentHost()); }
 
 std::string Failure(const std::string& what, std::chrono::milliseconds wait) {
-  std::string duration = wait.count() % 1000 == 0 ? std::to_string(wait.count() / 1000) + " s"
-                                                   : std::to_string(wait.count()) + " ms";
-  return "waited " + duration + " for " + what + ", which never came";
+  return "waited " + std::to_string(wait.count()) + " ms for " + what + ", which never came";
 }
 
 void Abandon() {
   if (formsqt::QtHost* host = Host()) host->Abandon(EXIT_FAILURE);
 }
 
-// Runs `step`, as a person's action through the Qt host when `asAction` and
+// `step` runs as a person's action through the Qt host when `asAction` and
 // there is one (an error it leaves takes the host's road), else as it is.
-void RunStep(const std::function<void()>& step, bool asAction) {
-  bool failedBefore = ::testing::Test::HasFatalFailure();
-  formsqt::QtHost* host = asAction ? Host() : nullptr;
-  if (host) {
-    host->Call(step);
-  } else {
-    step();
-  }
-  if (!failedBefore && ::testing::Test::HasFatalFailure()) Abandon();
-}
-
 void Watch(std::string what, std::function<bool()> ready, std::function<void()> step, bool asAction,
            std::chrono::milliseconds wait) {
   formsqt::Watch(
-      std::move(ready), std::chrono::milliseconds(kCheckMs), wait,
-      [step = std::move(step), asAction] { RunStep(step, asAction); },
+      std::move(ready), std::chrono::milliseconds(10), wait,
+      [step = std::move(step), asAction] {
+        bool failedBefore = ::testing::Test::HasFatalFailure();
+        formsqt::QtHost* host = asAction ? Host() : nullptr;
+        host ? void(host->Call(step)) : step();
+        if (!failedBefore && ::testing::Test::HasFatalFailure()) Abandon();
+      },
       [what = std::move(what), wait] {
         ADD_FAILURE() << Failure(what, wait);
         Abandon();
@@ -89,8 +79,8 @@ std::string WindowName(const std::type_info& formClass) {
   return "the window " + std::string(status == 0 ? name.get() : formClass.name());
 }
 
-void WhenActive(const forms::Form& form, std::function<void()> step, std::chrono::milliseconds wait) {
-  When("the window " + form.Name(), [&form] { return IsActive(form); }, std::move(step), wait);
+void WhenActive(const forms::Form& form, std::function<void()> step) {
+  When("the window " + form.Name(), [&form] { return IsActive(form); }, std::move(step));
 }
 
 // The box is Qt's own: its button is clicked as it is, even once the run ends

@@ -43,8 +43,7 @@ bool TakesKeys(const forms::Control& control);
 std::string WindowName(const std::type_info& formClass);
 
 // `step` once `form` is active.
-void WhenActive(const forms::Form& form, std::function<void()> step,
-                std::chrono::milliseconds wait = kWindowWait);
+void WhenActive(const forms::Form& form, std::function<void()> step);
 // `step` on the default instance of T once it is active.
 template <class T>
 void WhenActive(std::function<void(T&)> step) {

@@ -116,11 +116,9 @@ TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
   const rlim_t limite = fs::file_size(pdf) / 2;
   ASSERT_GT(limite, fs::file_size(CarpetaRPT() + "Consultas.txt"));
   fs::remove(pdf);
-  std::size_t antes = driver_.MessageBoxes().size();
-  forms::MessageBoxCall noGuardado{
-      "No hay una impresora instalada. No se pudo guardar el archivo " + pdf + ": Disco lleno",
-      forms::vbCritical, "Error al Imprimir"};
-  driver_.Expect(noGuardado);
+  // The driver fails the test on any other box, one that says it was saved too.
+  driver_.Expect({"No hay una impresora instalada. No se pudo guardar el archivo " + pdf + ": Disco lleno",
+                  forms::vbCritical, "Error al Imprimir"});
   driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
     {
       testsupport::ScopedFileSizeLimit disco(limite);
@@ -129,9 +127,6 @@ TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
     driver_.Click(consultas.CmdSalir);
   });
   forms::Instance<FrmConsultas>().Show(forms::vbModal);
-  const std::vector<forms::MessageBoxCall>& mensajes = driver_.MessageBoxes();
-  EXPECT_EQ(std::vector<forms::MessageBoxCall>(mensajes.begin() + static_cast<long>(antes), mensajes.end()),
-            std::vector<forms::MessageBoxCall>{noGuardado});
   EXPECT_EQ(vb::FolderEntries(CarpetaRPT()), Lineas{"Consultas.txt"});
 }
 

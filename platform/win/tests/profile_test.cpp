@@ -1,15 +1,14 @@
 #include "platform/win/profile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "platform/testsupport/child_process.h"
 #include "platform/testsupport/file_bytes.h"
+#include "platform/testsupport/file_size_limit.h"
 #include "platform/testsupport/scoped_env.h"
 #include "platform/testsupport/temp_folder.h"
 
@@ -234,13 +233,10 @@ TEST_F(ProfileTest, WriteLeavesNoScratchFilesBehind) {
 TEST_F(ProfileTest, RewriteCutShortLeavesTheOldFileWhole) {
   std::string before = "[Options]\r\nSysPath=C:\\ZEP\\\r\n";
   WriteBytes(folder_ / "TESCA.INI", before);
-  int written = testsupport::RunInChild([] {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{16, 16};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    return WritePrivateProfileString("Options", "DBName", std::string(100, 'X'), "TESCA.INI") ? 1 : 0;
-  });
-  EXPECT_EQ(written, 0);
+  {
+    testsupport::ScopedFileSizeLimit disk(16);
+    EXPECT_FALSE(WritePrivateProfileString("Options", "DBName", std::string(100, 'X'), "TESCA.INI"));
+  }
   EXPECT_EQ(ReadBytes(folder_ / "TESCA.INI"), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
