@@ -214,6 +214,7 @@ TEST_F(FrmImportarCargaTest, EveryRefusedFileLeavesNoRowAndNoExtractedFile) {
     debtfile::WrittenFile archivo = Genera(caso.variante);
     for (const MessageBoxCall& mensaje : caso.mensajes) driver_.Expect(mensaje);
     Importa(frm, archivo);
+    EXPECT_EQ(driver_.PendingAnswers(), 0u);
     EXPECT_EQ(Cuentas(), kNada);
     EXPECT_EQ(CarpetaExtraccion(), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(suite_.installFolder + "tmp/" + archivo.innerName));
