@@ -55,10 +55,9 @@ void When(std::string what, std::function<bool()> ready, std::function<void()> s
   Watch(std::move(what), std::move(ready), std::move(step), true, wait);
 }
 
-bool WaitUntil(const std::string& what, const std::function<bool()>& ready,
-               std::chrono::milliseconds wait) {
-  if (QTest::qWaitFor(ready, static_cast<int>(wait.count()))) return true;
-  ADD_FAILURE() << Failure(what, wait);
+bool WaitUntil(const std::string& what, const std::function<bool()>& ready) {
+  if (QTest::qWaitFor(ready, static_cast<int>(kWindowWait.count()))) return true;
+  ADD_FAILURE() << Failure(what, kWindowWait);
   return false;
 }
 

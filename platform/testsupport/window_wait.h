@@ -28,9 +28,8 @@ void When(std::string what, std::function<bool()> ready, std::function<void()> s
           std::chrono::milliseconds wait = kWindowWait);
 
 // Waits here, running the events, until `ready` holds; false, the test failed
-// naming `what`, when it did not within `wait`.
-bool WaitUntil(const std::string& what, const std::function<bool()>& ready,
-               std::chrono::milliseconds wait = kWindowWait);
+// naming `what`, when it did not within kWindowWait.
+bool WaitUntil(const std::string& what, const std::function<bool()>& ready);
 
 // Whether a person could use `form` now (QtHost::IsUp) with its window the
 // active one, so that the keys typed reach it.
@@ -47,13 +46,8 @@ void WhenActive(const forms::Form& form, std::function<void()> step);
 // `step` on the default instance of T once it is active.
 template <class T>
 void WhenActive(std::function<void(T&)> step) {
-  When(
-      WindowName(typeid(T)),
-      [] {
-        T* form = forms::LoadedInstance<T>();
-        return form && IsActive(*form);
-      },
-      [step] { step(*forms::LoadedInstance<T>()); });
+  When(WindowName(typeid(T)), [] { return forms::LoadedInstance<T>() && IsActive(*forms::LoadedInstance<T>()); },
+       [step] { step(*forms::LoadedInstance<T>()); });
 }
 
 // Answers the next message box with its button captioned `button` (rejects it

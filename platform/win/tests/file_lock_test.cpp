@@ -33,13 +33,6 @@ TEST(FileLockTest, ExclusiveLockRefusedBySharesKeepsNoShare) {
   EXPECT_EQ(FileLock(folder / "base.lck", FileLock::Mode::Exclusive).LockState(), FileLock::State::Held);
 }
 
-// A share that grants an exclusive lock only on a descriptor open for writing,
-// as a network share does.
-int LockCallOfAShare(int fd, int operation) {
-  if ((operation & LOCK_EX) && (fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) return errno = EBADF, -1;
-  return flock(fd, operation);
-}
-
 // Whatever stands in the lock file's place, the lock is answered at once (in a
 // child with a deadline, so that a lock waiting in open() fails): a link (not
 // followed) or something other than a plain file is told as such and left as
@@ -60,7 +53,12 @@ TEST(FileLockTest, WhatStandsInTheLockFilesPlaceIsToldAtOnce) {
        FileLock::State::SymbolicLink},
       {"FIFO", [&] { mkfifo(path.c_str(), 0666); }, flock, FileLock::State::NotAFile},
       {"folder", [&] { fs::create_directory(path); }, flock, FileLock::State::NotAFile},
-      {"network share", [&] { testsupport::WriteBytes(path, ""); }, LockCallOfAShare, FileLock::State::Held},
+      // A network share grants an exclusive lock only on a file open for writing.
+      {"network share", [&] { testsupport::WriteBytes(path, ""); },
+       [](int fd, int op) {
+         return (op & LOCK_EX) && (fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY ? (errno = EBADF, -1) : flock(fd, op);
+       },
+       FileLock::State::Held},
       {"no locks left", [] {}, [](int, int) { return errno = ENOLCK, -1; }, FileLock::State::Refused},
       {"another account's file", [&] {
          testsupport::WriteBytes(path, "");
@@ -72,14 +70,13 @@ TEST(FileLockTest, WhatStandsInTheLockFilesPlaceIsToldAtOnce) {
     SCOPED_TRACE(c.what);
     fs::remove_all(path);
     c.place();
-    detail::gFlock = c.lockCall;
     int state = RunInChild(
         [&] {
+          detail::gFlock = c.lockCall;
           return static_cast<int>(
               FileLock(path, FileLock::Mode::Exclusive, 0666, nullptr, FileLock::Owner::ThisAccount).LockState());
         },
         nullptr, std::chrono::seconds(10));
-    detail::gFlock = flock;
     EXPECT_EQ(state, static_cast<int>(c.state));
   }
   EXPECT_FALSE(fs::exists(folder / "otro.lck"));
