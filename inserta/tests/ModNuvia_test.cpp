@@ -131,7 +131,6 @@ TEST_F(ModNuviaTest, AStepThatFailsUndoesTheInstallationAndIsToldOnceItHasEnded)
   TakeTableName(suite_.databasePath, "TMP_F0942APERTURA");
   Rows registered = Registration();
   auto unlocked = [&] {
-    EXPECT_EQ(dao::Engine().Workspaces(0).TransactionLevel(), 0);
     dao::DatabasePtr db = OpenDatabase();
     EXPECT_EQ(ErrorOf([&] { db->Execute("DELETE FROM reportes WHERE codrep = 'X'"); }), 0);
     db->Close();
