@@ -63,13 +63,12 @@ int RunInChild(const std::function<int()>& work, const Account* account, std::ch
   Clock::time_point deadline = Clock::now() + timeout;
   int status = 0;
   while (child > 0 && waitpid(child, &status, WNOHANG) == 0) {
-    if (Clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      continue;
+    if (Clock::now() >= deadline) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+      return -1;
     }
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-    return -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
