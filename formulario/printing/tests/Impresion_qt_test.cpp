@@ -15,7 +15,9 @@
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/run.h"
 #include "platform/qt/units.h"
+#include "platform/vb/file_system.h"
 #include "platform/vb/files.h"
+#include "platform/testsupport/file_size_limit.h"
 #include "platform/testsupport/pdf_reader.h"
 
 namespace korva::prueba {
@@ -99,6 +101,32 @@ TEST_F(ImpresionQtTest, WithoutAPrinterTheListIsPrintedIntoAPdfBesideItsSpoolFil
   // inch (18 points) inside the sheet.
   EXPECT_NEAR(palabras[5].xMin, 18 + 500 / 20.0, 0.1);
   EXPECT_NEAR(palabras[5].yMin, 18 + 2500 / 20.0, 1.5);
+}
+
+// The disk fills while the list is printed into its PDF (half of it fits):
+// the person is told it could not be saved and why, never that it was saved
+// or printed (a box more finds no answer), and no PDF is left.
+TEST_F(ImpresionQtTest, AListCutByAFullDiskIsNotLeftNorAnnouncedAsSaved) {
+  printer::testing::PdfOnlyService soloPdf;
+  printer::SetPrintService(&soloPdf);
+  std::string pdf = vb::ResolvePath(gsRutaRPT) + "Consultas.pdf";
+  driver_.Answer(forms::vbOK);
+  driver_.Answer(forms::vbOK);
+  ImprimeTipos(52);
+  const rlim_t limite = fs::file_size(pdf) / 2;
+  fs::remove(pdf);
+  driver_.Expect({"No hay una impresora instalada. No se pudo guardar el archivo " + pdf + ": Disco lleno",
+                  forms::vbCritical, "Error al Imprimir"});
+  driver_.OnModal<FrmConsultas>([&](FrmConsultas& consultas) {
+    {
+      testsupport::ScopedFileSizeLimit disco(limite);
+      driver_.Click(consultas.cmdImprimir);
+    }
+    driver_.Click(consultas.CmdSalir);
+  });
+  forms::Instance<FrmConsultas>().Show(forms::vbModal);
+  EXPECT_EQ(driver_.PendingAnswers(), 0u);
+  EXPECT_EQ(vb::FolderEntries(CarpetaRPT()), Lineas{"Consultas.txt"});
 }
 
 // A name of 100 characters, the taxpayer table's room, in the header blocks
