@@ -21,14 +21,14 @@ using testsupport::ErrorOf;
 using dao::testing::QueryRows;
 using Rows = dao::testing::TextRows;
 
-// A suite of the host stand-in in a temporary folder (its database copied from the
-// test program's template), with the Windows folder pointed at it, message boxes
-// answered by the test driver and End thrown as vb::ProgramEnded. Without sample
-// rows unless a test asks for them.
 // Gives `table`'s name to a view, which the installer does not see as a table
 // and whose name makes its CREATE TABLE fail: a table step that fails.
 void TakeTableName(const std::string& database, const std::string& table);
 
+// A suite of the host stand-in in a temporary folder (its database copied from the
+// test program's template), with the Windows folder pointed at it, message boxes
+// answered by the test driver and End thrown as vb::ProgramEnded. Without sample
+// rows unless a test asks for them.
 class SuiteTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -57,15 +57,7 @@ qint64 ReplacingFile::writeData(const char* data, qint64 size) {
 }
 
 void ReplacingFile::WriteHeld() {
-  std::size_t done = 0;
-  while (error_ == 0 && done < held_.size()) {
-    ssize_t n = ::write(fd_, held_.data() + done, held_.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0)
-      error_ = n < 0 ? errno : EIO;
-    else
-      done += static_cast<std::size_t>(n);
-  }
+  if (error_ == 0) error_ = vb::WriteAll(fd_, held_.data(), held_.size());
   held_.clear();
 }
 

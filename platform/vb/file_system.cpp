@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -48,6 +49,18 @@ std::string FirstMatchIgnoringCase(const std::string& folder, const std::string&
 }
 
 }  // namespace
+
+int WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return ENOSPC;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
 
 std::string ResolvePath(const std::string& path) {
   std::string text = path;

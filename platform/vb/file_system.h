@@ -1,5 +1,6 @@
 #pragma once
 // The file functions' shared ground: error numbers, listings, name matching.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,11 @@ namespace vb {
 // operation on `path`, folder listings and name matching.
 int FileErrorNumber(int err, const std::string& path);
 [[noreturn]] void RaiseFileError(int err, const std::string& path);
+
+// Writes the `size` bytes at `data` into the open file `fd` whole, writing on
+// after an interruption or a short write: 0 once all are written, else the
+// errno of the failure (ENOSPC when the system wrote nothing without an error).
+int WriteAll(int fd, const char* data, std::size_t size);
 
 bool FolderExists(const std::string& path);
 bool RegularFileExists(const std::string& path);

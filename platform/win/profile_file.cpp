@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/vb/encoding.h"
+#include "platform/vb/file_system.h"
 #include "platform/win/shared_file.h"
 #include "platform/win/text_helpers.h"
 
@@ -72,17 +73,6 @@ bool ReadAll(int fd, std::string& bytes) {
     if (n < 0) return false;
     bytes.append(block, static_cast<std::size_t>(n));
   }
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 // A link the account that writes made, or the owner of its folder made, is
@@ -205,8 +195,8 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
   std::string temporary = target + ".XXXXXX";
   int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  bool written = fchmod(fd, replacing ? old.st_mode & 07777 : NewFileMode()) == 0 && WriteAll(fd, bytes) &&
-                 fsync(fd) == 0;
+  bool written = fchmod(fd, replacing ? old.st_mode & 07777 : NewFileMode()) == 0 &&
+                 vb::WriteAll(fd, bytes.data(), bytes.size()) == 0 && fsync(fd) == 0;
   if (written && replacing) ShareLike(fd, target, old);
   written = close(fd) == 0 && written;
   if (written && rename(temporary.c_str(), target.c_str()) == 0) return true;
